@@ -1,0 +1,127 @@
+#include "data/document.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+#include "data/dbase.h"
+#include "data/text_data.h"
+#include "platform/abort.h"
+#include "platform/atomic_file.h"
+#include "platform/format.h"
+#include "platform/prompt.h"
+
+namespace lumox {
+namespace fs = std::filesystem;
+
+CLumoxDoc::CLumoxDoc() : m_fit(*this) {
+    for (auto& slot : m_apGraph) slot = std::make_unique<ChartData>();
+    DeleteContents();
+}
+
+ChartData CLumoxDoc::DefaultGraphTemplate() {
+    ChartData chart;
+    chart.markerStyle = 1;
+    chart.pointSize = 1;
+    chart.lineStyle = 0;
+    chart.xIntervals = 5;
+    chart.yIntervals = 4;
+    chart.grid = 1;
+    return chart;
+}
+
+void CLumoxDoc::SetPathName(const std::string& path) {
+    m_strPathName = path;
+    m_strTitle = fs::path(path).filename().string();
+}
+
+void CLumoxDoc::SetFileKind(const std::string& path) {
+    std::string extension = fs::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    m_bDbase = extension == ".DBF" ? 1 : 0;
+}
+
+void CLumoxDoc::DeleteContents() {
+    m_nRows = m_nCols = 0;
+    m_data.Release();
+    m_strHeaderLine.clear();
+    m_astrColNames.clear();
+    m_strDataPath.clear();
+    m_strResultsPath = "RESULTS.TXT";
+    m_bSavingData = 0;
+    m_bResultsEverModified = 0;
+    m_fit.ResetFit();
+    m_strGraphTitle.clear();
+    m_graphTemplate = DefaultGraphTemplate();
+    m_histogram = HistogramSettings();
+}
+
+bool CLumoxDoc::OnOpenDocument(const std::string& path) {
+    SetFileKind(path);
+    DeleteContents();
+    std::ifstream file(path, std::ios::binary);
+    std::error_code error;
+    if (!file || fs::is_directory(path, error)) {
+        ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
+        return false;
+    }
+    SetModifiedFlag(true);
+    file.seekg(0, std::ios::end);
+    const bool empty = file.tellg() <= 0;
+    file.seekg(0, std::ios::beg);
+    if (!empty) {
+        try {
+            if (m_bDbase) {
+                ReadDbaseFile(*this, file);
+            } else {
+                ReadTextDataFile(*this, file);
+            }
+        } catch (const UserAbort&) {
+            DeleteContents();
+            SetModifiedFlag(false);
+            return false;
+        }
+    }
+    SetModifiedFlag(false);
+    SetPathName(path);
+    m_strDataPath = path;
+    return true;
+}
+
+bool CLumoxDoc::WriteEditedLines(const std::string& path) {
+    if (m_pEditedLines == nullptr) return false;
+    SetFileKind(path);
+    const bool written = WriteFileAtomically(path, [this](std::ostream& out) {
+        return m_bDbase ? WriteDbaseFile(*this, out) : WriteTextLines(*this, out);
+    });
+    if (!written) ShowMessage(Format("Could not save data to %s!", path.c_str()), Icon::Stop);
+    return written;
+}
+
+bool CLumoxDoc::WriteResults(const std::string& path) {
+    ResultsView* view = m_pHost ? m_pHost->GetResultsView() : nullptr;
+    if (view == nullptr) {
+        ShowMessage("Could not save Results to file!", Icon::Stop);
+        return false;
+    }
+    const std::string text = view->GetText();
+    const bool written = WriteFileAtomically(path, [&text](std::ostream& out) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return static_cast<bool>(out);
+    });
+    if (!written) ShowMessage("Could not save Results to file!", Icon::Stop);
+    return written;
+}
+
+ResultsView& CLumoxDoc::GetResultsView() {
+    ResultsView* view = m_pHost ? m_pHost->GetResultsView() : nullptr;
+    if (view == nullptr) {
+        ShowMessage("Unable to open Results window!", Icon::Stop);
+        AbandonCommand();
+    }
+    return *view;
+}
+
+}  // namespace lumox

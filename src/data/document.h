@@ -1,0 +1,110 @@
+#ifndef LUMOX_DATA_DOCUMENT_H
+#define LUMOX_DATA_DOCUMENT_H
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/document_host.h"
+#include "graph/chart_data.h"
+#include "numeric/matrix.h"
+#include "regression/equation_model.h"
+#include "regression/regression_fit.h"
+#include "stats/histogram_settings.h"
+
+namespace lumox {
+
+// Indices of the report-selection flags m_abRecord, in recording order.
+enum RecordFlag {
+    kRecordInputData = 0,
+    kRecordEquation = 1,
+    kRecordAnova = 2,
+    kRecordCorrelation = 3,
+    kRecordResiduals = 4,
+    kRecordIntervals = 5,
+    kRecordPointEstimate = 6,
+    kRecordDescriptive = 7,
+};
+
+// The document: the data set of one data file, everything computed from it, and the
+// names under which data and results are saved. It reaches windows and dialogs only
+// through its DocumentHost.
+class CLumoxDoc {
+public:
+    CLumoxDoc();
+    CLumoxDoc(const CLumoxDoc&) = delete;
+    CLumoxDoc& operator=(const CLumoxDoc&) = delete;
+
+    void SetHost(DocumentHost* host) { m_pHost = host; }
+    DocumentHost* GetHost() const { return m_pHost; }
+
+    // The document's title (the data file's name) and its path, as a framework keeps them.
+    const std::string& GetTitle() const { return m_strTitle; }
+    const std::string& GetPathName() const { return m_strPathName; }
+    void SetPathName(const std::string& path);
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+    // The name of a column; callers pass 0 <= column < m_nCols.
+    const std::string& GetColName(uint32_t column) const { return m_astrColNames[column]; }
+    // The data matrix: observations in rows, variables in columns.
+    Matrix& GetData() { return m_data; }
+    const Matrix& GetData() const { return m_data; }
+
+    // Sets m_bDbase from the path's extension (".DBF" in any letter case).
+    void SetFileKind(const std::string& path);
+    // Deletes the contents and reads the data file by its kind. False when the file could
+    // not be read (its message shown); the document then holds an empty data set.
+    bool OnOpenDocument(const std::string& path);
+    // Resets every field to its default: no data, no fit, default graph settings.
+    void DeleteContents();
+    // Writes m_pEditedLines (m_nRows lines, header first) to path as a text or dBase file
+    // by the path's extension, atomically. False after a message when it fails.
+    bool WriteEditedLines(const std::string& path);
+    // Writes the Results text raw to path, atomically. False after a message when it fails.
+    bool WriteResults(const std::string& path);
+
+    // Makes the Results window active and returns its view; when there is none, shows
+    // "Unable to open Results window!" and abandons the command.
+    ResultsView& GetResultsView();
+
+    std::string m_strHeaderLine;
+    std::vector<std::string> m_astrColNames;
+    uint32_t m_nRows = 0;
+    uint32_t m_nCols = 0;
+    int m_bSavingData = 0;
+    const std::string* m_pPendingReport = nullptr;
+    std::vector<std::string>* m_pEditedLines = nullptr;
+    std::string m_strDataPath;
+    std::string m_strResultsPath;
+    std::string m_strReportHeader;
+    int m_bDbase = 0;
+    int m_bResultsEverModified = 0;
+    int m_nGraphsPerPage = 1;
+    std::string m_strGraphTitle;
+    std::array<std::unique_ptr<ChartData>, 4> m_apGraph;
+    ChartData m_graphTemplate;
+    HistogramSettings m_histogram;
+    int m_nYVariable = -2;    // dependent column of the last fit, -2 when there is none
+    int m_nSimpleModel = -1;  // simple-regression model of the last fit, -1 for multiple
+    std::array<uint8_t, 8> m_abRecord{};
+    EquationModel m_equation;
+    RegressionFit m_fit;
+    Matrix m_X;
+    Matrix m_Y;
+
+private:
+    static ChartData DefaultGraphTemplate();
+
+    DocumentHost* m_pHost = nullptr;
+    std::string m_strTitle;
+    std::string m_strPathName;
+    bool m_bModified = false;
+    Matrix m_data;
+};
+
+}  // namespace lumox
+
+#endif

@@ -1,0 +1,14 @@
+#include "platform/abort.h"
+
+#include "platform/prompt.h"
+
+namespace lumox {
+
+void AbandonCommand() { throw UserAbort(); }
+
+void FailCommand(int id) {
+    ShowMessage(id, Icon::Stop);
+    throw UserAbort();
+}
+
+}  // namespace lumox

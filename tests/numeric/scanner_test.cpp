@@ -1,0 +1,118 @@
+#include "numeric/scanner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "numeric/number_text.h"
+
+namespace lumox {
+namespace {
+
+std::vector<std::string> TextLines(std::string_view text) {
+    TextLineReader reader(text);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.ReadLine(line) != 0) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> FileLines(const std::string& bytes) {
+    std::istringstream file(bytes);
+    FileLineReader reader(file);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.ReadLine(line) != 0) lines.push_back(line);
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(LineReaders, EndLinesAtCrLfLfOrLoneCrAndNeverDropACharacter) {
+    const std::vector<std::pair<std::string, Lines>> cases = {
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\n", {"a"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\rb", {"a", "b"}},         // the byte after a lone CR is kept
+        {"a\nb\nc\n", {"a", "b", "c"}},  // LF-only files, the Linux norm
+        {"a\n\nb", {"a", "", "b"}},
+        {"a\r\rb", {"a", "", "b"}},
+        {"a\n\r\nb", {"a", "", "b"}},
+        {"", {}},
+        {"\r\n", {""}},
+        {std::string("x\0y\r\nz", 6), {std::string("x\0y", 3), "z"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(TextLines(text), expected) << "text reader on " << text;
+        EXPECT_EQ(FileLines(text), expected) << "file reader on " << text;
+    }
+}
+
+TEST(LineReaders, ReturnPositionsAndRewind) {
+    std::istringstream file("ab\r\ncd");
+    std::string line;
+    {
+        FileLineReader reader(file);
+        EXPECT_EQ(reader.Length(), 6u);
+        EXPECT_EQ(reader.ReadLine(line), 4u);
+        EXPECT_EQ(reader.ReadLine(line), 6u);
+        EXPECT_EQ(reader.ReadLine(line), 0u);
+        EXPECT_EQ(reader.ReadLine(line), 4u);  // sought back to the start after the end
+        EXPECT_EQ(line, "ab");
+    }
+    FileLineReader again(file);  // a dropped reader leaves the file at its start
+    again.ReadLine(line);
+    EXPECT_EQ(line, "ab");
+
+    TextLineReader text("ab\ncd");
+    EXPECT_EQ(text.ReadLine(line), 3u);
+    text.Reset();
+    text.ReadLine(line);
+    EXPECT_EQ(line, "ab");
+}
+
+TEST(TokenSplitter, SeparatorsRunTogetherAndEmptyFieldsVanish) {
+    const std::vector<std::pair<std::string, Lines>> cases = {
+        {" ,1,,2 ", {"1", "2"}},
+        {"x\ty z", {"x", "y", "z"}},
+        {"", {}},
+        {" ,\t, ", {}},
+        {"1.5e3,-.5", {"1.5e3", "-.5"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb", {"a\rb"}},  // CR is an ordinary character to the splitter
+    };
+    for (const auto& [line, expected] : cases) {
+        TokenSplitter splitter(line);
+        Lines tokens;
+        std::string token;
+        while (splitter.NextToken(token)) tokens.push_back(token);
+        EXPECT_EQ(tokens, expected) << line;
+        EXPECT_EQ(splitter.CountTokens(), expected.size()) << line;
+    }
+    TokenSplitter reused("1 2");
+    std::string token;
+    while (reused.NextToken(token)) {
+    }
+    reused.SetLine("3");
+    EXPECT_FALSE(reused.NextToken(token));  // SetLine keeps the position
+    reused.Reset();
+    EXPECT_TRUE(reused.NextToken(token));
+    EXPECT_EQ(token, "3");
+}
+
+TEST(NumberText, NumberCharactersAndConversion) {
+    EXPECT_EQ(HasOnlyNumberChars(""), -1);
+    EXPECT_EQ(HasOnlyNumberChars("1.5, -2e3\t+4E1"), 0);
+    EXPECT_EQ(HasOnlyNumberChars("1;2"), 1);
+    EXPECT_EQ(HasOnlyNumberChars("1x"), 1);
+
+    EXPECT_EQ(AtoF("1.5e3"), 1500.0);
+    EXPECT_EQ(AtoF("-.5"), -0.5);
+    EXPECT_EQ(AtoF("1.2.3"), 1.2);
+    EXPECT_EQ(AtoF("e"), 0.0);
+    EXPECT_EQ(AtoF("+7"), 7.0);
+    EXPECT_EQ(AtoF(""), 0.0);
+}
+
+}  // namespace
+}  // namespace lumox
