@@ -6,6 +6,7 @@
 #include "data/document.h"
 #include "numeric/probability.h"
 #include "platform/format.h"
+#include "reports/recording.h"
 
 namespace lumox {
 
@@ -99,6 +100,14 @@ std::string DescriptiveStatistics::ComposeReport(const CLumoxDoc& doc) const {
     out += Format(intervalFormat, " 95% = [", ci95Lower, ci95Upper);
     out += Format(intervalFormat, " 99% = [", ci99Lower, ci99Upper);
     return out;
+}
+
+void DescriptiveStatistics::WriteReport(CLumoxDoc& doc) const {
+    doc.m_abRecord.fill(0);
+    doc.m_abRecord[kRecordDescriptive] = 1;
+    const std::string report = ComposeReport(doc);
+    doc.m_pPendingReport = &report;
+    RecordReports(doc, 0.0);
 }
 
 Matrix DescriptiveStatistics::NormalCurve(double width, double low, double high,

@@ -19,6 +19,9 @@ public:
 
     // The DESCRIPTIVE STATISTICS report, CR LF line ends; the column's name comes from doc.
     std::string ComposeReport(const CLumoxDoc& doc) const;
+    // Records this report alone into the document's Results window (flag 7 and the pending
+    // text); abandons the command when there is no Results window.
+    void WriteReport(CLumoxDoc& doc) const;
 
     // 100 points (x, height) of the normal density with this mean and stdDeviation from low
     // in steps of (high - low) / 100, scaled to the area of a histogram with classes of

@@ -149,6 +149,41 @@ TEST(Descriptive, ReportOfASmallColumn) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+class FakeResults : public ResultsView {
+public:
+    std::string GetText() const override { return text; }
+    void SetText(const std::string& t) override { text = t; }
+    size_t Capacity() const override { return 52000; }
+    std::string text;
+};
+
+class FakeHost : public DocumentHost {
+public:
+    ResultsView* GetResultsView() override { return &results; }
+    std::optional<std::string> AskSaveFileName(const std::string&) override { return {}; }
+    FakeResults results;
+};
+
+TEST(Descriptive, WriteReportRecordsThisReportAlone) {
+    TempDir dir;
+    ScriptedPrompt prompt;
+    FakeHost host;
+    CLumoxDoc doc;
+    doc.SetHost(&host);
+    ASSERT_TRUE(doc.OnOpenDocument(dir.Write("xy.dat", "X Y\r\n1 10\r\n2 20\r\n3 60\r\n")));
+    host.results.text = "Earlier results\r\n";
+    doc.m_abRecord.fill(1);  // left over from a regression recording
+
+    const DescriptiveStatistics s(doc.GetData(), 1);
+    s.WriteReport(doc);
+    EXPECT_EQ(host.results.text, "Earlier results\r\n" + s.ComposeReport(doc));
+    EXPECT_NE(host.results.text.find("Variable Name: Y "), std::string::npos);
+    EXPECT_EQ(doc.m_abRecord, (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(doc.m_pPendingReport, nullptr);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
 TEST(Descriptive, NormalCurveHasTheHistogramsArea) {
     const Matrix data = Column({10.0, 20.0});  // mean 15, sd sqrt(50)
     const DescriptiveStatistics s(data, 0);
