@@ -124,7 +124,7 @@ TEST(Svd, RandomMatricesAreReconstructed) {
         uint32_t rows, cols;
         double offset;  // added to every column but the first, as with years or big readings
     };
-    const Shape shapes[] = {{1, 1, 0},  {7, 1, 0},   {4, 4, 0},   {5, 3, 0},    {20, 6, 0},
+    const Shape shapes[] = {{1, 1, 0},   {7, 1, 0},   {4, 4, 0},    {5, 3, 0},   {20, 6, 0},
                             {60, 10, 0}, {200, 3, 0}, {30, 4, 1e3}, {50, 5, 1e6}};
     std::mt19937_64 engine(20240611);
     std::uniform_real_distribution<double> uniform(-1.0, 1.0);

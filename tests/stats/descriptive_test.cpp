@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <vector>
 
@@ -10,12 +11,14 @@
 #include "numeric/probability.h"
 #include "platform/abort.h"
 #include "support/accuracy.h"
+#include "support/fake_host.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
 namespace lumox {
 namespace {
 
+using test::FakeHost;
 using test::LogRelativeError;
 using test::ScriptedPrompt;
 using test::TempDir;
@@ -98,8 +101,8 @@ TEST(Descriptive, EqualValuesHaveNoSpread) {
         EXPECT_EQ(s.stdDeviationN, 0.0);
         EXPECT_EQ(s.stdErrorOfMean, 0.0);
         EXPECT_EQ(s.median, value);
-        for (double limit : {s.ci90Lower, s.ci90Upper, s.ci95Lower, s.ci95Upper, s.ci99Lower,
-                             s.ci99Upper}) {
+        for (double limit :
+             {s.ci90Lower, s.ci90Upper, s.ci95Lower, s.ci95Upper, s.ci99Lower, s.ci99Upper}) {
             EXPECT_EQ(limit, value);
         }
     }
@@ -118,9 +121,10 @@ TEST(Descriptive, ReportOfASmallColumn) {
     TempDir dir;
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(dir.Write(
-        "weights.dat",
-        "Weight\r\n12.5\r\n14.1\r\n9.8\r\n11.0\r\n13.7\r\n10.4\r\n12.9\r\n15.2\r\n8.6\r\n11.8\r\n")));
+    const std::string file =
+        "Weight\r\n12.5\r\n14.1\r\n9.8\r\n11.0\r\n13.7\r\n"
+        "10.4\r\n12.9\r\n15.2\r\n8.6\r\n11.8\r\n";
+    ASSERT_TRUE(doc.OnOpenDocument(dir.Write("weights.dat", file)));
     const DescriptiveStatistics s(doc.GetData(), 0);
     // Composed separately in python3: exact fractions for the moments and percentiles,
     // mpmath t quantiles with 9 degrees of freedom cut down to the 2^-20 grid, the same
@@ -148,21 +152,6 @@ TEST(Descriptive, ReportOfASmallColumn) {
     EXPECT_EQ(s.ComposeReport(doc), expected);
     EXPECT_TRUE(prompt.messages.empty());
 }
-
-class FakeResults : public ResultsView {
-public:
-    std::string GetText() const override { return text; }
-    void SetText(const std::string& t) override { text = t; }
-    size_t Capacity() const override { return 52000; }
-    std::string text;
-};
-
-class FakeHost : public DocumentHost {
-public:
-    ResultsView* GetResultsView() override { return &results; }
-    std::optional<std::string> AskSaveFileName(const std::string&) override { return {}; }
-    FakeResults results;
-};
 
 TEST(Descriptive, WriteReportRecordsThisReportAlone) {
     TempDir dir;
@@ -230,8 +219,7 @@ TEST(Descriptive, CertifiedUnivariateData) {
         const DescriptiveStatistics s(doc.GetData(), 0);
         const double meanLre = LogRelativeError(s.mean, c.mean);
         const double sdLre = LogRelativeError(s.stdDeviation, c.sd);
-        std::printf("%-9s n=%-5u mean LRE %5.2f  sd LRE %5.2f\n", c.file, s.count, meanLre,
-                    sdLre);
+        std::printf("%-9s n=%-5u mean LRE %5.2f  sd LRE %5.2f\n", c.file, s.count, meanLre, sdLre);
         EXPECT_GE(meanLre, c.meanFloor) << c.file;
         EXPECT_GE(sdLre, c.sdFloor) << c.file;
     }
