@@ -1,9 +1,10 @@
+#include "stats/descriptive.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 
 #include "numeric/matrix.h"
-#include "stats/descriptive.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
+#include "numeric/svd.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 
 #include "numeric/matrix.h"
-#include "numeric/svd.h"
 
 namespace {
 

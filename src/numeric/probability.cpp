@@ -20,8 +20,8 @@ double Floored(double value) { return std::fabs(value) < kFloor ? kFloor : value
 }  // namespace
 
 double LogGamma(double x) {
-    static constexpr double kCoefficients[6] = {76.18009172947146,     -86.50532032941678,
-                                                24.01409824083091,     -1.231739572450155,
+    static constexpr double kCoefficients[6] = {76.18009172947146,    -86.50532032941678,
+                                                24.01409824083091,    -1.231739572450155,
                                                 0.001208650973866179, -0.000005395239384953};
     double tmp = x + 5.5;
     tmp -= (x + 0.5) * std::log(tmp);
@@ -61,8 +61,8 @@ double IncompleteBeta(double a, double b, double x) {
     if (x < 0.0 || x > 1.0) ProbabilityError(3);
     const double bt = (x == 0.0 || x == 1.0)
                           ? 0.0
-                          : std::exp(LogGamma(a + b) - LogGamma(a) - LogGamma(b) +
-                                     a * std::log(x) + b * std::log(1.0 - x));
+                          : std::exp(LogGamma(a + b) - LogGamma(a) - LogGamma(b) + a * std::log(x) +
+                                     b * std::log(1.0 - x));
     if (x < (a + 1.0) / (a + b + 2.0)) return bt * BetaContinuedFraction(a, b, x) / a;
     return 1.0 - bt * BetaContinuedFraction(b, a, 1.0 - x) / b;
 }

@@ -110,8 +110,7 @@ void DescriptiveStatistics::WriteReport(CLumoxDoc& doc) const {
     RecordReports(doc, 0.0);
 }
 
-Matrix DescriptiveStatistics::NormalCurve(double width, double low, double high,
-                                          int counts) const {
+Matrix DescriptiveStatistics::NormalCurve(double width, double low, double high, int counts) const {
     Matrix curve(100, 2);
     const double step = (high - low) / 100.0;
     const double area = counts != 0 ? static_cast<double>(count) * width : width * 100.0;
