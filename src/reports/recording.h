@@ -1,6 +1,7 @@
 #ifndef LUMOX_REPORTS_RECORDING_H
 #define LUMOX_REPORTS_RECORDING_H
 
+#include <ctime>
 #include <string>
 
 namespace lumox {
@@ -22,6 +23,8 @@ void WriteInputData(const CLumoxDoc& doc, std::string& out);
 // Sets m_strReportHeader: "Lumox - Data File: <title>", blanks, today's date, for width
 // characters.
 void BuildReportHeader(CLumoxDoc& doc, int width);
+// The same for a given date.
+void BuildReportHeader(CLumoxDoc& doc, int width, const std::tm& date);
 
 }  // namespace lumox
 
