@@ -9,9 +9,6 @@
 namespace lumox {
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kCyan{0, 255, 255};
 constexpr int kFrameWeight = 600;
 constexpr int kTitleWeight = 700;
 

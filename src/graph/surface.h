@@ -7,6 +7,13 @@
 
 namespace lumox {
 
+// The colours of the charts.
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kCyan{0, 255, 255};
+
 enum class PenStyle { Solid, Dotted };
 
 struct Pen {
@@ -18,7 +25,7 @@ struct Pen {
 
 // A solid brush; the default is the white brush every fresh surface starts with.
 struct Brush {
-    Rgb colour{255, 255, 255};
+    Rgb colour = kWhite;
     friend bool operator==(const Brush&, const Brush&) = default;
 };
 

@@ -1,22 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "graph_test_application.h"
 #include "ui/qt_surface.h"
 
 namespace lumox {
 namespace {
 
-// Fonts need a GUI application; the tests run on the offscreen platform.
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-}
+using test::EnsureApplication;
 
 // The bounding box of the pixels darker than mid grey.
 QRect InkBox(const QImage& image, const QRect& area) {
