@@ -8,6 +8,7 @@
 #include "platform/prompt.h"
 #include "platform/strings.h"
 #include "reports/recording.h"
+#include "stats/descriptive.h"
 
 namespace lumox::cli {
 
@@ -34,6 +35,8 @@ bool Session::RunAction(const Action& action) {
             return SetReports(action.args[0]);
         case Kind::Level:
             return SetLevel(action.args[0]);
+        case Kind::Describe:
+            return Describe(action.args[0]);
         default:
             ShowMessage("This action is not available yet.", Icon::Stop);
             return false;
@@ -48,6 +51,13 @@ bool Session::InputData() {
     doc_.m_abRecord.fill(0);
     doc_.m_abRecord[kRecordInputData] = 1;
     RecordReports(doc_, 0.0);
+    return true;
+}
+
+bool Session::Describe(const std::string& name) {
+    const int column = FindVariable(name);
+    if (column < 0) return false;
+    DescriptiveStatistics(doc_.GetData(), static_cast<uint32_t>(column)).WriteReport(doc_);
     return true;
 }
 

@@ -46,6 +46,7 @@ public:
 private:
     bool RunAction(const Action& action);
     bool InputData();
+    bool Describe(const std::string& name);
     bool SetReports(const std::string& list);
     bool SetLevel(const std::string& text);
     // The column of a variable named by its column name or by #K; -1 after a message.

@@ -17,6 +17,21 @@ TEST(Cli, RecordsInputDataByteForByte) {
     EXPECT_EQ(run.out, Expected("tab21-input.txt"));
 }
 
+// Checked against python3: mean, variances and quartiles with the statistics module, the
+// 95 % bound with the t quantile from mpmath (ours lies on the 2^-20 grid just below it).
+TEST(Cli, DescribesAVariableNamedByNameOrByNumber) {
+    const CliResult byName = RunCli({"tab441.dat", "--describe", "Length"});
+    EXPECT_EQ(byName.status, 0);
+    EXPECT_EQ(byName.err, "");
+    EXPECT_EQ(byName.out, Expected("tab441-describe.txt"));
+    const CliResult byNumber = RunCli({"tab441.dat", "--describe", "#1"});
+    EXPECT_EQ(byNumber.out, byName.out);
+
+    const CliResult unknown = RunCli({"tab441.dat", "--describe", "#3"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.err, "lumox: No variable \"#3\" in the data file.\n");
+}
+
 TEST(Cli, UsageErrorsExitWithTwo) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no data file given"},
