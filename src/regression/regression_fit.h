@@ -8,6 +8,7 @@
 namespace lumox {
 
 class CLumoxDoc;
+class EquationModel;
 
 // The least-squares fit of the document's term matrix X and response Y, with its
 // analysis of variance. One lives in each document.
@@ -28,7 +29,7 @@ public:
     // below SST (SSR is then 0, the other statistics keep their values).
     int ComputeAnova();
     // Sets and returns the alternate residual flag: 1 (after message 34) when some
-    // observation has leverage 1 or more.
+    // observation has leverage 1 (allowing for rounding, 1 - 1e-9) or more.
     int CheckLeverage();
 
     // x' C x for a term row x of p values: the leverage of an observation or of a point.
@@ -72,6 +73,12 @@ public:
     double m_probF = 0.0;
     int m_bAlternateResiduals = 0;
 };
+
+// Fits model to the document's data set in the order every caller uses: ResetFit, the term
+// matrix into the document's X and Y, FitRegression. On success (0) the document keeps a
+// copy of the model as its fitted model, its y variable as the fit's y variable and -1 as
+// the simple model; 1 after the message of a transform or of the fit.
+int FitEquation(CLumoxDoc& doc, const EquationModel& model);
 
 }  // namespace lumox
 

@@ -10,28 +10,17 @@
 #include "platform/abort.h"
 #include "platform/strings.h"
 #include "regression/math_hook.h"
+#include "regression/regression_helpers.h"
 #include "support/scripted_prompt.h"
 
 namespace lumox {
 namespace {
 
+using test::MakeModel;
 using test::Message;
 using test::ScriptedPrompt;
 
 constexpr int kNone = EquationModel::kNone;
-
-// Sets the entries in order: {variable, transform} for y, x0, x1, ...
-EquationModel MakeModel(const std::vector<std::pair<int, int>>& entries) {
-    EquationModel model;
-    int entry = 0;
-    for (const auto& [variable, transform] : entries) {
-        EXPECT_EQ(model.SelectEntry(entry++), 0);
-        model.SetVariable(variable);
-        model.SetTransform(transform);
-    }
-    model.CompactModel();
-    return model;
-}
 
 Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
 
