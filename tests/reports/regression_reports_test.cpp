@@ -30,8 +30,8 @@ Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
 // solved each fit from the normal equations in exact rational arithmetic (fractions; for
 // the log model on the doubles of log x and log y), took the t and F probabilities from
 // the closed forms of the t distribution with 3 and 4 degrees of freedom, the interval
-// quantiles by bisection on those forms, and printed every line with the report's
-// printf formats (python's % operator).
+// quantiles by bisection on those forms (rounded down to the program's grid of 2^-20),
+// and printed every line with the report's printf formats (python's % operator).
 
 // y = A on B and C, six observations, every report at the 95% level.
 const char* const kMultipleReports =
