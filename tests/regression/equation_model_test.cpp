@@ -18,11 +18,10 @@ namespace {
 
 using test::MakeModel;
 using test::Message;
+using test::Msg;
 using test::ScriptedPrompt;
 
 constexpr int kNone = EquationModel::kNone;
-
-Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
 
 TEST(EquationModel, TransformFailuresShowTheHookMessageThenTheirOwn) {
     struct Case {

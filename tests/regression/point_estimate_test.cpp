@@ -18,11 +18,10 @@ using test::FakeHost;
 using test::LoadData;
 using test::MakeModel;
 using test::Message;
+using test::Msg;
 using test::Near;
 using test::ScriptedPrompt;
 using test::TempDir;
-
-Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
 
 // Every expected prediction and bound below was computed from the normal equations in
 // exact rational arithmetic (python3 fractions; for log(y) and 1/y on the doubles of the

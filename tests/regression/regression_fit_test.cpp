@@ -19,11 +19,10 @@ using test::LoadData;
 using test::LogRelativeError;
 using test::MakeModel;
 using test::Message;
+using test::Msg;
 using test::Near;
 using test::ScriptedPrompt;
 using test::TempDir;
-
-Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
 
 // y = A, x0 = 1, x1 = B, x2 = C on six observations. Every constant below was computed
 // from the normal equations in exact rational arithmetic (python3 fractions), the

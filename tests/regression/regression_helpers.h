@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "data/document.h"
+#include "platform/strings.h"
 #include "regression/equation_model.h"
+#include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
 namespace lumox::test {
@@ -32,6 +34,9 @@ inline EquationModel MakeModel(const std::vector<std::pair<int, int>>& entries) 
 inline bool LoadData(CLumoxDoc& doc, const TempDir& dir, const std::string& text) {
     return doc.OnOpenDocument(dir.Write("data.dat", text));
 }
+
+// The message box of string id with icon, as ScriptedPrompt records it.
+inline Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
 
 }  // namespace lumox::test
 

@@ -18,11 +18,10 @@ namespace {
 
 using test::LoadData;
 using test::Message;
+using test::Msg;
 using test::Near;
 using test::ScriptedPrompt;
 using test::TempDir;
-
-Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
 
 const Message kLogOfZero[] = {Msg(ids::kMathSingularity, Icon::None),
                               Msg(ids::kTransformUnsuitable, Icon::Stop)};

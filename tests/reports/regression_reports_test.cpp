@@ -21,10 +21,9 @@ using test::FakeHost;
 using test::LoadData;
 using test::MakeModel;
 using test::Message;
+using test::Msg;
 using test::ScriptedPrompt;
 using test::TempDir;
-
-Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
 
 // Both whole texts below were produced independently of this program: a python3 script
 // solved each fit from the normal equations in exact rational arithmetic (fractions; for
