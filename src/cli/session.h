@@ -47,6 +47,13 @@ private:
     bool RunAction(const Action& action);
     bool InputData();
     bool Describe(const std::string& name);
+    bool Simple(const std::string& xName, const std::string& yName, const std::string& model);
+    bool Fit(const std::string& equation);
+    bool Estimate(const std::string& values);
+    // The enable rule of the regression commands, with a message when it fails.
+    bool RegressionAllowed();
+    // Records the chosen regression reports of the last fit.
+    bool Record(const std::array<uint8_t, 8>& flags);
     bool SetReports(const std::string& list);
     bool SetLevel(const std::string& text);
     // The column of a variable named by its column name or by #K; -1 after a message.

@@ -32,6 +32,56 @@ TEST(Cli, DescribesAVariableNamedByNameOrByNumber) {
     EXPECT_EQ(unknown.err, "lumox: No variable \"#3\" in the data file.\n");
 }
 
+// The numbers of these reports are checked against independent values by the regression
+// tests (Longley against its certified coefficients); here the whole run is compared.
+TEST(Cli, FitsRecordsAndEstimatesLikeTheWindows) {
+    const CliResult best = RunCli({"lxtest.dat", "--simple", "Time", "Growth", "best-r2", "--estimate", "5"});
+    EXPECT_EQ(best.status, 0);
+    EXPECT_EQ(best.out, Expected("lxtest-best-r2.txt"));
+    // The information note of a transformed y goes to standard error like every message.
+    EXPECT_EQ(best.err,
+              "lumox: Predicted Y and Confidence/Prediction intervals  are shown in terms of "
+              "original scale data.\n");
+
+    const CliResult fit = RunCli(
+        {"longley.dat", "--reports", "equation,anova,correlation,residuals,intervals", "--level", "90",
+         "--fit", "Employed = 1 + GNPDeflator + GNP + Unemployed + ArmedForces + Population + Year",
+         "--estimate", "100,400000,3000,2500,120000,1960"});
+    EXPECT_EQ(fit.status, 0);
+    EXPECT_EQ(fit.err, "");
+    EXPECT_EQ(fit.out, Expected("longley-fit.txt"));
+}
+
+TEST(Cli, RegressionFaultsStopTheRun) {
+    TempDir dir;
+    const std::string zero = dir.Write("zero.dat", "X Y\r\n1 2\r\n2 0\r\n3 5\r\n4 7\r\n");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"tab421.dat", "--estimate", "10"}, "lumox: No equation has been fitted for a point estimate!\n"},
+        {{"tab421.dat", "--fit", "Response = 1 + Dose + Dose"}, "lumox: Equation has duplicate columns!\n"},
+        {{"tab421.dat", "--fit", "Response = Dose"},
+         "lumox: Cannot read the equation \"Response = Dose\": the first x term must be 1.\n"},
+        {{"tab421.dat", "--simple", "Dose", "Response", "12"},
+         "lumox: Unknown model \"12\": give 0 to 11, best-r2 or best-se.\n"},
+        {{"tab421.dat", "--simple", "Dose", "Dose", "0"},
+         "lumox: Please select a variable for both X and Y!\n"},
+        {{"tab421.dat", "--fit", "Response = 1 + Dose", "--estimate", "1,2"},
+         "lumox: Number of variables entered is incorrect!\n"},
+        {{zero, "--simple", "X", "Y", "1"},
+         "lumox: Calculation stopped. Look for a zero data value!\n"
+         "lumox: Data not suitable for this transform!\n"},
+    };
+    for (const auto& [args, err] : cases) {
+        const CliResult run = RunCli(args);
+        EXPECT_EQ(run.status, 1) << err;
+        EXPECT_EQ(run.err, err);
+    }
+    // A best-model search shows the messages of the models it cannot fit and goes on.
+    const CliResult search = RunCli({zero, "--reports", "equation", "--simple", "X", "Y", "best-r2"});
+    EXPECT_EQ(search.status, 0);
+    EXPECT_NE(search.err.find("lumox: Data not suitable for this transform!\n"), std::string::npos);
+    EXPECT_NE(search.out.find("REGRESSION EQUATION"), std::string::npos);
+}
+
 TEST(Cli, UsageErrorsExitWithTwo) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no data file given"},
