@@ -33,6 +33,19 @@ void Load(CLumoxDoc& doc, const std::vector<std::string>& names,
         for (uint32_t j = 0; j < doc.m_nCols; ++j) doc.GetData().At(i, j) = rows[i][j];
 }
 
+// A one-column data set "V" with slot 0 set up as the Histogram command does.
+void LoadHistogram(CLumoxDoc& doc, const std::vector<double>& values,
+                   const HistogramSettings& settings) {
+    std::vector<std::vector<double>> rows;
+    for (double v : values) rows.push_back({v});
+    Load(doc, {"V"}, rows);
+    doc.m_histogram = settings;
+    *doc.m_apGraph[0] = doc.m_graphTemplate;
+    doc.m_apGraph[0]->title = "Histogram";
+    doc.m_apGraph[0]->barChart = 1;
+    doc.m_nGraphsPerPage = 1;
+}
+
 // The y of every move, line and box corner drawn.
 std::vector<int> DrawnYs(const RecordingSurface& surface) {
     std::vector<int> ys;
@@ -216,12 +229,7 @@ TEST(GraphPage, ScalingFailureIsReportedAndTheRestDrawn) {
 TEST(GraphPage, HistogramWithNormalCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    Load(doc, {"V"}, {{1}, {3}, {3}, {5}, {7}, {7}, {7}, {8}});
-    doc.m_histogram = HistogramSettings{1, 0, 4, 1, 0, 0};
-    *doc.m_apGraph[0] = doc.m_graphTemplate;
-    doc.m_apGraph[0]->title = "Histogram";
-    doc.m_apGraph[0]->barChart = 1;
-    doc.m_nGraphsPerPage = 1;
+    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 1, 0, 0});
     RecordingSurface surface;
     ChartEngine engine;
     DrawGraphPage(doc, surface, engine);
@@ -244,10 +252,7 @@ TEST(GraphPage, HistogramWithNormalCurve) {
 TEST(GraphPage, AConstantColumnHasBarsButNoNormalCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    Load(doc, {"V"}, {{5}, {5}, {5}, {5}});
-    doc.m_histogram = HistogramSettings{1, 0, 4, 1, 0, 0};
-    *doc.m_apGraph[0] = doc.m_graphTemplate;
-    doc.m_apGraph[0]->barChart = 1;
+    LoadHistogram(doc, {5, 5, 5, 5}, HistogramSettings{1, 0, 4, 1, 0, 0});
     RecordingSurface surface;
     ChartEngine engine;
     DrawGraphPage(doc, surface, engine);
@@ -259,10 +264,7 @@ TEST(GraphPage, AConstantColumnHasBarsButNoNormalCurve) {
 TEST(GraphPage, OgiveHasNoNormalCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    Load(doc, {"V"}, {{1}, {3}, {3}, {5}, {7}, {7}, {7}, {8}});
-    doc.m_histogram = HistogramSettings{1, 0, 4, 0, 0, 1};
-    *doc.m_apGraph[0] = doc.m_graphTemplate;
-    doc.m_apGraph[0]->barChart = 1;
+    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 0, 0, 1});
     RecordingSurface surface;
     ChartEngine engine;
     DrawGraphPage(doc, surface, engine);

@@ -88,15 +88,7 @@ TEST_F(QtSurfaceTest, FontsAreSizedByTheirCellAndTurnByEscapement) {
     EXPECT_NEAR(ink.height(), size.width, 4);
 }
 
-TEST_F(QtSurfaceTest, ReportsTheDevice) {
-    QPainter painter(&image);
-    QtSurface screen(painter, false, 768);
-    EXPECT_EQ(screen.VerticalResolution(), 768);
-    EXPECT_EQ(screen.HorizontalResolution(), 200);
-    EXPECT_FALSE(screen.IsPrinter());
-    QtSurface page(painter, true);
-    EXPECT_EQ(page.VerticalResolution(), 200);
-    EXPECT_TRUE(page.IsPrinter());
+TEST(QtSurface, TextIsUtf8OrElseLatin1) {
     EXPECT_EQ(QtSurface::ToQString("caf\xc3\xa9"), QString::fromUtf8("caf\xc3\xa9"));
     EXPECT_EQ(QtSurface::ToQString("caf\xe9"), QString::fromLatin1("caf\xe9"));
 }
