@@ -49,6 +49,23 @@ PlotLayout ChartEngine::LayOut(const ChartRect& cell, int fontHeight, int xDivis
     return layout;
 }
 
+// Bars stand on zero, so their Y axis always spans it: counts of 10 to 20 drawn from an
+// axis starting at 9 would make one bar look ten times another.
+static int ScaleY(const ChartData& chart, AxisScale& y) {
+    const uint64_t withZero = static_cast<uint64_t>(chart.pointCount) + 1;
+    if (chart.barChart != 1 || withZero > Matrix::kMaxElements) {
+        return ScaleAxis(*chart.yMatrix, chart.yColumn, chart.pointCount, chart.yIntervals, y,
+                         chart.barChart == 1);
+    }
+    Matrix values(static_cast<uint32_t>(withZero), 1);
+    for (int i = 0; i < chart.pointCount; ++i) {
+        values.At(static_cast<uint32_t>(i), 0) =
+            chart.yMatrix->At(static_cast<uint32_t>(i), static_cast<uint32_t>(chart.yColumn));
+    }
+    values.At(static_cast<uint32_t>(chart.pointCount), 0) = 0.0;
+    return ScaleAxis(values, 0, chart.pointCount + 1, chart.yIntervals, y, true);
+}
+
 int ChartEngine::Draw(Surface& surface, ChartData& chart, int alreadyScaled) {
     if (chart.pointCount < 2) return kTooFewPoints;
     chartSize_ = chart.cell.top - chart.cell.bottom;
@@ -60,8 +77,7 @@ int ChartEngine::Draw(Surface& surface, ChartData& chart, int alreadyScaled) {
         scaled_ = false;
         AxisScale y;
         AxisScale x;
-        if (ScaleAxis(*chart.yMatrix, chart.yColumn, chart.pointCount, chart.yIntervals, y,
-                      chart.barChart == 1) != 0 ||
+        if (ScaleY(chart, y) != 0 ||
             ScaleAxis(*chart.xMatrix, chart.xColumn, chart.pointCount, chart.xIntervals, x,
                       false) != 0) {
             surface.SelectFont(previousFont);

@@ -305,6 +305,25 @@ TEST(ChartEngine, DrawsHistogramBarsOnTheOverrideAxis) {
     EXPECT_EQ(engine.XScale().minor, 2);
 }
 
+TEST(ChartEngine, BarsAlwaysStandOnAZeroAxis) {
+    // Counts 10 .. 20 in 4 Y intervals scale to 9 .. 21 (step 3) as points; bars take the
+    // axis down to zero (0 .. 20, step 5) so that their heights compare truly.
+    const Matrix table = Columns({{0, 10}, {2, 14}, {4, 20}, {6, 12}, {8, 0}});
+    ChartEngine engine;
+    RecordingSurface surface;
+    ChartData bars = HistogramChart(table);
+    bars.yIntervals = 4;
+    ASSERT_EQ(engine.Draw(surface, bars, 0), ChartEngine::kDrawn);
+    EXPECT_EQ(engine.YScale().low, 0);
+    EXPECT_EQ(engine.YScale().high, 20);
+    ChartData points = SmallChart(table);
+    points.pointCount = 4;
+    points.yIntervals = 4;
+    ASSERT_EQ(engine.Draw(surface, points, 0), ChartEngine::kDrawn);
+    EXPECT_EQ(engine.YScale().low, 9);
+    EXPECT_EQ(engine.YScale().high, 21);
+}
+
 TEST(ChartEngine, DrawsAnOgiveAsJoinedSquares) {
     // Midpoints 1, 3, 5, 7 and running totals 1, 4, 6, 6: Y scales to 0 .. 6 (step 3, 6
     // minor), height 149 -> 144, 24 units per count; X 27.5 units per unit from x0 = 54.
