@@ -78,6 +78,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.output = text;
         } else if (arg == "--title") {
             if (!value(text)) return std::nullopt;
+            if (text.size() > 30) {
+                error = "--title takes at most 30 characters";
+                return std::nullopt;
+            }
             options.graph.title = text;
         } else if (arg == "--xintervals" || arg == "--yintervals") {
             int intervals = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/image_output.h"
 #include "cli/session.h"
 #include "platform/atomic_file.h"
 #include "platform/prompt.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     lumox::ScopedPrompt installed(prompt);
     lumox::cli::Session session(*options);
     const bool completed = session.Run();
+    lumox::cli::CloseGraphics();
 
     // What was recorded is written even when an action stopped the run.
     const std::string text = session.ResultsText();

@@ -1,5 +1,6 @@
 #include "cli/session.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "numeric/number_text.h"
@@ -9,6 +10,8 @@
 #include "platform/strings.h"
 #include "reports/recording.h"
 #include "cli/equation_text.h"
+#include "cli/image_output.h"
+#include "stats/frequency.h"
 #include "regression/build_equation.h"
 #include "regression/point_estimate.h"
 #include "regression/simple_models.h"
@@ -18,8 +21,25 @@ namespace lumox::cli {
 
 Session::Session(const Options& options) : options_(options) { doc_.SetHost(&host_); }
 
+namespace {
+
+// Splits a graph specification at its colons.
+std::vector<std::string> SplitSpec(const std::string& spec) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (true) {
+        const size_t colon = spec.find(':', start);
+        parts.push_back(spec.substr(start, colon == std::string::npos ? std::string::npos : colon - start));
+        if (colon == std::string::npos) return parts;
+        start = colon + 1;
+    }
+}
+
+}  // namespace
+
 bool Session::Run() {
     if (!doc_.OnOpenDocument(options_.dataFile)) return false;
+    ApplyGraphOptions();
     for (const Action& action : options_.actions) {
         try {
             if (!RunAction(action)) return false;
@@ -47,10 +67,14 @@ bool Session::RunAction(const Action& action) {
             return Fit(action.args[0]);
         case Kind::Estimate:
             return Estimate(action.args[0]);
-        default:
-            ShowMessage("This action is not available yet.", Icon::Stop);
-            return false;
+        case Kind::Scatter:
+            return AddScatter(action.args[0]);
+        case Kind::Histogram:
+            return SetHistogram(action.args[0]);
+        case Kind::Image:
+            return Image(action.args[0]);
     }
+    return false;
 }
 
 bool Session::InputData() {
@@ -135,6 +159,121 @@ bool Session::Estimate(const std::string& values) {
     if (estimate.Calculate(lines, level_) != 0) return false;
     estimate.Record();
     return true;
+}
+
+void Session::ApplyGraphOptions() {
+    const GraphOptions& graph = options_.graph;
+    if (graph.title) doc_.m_strGraphTitle = *graph.title;
+    if (graph.xIntervals) doc_.m_graphTemplate.xIntervals = *graph.xIntervals;
+    if (graph.yIntervals) doc_.m_graphTemplate.yIntervals = *graph.yIntervals;
+    if (graph.grid) doc_.m_graphTemplate.grid = *graph.grid ? 1 : 0;
+    if (graph.largePoints) doc_.m_graphTemplate.pointSize = *graph.largePoints ? 1 : 0;
+}
+
+int Session::FindPlotVariable(const std::string& name) const {
+    static const char* const kDerived[] = {"Predicted Y", "Residuals", "Std. Residuals", "Normal Z"};
+    for (int k = 0; k < 4; ++k) {
+        if (name != kDerived[k]) continue;
+        if (doc_.m_nYVariable < -1) {
+            ShowMessage(Format("\"%s\" needs a fitted equation: fit one first.", name.c_str()),
+                        Icon::Stop);
+            return -1;
+        }
+        return static_cast<int>(doc_.m_nCols) + k;
+    }
+    return FindVariable(name);
+}
+
+bool Session::AddScatter(const std::string& spec) {
+    if (doc_.m_nCols < 2) {
+        ShowMessage("A scatter graph needs at least two variables!", Icon::Stop);
+        return false;
+    }
+    const std::vector<std::string> parts = SplitSpec(spec);
+    if (parts.size() < 2 || parts.size() > 4) {
+        ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", spec.c_str()),
+                    Icon::Stop);
+        return false;
+    }
+    CLumoxDoc::GraphChoice choice;
+    choice.x = FindPlotVariable(parts[0]);
+    if (choice.x < 0) return false;
+    choice.y = FindPlotVariable(parts[1]);
+    if (choice.y < 0) return false;
+    for (size_t k = 2; k < parts.size(); ++k) {
+        if (parts[k] == "trend") {
+            choice.trendLine = 1;
+        } else if (parts[k] == "fit") {
+            if (!doc_.CanAddFittedCurve(choice.x, choice.y)) {
+                ShowMessage("A fitted curve needs the variable of the fitted equation as X and its "
+                            "dependent variable as Y!",
+                            Icon::Stop);
+                return false;
+            }
+            choice.fittedCurve = 1;
+        } else {
+            ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", spec.c_str()),
+                        Icon::Stop);
+            return false;
+        }
+    }
+    if (histogram_ || scatters_.size() == 4) {
+        histogram_.reset();
+        if (scatters_.size() == 4) scatters_.clear();
+    }
+    scatters_.push_back(choice);
+    return true;
+}
+
+bool Session::SetHistogram(const std::string& spec) {
+    const std::vector<std::string> parts = SplitSpec(spec);
+    HistogramSettings settings;
+    settings.column = FindVariable(parts[0]);
+    if (settings.column < 0) return false;
+    settings.classes = DefaultHistogramClasses(doc_.m_nRows);
+    settings.frequency = 1;
+    for (size_t k = 1; k < parts.size(); ++k) {
+        const std::string& part = parts[k];
+        if (part == "relative" || part == "cumulative") {
+            settings.frequency = 0;
+            (part == "relative" ? settings.relative : settings.cumulative) = 1;
+        } else if (part == "normal") {
+            settings.addNormalCurve = 1;
+        } else {
+            const auto& choices = kHistogramClassChoices;
+            const auto found = std::find_if(choices.begin(), choices.end(),
+                                            [&part](int n) { return std::to_string(n) == part; });
+            if (found == choices.end()) {
+                ShowMessage(Format("Cannot read the histogram \"%s\": classes are 2, 4, 6, 8, 10, 12, "
+                                   "15, 20 or 24; the kind relative or cumulative; and normal.",
+                                   spec.c_str()),
+                            Icon::Stop);
+                return false;
+            }
+            settings.classes = *found;
+        }
+    }
+    // The ogive has no normal curve (the dialog disables the choice).
+    if (settings.cumulative) settings.addNormalCurve = 0;
+    scatters_.clear();
+    histogram_ = settings;
+    return true;
+}
+
+bool Session::Image(const std::string& path) {
+    if (histogram_) {
+        doc_.SetupHistogram(*histogram_);
+    } else if (!scatters_.empty()) {
+        if (doc_.PlotsOriginalScale(scatters_)) ShowMessage(ids::kOriginalScalePlot, Icon::Information);
+        const int graphs = scatters_.size() == 1 ? 1 : scatters_.size() == 2 ? 2 : 4;
+        doc_.SetupScatterPage(graphs, scatters_);
+    } else {
+        ShowMessage(LoadString(ids::kGraphDataIncomplete), Icon::Stop);
+        return false;
+    }
+    scatters_.clear();
+    histogram_.reset();
+    return WriteGraphImage(doc_, path);
 }
 
 bool Session::RegressionAllowed() {

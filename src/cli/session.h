@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <vector>
 #include <string>
 
 #include "cli/cli_options.h"
@@ -52,6 +54,14 @@ private:
     bool Estimate(const std::string& values);
     // The enable rule of the regression commands, with a message when it fails.
     bool RegressionAllowed();
+    bool AddScatter(const std::string& spec);
+    bool SetHistogram(const std::string& spec);
+    bool Image(const std::string& path);
+    // Applies the Graph Options of the command line to the graph template.
+    void ApplyGraphOptions();
+    // A variable or, after a fit, a derived series ("Predicted Y", "Residuals",
+    // "Std. Residuals", "Normal Z": m_nCols + 0 .. 3); -1 after a message.
+    int FindPlotVariable(const std::string& name) const;
     // Records the chosen regression reports of the last fit.
     bool Record(const std::array<uint8_t, 8>& flags);
     bool SetReports(const std::string& list);
@@ -65,6 +75,10 @@ private:
     // The reports later fits record (flags 1..5 of the document) and their level.
     std::array<uint8_t, 8> reports_{0, 1, 1, 1, 0, 0, 0, 0};
     double level_ = 95.0;
+    // The graph page being put together for the next --image: scatter graphs, or a
+    // histogram when histogram_ is set.
+    std::vector<CLumoxDoc::GraphChoice> scatters_;
+    std::optional<HistogramSettings> histogram_;
 };
 
 }  // namespace lumox::cli

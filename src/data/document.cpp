@@ -147,6 +147,44 @@ void CLumoxDoc::SetupGraphSlot(int slot, int xColumn, int yColumn, int fittedCur
     graph.pointCount = chosen ? static_cast<int>(m_nRows) : 0;
 }
 
+bool CLumoxDoc::CanAddFittedCurve(int x, int y) const {
+    return m_nYVariable >= 0 && x == m_equation.m_nSingleVariable && y == m_nYVariable;
+}
+
+bool CLumoxDoc::PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const {
+    if (m_nYVariable < -1 || !m_equation.m_bYTransformed) return false;
+    const int columns = static_cast<int>(m_nCols);
+    for (const GraphChoice& graph : graphs) {
+        for (const int axis : {graph.x, graph.y}) {
+            if (axis == columns || axis == columns + 1) return true;
+        }
+    }
+    return false;
+}
+
+void CLumoxDoc::SetupScatterPage(int graphsPerPage, const std::vector<GraphChoice>& graphs) {
+    m_histogram.cumulative = 0;
+    for (int slot = 0; slot < graphsPerPage && slot < static_cast<int>(m_apGraph.size()); ++slot) {
+        const GraphChoice choice =
+            slot < static_cast<int>(graphs.size()) ? graphs[static_cast<size_t>(slot)] : GraphChoice();
+        SetupGraphSlot(slot, choice.x, choice.y, choice.fittedCurve, choice.trendLine);
+    }
+    m_nGraphsPerPage = graphsPerPage;
+}
+
+void CLumoxDoc::SetupHistogram(const HistogramSettings& settings) {
+    m_histogram = settings;
+    m_nGraphsPerPage = 1;
+    ChartData& graph = *m_apGraph[0];
+    graph = m_graphTemplate;
+    if (!m_strGraphTitle.empty()) {
+        graph.title = m_strGraphTitle;
+    } else {
+        graph.title = settings.cumulative ? "Ogive" : "Histogram";
+    }
+    graph.barChart = 1;
+}
+
 ResultsView& CLumoxDoc::GetResultsView() {
     ResultsView* view = m_pHost ? m_pHost->GetResultsView() : nullptr;
     if (view == nullptr) {

@@ -72,6 +72,25 @@ public:
     // leaves the slot empty (point count 0).
     void SetupGraphSlot(int slot, int xColumn, int yColumn, int fittedCurve, int trendLine);
 
+    // What the Graph Variable Selection dialog chose for one graph.
+    struct GraphChoice {
+        int x = -1;
+        int y = -1;
+        int fittedCurve = 0;
+        int trendLine = 0;
+    };
+    // Whether the fitted curve can be added to a graph of x against y: x is the one
+    // variable of the fitted equation and y its dependent variable.
+    bool CanAddFittedCurve(int x, int y) const;
+    // Whether plotting these choices shows values brought back to the original scale of y
+    // ("Predicted Y" or "Residuals" of an equation that transformed y).
+    bool PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const;
+    // Scatter One, Two or Four on Plot: fills graphsPerPage slots from the choices (the
+    // others stay empty) and sets the page layout; clears the ogive mode.
+    void SetupScatterPage(int graphsPerPage, const std::vector<GraphChoice>& graphs);
+    // Histogram on Plot: keeps the settings and makes slot 0 the histogram or ogive.
+    void SetupHistogram(const HistogramSettings& settings);
+
     // Makes the Results window active and returns its view; when there is none, shows
     // "Unable to open Results window!" and abandons the command.
     ResultsView& GetResultsView();

@@ -85,9 +85,12 @@ bool FittedCurve(CLumoxDoc& doc, const ChartData& graph, Matrix& curve, ChartDat
     }
     Matrix terms;
     Matrix unused;
-    if (doc.m_equation.BuildTermMatrix(terms, unused, grid, true) != 0) return false;
+    // A working copy: building x terms alone would clear the fitted model's record that
+    // it transformed y.
+    EquationModel model(doc.m_equation);
+    if (model.BuildTermMatrix(terms, unused, grid, true) != 0) return false;
     Matrix fitted = Multiply(terms, fit.m_coefficients);
-    if (doc.m_equation.BackTransform(fitted) != 0) return false;
+    if (model.BackTransform(fitted) != 0) return false;
     curve.CopyColumn(fitted, 0, 1);
     series = Overlay(graph, kCurvePoints, &curve, 0, &curve, 1, kBlue);
     return true;
@@ -269,15 +272,16 @@ bool BuildDerivedSeries(CLumoxDoc& doc, int which, Matrix& values) {
     if (!HasFit(doc)) return false;
     const RegressionFit& fit = doc.m_fit;
     const uint32_t n = fit.m_fitted.Rows();
+    EquationModel model(doc.m_equation);  // the fitted model itself stays untouched
     switch (which) {
         case 0:
             values = fit.m_fitted;
-            return doc.m_equation.BackTransform(values) == 0;
+            return model.BackTransform(values) == 0;
         case 1: {
             Matrix predicted = fit.m_fitted;
-            if (doc.m_equation.BackTransform(predicted) != 0) return false;
+            if (model.BackTransform(predicted) != 0) return false;
             values = doc.m_Y;
-            if (doc.m_equation.BackTransform(values) != 0) return false;
+            if (model.BackTransform(values) != 0) return false;
             for (uint32_t i = 0; i < n; ++i) values.At(i, 0) -= predicted.At(i, 0);
             return true;
         }

@@ -20,6 +20,13 @@ int LabelledIntervals(int classes) {
 
 }  // namespace
 
+int DefaultHistogramClasses(uint32_t n) {
+    for (const int classes : {2, 4, 6, 8, 10, 12, 15}) {
+        if ((uint64_t{1} << classes) > n) return classes;
+    }
+    return 20;
+}
+
 int BuildFrequencyTable(const CLumoxDoc& doc, Matrix& table, ChartData& chart) {
     const HistogramSettings& settings = doc.m_histogram;
     const int n = static_cast<int>(doc.m_nRows);

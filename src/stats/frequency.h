@@ -1,6 +1,9 @@
 #ifndef LUMOX_STATS_FREQUENCY_H
 #define LUMOX_STATS_FREQUENCY_H
 
+#include <array>
+#include <cstdint>
+
 #include "graph/chart_data.h"
 
 namespace lumox {
@@ -15,6 +18,13 @@ class Matrix;
 // units of 10^E, or 0 when nothing is to be drawn (no variable; scaling failed, after
 // message 16). The last class is closed at the top, so every observation is counted.
 int BuildFrequencyTable(const CLumoxDoc& doc, Matrix& table, ChartData& chart);
+
+// The numbers of classes a histogram may have, in the order they are offered.
+constexpr std::array<int, 9> kHistogramClassChoices = {2, 4, 6, 8, 10, 12, 15, 20, 24};
+
+// The number of classes offered first for n observations: the first of 2, 4, 6, 8, 10,
+// 12, 15 whose power of two exceeds n, else 20.
+int DefaultHistogramClasses(uint32_t n);
 
 }  // namespace lumox
 

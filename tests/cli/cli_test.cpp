@@ -82,6 +82,53 @@ TEST(Cli, RegressionFaultsStopTheRun) {
     EXPECT_NE(search.out.find("REGRESSION EQUATION"), std::string::npos);
 }
 
+TEST(Cli, DrawsGraphPagesIntoImageFiles) {
+    TempDir dir;
+    const CliResult run = RunCli(
+        {"lxtest.dat", "--reports", "equation", "--simple", "Time", "Growth", "1", "--scatter",
+         "Time:Growth:fit:trend", "--image", dir.File("one.png"), "--scatter",
+         "Normal Z:Std. Residuals", "--scatter", "Time:Residuals", "--scatter", "Predicted Y:Growth",
+         "--title", "Check", "--image", dir.File("four.svg"), "--histogram", "Growth:8:normal",
+         "--image", dir.File("histogram.pdf")});
+    EXPECT_EQ(run.status, 0);
+    // Residuals of an equation that transformed y are shown on the original scale.
+    EXPECT_EQ(run.err,
+              "lumox: Y calculated and residuals are plotted in terms of original scale data.\n");
+    EXPECT_EQ(ReadFile(dir.File("one.png")).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    const std::string svg = ReadFile(dir.File("four.svg"));
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("Check"), std::string::npos);
+    EXPECT_NE(svg.find("Std. Residuals"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir.File("histogram.pdf")).substr(0, 5), "%PDF-");
+    // Drawing records nothing: the Results hold the equation report alone.
+    EXPECT_EQ(run.out.find("REGRESSION EQUATION"), 4u);
+    EXPECT_EQ(run.out.find("ANALYSIS OF VARIANCE"), std::string::npos);
+}
+
+TEST(Cli, GraphFaultsStopTheRun) {
+    TempDir dir;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"lxtest.dat", "--image", dir.File("x.png")}, "Graph: Data to plot incomplete!"},
+        {{"lxtest.dat", "--scatter", "Time:Growth", "--image", dir.File("x.bmp")},
+         "Graph: " + dir.File("x.bmp") + " is not a .png, .svg or .pdf file!"},
+        {{"lxtest.dat", "--scatter", "Time:Growth:fit"},
+         "A fitted curve needs the variable of the fitted equation as X and its dependent "
+         "variable as Y!"},
+        {{"lxtest.dat", "--scatter", "Time:Residuals"},
+         "\"Residuals\" needs a fitted equation: fit one first."},
+        {{"lxtest.dat", "--scatter", "Time"},
+         "Cannot read the scatter graph \"Time\": write X:Y[:fit][:trend]."},
+        {{"lxtest.dat", "--histogram", "Time:7"},
+         "Cannot read the histogram \"Time:7\": classes are 2, 4, 6, 8, 10, 12, 15, 20 or 24; "
+         "the kind relative or cumulative; and normal."},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliResult run = RunCli(args);
+        EXPECT_EQ(run.status, 1) << message;
+        EXPECT_EQ(run.err, "lumox: " + message + "\n");
+    }
+}
+
 TEST(Cli, UsageErrorsExitWithTwo) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no data file given"},
@@ -92,6 +139,7 @@ TEST(Cli, UsageErrorsExitWithTwo) {
         {{"tab21.dat", "--grid", "maybe"}, "--grid takes on or off"},
         {{"tab21.dat", "--xintervals", "11"}, "--xintervals takes a whole number from 2 to 10"},
         {{"tab21.dat", "--points", "huge"}, "--points takes small or large"},
+        {{"tab21.dat", "--title", std::string(31, 't')}, "--title takes at most 30 characters"},
     };
     for (const auto& [args, error] : cases) {
         const CliResult run = RunCli(args);

@@ -337,6 +337,16 @@ TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
     Matrix none;
     CLumoxDoc empty;
     EXPECT_FALSE(BuildDerivedSeries(empty, 0, none));
+
+    // Drawing the fitted curve and the derived series leaves the fitted model as it was:
+    // it still knows that it transformed y (the point estimate's note depends on it).
+    const int c = static_cast<int>(doc.m_nCols);
+    doc.m_equation.CompactModel();
+    doc.SetupScatterPage(2, {{0, 1, 1, 0}, {0, c + 1, 0, 0}});
+    RecordingSurface surface;
+    ChartEngine engine;
+    DrawGraphPage(doc, surface, engine);
+    EXPECT_EQ(doc.m_equation.m_bYTransformed, 1);
 }
 
 // The y of the markers of the first plotted series, in drawing order.

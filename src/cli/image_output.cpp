@@ -1,0 +1,43 @@
+#include "cli/image_output.h"
+
+#include <QGuiApplication>
+
+#include <clocale>
+#include <memory>
+
+#include "ui/graph_export.h"
+
+namespace lumox::cli {
+namespace {
+
+std::unique_ptr<QGuiApplication>& Application() {
+    static std::unique_ptr<QGuiApplication> application;
+    return application;
+}
+
+// Standard error carries only the program's own "lumox: TEXT" lines: Qt's notes about
+// its environment are not for the script reading them.
+void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) qFatal("%s", qPrintable(message));
+}
+
+}  // namespace
+
+bool WriteGraphImage(CLumoxDoc& doc, const std::string& path) {
+    // Fonts need a GUI application; the batch front end makes one, off screen, on first use.
+    if (QCoreApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietQt);
+        static int argc = 1;
+        static char name[] = "lumox-cli";
+        static char* argv[] = {name, nullptr};
+        Application() = std::make_unique<QGuiApplication>(argc, argv);
+        // Qt takes the desktop's locale; numbers in reports keep their decimal point.
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    return ExportGraphPage(doc, path);
+}
+
+void CloseGraphics() { Application().reset(); }
+
+}  // namespace lumox::cli

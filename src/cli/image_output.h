@@ -1,0 +1,21 @@
+#ifndef LUMOX_CLI_IMAGE_OUTPUT_H
+#define LUMOX_CLI_IMAGE_OUTPUT_H
+
+#include <string>
+
+namespace lumox {
+class CLumoxDoc;
+}
+
+namespace lumox::cli {
+
+// Draws the document's graph page into path (.png, .svg or .pdf) with the program's own
+// drawing, on Qt's offscreen platform, so no display is needed. False after a message.
+bool WriteGraphImage(CLumoxDoc& doc, const std::string& path);
+
+// Ends the graphics that WriteGraphImage started; called before the program exits.
+void CloseGraphics();
+
+}  // namespace lumox::cli
+
+#endif
