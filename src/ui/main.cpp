@@ -22,21 +22,23 @@ public:
     explicit StartupProbe(lumox::CLumoxApp& app) {
         app.Router().Execute(lumox::cmd::kRecordInputData);
         QMdiSubWindow* child = app.MainFrame()->MdiArea().currentSubWindow();
-        QWidget* painted = child ? child->widget() : app.MainFrame();
-        if (auto* area = qobject_cast<QAbstractScrollArea*>(painted)) painted = area->viewport();
-        painted->installEventFilter(this);
+        target_ = child ? child->widget() : app.MainFrame();
+        qApp->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !done_) {
+        if (event->type() == QEvent::Paint && !done_ && watched->isWidgetType() &&
+            (watched == target_ || target_->isAncestorOf(static_cast<QWidget*>(watched)))) {
             done_ = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // exit, not quit: quit would close the windows, asking about the Results.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    QWidget* target_ = nullptr;
     bool done_ = false;
 };
 

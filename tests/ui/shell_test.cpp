@@ -330,6 +330,12 @@ TEST_F(ShellTest, ADataFileDroppedOnTheMainWindowOpens) {
     again.ignore();
     QCoreApplication::sendEvent(&Frame(), &again);
     EXPECT_FALSE(again.isAccepted());
+    // Nor does the Results window take the file as text.
+    QDragEnterEvent onResults(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    onResults.ignore();
+    QCoreApplication::sendEvent(Results()->viewport(), &onResults);
+    EXPECT_FALSE(onResults.isAccepted());
+    EXPECT_TRUE(Results()->toPlainText().isEmpty());
 }
 
 TEST_F(ShellTest, HelpOpensAtTheTopicOfAContextNumber) {
