@@ -1,8 +1,10 @@
 #include "ui/lumox_app.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPalette>
 #include <QPrinter>
 
@@ -64,6 +66,14 @@ bool CLumoxApp::InitInstance() {
         frame_.reset();
         return false;
     }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    auto readClipboard = [this, clipboard] {
+        const QMimeData* data = clipboard->mimeData();
+        clipboardHasText_ = data != nullptr && data->hasText();
+        if (frame_) frame_->UpdateCommandUI();
+    };
+    connect(clipboard, &QClipboard::dataChanged, this, readClipboard);
+    readClipboard();
     frame_->show();
     frame_->UpdateCommandUI();
     return true;

@@ -56,6 +56,9 @@ public:
     RecentFileList& RecentFiles() { return recent_; }
     // The printer that Print Setup sets up and every print uses; made on first use.
     QPrinter& Printer();
+    // Whether the clipboard holds text; kept up to date from the clipboard's signal, as
+    // asking the clipboard's owner on every refresh of the commands could be slow.
+    bool ClipboardHasText() const { return clipboardHasText_; }
     // Shows the help window at the topic of context.
     void ShowHelp(int context);
     // The help window, or null before help was first asked for.
@@ -76,6 +79,7 @@ private:
     QPointer<HelpWindow> help_;
     DocumentWindows* document_ = nullptr;
     bool m_bCanOpen = true;
+    bool clipboardHasText_ = false;
 };
 
 }  // namespace lumox

@@ -1,8 +1,6 @@
 #include "ui/lumox_view.h"
 
-#include <QClipboard>
 #include <QDragEnterEvent>
-#include <QGuiApplication>
 #include <QMimeData>
 #include <QPrinter>
 #include <QStringDecoder>
@@ -50,11 +48,7 @@ CLumoxView::CLumoxView(DocumentWindows& document) : document_(document) {
     OnCommand(
         cmd::kCopy, [this] { copy(); }, [this] { return textCursor().hasSelection(); });
     OnCommand(
-        cmd::kPaste, [this] { paste(); },
-        [] {
-            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-            return data != nullptr && data->hasText();
-        });
+        cmd::kPaste, [this] { paste(); }, [this] { return document_.App().ClipboardHasText(); });
     OnCommand(
         cmd::kClearAll, [this] { OnClearAll(); }, [this] { return CanClearAll(); });
     OnCommand(cmd::kPrint, [this] { OnFilePrint(); });

@@ -434,7 +434,16 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
             }
             [[fallthrough]];
         case QEvent::KeyRelease:
-            if (watched->isWidgetType()) UpdateIndicators();
+            // Only the lock keys change the indicators while Lumox has the keyboard.
+            switch (static_cast<QKeyEvent*>(event)->key()) {
+                case Qt::Key_CapsLock:
+                case Qt::Key_NumLock:
+                case Qt::Key_ScrollLock:
+                    if (watched->isWidgetType()) UpdateIndicators();
+                    break;
+                default:
+                    break;
+            }
             break;
         case QEvent::ApplicationActivate:
             UpdateIndicators();
