@@ -35,6 +35,11 @@ DocumentWindows::~DocumentWindows() {
 
 QString DocumentWindows::Title() const { return FromNativePath(doc_.GetTitle()); }
 
+QString DocumentWindows::Caption(ViewKind kind) const {
+    const ViewTemplate* pattern = app_.Template(kind);
+    return Title() + (pattern ? pattern->captionSuffix : QString());
+}
+
 std::vector<CMDIGChildWnd*> DocumentWindows::Frames() const {
     std::vector<CMDIGChildWnd*> frames;
     for (const QPointer<CMDIGChildWnd>& frame : frames_) {

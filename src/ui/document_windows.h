@@ -27,6 +27,8 @@ public:
     CLumoxApp& App() { return app_; }
     // The title the captions and the main window show: the data file's name.
     QString Title() const;
+    // The caption of the document's window of kind: the title, then the kind of window.
+    QString Caption(ViewKind kind) const;
 
     // Activates the document's window of kind, creating it from its template when there
     // is none; null when the kind has no template (yet) or the window cannot be made.

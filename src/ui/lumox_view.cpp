@@ -11,7 +11,6 @@
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/lumox_app.h"
-#include "ui/main_frame.h"
 #include "ui/results_printing.h"
 #include "ui/ui_dialogs.h"
 
@@ -31,7 +30,6 @@ bool HasLocalFiles(const QMimeData* source) {
 CLumoxView::CLumoxView(DocumentWindows& document) : document_(document) {
     setFont(ResultsFont());
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    setUndoRedoEnabled(true);
     connect(this->document(), &QTextDocument::contentsChange, this,
             [this](int, int removed, int added) {
                 if (removed == 0 && added == 0) return;
@@ -57,7 +55,7 @@ CLumoxView::CLumoxView(DocumentWindows& document) : document_(document) {
 
 void CLumoxView::OnInitialUpdate() {
     if (QWidget* frame = parentWidget()) {
-        frame->setWindowTitle(document_.Title() + QStringLiteral(" - Results"));
+        frame->setWindowTitle(document_.Caption(Kind()));
     }
 }
 
