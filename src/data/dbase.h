@@ -1,17 +1,57 @@
 #ifndef LUMOX_DATA_DBASE_H
 #define LUMOX_DATA_DBASE_H
 
+#include <cstdint>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace lumox {
 
 class CLumoxDoc;
 
-// Reads a dBase III table of numeric fields into the data set; abandons on a fault.
+// Limits of the dBase tables the program reads and writes.
+constexpr size_t kDbaseNameLength = 10;      // characters of a written name
+constexpr size_t kDbaseReadNameLength = 11;  // bytes of a name in a field descriptor
+constexpr size_t kDbaseLongNumber = 18;      // longer numbers are warned about and cut to 19
+constexpr uint32_t kDbaseMaxWrittenFields = (0xFFFF - 34) / 32;  // header length fits 16 bits
+
+// Where the fields of a checked table lie; every field lies inside its record.
+struct DbaseLayout {
+    uint32_t records = 0;       // records the file header counts, deleted ones included
+    uint32_t validRecords = 0;  // records not flagged deleted
+    uint32_t fields = 0;
+    uint32_t headerLength = 0;  // offset of the first record
+    uint32_t recordLength = 0;  // flag byte plus every field's width
+    std::vector<uint32_t> widths;
+};
+
+// The date a written table carries as its last update.
+struct DbaseDate {
+    int year = 1900;  // the full year, e.g. 2026
+    int month = 1;    // 1 .. 12
+    int day = 1;      // 1 .. 31
+};
+
+// Reads and checks the file header and the field descriptors against the file itself; fills
+// the column names, m_strHeaderLine (the names joined by tabs), m_nRows (records not flagged
+// deleted) and m_nCols, and leaves the file at its start. Abandons the command on a fault
+// after its message (stop icon); the large-file warning lets the reading go on.
+DbaseLayout ReadDbaseHeader(CLumoxDoc& doc, std::istream& file);
+// ReadDbaseHeader, then fills the data matrix with the records not flagged deleted.
 void ReadDbaseFile(CLumoxDoc& doc, std::istream& file);
-// Writes the document's edited lines (header first) as a dBase III table.
-bool WriteDbaseFile(CLumoxDoc& doc, std::ostream& out);
+// The table at path as text lines for editing: line 0 the header line, then one line per
+// record not flagged deleted, the fields (blanks and zero bytes removed) joined by tabs.
+// Grows lines to hold them. False, after the message, when the file cannot be read.
+bool ReadDbaseLines(CLumoxDoc& doc, const std::string& path, std::vector<std::string>& lines);
+// Writes lines (header line first, count lines) as a table of numeric fields dated date.
+// A line with fewer tokens than names gets blanks for the missing fields. False after a
+// message when the lines do not make a table (no names, too many names).
+bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const DbaseDate& date,
+                     std::ostream& out);
+// Writes the document's edited lines (m_nRows lines, header first) as a table dated today.
+bool WriteDbaseFile(const CLumoxDoc& doc, std::ostream& out);
 
 }  // namespace lumox
 

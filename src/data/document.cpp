@@ -116,6 +116,38 @@ bool CLumoxDoc::WriteResults(const std::string& path) {
     return written;
 }
 
+void CLumoxDoc::SetupGraphSlot(int slot, int xColumn, int yColumn, int fittedCurve, int trendLine) {
+    if (slot < 0 || slot >= static_cast<int>(m_apGraph.size())) return;
+    static const char* const kDerivedNames[] = {"Predicted Y", "Residuals", "Std. Residuals",
+                                                "Normal Z"};
+    const int columns = static_cast<int>(m_nCols);
+    ChartData& graph = *m_apGraph[slot];
+    graph = m_graphTemplate;
+    const bool chosen =
+        xColumn >= 0 && yColumn >= 0 && xColumn < columns + 4 && yColumn < columns + 4;
+    if (chosen) {
+        auto axis = [&](int column, const Matrix*& matrix, int& field, std::string& label) {
+            field = column;
+            if (column < columns) {
+                matrix = &m_data;
+                label = GetColName(static_cast<uint32_t>(column));
+            } else {
+                label = kDerivedNames[column - columns];
+            }
+        };
+        axis(xColumn, graph.xMatrix, graph.xColumn, graph.xLabel);
+        axis(yColumn, graph.yMatrix, graph.yColumn, graph.yLabel);
+    }
+    if (!m_strGraphTitle.empty()) {
+        graph.title = m_strGraphTitle;
+    } else {
+        graph.title = xColumn < columns && yColumn < columns ? "Data" : "Results";
+    }
+    graph.fittedCurve = fittedCurve;
+    graph.trendLine = trendLine;
+    graph.pointCount = chosen ? static_cast<int>(m_nRows) : 0;
+}
+
 ResultsView& CLumoxDoc::GetResultsView() {
     ResultsView* view = m_pHost ? m_pHost->GetResultsView() : nullptr;
     if (view == nullptr) {

@@ -66,6 +66,12 @@ public:
     // Writes the Results text raw to path, atomically. False after a message when it fails.
     bool WriteResults(const std::string& path);
 
+    // Fills graph slot 0..3 from m_graphTemplate for X and Y column indices (m_nCols and
+    // above: "Predicted Y", "Residuals", "Std. Residuals", "Normal Z" of the last fit, built
+    // when drawing) and the fitted-curve and trend-line flags. A negative or unknown index
+    // leaves the slot empty (point count 0).
+    void SetupGraphSlot(int slot, int xColumn, int yColumn, int fittedCurve, int trendLine);
+
     // Makes the Results window active and returns its view; when there is none, shows
     // "Unable to open Results window!" and abandons the command.
     ResultsView& GetResultsView();

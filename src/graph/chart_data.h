@@ -26,7 +26,7 @@ struct ChartRect {
 
 // One plotted series and its graph cell: what the graph view fills and the chart engine draws.
 struct ChartData {
-    int pointCount = 0;              // fewer than 2 draws nothing
+    int pointCount = 0;               // fewer than 2 draws nothing
     const Matrix* xMatrix = nullptr;  // source of the X values
     int xColumn = 0;
     const Matrix* yMatrix = nullptr;  // source of the Y values

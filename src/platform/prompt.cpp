@@ -7,34 +7,27 @@
 namespace lumox {
 namespace {
 
-// One line per message with line breaks shown as blanks, so scripts can read it.
-class StderrPrompt final : public Prompt {
-public:
-    void Show(const std::string& text, Icon) override { Print(text); }
-    Answer AskYesNo(const std::string& text) override {
-        Print(text);
-        return Answer::No;
+void PrintLine(const std::string& text) {
+    std::string line = text;
+    for (char& c : line) {
+        if (c == '\r' || c == '\n') c = ' ';
     }
-    Answer AskYesNoCancel(const std::string& text) override {
-        Print(text);
-        return Answer::No;
-    }
-    void Beep() override {}
-
-private:
-    static void Print(const std::string& text) {
-        std::string line = text;
-        for (char& c : line) {
-            if (c == '\r' || c == '\n') c = ' ';
-        }
-        std::fprintf(stderr, "lumox: %s\n", line.c_str());
-    }
-};
+    std::fprintf(stderr, "lumox: %s\n", line.c_str());
+}
 
 StderrPrompt g_default_prompt;
 Prompt* g_prompt = &g_default_prompt;
 
 }  // namespace
+
+void StderrPrompt::Show(const std::string& text, Icon) { PrintLine(text); }
+
+Answer StderrPrompt::AskYesNo(const std::string& text) {
+    PrintLine(text);
+    return answerYes_ ? Answer::Yes : Answer::No;
+}
+
+Answer StderrPrompt::AskYesNoCancel(const std::string& text) { return AskYesNo(text); }
 
 void SetPrompt(Prompt* prompt) { g_prompt = prompt ? prompt : &g_default_prompt; }
 Prompt& CurrentPrompt() { return *g_prompt; }

@@ -25,6 +25,20 @@ public:
     virtual void Beep() = 0;
 };
 
+// Writes every message as one line "lumox: TEXT" to standard error (line breaks shown as
+// blanks) and answers every question with a fixed answer: the batch front end's prompt.
+class StderrPrompt final : public Prompt {
+public:
+    explicit StderrPrompt(bool answerYes = false) : answerYes_(answerYes) {}
+    void Show(const std::string& text, Icon icon) override;
+    Answer AskYesNo(const std::string& text) override;
+    Answer AskYesNoCancel(const std::string& text) override;
+    void Beep() override {}
+
+private:
+    bool answerYes_;
+};
+
 // Installs the program-wide prompt; null restores the default, which writes
 // "lumox: TEXT" lines to standard error and answers No to every question.
 void SetPrompt(Prompt* prompt);

@@ -9,6 +9,7 @@
 #include "platform/atomic_file.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
+#include "reports/regression_reports.h"
 
 namespace lumox {
 namespace {
@@ -43,7 +44,6 @@ void OfferToSave(CLumoxDoc& doc, const std::string& combined) {
 }  // namespace
 
 void RecordReports(CLumoxDoc& doc, double level) {
-    (void)level;  // the confidence level of the interval report
     PendingReportGuard pending(doc);
     ResultsView& view = doc.GetResultsView();
 
@@ -51,6 +51,15 @@ void RecordReports(CLumoxDoc& doc, double level) {
     // is all or nothing and leaves no file behind.
     std::string combined = view.GetText();
     if (doc.m_abRecord[kRecordInputData]) WriteInputData(doc, combined);
+    // The regression reports need a fit; without one (none yet, or a best-model search
+    // left none) they are skipped rather than read a fit that is not there.
+    if (doc.m_nYVariable >= 0 && !doc.m_fit.m_coefficients.IsEmpty()) {
+        if (doc.m_abRecord[kRecordEquation]) WriteEquationReport(doc, combined);
+        if (doc.m_abRecord[kRecordAnova]) WriteAnovaReport(doc, combined);
+        if (doc.m_abRecord[kRecordCorrelation]) WriteCorrelationReport(doc, combined);
+        if (doc.m_abRecord[kRecordResiduals]) WriteResidualReport(doc, combined);
+        if (doc.m_abRecord[kRecordIntervals]) WriteIntervalReport(doc, level, combined);
+    }
     for (const int flag : {kRecordPointEstimate, kRecordDescriptive}) {
         if (doc.m_abRecord[flag] && doc.m_pPendingReport) combined += *doc.m_pPendingReport;
     }

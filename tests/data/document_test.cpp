@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/abort.h"
+#include "support/fake_host.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -12,21 +13,7 @@ namespace {
 using test::ScriptedPrompt;
 using test::TempDir;
 
-class FakeResults : public ResultsView {
-public:
-    std::string GetText() const override { return text; }
-    void SetText(const std::string& t) override { text = t; }
-    size_t Capacity() const override { return 52000; }
-    std::string text;
-};
-
-class FakeHost : public DocumentHost {
-public:
-    ResultsView* GetResultsView() override { return hasResults ? &results : nullptr; }
-    std::optional<std::string> AskSaveFileName(const std::string&) override { return {}; }
-    FakeResults results;
-    bool hasResults = true;
-};
+using test::FakeHost;
 
 TEST(Document, FileKindComesFromTheExtensionInAnyCase) {
     CLumoxDoc doc;

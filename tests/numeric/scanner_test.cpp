@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "numeric/number_text.h"
@@ -112,6 +113,15 @@ TEST(NumberText, NumberCharactersAndConversion) {
     EXPECT_EQ(AtoF("e"), 0.0);
     EXPECT_EQ(AtoF("+7"), 7.0);
     EXPECT_EQ(AtoF(""), 0.0);
+    EXPECT_EQ(AtoF("  12.5x"), 12.5);
+    EXPECT_EQ(AtoF("1e"), 1.0);
+    EXPECT_EQ(AtoF("2e-3"), 0.002);
+    EXPECT_EQ(AtoF("."), 0.0);
+    EXPECT_TRUE(std::isinf(AtoF("1e999")));
+    // Words and hexadecimal are not decimal numbers: no NaN or surprise value gets in.
+    EXPECT_EQ(AtoF("nan"), 0.0);
+    EXPECT_EQ(AtoF("inf"), 0.0);
+    EXPECT_EQ(AtoF("0x1A"), 0.0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "data/document.h"
 #include "data/text_data.h"
 #include "platform/format.h"
+#include "support/fake_host.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -15,21 +16,7 @@ namespace {
 
 using test::ScriptedPrompt;
 
-class FakeResults : public ResultsView {
-public:
-    std::string GetText() const override { return text; }
-    void SetText(const std::string& t) override { text = t; }
-    size_t Capacity() const override { return kResultsCapacity; }
-    std::string text;
-};
-
-class FakeHost : public DocumentHost {
-public:
-    ResultsView* GetResultsView() override { return &results; }
-    std::optional<std::string> AskSaveFileName(const std::string&) override { return saveName; }
-    FakeResults results;
-    std::optional<std::string> saveName;
-};
+using test::FakeHost;
 
 // A document holding the data of a text data file given as text.
 struct Loaded {

@@ -6,23 +6,11 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 #include <QTest>
-#include <clocale>
-
 #include "ui/document_windows.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
 
 namespace lumox::test {
-
-void EnsureApplication() {
-    if (QApplication::instance() != nullptr) return;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-}
 
 std::optional<QString> FakeDialogs::GetOpenFileName(QWidget*) {
     ++openAsked;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "graph_test_application.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "ui/lumox_app.h"
@@ -22,9 +23,6 @@ class CLumoxView;
 }
 
 namespace lumox::test {
-
-// Makes the one QApplication of the test program (offscreen platform by default).
-void EnsureApplication();
 
 // Answers the common dialogs from a script; a dialog with nothing scripted fails the test.
 class FakeDialogs : public UiDialogs {

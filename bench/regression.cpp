@@ -1,0 +1,79 @@
+// The largest fits the data matrix allows: a multiple regression with every report, and
+// the twelve-model search of the simple regression.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+
+#include "data/document.h"
+#include "regression/equation_model.h"
+#include "regression/regression_fit.h"
+#include "regression/simple_models.h"
+#include "reports/regression_reports.h"
+
+namespace {
+
+using lumox::CLumoxDoc;
+using lumox::EquationModel;
+
+// Fills the document's data set with rows x cols values: column 0 depends on the others
+// with some noise; every value is positive so that every transform applies.
+void FillData(CLumoxDoc& doc, uint32_t rows, uint32_t cols) {
+    doc.DeleteContents();
+    doc.GetData().Resize(rows, cols);
+    for (uint32_t j = 0; j < cols; ++j) doc.m_astrColNames.push_back("V" + std::to_string(j));
+    for (uint32_t i = 0; i < rows; ++i) {
+        double y = 5.0 + 0.3 * std::sin(i * 0.7);
+        for (uint32_t j = 1; j < cols; ++j) {
+            const double x = 1.0 + std::fmod(i * (0.37 + 0.11 * j) + j * j, 10.0);
+            doc.GetData().At(i, j) = x;
+            y += x * (0.5 + 0.1 * j);
+        }
+        doc.GetData().At(i, 0) = y;
+    }
+    doc.m_nRows = rows;
+    doc.m_nCols = cols;
+}
+
+// y = V0 on 1 and V1 .. V9: 6553 observations x 10 columns, the most the matrix holds.
+void BM_MultipleRegressionWithReports(benchmark::State& state) {
+    CLumoxDoc doc;
+    FillData(doc, 6553, 10);
+    EquationModel model;
+    for (int entry = 0; entry <= 10; ++entry) {
+        model.SelectEntry(entry);
+        model.SetVariable(entry == 0 ? 0 : entry == 1 ? EquationModel::kConstant : entry - 1);
+    }
+    model.CompactModel();
+    size_t bytes = 0;
+    for (auto _ : state) {
+        if (lumox::FitEquation(doc, model) != 0) state.SkipWithError("fit failed");
+        std::string text;
+        lumox::WriteEquationReport(doc, text);
+        lumox::WriteAnovaReport(doc, text);
+        lumox::WriteCorrelationReport(doc, text);
+        lumox::WriteResidualReport(doc, text);
+        lumox::WriteIntervalReport(doc, 95.0, text);
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["report_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_MultipleRegressionWithReports)->Unit(benchmark::kMillisecond);
+
+// All twelve simple models on 21845 observations of two variables (plus one unused).
+void BM_BestModelSearch(benchmark::State& state) {
+    CLumoxDoc doc;
+    FillData(doc, 21845, 3);
+    for (auto _ : state) {
+        lumox::SimpleRegression simple(doc);
+        simple.SetX(1);
+        simple.SetY(0);
+        simple.FindBestModels();
+        if (simple.m_nBestRSquareModel < 0) state.SkipWithError("no model fitted");
+        benchmark::DoNotOptimize(simple.m_nBestRSquareModel);
+    }
+}
+BENCHMARK(BM_BestModelSearch)->Unit(benchmark::kMillisecond);
+
+}  // namespace

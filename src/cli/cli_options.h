@@ -1,0 +1,56 @@
+#ifndef LUMOX_CLI_CLI_OPTIONS_H
+#define LUMOX_CLI_CLI_OPTIONS_H
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumox::cli {
+
+// One action of the command line, run in the order given.
+struct Action {
+    enum class Kind {
+        InputData,   // --input-data
+        Describe,    // --describe VAR
+        Simple,      // --simple X Y MODEL
+        Fit,         // --fit EQUATION
+        Reports,     // --reports LIST
+        Level,       // --level L
+        Estimate,    // --estimate V1,V2,...
+        Scatter,     // --scatter X:Y[:fit][:trend]
+        Histogram,   // --histogram VAR[:CLASSES][:relative|:cumulative][:normal]
+        Image,       // --image FILE
+    };
+    Kind kind;
+    std::vector<std::string> args;
+};
+
+// Graph Options given on the command line; they apply to every graph of the run.
+struct GraphOptions {
+    std::optional<std::string> title;
+    std::optional<int> xIntervals;
+    std::optional<int> yIntervals;
+    std::optional<bool> grid;
+    std::optional<bool> largePoints;
+};
+
+struct Options {
+    std::string dataFile;
+    std::optional<std::string> output;
+    bool yes = false;
+    bool help = false;
+    bool version = false;
+    GraphOptions graph;
+    std::vector<Action> actions;
+};
+
+// Parses the arguments after the program name. On a usage error returns no value and
+// sets error to a one-line description.
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+// The usage text printed by --help and after a usage error.
+const char* UsageText();
+
+}  // namespace lumox::cli
+
+#endif

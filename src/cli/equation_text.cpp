@@ -1,0 +1,150 @@
+#include "cli/equation_text.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace lumox::cli {
+namespace {
+
+std::string Trim(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    const size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+// A term split into its variable name and transform code (EquationModel's codes).
+struct Term {
+    std::string name;
+    int transform = EquationModel::kNone;
+};
+
+// The forms of one side or term: f(name), 1/name, 1/name^2, e^-name, name^p, name.
+std::optional<Term> ReadTerm(const std::string& text, bool ySide) {
+    auto inside = [&text](const std::string& open) -> std::optional<std::string> {
+        if (StartsWith(text, open) && text.size() > open.size() + 1 && text.back() == ')') {
+            return Trim(text.substr(open.size(), text.size() - open.size() - 1));
+        }
+        return std::nullopt;
+    };
+    if (auto name = inside("sqrt(")) return Term{*name, 1};
+    if (auto name = inside("log(")) return Term{*name, 2};
+    if (StartsWith(text, "1/") && text.size() > 2) {
+        const std::string rest = Trim(text.substr(2));
+        if (!ySide && rest.size() > 2 && rest.compare(rest.size() - 2, 2, "^2") == 0) {
+            return Term{Trim(rest.substr(0, rest.size() - 2)), 4};
+        }
+        return Term{rest, 3};
+    }
+    if (ySide) return Term{text, EquationModel::kNone};
+    if (StartsWith(text, "e^-") && text.size() > 3) return Term{Trim(text.substr(3)), 5};
+    const size_t caret = text.rfind('^');
+    if (caret != std::string::npos && caret > 0 && caret + 2 == text.size() && text[caret + 1] >= '2' &&
+        text[caret + 1] <= '6') {
+        return Term{Trim(text.substr(0, caret)), 100 + (text[caret + 1] - '0')};
+    }
+    return Term{text, EquationModel::kNone};
+}
+
+std::vector<std::string> SplitTerms(const std::string& text) {
+    std::vector<std::string> terms;
+    size_t start = 0;
+    while (true) {
+        const size_t plus = text.find('+', start);
+        terms.push_back(Trim(text.substr(start, plus == std::string::npos ? std::string::npos : plus - start)));
+        if (plus == std::string::npos) break;
+        start = plus + 1;
+    }
+    return terms;
+}
+
+}  // namespace
+
+std::optional<EquationModel> ParseEquation(const std::string& text,
+                                           const std::function<int(const std::string&)>& findVariable,
+                                           std::string& error) {
+    const size_t equals = text.find('=');
+    if (equals == std::string::npos) {
+        error = "the equation has no \"=\"";
+        return std::nullopt;
+    }
+    EquationModel model;
+    const std::optional<Term> y = ReadTerm(Trim(text.substr(0, equals)), true);
+    if (!y || y->name.empty()) {
+        error = "the equation has no y variable";
+        return std::nullopt;
+    }
+    const int yColumn = findVariable(y->name);
+    if (yColumn < 0) return std::nullopt;
+    model.m_anVariable[0] = yColumn;
+    model.m_anTransform[0] = y->transform;
+
+    const std::vector<std::string> terms = SplitTerms(text.substr(equals + 1));
+    if (terms.size() > 10) {
+        error = "an equation has at most ten x terms";
+        return std::nullopt;
+    }
+    for (size_t k = 0; k < terms.size(); ++k) {
+        const std::string& term = terms[k];
+        const int entry = static_cast<int>(k) + 1;
+        if (term.empty()) {
+            error = "an x term is empty";
+            return std::nullopt;
+        }
+        if (k == 0) {
+            if (term != "1") {
+                error = "the first x term must be 1";
+                return std::nullopt;
+            }
+            model.m_anVariable[entry] = EquationModel::kConstant;
+            continue;
+        }
+        const size_t star = term.find('*');
+        if (star != std::string::npos) {
+            // A cross product of the variables of two earlier plain, untransformed terms.
+            const int first = findVariable(Trim(term.substr(0, star)));
+            if (first < 0) return std::nullopt;
+            const int second = findVariable(Trim(term.substr(star + 1)));
+            if (second < 0) return std::nullopt;
+            auto plainEntry = [&model, entry](int column) {
+                for (int e = 2; e < entry; ++e) {
+                    if (model.m_anVariable[e] == column && model.m_anTransform[e] == EquationModel::kNone) {
+                        return e - 1;  // x index
+                    }
+                }
+                return -1;
+            };
+            int a = plainEntry(first);
+            int b = plainEntry(second);
+            if (a < 0 || b < 0 || a == b) {
+                error = "a cross product " + term +
+                        " needs two different variables used as plain terms before it";
+                return std::nullopt;
+            }
+            if (a > b) std::swap(a, b);
+            model.m_anVariable[entry] = 100 + 10 * a + b;
+            continue;
+        }
+        const std::optional<Term> x = ReadTerm(term, false);
+        if (!x || x->name.empty()) {
+            error = "cannot read the term " + term;
+            return std::nullopt;
+        }
+        const int column = findVariable(x->name);
+        if (column < 0) return std::nullopt;
+        if (column == yColumn) {
+            error = "the y variable cannot be an x term";
+            return std::nullopt;
+        }
+        model.m_anVariable[entry] = column;
+        model.m_anTransform[entry] = x->transform;
+    }
+    model.m_nEntryCount = static_cast<int>(terms.size()) + 1;
+    return model;
+}
+
+}  // namespace lumox::cli

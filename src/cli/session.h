@@ -1,0 +1,72 @@
+#ifndef LUMOX_CLI_SESSION_H
+#define LUMOX_CLI_SESSION_H
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "cli/cli_options.h"
+#include "data/document.h"
+
+namespace lumox::cli {
+
+// The Results text of a batch run: no window, so no size limit.
+class BatchResults final : public ResultsView {
+public:
+    std::string GetText() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    size_t Capacity() const override { return std::numeric_limits<size_t>::max(); }
+
+private:
+    std::string text_;
+};
+
+class BatchHost final : public DocumentHost {
+public:
+    ResultsView* GetResultsView() override { return &results_; }
+    std::optional<std::string> AskSaveFileName(const std::string&) override { return {}; }
+    const BatchResults& Results() const { return results_; }
+
+private:
+    BatchResults results_;
+};
+
+// Runs the actions of one command line on one document, each like its GUI command.
+class Session {
+public:
+    explicit Session(const Options& options);
+
+    // Opens the data file and runs every action; false when one could not complete
+    // (its messages have been shown) and the run stopped there.
+    bool Run();
+    // The Results text recorded so far.
+    std::string ResultsText() const { return host_.Results().GetText(); }
+
+private:
+    bool RunAction(const Action& action);
+    bool InputData();
+    bool Describe(const std::string& name);
+    bool Simple(const std::string& xName, const std::string& yName, const std::string& model);
+    bool Fit(const std::string& equation);
+    bool Estimate(const std::string& values);
+    // The enable rule of the regression commands, with a message when it fails.
+    bool RegressionAllowed();
+    // Records the chosen regression reports of the last fit.
+    bool Record(const std::array<uint8_t, 8>& flags);
+    bool SetReports(const std::string& list);
+    bool SetLevel(const std::string& text);
+    // The column of a variable named by its column name or by #K; -1 after a message.
+    int FindVariable(const std::string& name) const;
+
+    const Options& options_;
+    BatchHost host_;
+    CLumoxDoc doc_;
+    // The reports later fits record (flags 1..5 of the document) and their level.
+    std::array<uint8_t, 8> reports_{0, 1, 1, 1, 0, 0, 0, 0};
+    double level_ = 95.0;
+};
+
+}  // namespace lumox::cli
+
+#endif

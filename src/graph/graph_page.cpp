@@ -1,0 +1,340 @@
+#include "graph/graph_page.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "data/document.h"
+#include "graph/chart_engine.h"
+#include "graph/surface.h"
+#include "numeric/matrix.h"
+#include "numeric/probability.h"
+#include "platform/abort.h"
+#include "platform/prompt.h"
+#include "platform/strings.h"
+#include "reports/recording.h"
+#include "stats/descriptive.h"
+#include "stats/frequency.h"
+
+namespace lumox {
+namespace {
+
+constexpr int kPredictedY = 0;
+constexpr int kNormalZ = 3;
+constexpr int kDerivedCount = 4;
+// From this many observations the fitted curve joins the predicted values themselves.
+constexpr uint32_t kCurveFromPredicted = 100;
+constexpr int kCurvePoints = 101;
+
+bool HasFit(const CLumoxDoc& doc) {
+    return doc.m_nYVariable >= -1 && !doc.m_fit.m_fitted.IsEmpty();
+}
+
+// A series drawn over a graph's axes: two columns of source, a solid line and no markers.
+ChartData Overlay(const ChartData& graph, int points, const Matrix* x, int xColumn, const Matrix* y,
+                  int yColumn, Rgb colour) {
+    ChartData overlay = graph;
+    overlay.pointCount = points;
+    overlay.xMatrix = x;
+    overlay.xColumn = xColumn;
+    overlay.yMatrix = y;
+    overlay.yColumn = yColumn;
+    overlay.markerStyle = 0;
+    overlay.lineStyle = 1;
+    overlay.colour = colour;
+    overlay.barChart = 0;
+    return overlay;
+}
+
+// Draws an overlay on the axes just drawn; a scaling failure is reported once.
+void DrawOverlay(Surface& surface, ChartEngine& engine, ChartData& overlay) {
+    if (engine.Draw(surface, overlay, 1) == ChartEngine::kScalingFailed) {
+        ShowMessage(ids::kGraphScaleFailed, Icon::Stop);
+    }
+}
+
+// The fitted equation over the graph's X range: 101 grid points when there are fewer than
+// 100 observations, else the predicted values in observation order. False when nothing is
+// to be drawn (a transform failed, or the graph's X is not the fitted equation's variable).
+bool FittedCurve(CLumoxDoc& doc, const ChartData& graph, Matrix& curve, ChartData& series) {
+    const RegressionFit& fit = doc.m_fit;
+    const int observations = static_cast<int>(fit.m_n);
+    if (fit.m_n >= kCurveFromPredicted) {
+        if (!BuildDerivedSeries(doc, kPredictedY, curve)) return false;
+        series = Overlay(graph, std::min(graph.pointCount, observations), graph.xMatrix,
+                         graph.xColumn, &curve, 0, kBlue);
+        return true;
+    }
+    // The grid is put in the place of the equation's variable in an otherwise empty data set.
+    const int variable = doc.m_equation.m_nSingleVariable;
+    if (graph.xMatrix != &doc.GetData() || graph.xColumn != variable || variable < 0) {
+        return false;
+    }
+    double low = graph.xMatrix->At(0, graph.xColumn);
+    double high = low;
+    for (int i = 1; i < graph.pointCount; ++i) {
+        low = std::min(low, graph.xMatrix->At(i, graph.xColumn));
+        high = std::max(high, graph.xMatrix->At(i, graph.xColumn));
+    }
+    Matrix grid(kCurvePoints, doc.m_nCols);
+    grid.Fill(0.0);
+    curve.Resize(kCurvePoints, 2);
+    for (int i = 0; i < kCurvePoints; ++i) {
+        const double x = low + i * (high - low) / (kCurvePoints - 1);
+        grid.At(i, variable) = x;
+        curve.At(i, 0) = x;
+    }
+    Matrix terms;
+    Matrix unused;
+    if (doc.m_equation.BuildTermMatrix(terms, unused, grid, true) != 0) return false;
+    Matrix fitted = Multiply(terms, fit.m_coefficients);
+    if (doc.m_equation.BackTransform(fitted) != 0) return false;
+    curve.CopyColumn(fitted, 0, 1);
+    series = Overlay(graph, kCurvePoints, &curve, 0, &curve, 1, kBlue);
+    return true;
+}
+
+void DrawScatterGraph(CLumoxDoc& doc, Surface& surface, ChartEngine& engine, int slot) {
+    ChartData graph = *doc.m_apGraph[slot];
+    const int columns = static_cast<int>(doc.m_nCols);
+    if (graph.pointCount < 2 || graph.xColumn < 0 || graph.yColumn < 0) return;
+    const bool xDerived = graph.xColumn >= columns;
+    const bool yDerived = graph.yColumn >= columns;
+    if (graph.xColumn >= columns + kDerivedCount || graph.yColumn >= columns + kDerivedCount) {
+        return;
+    }
+    // The slot may be older than the data set it refers to: never read past its rows.
+    graph.pointCount = std::min(graph.pointCount, static_cast<int>(doc.m_nRows));
+
+    Matrix xValues;
+    Matrix yValues;
+    if (xDerived || yDerived) {
+        if (!HasFit(doc)) return;
+        if (xDerived) {
+            if (!BuildDerivedSeries(doc, graph.xColumn - columns, xValues)) return;
+            graph.pointCount = std::min(graph.pointCount, static_cast<int>(xValues.Rows()));
+        }
+        if (yDerived) {
+            if (!BuildDerivedSeries(doc, graph.yColumn - columns, yValues)) return;
+            graph.pointCount = std::min(graph.pointCount, static_cast<int>(yValues.Rows()));
+        }
+        // The normal probability plot: ordered values against the expected normal scores.
+        if (xDerived && yDerived && graph.xColumn - columns == kNormalZ) {
+            SortVector(yValues, false);
+        }
+    }
+    if (xDerived) {
+        graph.xMatrix = &xValues;
+        graph.xColumn = 0;
+    } else {
+        graph.xMatrix = &doc.GetData();
+    }
+    if (yDerived) {
+        graph.yMatrix = &yValues;
+        graph.yColumn = 0;
+    } else {
+        graph.yMatrix = &doc.GetData();
+    }
+
+    const int result = engine.Draw(surface, graph, 0);
+    if (result == ChartEngine::kScalingFailed) ShowMessage(ids::kGraphScaleFailed, Icon::Stop);
+    if (result != ChartEngine::kDrawn) return;
+
+    if (graph.trendLine == 1) {
+        const Matrix line = TrendLine(graph, engine);
+        ChartData trend = Overlay(graph, 2, &line, 0, &line, 1, kRed);
+        DrawOverlay(surface, engine, trend);
+    }
+    if (graph.fittedCurve == 1 && HasFit(doc)) {
+        Matrix curve;
+        ChartData series;
+        if (FittedCurve(doc, graph, curve, series)) DrawOverlay(surface, engine, series);
+    }
+}
+
+void DrawHistogram(CLumoxDoc& doc, Surface& surface, ChartEngine& engine) {
+    ChartData graph = *doc.m_apGraph[0];
+    Matrix table;
+    const int width = BuildFrequencyTable(doc, table, graph);
+    if (width == 0) return;
+    const int result = engine.Draw(surface, graph, 0);
+    if (result == ChartEngine::kScalingFailed) ShowMessage(ids::kGraphScaleFailed, Icon::Stop);
+    if (result != ChartEngine::kDrawn) return;
+
+    const HistogramSettings& settings = doc.m_histogram;
+    if (settings.addNormalCurve != 1 || settings.cumulative == 1) return;
+    const DescriptiveStatistics statistics(doc.GetData(), static_cast<uint32_t>(settings.column));
+    // A constant column has no spread: its normal curve would have no finite height.
+    if (!(statistics.stdDeviation > 0.0) || !std::isfinite(statistics.stdDeviation)) return;
+    const double f = PowerOfTen(graph.xExponentOverride);
+    const Matrix curve = statistics.NormalCurve(width * f, graph.xLowOverride * f,
+                                                graph.xHighOverride * f, settings.frequency);
+    ChartData normal = Overlay(graph, static_cast<int>(curve.Rows()), &curve, 0, &curve, 1, kBlack);
+    DrawOverlay(surface, engine, normal);
+}
+
+// The report header line above a printed page, underlined across the printable width.
+void DrawPrintedHeader(CLumoxDoc& doc, Surface& surface, int u, int v, int top) {
+    const Font previous = surface.SelectFont(Font{"Courier New", -(v * 10 / 72), 400, 0});
+    const TextMetrics metrics = surface.GetTextMetrics();
+    const int left = 3 * u / 4;
+    const int right = 7 * u + 3 * u / 4;
+    BuildReportHeader(doc, (right - left) / std::max(metrics.averageCharWidth, 1));
+    const int line = metrics.height + metrics.externalLeading;
+    surface.TextOut(left, top - line, doc.m_strReportHeader);
+    const Pen pen = surface.SelectPen(Pen{PenStyle::Solid, 1, kBlack});
+    const int rule = top - static_cast<int>(2.5 * line);
+    surface.MoveTo(left, rule);
+    surface.LineTo(right, rule);
+    surface.SelectPen(pen);
+    surface.SelectFont(previous);
+}
+
+}  // namespace
+
+GraphPageLayout ComputeGraphPageLayout(int graphsPerPage, int u, int v, bool printing,
+                                       int printableWidth) {
+    GraphPageLayout layout;
+    const int g = printing ? v : v / 4;
+    int w = 0;
+    int h = 0;
+    int offset = 0;
+    if (graphsPerPage == 4) {
+        h = 13 * v / 4;
+        w = printing ? 3 * u + 5 * u / 8 : 13 * u / 4;
+        offset = printing ? u / 2 : 0;
+        layout.cells[0] = ChartRect{0, 2 * h + g, w, h + g};
+        layout.cells[1] = ChartRect{0, h, w, 0};
+        layout.cells[2] = ChartRect{w, 2 * h + g, 2 * w, h + g};
+        layout.cells[3] = ChartRect{w, h, 2 * w, 0};
+        layout.pageWidth = 2 * w;
+        layout.pageHeight = 2 * h + g;
+        layout.stepWidth = w;
+        layout.stepHeight = h;
+    } else if (graphsPerPage == 2) {
+        w = 6 * u;
+        h = 4 * v;
+        offset = printing ? (printableWidth - w) / 2 : 0;
+        layout.cells[0] = ChartRect{0, 2 * h + g, w, h + g};
+        layout.cells[1] = ChartRect{0, h, w, 0};
+        layout.pageWidth = w;
+        layout.pageHeight = 2 * h + g;
+        layout.stepWidth = w / 2;
+        layout.stepHeight = h + g / 2;
+    } else {
+        w = 6 * u;
+        h = 4 * v;
+        offset = printing ? (printableWidth - w) / 2 : 0;
+        layout.cells[0] = ChartRect{0, h, w, 0};
+        layout.pageWidth = w;
+        layout.pageHeight = h;
+        layout.stepWidth = w / 4;
+        layout.stepHeight = h / 4;
+    }
+    for (ChartRect& cell : layout.cells) {
+        if (cell == ChartRect{}) continue;
+        cell.left += offset;
+        cell.right += offset;
+    }
+    layout.scrollWidth = layout.pageWidth;
+    layout.scrollHeight = layout.pageHeight;
+    layout.pageTop = layout.pageHeight + (printing ? v : 0);
+    return layout;
+}
+
+void DrawGraphPage(CLumoxDoc& doc, Surface& surface, ChartEngine& engine) {
+    const bool printing = surface.IsPrinter();
+    const int u = surface.PixelsPerInchX();
+    const int v = surface.PixelsPerInchY();
+    const int graphs = doc.m_nGraphsPerPage == 4 ? 4 : doc.m_nGraphsPerPage == 2 ? 2 : 1;
+    const GraphPageLayout layout =
+        ComputeGraphPageLayout(graphs, u, v, printing, surface.HorizontalResolution());
+    surface.SetPageTop(layout.pageTop);
+    for (int k = 0; k < graphs; ++k) doc.m_apGraph[k]->cell = layout.cells[k];
+    if (printing) DrawPrintedHeader(doc, surface, u, v, layout.pageTop);
+
+    for (int k = 0; k < graphs; ++k) {
+        try {
+            if (doc.m_apGraph[k]->barChart == 1 || doc.m_histogram.cumulative == 1) {
+                if (k == 0) DrawHistogram(doc, surface, engine);
+            } else {
+                DrawScatterGraph(doc, surface, engine, k);
+            }
+        } catch (const UserAbort&) {
+            // A transform that abandons its command ends only this graph; its message is shown.
+        }
+    }
+}
+
+bool BuildDerivedSeries(CLumoxDoc& doc, int which, Matrix& values) {
+    if (!HasFit(doc)) return false;
+    const RegressionFit& fit = doc.m_fit;
+    const uint32_t n = fit.m_fitted.Rows();
+    switch (which) {
+        case 0:
+            values = fit.m_fitted;
+            return doc.m_equation.BackTransform(values) == 0;
+        case 1: {
+            Matrix predicted = fit.m_fitted;
+            if (doc.m_equation.BackTransform(predicted) != 0) return false;
+            values = doc.m_Y;
+            if (doc.m_equation.BackTransform(values) != 0) return false;
+            for (uint32_t i = 0; i < n; ++i) values.At(i, 0) -= predicted.At(i, 0);
+            return true;
+        }
+        case 2:
+            values.Resize(n, 1);
+            for (uint32_t i = 0; i < n; ++i) values.At(i, 0) = fit.StandardizedResidual(i);
+            return true;
+        case 3:
+            values = NormalScores(n);
+            return true;
+        default:
+            return false;
+    }
+}
+
+Matrix TrendLine(const ChartData& series, const ChartEngine& engine) {
+    double sumX = 0.0;
+    double sumXX = 0.0;
+    double sumY = 0.0;
+    double sumXY = 0.0;
+    const int n = series.pointCount;
+    for (int i = 0; i < n; ++i) {
+        const double x = series.xMatrix->At(i, series.xColumn);
+        const double y = series.yMatrix->At(i, series.yColumn);
+        sumX += x;
+        sumXX += x * x;
+        sumY += y;
+        sumXY += x * y;
+    }
+    const double d = n * sumXX - sumX * sumX;
+    const float a = static_cast<float>((sumXX * sumY - sumX * sumXY) / d);
+    const float b = static_cast<float>((n * sumXY - sumX * sumY) / d);
+    const AxisScale& xs = engine.XScale();
+    const AxisScale& ys = engine.YScale();
+    const float xLimits[2] = {static_cast<float>(xs.low * PowerOfTen(xs.exponent)),
+                              static_cast<float>(xs.high * PowerOfTen(xs.exponent))};
+    const float yLow = static_cast<float>(ys.low * PowerOfTen(ys.exponent));
+    const float yHigh = static_cast<float>(ys.high * PowerOfTen(ys.exponent));
+
+    Matrix line(2, 2);
+    for (int end = 0; end < 2; ++end) {
+        float x = xLimits[end];
+        float y = b * x + a;
+        // An end outside the plot slides along the line to the plot's edge: inwards.
+        float slide = 0.0f;
+        if (y < yLow) {
+            slide = std::fabs((yLow - y) / b);
+            y = yLow;
+        } else if (y > yHigh) {
+            slide = std::fabs((y - yHigh) / b);
+            y = yHigh;
+        }
+        x += end == 0 ? slide : -slide;
+        line.At(end, 0) = x;
+        line.At(end, 1) = y;
+    }
+    return line;
+}
+
+}  // namespace lumox

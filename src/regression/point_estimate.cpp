@@ -1,0 +1,147 @@
+#include "regression/point_estimate.h"
+
+#include "data/document.h"
+#include "numeric/matrix.h"
+#include "numeric/number_text.h"
+#include "numeric/scanner.h"
+#include "platform/format.h"
+#include "platform/prompt.h"
+#include "platform/strings.h"
+#include "reports/recording.h"
+
+namespace lumox {
+namespace {
+
+// The values typed one per line; blank lines hold no value.
+std::vector<double> ReadValues(const std::string& text) {
+    std::vector<double> values;
+    TextLineReader reader(text);
+    std::string line;
+    while (reader.ReadLine(line) != 0) {
+        TokenSplitter splitter(line);
+        if (splitter.CountTokens() == 0) continue;
+        values.push_back(AtoF(line));
+    }
+    return values;
+}
+
+}  // namespace
+
+PointEstimate::PointEstimate(CLumoxDoc& document)
+    : m_document(document), m_equation(document.m_equation) {
+    m_nVariableCount = m_equation.ListDistinctVariables(&m_anVariables);
+}
+
+std::vector<std::string> PointEstimate::VariableNames() const {
+    std::vector<std::string> names;
+    for (int variable : m_anVariables) {
+        names.push_back(m_document.GetColName(static_cast<uint32_t>(variable)));
+    }
+    return names;
+}
+
+std::vector<double> PointEstimate::VariableMeans() const {
+    const Matrix& data = m_document.GetData();
+    const uint32_t n = m_document.m_fit.m_n;
+    std::vector<double> means;
+    for (int variable : m_anVariables) {
+        double sum = 0.0;
+        for (uint32_t i = 0; i < n; ++i) sum += data.At(i, static_cast<uint32_t>(variable));
+        means.push_back(sum / static_cast<double>(n));
+    }
+    return means;
+}
+
+std::string PointEstimate::PredictedLabel() const {
+    return Format("Predicted %s:",
+                  m_document.GetColName(static_cast<uint32_t>(m_equation.m_anVariable[0])).c_str());
+}
+
+int PointEstimate::Calculate(const std::string& valuesText, double level) {
+    const std::vector<double> values = ReadValues(valuesText);
+    if (values.size() != static_cast<size_t>(m_nVariableCount)) {
+        ShowMessage(ids::kWrongVariableCount, Icon::Stop);
+        return 1;
+    }
+    // A row of the data set holding the values at their variables' columns; the other
+    // columns are never read.
+    Matrix row(1, m_document.m_nCols);
+    row.Fill(0.0);
+    for (size_t k = 0; k < values.size(); ++k) {
+        row.At(0, static_cast<uint32_t>(m_anVariables[k])) = values[k];
+    }
+    Matrix x;
+    Matrix unused;
+    if (m_equation.BuildTermMatrix(x, unused, row, true) != 0) return 1;
+
+    const RegressionFit& fit = m_document.m_fit;
+    const double fitted = Multiply(x, fit.m_coefficients).At(0, 0);
+    double predicted = 0.0;
+    if (m_equation.BackTransformValue(fitted, predicted) != 0) return 1;
+
+    const double h = fit.Leverage(x.Data());
+    const double t = fit.CriticalT(level);
+    double confidence[2];
+    double prediction[2];
+    double half = fit.ConfidenceHalfWidth(t, h);
+    if (m_equation.BackTransformValue(fitted - half, confidence[0]) != 0) return 1;
+    if (m_equation.BackTransformValue(fitted + half, confidence[1]) != 0) return 1;
+    half = fit.PredictionHalfWidth(t, h);
+    if (m_equation.BackTransformValue(fitted - half, prediction[0]) != 0) return 1;
+    if (m_equation.BackTransformValue(fitted + half, prediction[1]) != 0) return 1;
+
+    // Values and results change together, so that Record never mixes two Calculates.
+    m_adValues = values;
+    m_dLevel = level;
+    m_dPredicted = predicted;
+    m_adConfidenceInterval[0] = confidence[0];
+    m_adConfidenceInterval[1] = confidence[1];
+    m_adPredictionInterval[0] = prediction[0];
+    m_adPredictionInterval[1] = prediction[1];
+    if (m_document.m_equation.m_bYTransformed) {
+        ShowMessage(ids::kOriginalScaleNote, Icon::Information);
+    }
+    return 0;
+}
+
+std::string PointEstimate::PredictedText() const { return Format("%.8g", m_dPredicted); }
+
+std::string PointEstimate::ConfidenceText() const {
+    return Format("[%-.6g, %.6g]", m_adConfidenceInterval[0], m_adConfidenceInterval[1]);
+}
+
+std::string PointEstimate::PredictionText() const {
+    return Format("[%-.6g, %.6g]", m_adPredictionInterval[0], m_adPredictionInterval[1]);
+}
+
+std::string PointEstimate::ComposeReport() const {
+    std::string text =
+        Format("\r\n\r\nPOINT ESTIMATE AT THE %.4g%% CONFIDENCE LEVEL\r\n\r\n", m_dLevel);
+    if (m_document.m_equation.m_bYTransformed) {
+        text += Format("NOTE: %s\r\n\r\n", LoadString(ids::kOriginalScaleNote));
+    }
+    text += "Point Estimate Independent Variables:\r\n";
+    const std::vector<std::string> names = VariableNames();
+    for (size_t k = 0; k < names.size() && k < m_adValues.size(); ++k) {
+        text += Format("%-10.10s = %8.8g\r\n", names[k].c_str(), m_adValues[k]);
+    }
+    text += "\r\n";
+    text += Format("Predicted %s = %-.8g\r\n",
+                   m_document.GetColName(static_cast<uint32_t>(m_equation.m_anVariable[0])).c_str(),
+                   m_dPredicted);
+    text += Format("Confidence Interval = [%-.6g, %.6g]\r\n", m_adConfidenceInterval[0],
+                   m_adConfidenceInterval[1]);
+    text += Format("Prediction Interval = [%-.6g, %.6g]\r\n", m_adPredictionInterval[0],
+                   m_adPredictionInterval[1]);
+    return text;
+}
+
+void PointEstimate::Record() {
+    m_document.m_abRecord.fill(0);
+    m_document.m_abRecord[kRecordPointEstimate] = 1;
+    m_strReport = ComposeReport();
+    m_document.m_pPendingReport = &m_strReport;
+    RecordReports(m_document, 0.0);
+}
+
+}  // namespace lumox

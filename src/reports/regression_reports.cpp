@@ -1,0 +1,275 @@
+#include "reports/regression_reports.h"
+
+#include <cmath>
+
+#include "data/document.h"
+#include "numeric/probability.h"
+#include "platform/format.h"
+#include "platform/prompt.h"
+#include "platform/strings.h"
+
+namespace lumox {
+namespace {
+
+constexpr double kSmallProbability = 0.0001;
+// exp of a larger magnitude overflows (or underflows) a double.
+constexpr double kExpLimit = 709.0;
+
+const std::string& YName(const CLumoxDoc& doc) {
+    return doc.GetColName(static_cast<uint32_t>(doc.m_equation.m_anVariable[0]));
+}
+
+// Simple models fitted with a transformed y, whose model form differs from the linear one.
+bool HasModelForm(int model) {
+    switch (model) {
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 6:
+        case 8:
+        case 10:
+        case 11:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string CoefficientLabel(const CLumoxDoc& doc, uint32_t j) {
+    const EquationModel& model = doc.m_equation;
+    const int entry = static_cast<int>(j) + 1;
+    const int variable = model.m_anVariable[entry];
+    if (variable == EquationModel::kConstant) return "INTERCEPT";
+    if (doc.m_nSimpleModel >= 0) return doc.GetColName(static_cast<uint32_t>(variable));
+    return model.TermName(entry, doc.m_astrColNames);
+}
+
+}  // namespace
+
+void WriteEquation(const CLumoxDoc& doc, std::string& out) {
+    const EquationModel& model = doc.m_equation;
+    const Matrix& b = doc.m_fit.m_coefficients;
+    std::string text;
+    size_t lastBreak = 0;
+    for (int i = 0; i < model.m_nEntryCount; ++i) {
+        if (text.size() > lastBreak + 57) {
+            lastBreak = text.size();
+            text += "\r\n           ";
+        }
+        if (i == 0) {
+            text += model.TermName(0, doc.m_astrColNames) + " = ";
+            continue;
+        }
+        const double coefficient = b.At(static_cast<uint32_t>(i - 1), 0);
+        if (model.m_anVariable[i] == EquationModel::kConstant) {
+            text += Format("%.9g", coefficient);
+            continue;
+        }
+        text += coefficient < 0.0 ? " - " : " + ";
+        text += Format("%.9g", std::fabs(coefficient));
+        text += model.TermName(i, doc.m_astrColNames);
+    }
+    out += text + "\r\n";
+}
+
+void WriteModelEquation(const CLumoxDoc& doc, std::string& out) {
+    const int model = doc.m_nSimpleModel;
+    const Matrix& coefficients = doc.m_fit.m_coefficients;
+    const double a = coefficients.At(0, 0);
+    const double b = coefficients.At(1, 0);
+    const double c = coefficients.Rows() > 2 ? coefficients.At(2, 0) : 0.0;
+    const char* y = YName(doc).c_str();
+    const char* x = doc.GetColName(static_cast<uint32_t>(doc.m_equation.m_anVariable[2])).c_str();
+    const char* sign = b < 0.0 ? " - " : " + ";
+    const double absB = std::fabs(b);
+
+    double bigA = 0.0;
+    if (model == 1 || model == 2 || model == 3 || model == 4 || model == 10) {
+        if (std::fabs(a) >= kExpLimit) {
+            ShowMessage(ids::kConstantTooLarge, Icon::Stop);
+            WriteEquation(doc, out);
+            return;
+        }
+        bigA = std::exp(a);
+    }
+    double bigB = 0.0;
+    if (model == 4) {
+        if (absB > kExpLimit) {
+            ShowMessage(ids::kModelConstantTooLarge, Icon::Stop);
+            WriteEquation(doc, out);
+            return;
+        }
+        bigB = std::exp(b);
+    }
+
+    std::string line;
+    switch (model) {
+        case 0:
+            line = Format("%s = %.8g%s%.8g%s", y, a, sign, absB, x);
+            break;
+        case 1:
+            line = Format("%s = %.8ge^(%.8g%s)", y, bigA, b, x);
+            break;
+        case 2:
+            line = Format("%s = %.8ge^(%.8g/%s)", y, bigA, b, x);
+            break;
+        case 3:
+            line = Format("%s = %.8g%s^(%.8g)", y, bigA, x, b);
+            break;
+        case 4:
+            line = Format("%s = %.8g*(%.8g)^(1/%s)", y, bigA, bigB, x);
+            break;
+        case 5:
+            line = Format("%s = %.8g%s%.8g(log(%s))", y, a, sign, absB, x);
+            break;
+        case 6:
+            line = Format("%s = %s / (%.8g%s%s%.8g)", y, x, a, x, sign, absB);
+            break;
+        case 7:
+            line = Format("%s = %.8g%s%.8g/%s", y, a, sign, absB, x);
+            break;
+        case 8:
+            line = Format("%s = 1 / (%.8g%s%.8g%s)", y, a, sign, absB, x);
+            break;
+        case 9:
+            line = Format("%s = %.8g%s%.8g%s^2", y, a, sign, absB, x);
+            break;
+        case 10:
+            line = Format("%s = %.8g%s^(%.8g)e^(%.8g%s)", y, bigA, x, b, c, x);
+            break;
+        case 11:
+            line = Format("%s = 1 / (%.8g%s%.8ge^(-%s))", y, a, sign, absB, x);
+            break;
+        default:
+            break;
+    }
+    out += line + "\r\n";
+}
+
+void WriteEquationReport(const CLumoxDoc& doc, std::string& out) {
+    const RegressionFit& fit = doc.m_fit;
+    out += "\r\n\r\nREGRESSION EQUATION\r\n\r\n";
+    out += "The regression equation is:\r\n\r\n";
+    if (HasModelForm(doc.m_nSimpleModel)) {
+        WriteModelEquation(doc, out);
+        out += "\r\nThe linearized regression equation is:\r\n\r\n";
+    }
+    WriteEquation(doc, out);
+    out += Format("\r\nR Square     = %14.8g   Correlation Coef R = %14.8g\r\n", fit.m_rSquare,
+                  std::sqrt(std::fabs(fit.m_rSquare)));
+    out += Format("Adj R Square = %14.8g   Standard Error     = %14.8g\r\n", fit.m_adjustedRSquare,
+                  fit.m_standardError);
+    out += "\r\n\r\nEQUATION COEFFICIENT ESTIMATES\r\n";
+    out += "                                          Standard    T-Ratio\r\n";
+    out += "Variable              Coefficient           Error    (Coef/SE)  Prob > |T|\r\n\r\n";
+    for (uint32_t j = 0; j < fit.m_p; ++j) {
+        const double se = fit.CoefficientSe(j);
+        const double t = fit.TRatio(j);
+        out += Format("%-18s%15.9g%17.8g%12.5g", CoefficientLabel(doc, j).c_str(),
+                      fit.m_coefficients.At(j, 0), se, t);
+        const double probability = fit.CoefficientProbability(j);
+        if (probability < kSmallProbability) {
+            out += Format("%12s\r\n", "< .0001");
+        } else {
+            out += Format("%12.4g\r\n", probability);
+        }
+    }
+}
+
+void WriteAnovaReport(const CLumoxDoc& doc, std::string& out) {
+    const RegressionFit& fit = doc.m_fit;
+    out += "\r\n\r\nANALYSIS OF VARIANCE\r\n\r\n";
+    out += Format("Dependent Variable: %s\r\n", YName(doc).c_str());
+    out += "                          Sum of            Mean         F\r\n";
+    out += "Source         DF         Squares          Square    Statistic     Prob > F\r\n\r\n";
+    out += Format("%-10s%7u%16.8g%16.8g%13.5g", "Regression", fit.m_p - 1, fit.m_ssr, fit.m_msr,
+                  fit.m_f);
+    if (fit.m_probF < kSmallProbability) {
+        out += Format("%13s\r\n", "< .0001");
+    } else {
+        out += Format("%13.4g\r\n", fit.m_probF);
+    }
+    out += Format("%-10s%7u%16.8g%16.8g\r\n", "Residual", fit.m_n - fit.m_p, fit.m_sse, fit.m_mse);
+    out += Format("%-10s%7u%16.8g\r\n", "Total", fit.m_n - 1, fit.m_sst);
+}
+
+void WriteCorrelationReport(const CLumoxDoc& doc, std::string& out) {
+    const RegressionFit& fit = doc.m_fit;
+    const EquationModel& model = doc.m_equation;
+    const uint32_t p = fit.m_p;
+    const uint32_t n = fit.m_n;
+    int w = 10;
+    if (p == 8) w = 9;
+    if (p == 9) w = 8;
+    if (p == 10) w = 7;
+
+    // y takes the place of the intercept column: variable 0 is y, variable j the term
+    // of entry j + 1.
+    Matrix columns(doc.m_X);
+    columns.CopyColumn(doc.m_Y, 0, 0);
+    const Matrix r = CorrelationMatrix(columns);
+    auto name = [&](uint32_t j) {
+        return model.TermName(j == 0 ? 0 : static_cast<int>(j) + 1, doc.m_astrColNames);
+    };
+
+    out += "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
+    out += std::string(static_cast<size_t>(w), ' ');
+    for (uint32_t j = 0; j < p; ++j) out += Format("%*.*s", w, w - 1, name(j).c_str());
+    out += "\r\n";
+    for (uint32_t a = 0; a < p; ++a) {
+        out += "\r\n" + Format("%-*.*s", w, w - 1, name(a).c_str());
+        for (uint32_t b = 0; b <= a; ++b) out += Format("%*.4g", w, r.At(a, b));
+        out += "\r\n" + std::string(static_cast<size_t>(w), ' ');
+        for (uint32_t b = 0; b <= a; ++b) {
+            const double coefficient = r.At(a, b);
+            double probability = 0.0;
+            if (a != b && n > 2 && coefficient < 0.99999) {
+                const double df = static_cast<double>(n) - 2.0;
+                const double t =
+                    coefficient / std::sqrt(std::fabs((1.0 - coefficient * coefficient) / df));
+                probability = StudentTProbability(t, df);
+            }
+            if (probability < kSmallProbability) {
+                out += Format("%*s", w, "<.0001");
+            } else {
+                out += Format("%*.4f", w, probability);
+            }
+        }
+    }
+    out += "\r\n";
+}
+
+void WriteResidualReport(const CLumoxDoc& doc, std::string& out) {
+    const RegressionFit& fit = doc.m_fit;
+    out += "\r\n\r\nRESIDUAL LISTING\r\n";
+    out += "                          Predicted      Std. Dev.                     Std.\r\n";
+    out += Format("Obsv  %13s         Value      of Predicted        Residual   Resid.\r\n\r\n",
+                  YName(doc).c_str());
+    for (uint32_t i = 0; i < fit.m_n; ++i) {
+        const double h = fit.Leverage(i);
+        out += Format("%-5d%14.8g%16.8g%16.8g%16.8g%9.3g\r\n", static_cast<int>(i + 1),
+                      doc.m_Y.At(i, 0), fit.m_fitted.At(i, 0), fit.PredictionSd(h), fit.Residual(i),
+                      fit.StandardizedResidual(i));
+    }
+}
+
+void WriteIntervalReport(const CLumoxDoc& doc, double level, std::string& out) {
+    const RegressionFit& fit = doc.m_fit;
+    out += Format("\r\n\r\nCONFIDENCE / PREDICTION INTERVALS AT THE %.4g%% LEVEL\r\n\r\n", level);
+    out += "                          Predicted      Confidence/Prediction Interval\r\n";
+    out += Format("Obsv  %13s         Value                   Lower         Upper\r\n\r\n",
+                  YName(doc).c_str());
+    const double t = fit.CriticalT(level);
+    for (uint32_t i = 0; i < fit.m_n; ++i) {
+        const double h = fit.Leverage(i);
+        const double predicted = fit.m_fitted.At(i, 0);
+        double half = fit.ConfidenceHalfWidth(t, h);
+        out += Format("%-5d%14.8g%16.8g    CI = [%12.6g, %12.6g]\r\n", static_cast<int>(i + 1),
+                      doc.m_Y.At(i, 0), predicted, predicted - half, predicted + half);
+        half = fit.PredictionHalfWidth(t, h);
+        out += Format("%45s%12.6g, %12.6g]\r\n", "PI = [", predicted - half, predicted + half);
+    }
+}
+
+}  // namespace lumox

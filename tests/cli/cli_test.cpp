@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "cli_run.h"
+#include "support/temp_dir.h"
+
+namespace lumox::test {
+namespace {
+
+const std::string kUsage =
+    "Usage: lumox-cli [OPTIONS] DATAFILE [ACTION ...]\n"
+    "Try 'lumox-cli --help' for more information.\n";
+
+TEST(Cli, RecordsInputDataByteForByte) {
+    const CliResult run = RunCli({"tab21.dat", "--input-data"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, Expected("tab21-input.txt"));
+}
+
+// Checked against python3: mean, variances and quartiles with the statistics module, the
+// 95 % bound with the t quantile from mpmath (ours lies on the 2^-20 grid just below it).
+TEST(Cli, DescribesAVariableNamedByNameOrByNumber) {
+    const CliResult byName = RunCli({"tab441.dat", "--describe", "Length"});
+    EXPECT_EQ(byName.status, 0);
+    EXPECT_EQ(byName.err, "");
+    EXPECT_EQ(byName.out, Expected("tab441-describe.txt"));
+    const CliResult byNumber = RunCli({"tab441.dat", "--describe", "#1"});
+    EXPECT_EQ(byNumber.out, byName.out);
+
+    const CliResult unknown = RunCli({"tab441.dat", "--describe", "#3"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.err, "lumox: No variable \"#3\" in the data file.\n");
+}
+
+// The numbers of these reports are checked against independent values by the regression
+// tests (Longley against its certified coefficients); here the whole run is compared.
+TEST(Cli, FitsRecordsAndEstimatesLikeTheWindows) {
+    const CliResult best = RunCli({"lxtest.dat", "--simple", "Time", "Growth", "best-r2", "--estimate", "5"});
+    EXPECT_EQ(best.status, 0);
+    EXPECT_EQ(best.out, Expected("lxtest-best-r2.txt"));
+    // The information note of a transformed y goes to standard error like every message.
+    EXPECT_EQ(best.err,
+              "lumox: Predicted Y and Confidence/Prediction intervals  are shown in terms of "
+              "original scale data.\n");
+
+    const CliResult fit = RunCli(
+        {"longley.dat", "--reports", "equation,anova,correlation,residuals,intervals", "--level", "90",
+         "--fit", "Employed = 1 + GNPDeflator + GNP + Unemployed + ArmedForces + Population + Year",
+         "--estimate", "100,400000,3000,2500,120000,1960"});
+    EXPECT_EQ(fit.status, 0);
+    EXPECT_EQ(fit.err, "");
+    EXPECT_EQ(fit.out, Expected("longley-fit.txt"));
+}
+
+TEST(Cli, RegressionFaultsStopTheRun) {
+    TempDir dir;
+    const std::string zero = dir.Write("zero.dat", "X Y\r\n1 2\r\n2 0\r\n3 5\r\n4 7\r\n");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"tab421.dat", "--estimate", "10"}, "lumox: No equation has been fitted for a point estimate!\n"},
+        {{"tab421.dat", "--fit", "Response = 1 + Dose + Dose"}, "lumox: Equation has duplicate columns!\n"},
+        {{"tab421.dat", "--fit", "Response = Dose"},
+         "lumox: Cannot read the equation \"Response = Dose\": the first x term must be 1.\n"},
+        {{"tab421.dat", "--simple", "Dose", "Response", "12"},
+         "lumox: Unknown model \"12\": give 0 to 11, best-r2 or best-se.\n"},
+        {{"tab421.dat", "--simple", "Dose", "Dose", "0"},
+         "lumox: Please select a variable for both X and Y!\n"},
+        {{"tab421.dat", "--fit", "Response = 1 + Dose", "--estimate", "1,2"},
+         "lumox: Number of variables entered is incorrect!\n"},
+        {{zero, "--simple", "X", "Y", "1"},
+         "lumox: Calculation stopped. Look for a zero data value!\n"
+         "lumox: Data not suitable for this transform!\n"},
+    };
+    for (const auto& [args, err] : cases) {
+        const CliResult run = RunCli(args);
+        EXPECT_EQ(run.status, 1) << err;
+        EXPECT_EQ(run.err, err);
+    }
+    // A best-model search shows the messages of the models it cannot fit and goes on.
+    const CliResult search = RunCli({zero, "--reports", "equation", "--simple", "X", "Y", "best-r2"});
+    EXPECT_EQ(search.status, 0);
+    EXPECT_NE(search.err.find("lumox: Data not suitable for this transform!\n"), std::string::npos);
+    EXPECT_NE(search.out.find("REGRESSION EQUATION"), std::string::npos);
+}
+
+TEST(Cli, UsageErrorsExitWithTwo) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "no data file given"},
+        {{"tab21.dat", "--describe"}, "--describe needs a value"},
+        {{"tab21.dat", "--simple", "Hours", "Score"}, "--simple needs 3 values"},
+        {{"tab21.dat", "--frobnicate"}, "unknown option --frobnicate"},
+        {{"tab21.dat", "tab411.dat"}, "unexpected argument tab411.dat"},
+        {{"tab21.dat", "--grid", "maybe"}, "--grid takes on or off"},
+        {{"tab21.dat", "--xintervals", "11"}, "--xintervals takes a whole number from 2 to 10"},
+        {{"tab21.dat", "--points", "huge"}, "--points takes small or large"},
+    };
+    for (const auto& [args, error] : cases) {
+        const CliResult run = RunCli(args);
+        EXPECT_EQ(run.status, 2) << error;
+        EXPECT_EQ(run.out, "") << error;
+        EXPECT_EQ(run.err, "lumox-cli: " + error + "\n" + kUsage);
+    }
+    const CliResult help = RunCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: lumox-cli [OPTIONS] DATAFILE [ACTION ...]\n", 0), 0u);
+}
+
+TEST(Cli, FileFaultsAreMessagesOnStandardErrorAndExitOne) {
+    TempDir dir;
+    const std::string numeric = dir.Write("numeric.dat", "1 2\r\n3 4\r\n5 6\r\n");
+    const std::string shortFile = dir.Write("short.dat", "X Y\r\n1 2\r\n");
+
+    CliResult run = RunCli({dir.File("missing.dat")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "lumox: Data File: cannot open " + dir.File("missing.dat") + "!\n");
+
+    run = RunCli({shortFile, "--input-data"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "lumox: Not enough data for calculation or graphing!\n");
+
+    // Without --yes the all-numeric header is refused; with it the names are kept.
+    const std::string question =
+        "lumox: Data File: column names in the first row are all numeric! Is this correct?\n";
+    run = RunCli({numeric, "--input-data"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, question);
+    run = RunCli({numeric, "--yes", "--input-data"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, question);
+    EXPECT_EQ(run.out, "\r\n\r\nINPUT DATA\r\n\r\n1  2  \r\n3  4\r\n5  6\r\n");
+}
+
+TEST(Cli, AFailedActionStopsTheRunButKeepsWhatWasRecorded) {
+    const CliResult run = RunCli({"tab21.dat", "--input-data", "--level", "100", "--input-data"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, Expected("tab21-input.txt"));
+    EXPECT_EQ(run.err, "lumox: Maximum value is:99.99\n");
+
+    const CliResult low = RunCli({"tab21.dat", "--level", "4"});
+    EXPECT_EQ(low.status, 1);
+    EXPECT_EQ(low.err, "lumox: Minimum value is:50.00\n");
+
+    const CliResult reports = RunCli({"tab21.dat", "--reports", "equation,pictures"});
+    EXPECT_EQ(reports.status, 1);
+    EXPECT_EQ(reports.err, "lumox: Unknown report \"pictures\" in --reports.\n");
+}
+
+TEST(Cli, WritesTheResultsToAnOutputFile) {
+    TempDir dir;
+    const CliResult run = RunCli({"--output", dir.File("r.txt"), "tab21.dat", "--input-data"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(ReadFile(dir.File("r.txt")), Expected("tab21-input.txt"));
+}
+
+}  // namespace
+}  // namespace lumox::test

@@ -1,0 +1,414 @@
+#include "graph/graph_page.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "data/document.h"
+#include "graph/chart_engine.h"
+#include "numeric/matrix.h"
+#include "recording_surface.h"
+#include "regression/equation_model.h"
+#include "regression/regression_fit.h"
+#include "support/accuracy.h"
+#include "support/scripted_prompt.h"
+
+namespace lumox {
+namespace {
+
+using test::Near;
+using test::RecordingSurface;
+using test::ScriptedPrompt;
+
+void Load(CLumoxDoc& doc, const std::vector<std::string>& names,
+          const std::vector<std::vector<double>>& rows) {
+    doc.m_nRows = static_cast<uint32_t>(rows.size());
+    doc.m_nCols = static_cast<uint32_t>(names.size());
+    doc.m_astrColNames = names;
+    doc.GetData().Resize(doc.m_nRows, doc.m_nCols);
+    for (uint32_t i = 0; i < doc.m_nRows; ++i)
+        for (uint32_t j = 0; j < doc.m_nCols; ++j) doc.GetData().At(i, j) = rows[i][j];
+}
+
+// A one-column data set "V" with slot 0 set up as the Histogram command does.
+void LoadHistogram(CLumoxDoc& doc, const std::vector<double>& values,
+                   const HistogramSettings& settings) {
+    std::vector<std::vector<double>> rows;
+    for (double v : values) rows.push_back({v});
+    Load(doc, {"V"}, rows);
+    doc.m_histogram = settings;
+    *doc.m_apGraph[0] = doc.m_graphTemplate;
+    doc.m_apGraph[0]->title = "Histogram";
+    doc.m_apGraph[0]->barChart = 1;
+    doc.m_nGraphsPerPage = 1;
+}
+
+// The y of every move, line and box corner drawn.
+std::vector<int> DrawnYs(const RecordingSurface& surface) {
+    std::vector<int> ys;
+    for (const std::string& call : surface.calls) {
+        int a, b, c, d;
+        if (sscanf(call.c_str(), "move %d %d", &a, &b) == 2 ||
+            sscanf(call.c_str(), "line %d %d", &a, &b) == 2) {
+            ys.push_back(b);
+        } else if (sscanf(call.c_str(), "rect %d %d %d %d", &a, &b, &c, &d) == 4) {
+            ys.push_back(b);
+            ys.push_back(d);
+        }
+    }
+    return ys;
+}
+
+struct LayoutCase {
+    const char* name;
+    int graphs, u, v;
+    bool printing;
+    int printableWidth;
+    std::vector<ChartRect> cells;
+    int pageTop, scrollWidth, scrollHeight, stepWidth, stepHeight;
+};
+
+// Worked by hand from the cell sizes: one and two graphs 6 x 4 inches, four graphs
+// 13/4 x 13/4 inches on screen and 3 5/8 x 3 1/4 printed; gaps of v/4 on screen and one
+// inch printed, printed pages one inch lower for the header.
+const LayoutCase kLayouts[] = {
+    {"one_screen", 1, 96, 96, false, 0, {{0, 384, 576, 0}}, 384, 576, 384, 144, 96},
+    {"one_printed", 1, 600, 600, true, 4800, {{600, 2400, 4200, 0}}, 3000, 3600, 2400, 900, 600},
+    {"two_screen",
+     2,
+     96,
+     96,
+     false,
+     0,
+     {{0, 792, 576, 408}, {0, 384, 576, 0}},
+     792,
+     576,
+     792,
+     288,
+     396},
+    {"two_printed",
+     2,
+     600,
+     600,
+     true,
+     4800,
+     {{600, 5400, 4200, 3000}, {600, 2400, 4200, 0}},
+     6000,
+     3600,
+     5400,
+     1800,
+     2700},
+    {"four_screen",
+     4,
+     96,
+     96,
+     false,
+     0,
+     {{0, 648, 312, 336}, {0, 312, 312, 0}, {312, 648, 624, 336}, {312, 312, 624, 0}},
+     648,
+     624,
+     648,
+     312,
+     312},
+    // 3.625 x 3.25 inches at 600 per inch, half an inch from the left.
+    {"four_printed",
+     4,
+     600,
+     600,
+     true,
+     4800,
+     {{300, 4500, 2475, 2550},
+      {300, 1950, 2475, 0},
+      {2475, 4500, 4650, 2550},
+      {2475, 1950, 4650, 0}},
+     5100,
+     4350,
+     4500,
+     2175,
+     1950},
+};
+
+TEST(GraphPage, LayoutsForScreenAndPrinter) {
+    for (const LayoutCase& c : kLayouts) {
+        const GraphPageLayout l =
+            ComputeGraphPageLayout(c.graphs, c.u, c.v, c.printing, c.printableWidth);
+        for (size_t k = 0; k < 4; ++k) {
+            const ChartRect expected = k < c.cells.size() ? c.cells[k] : ChartRect{};
+            EXPECT_EQ(l.cells[k], expected) << c.name << " cell " << k;
+        }
+        EXPECT_EQ(l.pageTop, c.pageTop) << c.name;
+        EXPECT_EQ(l.scrollWidth, c.scrollWidth) << c.name;
+        EXPECT_EQ(l.scrollHeight, c.scrollHeight) << c.name;
+        EXPECT_EQ(l.stepWidth, c.stepWidth) << c.name;
+        EXPECT_EQ(l.stepHeight, c.stepHeight) << c.name;
+    }
+}
+
+TEST(GraphPage, TrendLineIsCutAtThePlotEdges) {
+    struct Case {
+        const char* name;
+        std::vector<std::vector<double>> points;
+        double x0, y0, x1, y1;
+    };
+    // x 0 .. 3 scales to 0 .. 3 (step 0.6), y to 0 .. 12; y = 3x - 2 (least squares by
+    // hand: D = 20, a = -40 / 20, b = 60 / 20) leaves the bottom at x = 2/3.
+    // x 1 .. 3 scales to 1 .. 3.5 (step 0.5); y = 5x - 5 reaches 12.5 at 3.5, so the right
+    // end slides back 0.5 / 5 to x = 3.4.
+    const Case cases[] = {
+        {"bottom", {{0, 0}, {1, 0}, {2, 0}, {3, 10}}, 2.0 / 3.0, 0, 3, 7},
+        {"top", {{1, 0}, {2, 5}, {3, 10}}, 1, 0, 3.4, 12},
+    };
+    for (const Case& c : cases) {
+        Matrix m(static_cast<uint32_t>(c.points.size()), 2);
+        for (uint32_t i = 0; i < m.Rows(); ++i) {
+            m.At(i, 0) = c.points[i][0];
+            m.At(i, 1) = c.points[i][1];
+        }
+        ChartData chart;
+        chart.pointCount = static_cast<int>(m.Rows());
+        chart.xMatrix = &m;
+        chart.yMatrix = &m;
+        chart.yColumn = 1;
+        chart.xIntervals = 5;
+        chart.yIntervals = 4;
+        chart.cell = ChartRect{0, 384, 576, 0};
+        ChartEngine engine;
+        RecordingSurface surface;
+        ASSERT_EQ(engine.Draw(surface, chart, 0), ChartEngine::kDrawn);
+        const Matrix line = TrendLine(chart, engine);
+        EXPECT_TRUE(Near(line.At(0, 0), c.x0, 1e-6, 1e-6)) << c.name << " " << line.At(0, 0);
+        EXPECT_TRUE(Near(line.At(0, 1), c.y0, 1e-6, 1e-6)) << c.name << " " << line.At(0, 1);
+        EXPECT_TRUE(Near(line.At(1, 0), c.x1, 1e-6, 1e-6)) << c.name << " " << line.At(1, 0);
+        EXPECT_TRUE(Near(line.At(1, 1), c.y1, 1e-6, 1e-6)) << c.name << " " << line.At(1, 1);
+    }
+}
+
+TEST(GraphPage, AnIncompleteSecondGraphLeavesItsCellEmpty) {
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    Load(doc, {"A", "B"}, {{1, 2}, {2, 4}, {3, 5}, {4, 9}});
+    doc.SetupGraphSlot(0, 0, 1, 0, 1);
+    doc.SetupGraphSlot(1, 0, -1, 0, 0);
+    doc.m_nGraphsPerPage = 2;
+    RecordingSurface surface;
+    ChartEngine engine;
+    DrawGraphPage(doc, surface, engine);
+    // The upper cell starts at H + g = 384 + 24; the lower one is never touched.
+    const std::vector<int> ys = DrawnYs(surface);
+    ASSERT_FALSE(ys.empty());
+    for (int y : ys) EXPECT_GE(y, 408);
+    EXPECT_EQ(surface.calls.front(), "page top 792");
+    EXPECT_EQ(doc.m_apGraph[1]->cell, (ChartRect{0, 384, 576, 0}));
+    // The trend line is the red overlay.
+    EXPECT_EQ(surface.Lines("pen solid 1 255,0,0").size(), 1u);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(GraphPage, ScalingFailureIsReportedAndTheRestDrawn) {
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    Load(doc, {"A", "B", "C"}, {{1, 2, 7}, {2, 4, 7}, {3, 5, 7}});
+    doc.SetupGraphSlot(0, 0, 2, 0, 1);
+    doc.SetupGraphSlot(1, 0, 1, 0, 0);
+    doc.SetupGraphSlot(2, 0, 3, 0, 0);  // derived before any fit: blank, silent
+    doc.SetupGraphSlot(3, 1, 0, 0, 0);
+    doc.m_nGraphsPerPage = 4;
+    RecordingSurface surface;
+    ChartEngine engine;
+    DrawGraphPage(doc, surface, engine);
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text, "Graph: Failed to scale data!");
+    EXPECT_EQ(prompt.messages[0].icon, Icon::Stop);
+    EXPECT_EQ(surface.Lines("clip").size(), 2u);
+    EXPECT_EQ(surface.Lines("pen solid 1 255,0,0").size(), 0u);
+}
+
+TEST(GraphPage, HistogramWithNormalCurve) {
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 1, 0, 0});
+    RecordingSurface surface;
+    ChartEngine engine;
+    DrawGraphPage(doc, surface, engine);
+    const std::string text = surface.Text();
+    // Four cyan bars, then 100 points of the curve joined in black: 100 lines, the first
+    // from the first point to itself.
+    EXPECT_EQ(surface.Lines("rect").size(), 4u);
+    EXPECT_EQ(surface.Lines("clip").size(), 2u);
+    const std::string curve = text.substr(text.rfind("\nclip"));
+    size_t lines = 0;
+    for (size_t at = curve.find("\nline "); at != std::string::npos;
+         at = curve.find("\nline ", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 100u);
+    EXPECT_NE(text.find("'V (Class Interval = 2.00)'"), std::string::npos);
+    EXPECT_NE(text.find("'Histogram'"), std::string::npos);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(GraphPage, AConstantColumnHasBarsButNoNormalCurve) {
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    LoadHistogram(doc, {5, 5, 5, 5}, HistogramSettings{1, 0, 4, 1, 0, 0});
+    RecordingSurface surface;
+    ChartEngine engine;
+    DrawGraphPage(doc, surface, engine);
+    EXPECT_EQ(surface.Lines("brush 0,255,255").size(), 1u);
+    EXPECT_EQ(surface.Lines("clip").size(), 1u);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(GraphPage, OgiveHasNoNormalCurve) {
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 0, 0, 1});
+    RecordingSurface surface;
+    ChartEngine engine;
+    DrawGraphPage(doc, surface, engine);
+    EXPECT_EQ(surface.Lines("clip").size(), 1u);
+    EXPECT_EQ(surface.Lines("brush 0,0,255").size(), 1u);
+    EXPECT_EQ(engine.YScale().high, 8);  // running totals end at n = 8
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(GraphPage, PrintedPageCarriesTheHeaderLine) {
+    CLumoxDoc doc;
+    Load(doc, {"A", "B"}, {{1, 2}, {2, 4}, {3, 5}});
+    doc.SetPathName("/data/tab21.dat");
+    doc.SetupGraphSlot(0, 0, 1, 0, 0);
+    RecordingSurface surface;
+    surface.printer = true;
+    surface.horizontalResolution = 768;
+    ChartEngine engine;
+    DrawGraphPage(doc, surface, engine);
+    // 10 points at 96 per inch: character height 13; the recorder's line is 13 + 1, its
+    // average character 6 wide: 7 inches hold 112 characters. Page top 384 + 96.
+    ASSERT_GE(surface.calls.size(), 7u);
+    EXPECT_EQ(surface.calls[0], "page top 480");
+    EXPECT_EQ(surface.calls[1], "font Courier New -13 400 0");
+    EXPECT_EQ(doc.m_strReportHeader.size(), 112u);
+    EXPECT_EQ(doc.m_strReportHeader.rfind("Lumox - Data File: tab21.dat", 0), 0u);
+    EXPECT_EQ(surface.calls[2], "text 72 466 '" + doc.m_strReportHeader + "'");
+    EXPECT_EQ(surface.calls[4], "move 72 445");
+    EXPECT_EQ(surface.calls[5], "line 744 445");
+    // The graph is centred in the printable width: o = (768 - 576) / 2.
+    EXPECT_EQ(doc.m_apGraph[0]->cell, (ChartRect{96, 384, 672, 0}));
+}
+
+}  // namespace
+}  // namespace lumox
+
+namespace lumox {
+namespace {
+
+// y, x0 = 1, x1 = column 0, with a transform of y (0 for none): the straight line in x.
+EquationModel LineModel(int yTransform) {
+    EquationModel model;
+    const std::pair<int, int> entries[] = {{1, yTransform}, {-1, 0}, {0, 0}};
+    for (int entry = 0; entry < 3; ++entry) {
+        model.SelectEntry(entry);
+        model.SetVariable(entries[entry].first);
+        model.SetTransform(entries[entry].second);
+    }
+    model.CompactModel();
+    return model;
+}
+
+TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
+    // y = e^(1 + x / 2) exactly: log(y) fits without error, so the predicted values brought
+    // back with exp are y itself and the residuals vanish.
+    CLumoxDoc doc;
+    std::vector<std::vector<double>> rows;
+    for (int x = 0; x < 5; ++x) rows.push_back({double(x), std::exp(1.0 + x / 2.0)});
+    Load(doc, {"X", "Y"}, rows);
+    ASSERT_EQ(FitEquation(doc, LineModel(EquationModel::kLog)), 0);
+    Matrix predicted;
+    Matrix residuals;
+    ASSERT_TRUE(BuildDerivedSeries(doc, 0, predicted));
+    ASSERT_TRUE(BuildDerivedSeries(doc, 1, residuals));
+    ASSERT_EQ(predicted.Rows(), 5u);
+    for (uint32_t i = 0; i < 5; ++i) {
+        EXPECT_TRUE(Near(predicted.At(i, 0), rows[i][1], 1e-12)) << i;
+        EXPECT_TRUE(Near(residuals.At(i, 0), 0.0, 0.0, 1e-12)) << i;
+    }
+    Matrix none;
+    CLumoxDoc empty;
+    EXPECT_FALSE(BuildDerivedSeries(empty, 0, none));
+}
+
+// The y of the markers of the first plotted series, in drawing order.
+std::vector<std::pair<int, int>> FirstSeriesMarkers(const RecordingSurface& surface) {
+    std::vector<std::pair<int, int>> markers;
+    bool inside = false;
+    for (const std::string& call : surface.calls) {
+        int l, t, r, b;
+        if (call.rfind("clip", 0) == 0) inside = true;
+        if (call == "unclip") break;
+        if (inside && sscanf(call.c_str(), "rect %d %d %d %d", &l, &t, &r, &b) == 4) {
+            markers.push_back({l, t});
+        }
+    }
+    return markers;
+}
+
+TEST(GraphPage, NormalProbabilityPlotSortsTheResiduals) {
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(LUMOX_SOURCE_DIR "/examples/tab21.dat"));
+    ASSERT_EQ(FitEquation(doc, LineModel(0)), 0);
+    const int c = static_cast<int>(doc.m_nCols);
+    for (int y : {c + 1, c + 2}) {
+        doc.SetupGraphSlot(0, c + 3, y, 0, 0);
+        RecordingSurface surface;
+        ChartEngine engine;
+        DrawGraphPage(doc, surface, engine);
+        const auto markers = FirstSeriesMarkers(surface);
+        ASSERT_EQ(markers.size(), doc.m_nRows + 1);  // the first point is marked twice
+        for (size_t i = 1; i < markers.size(); ++i) {
+            EXPECT_LE(markers[i - 1].first, markers[i].first);
+            EXPECT_LE(markers[i - 1].second, markers[i].second);
+        }
+    }
+    // Residuals against X keep the order of the observations: not sorted.
+    doc.SetupGraphSlot(0, 0, c + 1, 0, 0);
+    RecordingSurface surface;
+    ChartEngine engine;
+    DrawGraphPage(doc, surface, engine);
+    const auto markers = FirstSeriesMarkers(surface);
+    EXPECT_FALSE(std::is_sorted(markers.begin(), markers.end(),
+                                [](auto a, auto b) { return a.second < b.second; }));
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(GraphPage, FittedCurveUsesAGridBelowAHundredObservations) {
+    // 99 observations: 101 grid points, 101 lines of the blue curve (the first from the
+    // first point to itself); 100 observations: the 100 predicted values themselves.
+    for (const auto& [n, lines] : {std::pair{99, 101u}, std::pair{100, 100u}}) {
+        ScriptedPrompt prompt;
+        CLumoxDoc doc;
+        std::vector<std::vector<double>> rows;
+        for (int i = 0; i < n; ++i) rows.push_back({double(i), 3.0 + 0.5 * i + (i % 3) - 1.0});
+        Load(doc, {"X", "Y"}, rows);
+        ASSERT_EQ(FitEquation(doc, LineModel(0)), 0);
+        doc.SetupGraphSlot(0, 0, 1, 1, 0);
+        RecordingSurface surface;
+        ChartEngine engine;
+        DrawGraphPage(doc, surface, engine);
+        const std::string text = surface.Text();
+        const size_t blue = text.find("pen solid 1 0,0,255");
+        ASSERT_NE(blue, std::string::npos) << n;
+        const std::string curve = text.substr(blue, text.find("unclip", blue) - blue);
+        size_t count = 0;
+        for (size_t at = curve.find("\nline "); at != std::string::npos;
+             at = curve.find("\nline ", at + 1))
+            ++count;
+        EXPECT_EQ(count, lines) << n;
+        EXPECT_TRUE(prompt.messages.empty());
+    }
+}
+
+}  // namespace
+}  // namespace lumox

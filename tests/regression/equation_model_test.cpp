@@ -1,0 +1,327 @@
+#include "regression/equation_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+#include "numeric/matrix.h"
+#include "platform/abort.h"
+#include "platform/strings.h"
+#include "regression/math_hook.h"
+#include "regression/regression_helpers.h"
+#include "support/scripted_prompt.h"
+
+namespace lumox {
+namespace {
+
+using test::MakeModel;
+using test::Message;
+using test::Msg;
+using test::ScriptedPrompt;
+
+constexpr int kNone = EquationModel::kNone;
+
+TEST(EquationModel, TransformFailuresShowTheHookMessageThenTheirOwn) {
+    struct Case {
+        const char* what;
+        int yTransform;
+        int xTransform;
+        double y;
+        double x;
+        std::vector<Message> messages;
+    };
+    const std::vector<Case> cases = {
+        {"log(y) of 0",
+         2,
+         0,
+         0.0,
+         1.0,
+         {Msg(ids::kMathSingularity, Icon::None), Msg(ids::kTransformUnsuitable, Icon::Stop)}},
+        {"sqrt(x) of -4",
+         0,
+         1,
+         1.0,
+         -4.0,
+         {Msg(ids::kMathDomain, Icon::None), Msg(ids::kTransformUnsuitable, Icon::Stop)}},
+        {"log(x) of -1",
+         0,
+         2,
+         1.0,
+         -1.0,
+         {Msg(ids::kMathDomain, Icon::None), Msg(ids::kTransformUnsuitable, Icon::Stop)}},
+        {"1/x of 0", 0, 3, 1.0, 0.0, {Msg(ids::kEquationUnsuitable, Icon::Stop)}},
+        {"1/x^2 of 0", 0, 4, 1.0, 0.0, {Msg(ids::kEquationUnsuitable, Icon::Stop)}},
+        {"1/y of 0", 3, 0, 0.0, 1.0, {Msg(ids::kEquationUnsuitable, Icon::Stop)}},
+        // A division is no runtime function: its overflow has no hook message.
+        {"1/x of 1e-310", 0, 3, 1.0, 1e-310, {Msg(ids::kTransformUnsuitable, Icon::Stop)}},
+        {"1/x of -1e-310", 0, 3, 1.0, -1e-310, {Msg(ids::kTransformUnsuitable, Icon::Stop)}},
+        {"x^6 of 1e60",
+         0,
+         106,
+         1.0,
+         1e60,
+         {Msg(ids::kMathOverflow, Icon::None), Msg(ids::kTransformUnsuitable, Icon::Stop)}},
+        {"x^5 of -1e70",
+         0,
+         105,
+         1.0,
+         -1e70,
+         {Msg(ids::kMathOverflow, Icon::None), Msg(ids::kTransformUnsuitable, Icon::Stop)}},
+        {"e^-x of -1000",
+         0,
+         5,
+         1.0,
+         -1000.0,
+         {Msg(ids::kMathOverflow, Icon::None), Msg(ids::kTransformUnsuitable, Icon::Stop)}},
+        {"sqrt(y) of infinity",
+         1,
+         0,
+         std::numeric_limits<double>::infinity(),
+         1.0,
+         {Msg(ids::kTransformUnsuitable, Icon::Stop)}},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompt prompt;
+        EquationModel model = MakeModel({{0, c.yTransform}, {-1, 0}, {1, c.xTransform}});
+        Matrix data(2, 2);
+        data.At(0, 0) = 5.0;  // a first row that transforms well
+        data.At(0, 1) = 2.0;
+        data.At(1, 0) = c.y;
+        data.At(1, 1) = c.x;
+        Matrix x;
+        Matrix y;
+        EXPECT_EQ(model.BuildTermMatrix(x, y, data, false), 1) << c.what;
+        EXPECT_EQ(model.m_bTransformError, 1) << c.what;
+        EXPECT_EQ(prompt.messages, c.messages) << c.what;
+    }
+}
+
+TEST(EquationModel, ExponentialUnderflowToZeroAbandonsTheCommand) {
+    ScriptedPrompt prompt;
+    EquationModel model = MakeModel({{0, 0}, {-1, 0}, {1, 5}});
+    Matrix data(1, 2);
+    data.At(0, 0) = 1.0;
+    data.At(0, 1) = 1000.0;  // e^-1000 underflows to exactly 0
+    Matrix x;
+    Matrix y;
+    EXPECT_THROW(model.BuildTermMatrix(x, y, data, false), UserAbort);
+    EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kEquationUnsuitable, Icon::Stop)});
+
+    // e^-740 is a subnormal number, not 0: no message.
+    ScriptedPrompt quiet;
+    data.At(0, 1) = 740.0;
+    EXPECT_EQ(model.BuildTermMatrix(x, y, data, false), 0);
+    EXPECT_GT(x.At(0, 1), 0.0);
+    EXPECT_TRUE(quiet.messages.empty());
+}
+
+TEST(EquationModel, MathHookClassifiesTheRaisedFlags) {
+    EXPECT_EQ(MathErrorId(FE_OVERFLOW | FE_INEXACT, 1.0), ids::kMathOverflow);
+    EXPECT_EQ(MathErrorId(FE_INVALID, NAN), ids::kMathDomain);
+    EXPECT_EQ(MathErrorId(FE_DIVBYZERO, -INFINITY), ids::kMathSingularity);
+    EXPECT_EQ(MathErrorId(0, NAN), ids::kMathOther);
+    EXPECT_EQ(MathErrorId(0, 2.0), 0);
+    EXPECT_EQ(MathErrorId(FE_UNDERFLOW | FE_INEXACT, 0.0), 0);
+}
+
+TEST(EquationModel, BuildsTermsFromConstantVariablesProductsAndTransforms) {
+    ScriptedPrompt prompt;
+    // data columns: 0 = Y, 1 = A, 2 = B
+    Matrix data(2, 3);
+    const double rows[2][3] = {{4.0, 2.0, 3.0}, {9.0, 0.5, -2.0}};
+    for (uint32_t r = 0; r < 2; ++r)
+        for (uint32_t c = 0; c < 3; ++c) data.At(r, c) = rows[r][c];
+    // y = sqrt(Y); x0 = 1, x1 = A, x2 = B, x3 = A*B (code 112), x4 = A^3, x5 = 1/B^2,
+    // x6 = e^-A, x7 = log(A), x8 = 1/A
+    EquationModel model = MakeModel(
+        {{0, 1}, {-1, 0}, {1, 0}, {2, 0}, {112, 0}, {1, 103}, {2, 4}, {1, 5}, {1, 2}, {1, 3}});
+    ASSERT_EQ(model.m_nEntryCount, 10);
+    Matrix x;
+    Matrix y;
+    ASSERT_EQ(model.BuildTermMatrix(x, y, data, false), 0);
+    ASSERT_EQ(x.Rows(), 2u);
+    ASSERT_EQ(x.Cols(), 9u);
+    for (uint32_t r = 0; r < 2; ++r) {
+        const double a = rows[r][1];
+        const double b = rows[r][2];
+        const double expected[9] = {
+            1.0, a, b, a * b, a * a * a, 1.0 / (b * b), std::exp(-a), std::log(a), 1.0 / a};
+        for (uint32_t k = 0; k < 9; ++k) EXPECT_DOUBLE_EQ(x.At(r, k), expected[k]) << r << k;
+        EXPECT_DOUBLE_EQ(y.At(r, 0), std::sqrt(rows[r][0]));
+    }
+    EXPECT_EQ(model.m_bYTransformed, 1);
+    EXPECT_TRUE(prompt.messages.empty());
+
+    // x only: Y is left alone and y counts as not transformed.
+    Matrix untouched;
+    ASSERT_EQ(model.BuildTermMatrix(x, untouched, data, true), 0);
+    EXPECT_TRUE(untouched.IsEmpty());
+    EXPECT_EQ(model.m_bYTransformed, 0);
+}
+
+TEST(EquationModel, SelectEntryStopsAtTheFirstUnusedEntry) {
+    EquationModel model = MakeModel({{0, 0}, {-1, 0}, {1, 0}});
+    EXPECT_EQ(model.SelectEntry(5), 1);  // x4 lies behind x2, the first unused entry
+    EXPECT_EQ(model.m_nCurrentEntry, 2);
+    EXPECT_EQ(model.SelectEntry(3), 0);  // x2 may be selected
+    EXPECT_EQ(model.m_nCurrentEntry, 3);
+    EXPECT_EQ(model.m_nEntryCount, 3);
+}
+
+TEST(EquationModel, CompactModelClearsBehindAGap) {
+    EquationModel model = MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 2}, {3, 0}});
+    ASSERT_EQ(model.m_nEntryCount, 5);
+    model.SelectEntry(2);  // x1 set to "(None)"
+    model.SetVariable(kNone);
+    model.SetTransform(0);
+    EXPECT_EQ(model.CompactModel(), 3);  // x2 was still defined
+    EXPECT_EQ(model.m_nEntryCount, 2);
+    for (int entry = 2; entry < EquationModel::kEntries; ++entry) {
+        EXPECT_EQ(model.m_anVariable[entry], kNone);
+        EXPECT_EQ(model.m_anTransform[entry], kNone);
+    }
+    EXPECT_EQ(model.CompactModel(), -1);  // nothing left behind the run
+}
+
+TEST(EquationModel, DistinctVariablesAndDuplicates) {
+    struct Case {
+        std::vector<std::pair<int, int>> entries;
+        int distinct;
+        std::vector<int> variables;
+        int single;
+        int duplicate;
+    };
+    const std::vector<Case> cases = {
+        // y = Y, x1 = A, x2 = A^2: one variable, the single variable A
+        {{{0, 0}, {-1, 0}, {1, 0}, {1, 102}}, 1, {1}, 1, 0},
+        // x1 = sqrt(A), x2 = sqrt(A): a duplicate term, found as entry 3 (x2)
+        {{{0, 0}, {-1, 0}, {1, 1}, {1, 1}}, 1, {1}, 1, 3},
+        // B, A, A*B, B: order of first use; the last pair found wins
+        {{{0, 0}, {-1, 0}, {2, 0}, {1, 0}, {112, 0}, {2, 0}}, 2, {2, 1}, kNone, 5},
+        // only the constant
+        {{{0, 0}, {-1, 0}}, 0, {}, kNone, 0},
+    };
+    for (const Case& c : cases) {
+        EquationModel model = MakeModel(c.entries);
+        std::vector<int> variables;
+        EXPECT_EQ(model.ListDistinctVariables(&variables), c.distinct);
+        EXPECT_EQ(variables, c.variables);
+        EXPECT_EQ(model.m_nSingleVariable, c.single);
+        EXPECT_EQ(model.FindDuplicateTerm(), c.duplicate);
+    }
+}
+
+TEST(EquationModel, VariableChoicesOfferCrossProductsOfPlainTerms) {
+    const std::vector<std::string> names = {"A", "B", "C", "D"};
+    EquationModel model = MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}});
+    ChoiceList list;
+
+    model.SelectEntry(0);
+    model.FillVariableList(list, names);
+    EXPECT_EQ(list, (ChoiceList{{"(None)", -2}, {"A", 0}, {"B", 1}, {"C", 2}, {"D", 3}}));
+
+    model.SelectEntry(1);
+    model.FillVariableList(list, names);
+    EXPECT_EQ(list, (ChoiceList{{"(None)", -2}, {"1", -1}}));
+
+    model.SelectEntry(4);  // x3
+    model.FillVariableList(list, names);
+    EXPECT_EQ(list, (ChoiceList{{"(None)", -2}, {"B", 1}, {"C", 2}, {"D", 3}, {"X1X2", 112}}));
+
+    model.SelectEntry(3);  // x2 itself cannot join a product
+    model.FillVariableList(list, names);
+    EXPECT_EQ(list.back(), (ChoiceItem{"D", 3}));
+
+    model.SelectEntry(2);  // x1 = log(B): no longer a factor
+    model.SetTransform(2);
+    model.SelectEntry(4);
+    model.FillVariableList(list, names);
+    EXPECT_EQ(list.back(), (ChoiceItem{"D", 3}));
+}
+
+TEST(EquationModel, TransformChoicesDependOnTheEntry) {
+    EquationModel model = MakeModel({{0, 0}, {-1, 0}, {1, 0}, {112, 0}});
+    ChoiceList list;
+    model.SelectEntry(0);
+    model.FillTransformList(list);
+    EXPECT_EQ(list, (ChoiceList{{"(None)", 0}, {"sqrt(y)", 1}, {"log(y)", 2}, {"1/y", 3}}));
+    model.SelectEntry(2);
+    model.FillTransformList(list);
+    EXPECT_EQ(list, (ChoiceList{{"(None)", 0},
+                                {"sqrt(x)", 1},
+                                {"log(x)", 2},
+                                {"1/x", 3},
+                                {"1/x^2", 4},
+                                {"e^-x", 5},
+                                {"x^2", 102},
+                                {"x^3", 103},
+                                {"x^4", 104},
+                                {"x^5", 105},
+                                {"x^6", 106}}));
+    for (int entry : {1, 3}) {  // the constant and a cross product carry no transform
+        model.SelectEntry(entry);
+        model.FillTransformList(list);
+        EXPECT_TRUE(list.empty()) << entry;
+    }
+}
+
+TEST(EquationModel, BackTransformByTheTransformOfY) {
+    struct Case {
+        int yTransform;
+        std::vector<double> in;
+        int result;
+        std::vector<double> out;
+        size_t messages;
+    };
+    const std::vector<Case> cases = {
+        {0, {2.0, -3.0}, 0, {2.0, -3.0}, 0},
+        {1, {2.0, -3.0}, 0, {4.0, 9.0}, 0},
+        {2, {0.0, 1.0}, 0, {1.0, std::exp(1.0)}, 0},
+        {3, {4.0, -0.5}, 0, {0.25, -2.0}, 0},
+        // the reciprocal of 0 fails; the element before it is already converted
+        {3, {4.0, 0.0, 2.0}, 1, {0.25, std::numeric_limits<double>::infinity(), 2.0}, 1},
+        // exp(800) overflows: the hook's message, then the transform's
+        {2, {1.0, 800.0}, 1, {std::exp(1.0), std::numeric_limits<double>::infinity()}, 2},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompt prompt;
+        EquationModel model = MakeModel({{0, c.yTransform}, {-1, 0}, {1, 0}});
+        Matrix v(static_cast<uint32_t>(c.in.size()), 1);
+        for (uint32_t i = 0; i < v.Rows(); ++i) v.At(i, 0) = c.in[i];
+        EXPECT_EQ(model.BackTransform(v), c.result);
+        for (uint32_t i = 0; i < v.Rows(); ++i) EXPECT_DOUBLE_EQ(v.At(i, 0), c.out[i]);
+        EXPECT_EQ(prompt.messages.size(), c.messages);
+        if (c.result) {
+            EXPECT_EQ(prompt.messages.back(), Msg(ids::kTransformUnsuitable, Icon::Stop));
+        }
+    }
+    ScriptedPrompt prompt;
+    EquationModel model = MakeModel({{0, 3}, {-1, 0}, {1, 0}});
+    double value = 7.0;
+    EXPECT_EQ(model.BackTransformValue(0.0, value), 1);
+    EXPECT_EQ(value, 7.0);
+    EXPECT_EQ(model.BackTransformValue(0.5, value), 0);
+    EXPECT_EQ(value, 2.0);
+}
+
+TEST(EquationModel, TermNames) {
+    const std::vector<std::string> names = {"Y", "A", "LongName12", "Rate"};
+    EquationModel model = MakeModel(
+        {{0, 2}, {-1, 0}, {1, 1}, {1, 3}, {3, 4}, {1, 5}, {2, 104}, {2, 0}, {3, 0}, {167, 0}});
+    const std::vector<std::string> expected = {
+        "log(Y)",       "",           "sqrt(A)", "/A",           "/Rate^2", "e^-A",
+        "LongName12^4", "LongName12", "Rate",    "LongName*Rate"};
+    for (int entry = 0; entry < 10; ++entry) {
+        if (entry == 1) continue;  // the constant has no name
+        EXPECT_EQ(model.TermName(entry, names), expected[entry]) << entry;
+    }
+    EquationModel reciprocalY = MakeModel({{0, 3}, {-1, 0}, {3, 0}});
+    EXPECT_EQ(reciprocalY.TermName(0, names), "1/Y");
+    EquationModel squareY = MakeModel({{3, 1}, {-1, 0}, {1, 0}});
+    EXPECT_EQ(squareY.TermName(0, names), "sqrt(Rate)");
+}
+
+}  // namespace
+}  // namespace lumox

@@ -1,0 +1,43 @@
+#ifndef LUMOX_TESTS_REGRESSION_REGRESSION_HELPERS_H
+#define LUMOX_TESTS_REGRESSION_REGRESSION_HELPERS_H
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data/document.h"
+#include "platform/strings.h"
+#include "regression/equation_model.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+
+namespace lumox::test {
+
+// A model set entry by entry as the Build Equation window does: {variable, transform}
+// for y, x0, x1, ... (transform 0 for none), then compacted.
+inline EquationModel MakeModel(const std::vector<std::pair<int, int>>& entries) {
+    EquationModel model;
+    int entry = 0;
+    for (const auto& [variable, transform] : entries) {
+        EXPECT_EQ(model.SelectEntry(entry++), 0);
+        model.SetVariable(variable);
+        model.SetTransform(transform);
+    }
+    model.CompactModel();
+    return model;
+}
+
+// Opens text (a text data file: names, then one line per observation) as the document's
+// data set, through a file in dir. False when the reader refused it.
+inline bool LoadData(CLumoxDoc& doc, const TempDir& dir, const std::string& text) {
+    return doc.OnOpenDocument(dir.Write("data.dat", text));
+}
+
+// The message box of string id with icon, as ScriptedPrompt records it.
+inline Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
+
+}  // namespace lumox::test
+
+#endif

@@ -1,0 +1,366 @@
+#include "reports/regression_reports.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "data/document.h"
+#include "platform/strings.h"
+#include "regression/regression_fit.h"
+#include "regression/regression_helpers.h"
+#include "regression/simple_models.h"
+#include "reports/recording.h"
+#include "support/fake_host.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+
+namespace lumox {
+namespace {
+
+using test::FakeHost;
+using test::LoadData;
+using test::MakeModel;
+using test::Message;
+using test::Msg;
+using test::ScriptedPrompt;
+using test::TempDir;
+
+// Both whole texts below were produced independently of this program: a python3 script
+// solved each fit from the normal equations in exact rational arithmetic (fractions; for
+// the log model on the doubles of log x and log y), took the t and F probabilities from
+// the closed forms of the t distribution with 3 and 4 degrees of freedom, the interval
+// quantiles by bisection on those forms (rounded down to the program's grid of 2^-20),
+// and printed every line with the report's printf formats (python's % operator).
+
+// y = A on B and C, six observations, every report at the 95% level.
+const char* const kMultipleReports =
+    "\r\n"
+    "\r\n"
+    "REGRESSION EQUATION\r\n"
+    "\r\n"
+    "The regression equation is:\r\n"
+    "\r\n"
+    "A = 0.96875 + 2.38541667B - 0.447916667C\r\n"
+    "\r\n"
+    "R Square     =     0.98942253   Correlation Coef R =      0.9946972\r\n"
+    "Adj R Square =     0.98237088   Standard Error     =     0.50689688\r\n"
+    "\r\n"
+    "\r\n"
+    "EQUATION COEFFICIENT ESTIMATES\r\n"
+    "                                          Standard    T-Ratio\r\n"
+    "Variable              Coefficient           Error    (Coef/SE)  Prob > |T|\r\n"
+    "\r\n"
+    "INTERCEPT                 0.96875       0.48943556      1.9793      0.1422\r\n"
+    "B                      2.38541667       0.21642281      11.022    0.001599\r\n"
+    "C                    -0.447916667       0.21642281     -2.0696      0.1303\r\n"
+    "\r\n"
+    "\r\n"
+    "ANALYSIS OF VARIANCE\r\n"
+    "\r\n"
+    "Dependent Variable: A\r\n"
+    "                          Sum of            Mean         F\r\n"
+    "Source         DF         Squares          Square    Statistic     Prob > F\r\n"
+    "\r\n"
+    "Regression      2       72.104167       36.052083       140.31     0.001088\r\n"
+    "Residual        3      0.77083333      0.25694444\r\n"
+    "Total           5          72.875\r\n"
+    "\r\n"
+    "\r\n"
+    "CORRELATION COEFFICIENTS / PROBABILITY\r\n"
+    "\r\n"
+    "                   A         B         C\r\n"
+    "\r\n"
+    "A                  1\r\n"
+    "              <.0001\r\n"
+    "B             0.9871         1\r\n"
+    "              0.0002    <.0001\r\n"
+    "C             0.7491    0.8286         1\r\n"
+    "              0.0866    0.0416    <.0001\r\n"
+    "\r\n"
+    "\r\n"
+    "RESIDUAL LISTING\r\n"
+    "                          Predicted      Std. Dev.                     Std.\r\n"
+    "Obsv              A         Value      of Predicted        Residual   Resid.\r\n"
+    "\r\n"
+    "1                 3       2.4583333      0.38714889      0.54166667     1.66\r\n"
+    "2                 5       5.2916667      0.38714889     -0.29166667   -0.891\r\n"
+    "3                 6       6.3333333      0.29265705     -0.33333333   -0.805\r\n"
+    "4                 9       9.1666667      0.29265705     -0.16666667   -0.403\r\n"
+    "5                10       10.208333      0.38714889     -0.20833333   -0.637\r\n"
+    "6              13.5       13.041667      0.38714889      0.45833333      1.4\r\n"
+    "\r\n"
+    "\r\n"
+    "CONFIDENCE / PREDICTION INTERVALS AT THE 95% LEVEL\r\n"
+    "\r\n"
+    "                          Predicted      Confidence/Prediction Interval\r\n"
+    "Obsv              A         Value                   Lower         Upper\r\n"
+    "\r\n"
+    "1                 3       2.4583333    CI = [     1.22625,      3.69041]\r\n"
+    "                                       PI = [     0.42847,       4.4882]\r\n"
+    "2                 5       5.2916667    CI = [     4.05959,      6.52375]\r\n"
+    "                                       PI = [      3.2618,      7.32153]\r\n"
+    "3                 6       6.3333333    CI = [     5.40197,       7.2647]\r\n"
+    "                                       PI = [      4.4706,      8.19606]\r\n"
+    "4                 9       9.1666667    CI = [      8.2353,       10.098]\r\n"
+    "                                       PI = [     7.30394,      11.0294]\r\n"
+    "5                10       10.208333    CI = [     8.97625,      11.4404]\r\n"
+    "                                       PI = [     8.17847,      12.2382]\r\n"
+    "6              13.5       13.041667    CI = [     11.8096,      14.2737]\r\n"
+    "                                       PI = [     11.0118,      15.0715]\r\n";
+
+// The simple model y = ax^b on six observations, reports 1, 2, 4 and 5 at the 90% level.
+const char* const kPowerModelReports =
+    "\r\n"
+    "\r\n"
+    "REGRESSION EQUATION\r\n"
+    "\r\n"
+    "The regression equation is:\r\n"
+    "\r\n"
+    "Y = 2.0725644X^(1.9740205)\r\n"
+    "\r\n"
+    "The linearized regression equation is:\r\n"
+    "\r\n"
+    "log(Y) = 0.728786704 + 1.9740205log(X)\r\n"
+    "\r\n"
+    "R Square     =     0.99943452   Correlation Coef R =     0.99971722\r\n"
+    "Adj R Square =     0.99929315   Standard Error     =    0.034787018\r\n"
+    "\r\n"
+    "\r\n"
+    "EQUATION COEFFICIENT ESTIMATES\r\n"
+    "                                          Standard    T-Ratio\r\n"
+    "Variable              Coefficient           Error    (Coef/SE)  Prob > |T|\r\n"
+    "\r\n"
+    "INTERCEPT             0.728786704      0.029401487      24.787     < .0001\r\n"
+    "X                       1.9740205      0.023477522      84.081     < .0001\r\n"
+    "\r\n"
+    "\r\n"
+    "ANALYSIS OF VARIANCE\r\n"
+    "\r\n"
+    "Dependent Variable: Y\r\n"
+    "                          Sum of            Mean         F\r\n"
+    "Source         DF         Squares          Square    Statistic     Prob > F\r\n"
+    "\r\n"
+    "Regression      1       8.5552597       8.5552597       7069.7      < .0001\r\n"
+    "Residual        4    0.0048405466    0.0012101366\r\n"
+    "Total           5       8.5601003\r\n"
+    "\r\n"
+    "\r\n"
+    "RESIDUAL LISTING\r\n"
+    "                          Predicted      Std. Dev.                     Std.\r\n"
+    "Obsv              Y         Value      of Predicted        Residual   Resid.\r\n"
+    "\r\n"
+    "1        0.74193734       0.7287867     0.029401487      0.01315064    0.707\r\n"
+    "2         2.0668628       2.0970734     0.017069966     -0.03021069   -0.997\r\n"
+    "3         2.9177707       2.8974699     0.014201824     0.020300847    0.639\r\n"
+    "4         3.4339872       3.4653602     0.015746929    -0.031372989    -1.01\r\n"
+    "5         3.9512437       3.9058501     0.018619555      0.04539358     1.54\r\n"
+    "6         4.2484952       4.2657566     0.021635542    -0.017261388   -0.634\r\n"
+    "\r\n"
+    "\r\n"
+    "CONFIDENCE / PREDICTION INTERVALS AT THE 90% LEVEL\r\n"
+    "\r\n"
+    "                          Predicted      Confidence/Prediction Interval\r\n"
+    "Obsv              Y         Value                   Lower         Upper\r\n"
+    "\r\n"
+    "1        0.74193734       0.7287867    CI = [    0.666107,     0.791466]\r\n"
+    "                                       PI = [    0.631686,     0.825887]\r\n"
+    "2         2.0668628       2.0970734    CI = [     2.06068,      2.13346]\r\n"
+    "                                       PI = [     2.01447,      2.17968]\r\n"
+    "3         2.9177707       2.8974699    CI = [     2.86719,      2.92775]\r\n"
+    "                                       PI = [     2.81737,      2.97757]\r\n"
+    "4         3.4339872       3.4653602    CI = [     3.43179,      3.49893]\r\n"
+    "                                       PI = [     3.38396,      3.54676]\r\n"
+    "5         3.9512437       3.9058501    CI = [     3.86616,      3.94554]\r\n"
+    "                                       PI = [     3.82173,      3.98997]\r\n"
+    "6         4.2484952       4.2657566    CI = [     4.21963,      4.31188]\r\n"
+    "                                       PI = [     4.17842,      4.35309]\r\n";
+
+TEST(RegressionReports, MultipleRegressionReportsWholeText) {
+    TempDir dir;
+    ScriptedPrompt prompt;
+    FakeHost host;
+    CLumoxDoc doc;
+    doc.SetHost(&host);
+    ASSERT_TRUE(
+        LoadData(doc, dir, "A B C\r\n3 1 2\r\n5 2 1\r\n6 3 4\r\n9 4 3\r\n10 5 6\r\n13.5 6 5\r\n"));
+    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    host.results.text = "old text";
+    doc.m_abRecord = {0, 1, 1, 1, 1, 1, 0, 0};
+    RecordReports(doc, 95.0);
+    EXPECT_EQ(host.results.text, std::string("old text") + kMultipleReports);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(RegressionReports, SimpleModelReportsWholeText) {
+    TempDir dir;
+    ScriptedPrompt prompt;
+    FakeHost host;
+    CLumoxDoc doc;
+    doc.SetHost(&host);
+    ASSERT_TRUE(LoadData(doc, dir, "X Y\r\n1 2.1\r\n2 7.9\r\n3 18.5\r\n4 31\r\n5 52\r\n6 70\r\n"));
+    SimpleRegression simple(doc);
+    simple.SetX(0);
+    simple.SetY(1);
+    simple.m_nSelectedModel = 3;
+    ASSERT_EQ(simple.Calculate(), 0);
+    doc.m_abRecord = {0, 1, 1, 0, 1, 1, 0, 0};
+    RecordReports(doc, 90.0);
+    EXPECT_EQ(host.results.text, kPowerModelReports);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(RegressionReports, NoReportWithoutAFit) {
+    TempDir dir;
+    ScriptedPrompt prompt;
+    FakeHost host;
+    CLumoxDoc doc;
+    doc.SetHost(&host);
+    ASSERT_TRUE(LoadData(doc, dir, "X Y\r\n1 2\r\n2 3\r\n3 5\r\n"));
+    doc.m_abRecord = {0, 1, 1, 1, 1, 1, 0, 0};
+    RecordReports(doc, 95.0);
+    EXPECT_EQ(host.results.text, "");
+}
+
+// A document whose fitted model and coefficients are set directly, for the writers that
+// only format them: y = Y (column 0), x0 = 1, x1 and x2 of column 1.
+class ModelEquation : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(LoadData(doc, dir, "Y X\r\n1 1\r\n2 2\r\n")); }
+
+    void Set(int model, double a, double b, double c) {
+        const auto& form = SimpleModels()[static_cast<size_t>(model)];
+        std::vector<std::pair<int, int>> entries = {
+            {0, form.transforms[0]}, {-1, 0}, {1, form.transforms[2]}};
+        if (form.xTerms == 2) entries.push_back({1, form.transforms[3]});
+        doc.m_equation = MakeModel(entries);
+        doc.m_nSimpleModel = model;
+        doc.m_fit.m_coefficients.Resize(static_cast<uint32_t>(entries.size() - 1), 1);
+        doc.m_fit.m_coefficients.At(0, 0) = a;
+        doc.m_fit.m_coefficients.At(1, 0) = b;
+        if (form.xTerms == 2) doc.m_fit.m_coefficients.At(2, 0) = c;
+    }
+
+    TempDir dir;
+    CLumoxDoc doc;
+};
+
+TEST_F(ModelEquation, EveryModelInItsOwnForm) {
+    // a = 0.5, b = -2, c = 0.25; e^0.5 = 1.6487212707 and e^-2 = 0.1353352832 (by hand,
+    // printed to 8 digits).
+    const char* const expected[] = {
+        "Y = 0.5 - 2X\r\n",
+        "Y = 1.6487213e^(-2X)\r\n",
+        "Y = 1.6487213e^(-2/X)\r\n",
+        "Y = 1.6487213X^(-2)\r\n",
+        "Y = 1.6487213*(0.13533528)^(1/X)\r\n",
+        "Y = 0.5 - 2(log(X))\r\n",
+        "Y = X / (0.5X - 2)\r\n",
+        "Y = 0.5 - 2/X\r\n",
+        "Y = 1 / (0.5 - 2X)\r\n",
+        "Y = 0.5 - 2X^2\r\n",
+        "Y = 1.6487213X^(-2)e^(0.25X)\r\n",
+        "Y = 1 / (0.5 - 2e^(-X))\r\n",
+    };
+    for (int model = 0; model < kSimpleModelCount; ++model) {
+        ScriptedPrompt prompt;
+        Set(model, 0.5, -2.0, 0.25);
+        std::string text;
+        WriteModelEquation(doc, text);
+        EXPECT_EQ(text, expected[model]) << model;
+        EXPECT_TRUE(prompt.messages.empty());
+    }
+    Set(0, 0.5, 2.0, 0.0);  // a positive slope takes " + "
+    std::string text;
+    WriteModelEquation(doc, text);
+    EXPECT_EQ(text, "Y = 0.5 + 2X\r\n");
+}
+
+TEST_F(ModelEquation, ConstantsTooLargeForExpFallBackToTheLinearizedEquation) {
+    struct Case {
+        int model;
+        double a;
+        double b;
+        int id;
+        const char* equation;
+    };
+    const Case cases[] = {
+        {1, 800.0, 0.5, ids::kConstantTooLarge, "log(Y) = 800 + 0.5X\r\n"},
+        {10, -709.0, 1.0, ids::kConstantTooLarge, "log(Y) = -709 + 1log(X) + 2X\r\n"},
+        {4, 1.0, 710.0, ids::kModelConstantTooLarge, "log(Y) = 1 + 710/X\r\n"},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompt prompt;
+        Set(c.model, c.a, c.b, 2.0);
+        std::string text;
+        WriteModelEquation(doc, text);
+        EXPECT_EQ(text, c.equation) << c.model;
+        EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(c.id, Icon::Stop)}) << c.model;
+    }
+    // |a| = 708.9 and |b| = 709 are still within exp's range.
+    ScriptedPrompt prompt;
+    Set(4, 708.9, 709.0, 0.0);
+    std::string text;
+    WriteModelEquation(doc, text);
+    EXPECT_EQ(text.substr(0, 4), "Y = ");
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(ModelEquation, LongEquationsWrapAfter57Characters) {
+    ASSERT_TRUE(
+        LoadData(doc, dir, "Yield Alphabeta Betagamma Gammadelta\r\n1 1 1 1\r\n2 2 2 2\r\n"));
+    // Yield = 12345.6789 + ...sqrt(Alphabeta) - ...log(Betagamma) + .../Gammadelta
+    //   + ...Alphabeta^2 - ...e^-Betagamma + ...Gammadelta
+    doc.m_equation = MakeModel({{0, 0}, {-1, 0}, {1, 1}, {2, 2}, {3, 3}, {1, 102}, {2, 5}, {3, 0}});
+    doc.m_nSimpleModel = -1;
+    const double b[] = {12345.6789, 12345.6789,  -12345.6789, 12345.6789,
+                        12345.6789, -12345.6789, 12345.6789};
+    doc.m_fit.m_coefficients.Resize(7, 1);
+    for (uint32_t j = 0; j < 7; ++j) doc.m_fit.m_coefficients.At(j, 0) = b[j];
+    std::string text;
+    WriteEquation(doc, text);
+    // By hand: the text is 46 long before the log term and 73 after it (> 57: break);
+    // 13 more for the break, 24 for the reciprocal term and 24 for the power term give
+    // 134, past 73 + 57 = 130 (break); the last two terms give 165 < 134 + 57.
+    EXPECT_EQ(text,
+              "Yield = 12345.6789 + 12345.6789sqrt(Alphabeta) - 12345.6789log(Betagamma)"
+              "\r\n            + 12345.6789/Gammadelta + 12345.6789Alphabeta^2"
+              "\r\n            - 12345.6789e^-Betagamma + 12345.6789Gammadelta\r\n");
+}
+
+TEST(RegressionReports, CorrelationColumnsNarrowWithMoreTerms) {
+    // p = 9 (eight x terms): columns 8 wide, names cut to 7 characters.
+    TempDir dir;
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    std::string text =
+        "Response Variable1 Variable2 Variable3 Variable4 Variable5 Variable6 "
+        "Variable7 Variable8\r\n";
+    for (int i = 0; i < 14; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            text +=
+                std::to_string((i * (j + 3) * 7 + j * j * 5 + i * i) % 23) + (j < 8 ? " " : "\r\n");
+        }
+    }
+    ASSERT_TRUE(LoadData(doc, dir, text));
+    std::vector<std::pair<int, int>> entries = {{0, 0}, {-1, 0}};
+    for (int j = 1; j <= 8; ++j) entries.push_back({j, 0});
+    ASSERT_EQ(FitEquation(doc, MakeModel(entries)), 0);
+    std::string report;
+    WriteCorrelationReport(doc, report);
+    // 8 blanks, then each name right-aligned in 8
+    const std::string heading =
+        "         Respons Variabl Variabl Variabl Variabl Variabl Variabl "
+        "Variabl Variabl\r\n";
+    const std::string title = "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
+    EXPECT_EQ(report.substr(0, title.size() + heading.size()), title + heading);
+    // The last coefficient line holds the row name and nine columns of 8.
+    const size_t lastProbability = report.rfind("\r\n", report.size() - 3);
+    const size_t lastCoefficient = report.rfind("\r\n", lastProbability - 1);
+    EXPECT_EQ(lastProbability - lastCoefficient - 2, 8u + 9u * 8u);
+    EXPECT_EQ(report.substr(lastCoefficient + 2, 8), "Variabl ");
+    EXPECT_EQ(report.substr(lastProbability - 8, 8), "       1");
+    EXPECT_EQ(report.substr(report.size() - 10), "  <.0001\r\n");
+}
+
+}  // namespace
+}  // namespace lumox
