@@ -5,23 +5,17 @@
 #include <filesystem>
 
 #include "data/document.h"
+#include "support/fake_host.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
 namespace lumox {
 namespace {
 
+using test::FakeResults;
 using test::ReadFile;
 using test::ScriptedPrompt;
 using test::TempDir;
-
-class FakeResults : public ResultsView {
-public:
-    std::string GetText() const override { return text; }
-    void SetText(const std::string& t) override { text = t; }
-    size_t Capacity() const override { return 52000; }
-    std::string text;
-};
 
 // Answers the save-file dialog from a script and records what it suggested.
 class FakeHost : public DocumentHost {
