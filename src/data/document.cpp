@@ -11,6 +11,7 @@
 #include "platform/atomic_file.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
+#include "reports/recording.h"
 
 namespace lumox {
 namespace fs = std::filesystem;
@@ -192,6 +193,78 @@ ResultsView& CLumoxDoc::GetResultsView() {
         AbandonCommand();
     }
     return *view;
+}
+
+bool CLumoxDoc::CanSaveResults() {
+    if (IsModified()) m_bResultsEverModified = 1;
+    return IsModified();
+}
+
+namespace {
+
+// A file that does not exist, or carries no write permission bit, is not saved over
+// without asking for a name.
+bool IsWritableFile(const std::string& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error || !fs::is_regular_file(status)) return false;
+    constexpr fs::perms kWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (status.permissions() & kWrite) != fs::perms::none;
+}
+
+}  // namespace
+
+bool CLumoxDoc::SaveResults(bool askName) {
+    std::string path = m_strResultsPath;
+    if (askName) {
+        const std::optional<std::string> chosen =
+            m_pHost ? m_pHost->AskSaveFileName(m_strResultsPath) : std::nullopt;
+        if (!chosen) return false;
+        path = *chosen;
+    }
+    if (!WriteResults(path)) return false;
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    m_strResultsPath = error ? path : absolute.string();
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CLumoxDoc::OnFileSaveResults() {
+    if (m_pHost) m_pHost->GetResultsView();
+    // The default name was never chosen by the person: an old RESULTS.TXT of another
+    // session is not overwritten without asking.
+    const bool ask = m_strResultsPath == kDefaultResultsName || !IsWritableFile(m_strResultsPath);
+    SaveResults(ask);
+}
+
+void CLumoxDoc::OnFileSaveResultsAs() {
+    if (m_pHost) m_pHost->GetResultsView();
+    SaveResults(true);
+}
+
+bool CLumoxDoc::SaveModified() {
+    if (!IsModified()) return true;
+    switch (AskYesNoCancel("Save Results to a file?")) {
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            return SaveResults(true);
+        default:
+            return true;
+    }
+}
+
+void CLumoxDoc::OnRecordInputData() {
+    m_abRecord.fill(0);
+    m_abRecord[kRecordInputData] = 1;
+    RecordReports(*this, 0.0);
+}
+
+void CLumoxDoc::OnResultsCleared() {
+    SetModifiedFlag(false);
+    m_bResultsEverModified = 0;
 }
 
 }  // namespace lumox

@@ -95,6 +95,31 @@ public:
     // "Unable to open Results window!" and abandons the command.
     ResultsView& GetResultsView();
 
+    // The Results file commands. Their dialogs are the host's; a results file never
+    // enters the recent-file list.
+
+    // The name under which the Results are saved until the person chooses one.
+    static constexpr const char* kDefaultResultsName = "RESULTS.TXT";
+    // Enable rule of Save Results: the Results changed since they were last saved or
+    // cleared. Finding it enabled also sets m_bResultsEverModified.
+    bool CanSaveResults();
+    // Enable rule of Save Results As.
+    bool CanSaveResultsAs() const { return m_bResultsEverModified != 0; }
+    // Save Results: writes m_strResultsPath, asking for a name first while it is still the
+    // default name, names no file or names a read-only one.
+    void OnFileSaveResults();
+    // Save Results As: asks for a name, suggesting m_strResultsPath, and writes there.
+    void OnFileSaveResultsAs();
+    // The question before the document closes (and at exit): "Save Results to a file?".
+    // False when the close must stop (Cancel, or the save did not happen).
+    bool SaveModified();
+    // Enable rule of Record Input Data: the data set has observations.
+    bool CanRecordInputData() const { return m_nRows != 0; }
+    // Record Input Data: appends the INPUT DATA listing, and nothing else, to the Results.
+    void OnRecordInputData();
+    // Clear All emptied the Results text: there is nothing left to save.
+    void OnResultsCleared();
+
     std::string m_strHeaderLine;
     std::vector<std::string> m_astrColNames;
     uint32_t m_nRows = 0;
@@ -122,6 +147,9 @@ public:
 
 private:
     static ChartData DefaultGraphTemplate();
+    // Writes the Results text, asking for the name first when askName; on success the
+    // name becomes m_strResultsPath and the document is no longer modified.
+    bool SaveResults(bool askName);
 
     DocumentHost* m_pHost = nullptr;
     std::string m_strTitle;

@@ -2,6 +2,7 @@
 #define LUMOX_TESTS_UI_GRAPH_TEST_APPLICATION_H
 
 #include <QApplication>
+#include <clocale>
 
 namespace lumox::test {
 
@@ -12,7 +13,11 @@ inline void EnsureApplication() {
     static int argc = 1;
     static char name[] = "test_ui";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
+    // Never destroyed: at exit Qt's own globals (input devices made by the widget tests)
+    // may already be gone, and destroying the application after them crashes.
+    new QApplication(argc, argv);
+    // As in the program: Qt took the locale from the environment; reports print '.'.
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 }  // namespace lumox::test

@@ -1,0 +1,128 @@
+#include "ui/document_windows.h"
+
+#include <QMdiArea>
+
+#include "ui/child_frame.h"
+#include "ui/command_ids.h"
+#include "ui/lumox_app.h"
+#include "ui/lumox_view.h"
+#include "ui/main_frame.h"
+#include "ui/path_text.h"
+#include "ui/ui_dialogs.h"
+
+namespace lumox {
+
+DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
+    doc_.SetHost(this);
+    OnCommand(cmd::kClose, [this] { OnFileClose(); });
+    OnCommand(
+        cmd::kSaveResults, [this] { doc_.OnFileSaveResults(); },
+        [this] { return doc_.CanSaveResults(); });
+    OnCommand(
+        cmd::kSaveResultsAs, [this] { doc_.OnFileSaveResultsAs(); },
+        [this] { return doc_.CanSaveResultsAs(); });
+    OnCommand(
+        cmd::kRecordInputData, [this] { doc_.OnRecordInputData(); },
+        [this] { return doc_.CanRecordInputData(); });
+    // The commands of later windows and dialogs (Input Data, Graph Options, the
+    // statistics and graph commands) join this table as they are built.
+}
+
+DocumentWindows::~DocumentWindows() {
+    doc_.SetHost(nullptr);
+    for (const QPointer<CMDIGChildWnd>& frame : frames_) delete frame.data();
+}
+
+QString DocumentWindows::Title() const { return FromNativePath(doc_.GetTitle()); }
+
+QString DocumentWindows::Caption(ViewKind kind) const {
+    const ViewTemplate* pattern = app_.Template(kind);
+    return Title() + (pattern ? pattern->captionSuffix : QString());
+}
+
+std::vector<CMDIGChildWnd*> DocumentWindows::Frames() const {
+    std::vector<CMDIGChildWnd*> frames;
+    for (const QPointer<CMDIGChildWnd>& frame : frames_) {
+        if (frame) frames.push_back(frame);
+    }
+    return frames;
+}
+
+DocumentView* DocumentWindows::FindView(ViewKind kind) const {
+    for (CMDIGChildWnd* frame : Frames()) {
+        if (frame->View().Kind() == kind) return &frame->View();
+    }
+    return nullptr;
+}
+
+DocumentView* DocumentWindows::ShowView(ViewKind kind) {
+    if (closing_) return nullptr;
+    QMdiArea& area = app_.MainFrame()->MdiArea();
+    for (CMDIGChildWnd* frame : Frames()) {
+        if (frame->View().Kind() != kind) continue;
+        if (frame->isMinimized()) frame->showNormal();
+        area.setActiveSubWindow(frame);
+        return &frame->View();
+    }
+    const ViewTemplate* pattern = app_.Template(kind);
+    if (pattern == nullptr) return nullptr;
+    DocumentView* view = pattern->createView(*this);
+    if (view == nullptr) return nullptr;
+    auto* frame = new CMDIGChildWnd(*this, *view);
+    frames_.emplace_back(frame);
+    area.addSubWindow(frame);
+    // The main window's title follows the frame's state and caption.
+    connect(frame, &QMdiSubWindow::windowStateChanged, app_.MainFrame(), &CMainFrame::UpdateFrame,
+            Qt::QueuedConnection);
+    connect(frame, &QWidget::windowTitleChanged, app_.MainFrame(), &CMainFrame::UpdateFrame,
+            Qt::QueuedConnection);
+    view->OnInitialUpdate();
+    frame->show();
+    area.setActiveSubWindow(frame);
+    return view;
+}
+
+bool DocumentWindows::CanCloseFrame(CMDIGChildWnd* frame) {
+    if (closing_) return true;
+    const auto frames = Frames();
+    const bool last = frames.size() == 1 && frames.front() == frame;
+    if (!last && frame->View().Kind() != ViewKind::Results) return true;
+    if (!doc_.SaveModified()) return false;
+    OnCloseDocument();
+    return true;
+}
+
+bool DocumentWindows::OnFileClose() {
+    if (!doc_.SaveModified()) return false;
+    OnCloseDocument();
+    return true;
+}
+
+void DocumentWindows::OnCloseDocument() {
+    if (closing_) return;
+    closing_ = true;
+    for (CMDIGChildWnd* frame : Frames()) frame->close();
+    app_.OnDocumentClosed(this);
+}
+
+ResultsView* DocumentWindows::GetResultsView() {
+    return dynamic_cast<CLumoxView*>(ShowView(ViewKind::Results));
+}
+
+std::optional<std::string> DocumentWindows::AskSaveFileName(const std::string& suggested) {
+    const std::optional<QString> chosen =
+        app_.Dialogs().GetSaveFileName(app_.MainFrame(), FromNativePath(suggested));
+    if (!chosen) return std::nullopt;
+    return ToNativePath(*chosen);
+}
+
+void DocumentWindows::ShowGraphWindow() {
+    ShowView(ViewKind::Graph);
+    UpdateAllViews();
+}
+
+void DocumentWindows::UpdateAllViews() {
+    for (CMDIGChildWnd* frame : Frames()) frame->View().OnUpdate();
+}
+
+}  // namespace lumox

@@ -1,0 +1,70 @@
+#ifndef LUMOX_UI_DOCUMENT_WINDOWS_H
+#define LUMOX_UI_DOCUMENT_WINDOWS_H
+
+#include <QObject>
+#include <QPointer>
+#include <vector>
+
+#include "data/document.h"
+#include "ui/command_router.h"
+#include "ui/document_view.h"
+
+namespace lumox {
+
+class CLumoxApp;
+class CMDIGChildWnd;
+
+// The open document on the shell's side: it owns the CLumoxDoc, keeps its windows,
+// answers the document's requests for windows and dialogs, and holds the document's
+// command table (second on the command route, after the active view).
+class DocumentWindows : public QObject, public DocumentHost, public CommandTarget {
+    Q_OBJECT
+public:
+    explicit DocumentWindows(CLumoxApp& app);
+    ~DocumentWindows() override;
+
+    CLumoxDoc& Doc() { return doc_; }
+    CLumoxApp& App() { return app_; }
+    // The title the captions and the main window show: the data file's name.
+    QString Title() const;
+    // The caption of the document's window of kind: the title, then the kind of window.
+    QString Caption(ViewKind kind) const;
+
+    // Activates the document's window of kind, creating it from its template when there
+    // is none; null when the kind has no template (yet) or the window cannot be made.
+    DocumentView* ShowView(ViewKind kind);
+    // The document's window of kind, or null.
+    DocumentView* FindView(ViewKind kind) const;
+    std::vector<CMDIGChildWnd*> Frames() const;
+
+    // Asked when one of the document's frames is about to close; false keeps it open.
+    // Closing the Results window closes the document (its text would be lost otherwise).
+    bool CanCloseFrame(CMDIGChildWnd* frame);
+    // Close: the question about the Results, then every window of the document closes.
+    // False when the person chose to keep the document.
+    bool OnFileClose();
+    // Closes every window and ends the document without a question.
+    void OnCloseDocument();
+
+    ResultsView* GetResultsView() override;
+    std::optional<std::string> AskSaveFileName(const std::string& suggested) override;
+    void ShowGraphWindow() override;
+    void UpdateAllViews() override;
+
+    // A view changed the document (its text, its modified flag).
+    void NotifyChanged() { emit changed(); }
+
+signals:
+    // Something the enable rules read may have changed.
+    void changed();
+
+private:
+    CLumoxApp& app_;
+    CLumoxDoc doc_;
+    std::vector<QPointer<CMDIGChildWnd>> frames_;
+    bool closing_ = false;
+};
+
+}  // namespace lumox
+
+#endif

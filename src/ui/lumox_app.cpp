@@ -1,0 +1,156 @@
+#include "ui/lumox_app.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPalette>
+#include <QPrinter>
+
+#include "ui/child_frame.h"
+#include "ui/command_ids.h"
+#include "ui/document_windows.h"
+#include "ui/help_window.h"
+#include "ui/lumox_view.h"
+#include "ui/main_frame.h"
+#include "ui/path_text.h"
+#include "ui/ui_dialogs.h"
+
+// The icons and help pages live in this static library; their registration must be
+// pulled in explicitly.
+static void InitLumoxResources() { Q_INIT_RESOURCE(lumox); }
+
+namespace lumox {
+
+CLumoxApp::CLumoxApp(QSettings& settings, UiDialogs& dialogs)
+    : dialogs_(dialogs),
+      recent_(settings, cmd::kRecentFileCount),
+      router_([this] { return Route(); }) {
+    InitLumoxResources();
+    router_.SetAfterCommand([this] {
+        if (frame_) frame_->UpdateCommandUI();
+    });
+    OnCommand(cmd::kAbout, [this] { dialogs_.ExecAbout(frame_.get()); });
+    OnCommand(
+        cmd::kOpenData, [this] { OnFileOpen(); }, [this] { return m_bCanOpen; });
+    // New Data (cmd::kNewData) joins with the Edit Data dialog that it opens.
+    OnCommand(cmd::kPrintSetup, [this] { dialogs_.ExecPrintSetup(frame_.get(), Printer()); });
+    OnCommand(cmd::kExit, [this] { frame_->close(); });
+    for (int i = 0; i < cmd::kRecentFileCount; ++i) {
+        // Recent files follow Open Data's rule: none opens while a document is open.
+        OnCommand(
+            cmd::kRecentFile1 + i, [this, i] { OnOpenRecentFile(i); },
+            [this, i] { return m_bCanOpen && i < recent_.Files().size(); });
+    }
+}
+
+CLumoxApp::~CLumoxApp() {
+    delete document_;
+    document_ = nullptr;
+    frame_.reset();
+}
+
+bool CLumoxApp::InitInstance() {
+    // Dialogs are drawn light grey with black text.
+    QPalette grey = QApplication::palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    grey.setColor(QPalette::WindowText, Qt::black);
+    grey.setColor(QPalette::ButtonText, Qt::black);
+    QApplication::setPalette(grey, "QDialog");
+    SetTemplate(
+        {ViewKind::Results, QStringLiteral(" - Results"),
+         [](DocumentWindows& document) -> DocumentView* { return new CLumoxView(document); }});
+    frame_ = std::make_unique<CMainFrame>(*this);
+    if (!frame_->Create()) {
+        frame_.reset();
+        return false;
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    auto readClipboard = [this, clipboard] {
+        const QMimeData* data = clipboard->mimeData();
+        clipboardHasText_ = data != nullptr && data->hasText();
+        if (frame_) frame_->UpdateCommandUI();
+    };
+    connect(clipboard, &QClipboard::dataChanged, this, readClipboard);
+    readClipboard();
+    frame_->show();
+    frame_->UpdateCommandUI();
+    return true;
+}
+
+void CLumoxApp::SetTemplate(ViewTemplate pattern) {
+    templates_[static_cast<size_t>(pattern.kind)] = std::move(pattern);
+}
+
+const ViewTemplate* CLumoxApp::Template(ViewKind kind) const {
+    const auto& pattern = templates_[static_cast<size_t>(kind)];
+    return pattern ? &*pattern : nullptr;
+}
+
+std::vector<CommandTarget*> CLumoxApp::Route() const {
+    std::vector<CommandTarget*> route;
+    CMDIGChildWnd* child = frame_ ? frame_->ActiveChild() : nullptr;
+    if (child != nullptr && document_ != nullptr && child->Document() == document_) {
+        route.push_back(&child->View());
+    }
+    route.push_back(document_);
+    route.push_back(frame_.get());
+    route.push_back(const_cast<CLumoxApp*>(this));
+    return route;
+}
+
+void CLumoxApp::OnFileOpen() {
+    const std::optional<QString> path = dialogs_.GetOpenFileName(frame_.get());
+    if (path) OpenDataFile(*path);
+}
+
+void CLumoxApp::OnOpenRecentFile(int index) {
+    const QString path = recent_.Files().value(index);
+    // An entry that no longer opens leaves the list.
+    if (OpenDataFile(path) == nullptr && m_bCanOpen) recent_.Remove(index);
+    frame_->UpdateRecentFileMenu();
+}
+
+CLumoxDoc* CLumoxApp::OpenDataFile(const QString& path) {
+    if (!m_bCanOpen || !frame_) return nullptr;
+    auto document = std::make_unique<DocumentWindows>(*this);
+    if (!document->Doc().OnOpenDocument(ToNativePath(path))) return nullptr;
+    recent_.Add(path);
+    document_ = document.release();
+    m_bCanOpen = false;
+    connect(document_, &DocumentWindows::changed, frame_.get(), &CMainFrame::UpdateCommandUI);
+    if (document_->ShowView(ViewKind::Results) != nullptr) {
+        if (QMdiSubWindow* child = frame_->MdiArea().currentSubWindow()) child->showMaximized();
+    }
+    frame_->UpdateRecentFileMenu();
+    frame_->UpdateFrame();
+    return &document_->Doc();
+}
+
+void CLumoxApp::OnDocumentClosed(DocumentWindows* document) {
+    if (document != document_) return;
+    document_ = nullptr;
+    m_bCanOpen = true;
+    document->deleteLater();
+    if (frame_) frame_->UpdateFrame();
+}
+
+QPrinter& CLumoxApp::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Pages are laid out from the paper's edges, not from the printable area.
+    printer_->setFullPage(true);
+    return *printer_;
+}
+
+HelpWindow* CLumoxApp::Help() const { return help_.data(); }
+
+void CLumoxApp::ShowHelp(int context) {
+    if (!help_) help_ = new HelpWindow(frame_.get());
+    help_->ShowContext(context);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+}  // namespace lumox

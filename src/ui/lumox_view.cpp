@@ -1,0 +1,144 @@
+#include "ui/lumox_view.h"
+
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPrinter>
+#include <QStringDecoder>
+#include <QTextDocumentFragment>
+
+#include "platform/prompt.h"
+#include "reports/recording.h"
+#include "ui/command_ids.h"
+#include "ui/document_windows.h"
+#include "ui/lumox_app.h"
+#include "ui/results_printing.h"
+#include "ui/ui_dialogs.h"
+
+namespace lumox {
+namespace {
+
+bool HasLocalFiles(const QMimeData* source) {
+    if (source == nullptr || !source->hasUrls()) return false;
+    for (const QUrl& url : source->urls()) {
+        if (url.isLocalFile()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+CLumoxView::CLumoxView(DocumentWindows& document) : document_(document) {
+    setFont(ResultsFont());
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(this->document(), &QTextDocument::contentsChange, this,
+            [this](int, int removed, int added) {
+                if (removed == 0 && added == 0) return;
+                document_.Doc().SetModifiedFlag(true);
+                document_.NotifyChanged();
+            });
+    connect(this, &QPlainTextEdit::selectionChanged, &document_, &DocumentWindows::changed);
+    connect(this, &QPlainTextEdit::undoAvailable, &document_, &DocumentWindows::changed);
+
+    OnCommand(
+        cmd::kUndo, [this] { undo(); }, [this] { return this->document()->isUndoAvailable(); });
+    OnCommand(
+        cmd::kCut, [this] { cut(); }, [this] { return textCursor().hasSelection(); });
+    OnCommand(
+        cmd::kCopy, [this] { copy(); }, [this] { return textCursor().hasSelection(); });
+    OnCommand(
+        cmd::kPaste, [this] { paste(); }, [this] { return document_.App().ClipboardHasText(); });
+    OnCommand(
+        cmd::kClearAll, [this] { OnClearAll(); }, [this] { return CanClearAll(); });
+    OnCommand(cmd::kPrint, [this] { OnFilePrint(); });
+    OnCommand(cmd::kPrintPreview, [this] { OnFilePrintPreview(); });
+}
+
+void CLumoxView::OnInitialUpdate() {
+    if (QWidget* frame = parentWidget()) {
+        frame->setWindowTitle(document_.Caption(Kind()));
+    }
+}
+
+std::string CLumoxView::GetText() const {
+    QString text = toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text.toUtf8().toStdString();
+}
+
+void CLumoxView::SetText(const std::string& text) {
+    const QByteArray bytes = QByteArray::fromStdString(text);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8.decode(bytes);
+    if (utf8.hasError()) decoded = QString::fromLatin1(bytes);
+    decoded.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    decoded.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setPlainText(decoded);
+}
+
+size_t CLumoxView::Capacity() const { return kResultsCapacity; }
+
+bool CLumoxView::CanClearAll() const { return !document()->isEmpty(); }
+
+void CLumoxView::OnClearAll() {
+    setPlainText(QString());
+    document_.Doc().OnResultsCleared();
+    document_.NotifyChanged();
+}
+
+bool CLumoxView::RoomFor(qsizetype length) {
+    const qsizetype present = document()->characterCount() - 1;
+    const qsizetype selected = textCursor().selectionEnd() - textCursor().selectionStart();
+    if (present - selected + length <= kResultsEditCapacity) return true;
+    ShowMessage("Results window is full!", Icon::Stop);
+    return false;
+}
+
+void CLumoxView::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    const bool inserts =
+        !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\r') ||
+                            text.at(0) == QLatin1Char('\t'));
+    if (inserts && !isReadOnly() && !RoomFor(text.size())) return;
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void CLumoxView::insertFromMimeData(const QMimeData* source) {
+    if (source == nullptr || !source->hasText() || RoomFor(source->text().size())) {
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+}
+
+// A data file dragged here is for the main window to open, not text to insert.
+bool CLumoxView::canInsertFromMimeData(const QMimeData* source) const {
+    return !HasLocalFiles(source) && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void CLumoxView::dragEnterEvent(QDragEnterEvent* event) {
+    if (HasLocalFiles(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void CLumoxView::OnFilePrint() {
+    CLumoxApp& app = document_.App();
+    QPrinter& printer = app.Printer();
+    if (!app.Dialogs().ExecPrintDialog(window(), printer, textCursor().hasSelection())) return;
+    PrintPages(printer);
+}
+
+void CLumoxView::OnFilePrintPreview() {
+    CLumoxApp& app = document_.App();
+    app.Dialogs().ExecPrintPreview(window(), app.Printer(),
+                                   [this](QPrinter& printer) { PrintPages(printer); });
+}
+
+int CLumoxView::PrintPages(QPrinter& printer) {
+    const QString text = printer.printRange() == QPrinter::Selection
+                             ? textCursor().selection().toPlainText()
+                             : toPlainText();
+    return PrintResultsText(printer, document_.Doc(), text);
+}
+
+}  // namespace lumox

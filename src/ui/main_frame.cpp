@@ -1,0 +1,497 @@
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "ui/child_frame.h"
+#include "ui/command_ids.h"
+#include "ui/command_prompts.h"
+#include "ui/document_windows.h"
+#include "ui/help_window.h"
+#include "ui/key_indicators.h"
+#include "ui/lumox_app.h"
+
+namespace lumox {
+namespace {
+
+const QString kFrameTitle = QStringLiteral("Lumox - Equation Fitting Tools");
+
+QString FirstLocalFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return QString();
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return url.toLocalFile();
+    }
+    return QString();
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CLumoxApp& app) : app_(app) {
+    setWindowTitle(kFrameTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/lumox.svg")));
+    setAcceptDrops(true);
+    area_ = new QMdiArea(this);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(area_);
+    connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateFrame);
+    resize(760, 560);
+
+    OnCommand(
+        cmd::kShowResultsWindow, [this] { app_.Document()->ShowView(ViewKind::Results); },
+        [this] { return app_.Document() != nullptr; });
+    OnCommand(
+        cmd::kShowGraphWindow, [this] { app_.Document()->ShowGraphWindow(); },
+        [this] { return app_.Document() != nullptr && app_.Template(ViewKind::Graph); });
+    OnCommand(
+        cmd::kShowBuildEquationWindow,
+        [this] {
+            app_.Document()->ShowView(ViewKind::BuildEquation);
+            app_.Document()->UpdateAllViews();
+        },
+        [this] { return app_.Document() != nullptr && app_.Template(ViewKind::BuildEquation); });
+    auto hasChild = [this] { return ActiveChild() != nullptr; };
+    OnCommand(
+        cmd::kCascade, [this] { area_->cascadeSubWindows(); }, hasChild);
+    OnCommand(
+        cmd::kTile, [this] { area_->tileSubWindows(); }, hasChild);
+    OnCommand(
+        cmd::kArrangeIcons, [this] { ArrangeIcons(); }, hasChild);
+    OnCommand(
+        cmd::kNextPane, [this] { area_->activateNextSubWindow(); }, hasChild);
+    OnCommand(
+        cmd::kPreviousPane, [this] { area_->activatePreviousSubWindow(); }, hasChild);
+    OnCommand(
+        cmd::kToolbar, [this] { toolBar_->setVisible(toolBar_->isHidden()); }, {},
+        [this] { return !toolBar_->isHidden(); });
+    OnCommand(
+        cmd::kStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); }, {},
+        [this] { return !statusBar()->isHidden(); });
+    OnCommand(cmd::kHelpTopics, [this] { app_.ShowHelp(HelpWindow::kContents); });
+    OnCommand(cmd::kDefaultHelp, [this] { app_.ShowHelp(HelpWindow::kContents); });
+    OnCommand(cmd::kUsingHelp, [this] { app_.ShowHelp(HelpWindow::kUsingHelp); });
+    OnCommand(cmd::kHelpOverview, [this] { app_.ShowHelp(help::kOverview); });
+    OnCommand(cmd::kHelp,
+              [this] { app_.ShowHelp(ActiveChild() ? help::kDocumentWindow : help::kMainWindow); });
+    OnCommand(cmd::kContextHelp, [this] { BeginContextHelp(); });
+}
+
+CMainFrame::~CMainFrame() {
+    if (contextHelp_) EndContextHelp();
+    qApp->removeEventFilter(this);
+}
+
+bool CMainFrame::Create() {
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    if (toolBar_ == nullptr || statusBar() == nullptr) return false;
+    qApp->installEventFilter(this);
+    UpdateRecentFileMenu();
+    UpdateFrame();
+    UpdateIndicators();
+    return true;
+}
+
+QAction* CMainFrame::MakeAction(int id, const QString& text, const QList<QKeySequence>& keys,
+                                const QString& icon) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    action->setStatusTip(QString::fromLatin1(CommandPrompt(id)));
+    if (!keys.isEmpty()) action->setShortcuts(keys);
+    if (!icon.isEmpty()) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    action->setIconVisibleInMenu(false);
+    // Accelerators work whichever menu is shown, as long as the route enables them.
+    addAction(action);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommandTriggered(id); });
+    actions_[id] = action;
+    return action;
+}
+
+QAction* CMainFrame::Action(int id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* CMainFrame::NewMenu(const QString& title) {
+    auto* menu = new QMenu(title, this);
+    menu->setSeparatorsCollapsible(false);
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    return menu;
+}
+
+void CMainFrame::AddRecentFiles(QMenu* menu) {
+    for (int i = 0; i < cmd::kRecentFileCount; ++i) menu->addAction(Action(cmd::kRecentFile1 + i));
+}
+
+void CMainFrame::BuildMenus() {
+    QAction* newData = MakeAction(cmd::kNewData, QStringLiteral("&New Data\tCtrl+N"),
+                                  {QKeySequence(Qt::CTRL | Qt::Key_N)}, QStringLiteral("new"));
+    QAction* openData = MakeAction(cmd::kOpenData, QStringLiteral("&Open Data...\tCtrl+O"),
+                                   {QKeySequence(Qt::CTRL | Qt::Key_O)}, QStringLiteral("open"));
+    QAction* close = MakeAction(cmd::kClose, QStringLiteral("&Close"));
+    QAction* save = MakeAction(cmd::kSaveResults, QStringLiteral("&Save Results\tCtrl+S"),
+                               {QKeySequence(Qt::CTRL | Qt::Key_S)}, QStringLiteral("save"));
+    QAction* saveAs = MakeAction(cmd::kSaveResultsAs, QStringLiteral("Save Results &As..."));
+    QAction* print = MakeAction(cmd::kPrint, QStringLiteral("&Print...\tCtrl+P"),
+                                {QKeySequence(Qt::CTRL | Qt::Key_P)}, QStringLiteral("print"));
+    QAction* preview = MakeAction(cmd::kPrintPreview, QStringLiteral("Print Pre&view"));
+    QAction* printSetup = MakeAction(cmd::kPrintSetup, QStringLiteral("P&rint Setup..."));
+    for (int i = 0; i < cmd::kRecentFileCount; ++i) {
+        MakeAction(cmd::kRecentFile1 + i, QStringLiteral("Recent File"));
+    }
+    QAction* exit = MakeAction(cmd::kExit, QStringLiteral("E&xit"));
+
+    QAction* clearAll = MakeAction(cmd::kClearAll, QStringLiteral("Clear &All"));
+    QAction* inputData = MakeAction(cmd::kInputData, QStringLiteral("Input &Data"));
+    QAction* graphOptions = MakeAction(cmd::kGraphOptions, QStringLiteral("&Graph Options"));
+    QAction* cut =
+        MakeAction(cmd::kCut, QStringLiteral("Cu&t\tCtrl+X"),
+                   {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+                   QStringLiteral("cut"));
+    QAction* copy =
+        MakeAction(cmd::kCopy, QStringLiteral("&Copy\tCtrl+C"),
+                   {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+                   QStringLiteral("copy"));
+    QAction* paste =
+        MakeAction(cmd::kPaste, QStringLiteral("&Paste\tCtrl+V"),
+                   {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+                   QStringLiteral("paste"));
+    MakeAction(cmd::kUndo, QStringLiteral("&Undo"),
+               {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+
+    QAction* toolbar = MakeAction(cmd::kToolbar, QStringLiteral("&Toolbar"));
+    QAction* statusbar = MakeAction(cmd::kStatusBar, QStringLiteral("&Status Bar"));
+    toolbar->setCheckable(true);
+    statusbar->setCheckable(true);
+
+    QAction* recordInput = MakeAction(cmd::kRecordInputData, QStringLiteral("&Record Input Data"));
+    QAction* descriptive =
+        MakeAction(cmd::kDescriptiveStatistics, QStringLiteral("&Descriptive Statistics"));
+    QAction* workbench =
+        MakeAction(cmd::kRegressionWorkbench, QStringLiteral("Regression &Workbench"));
+    QAction* simple =
+        MakeAction(cmd::kSimpleRegression, QStringLiteral("&Simple (X,Y) Regression"));
+    QAction* estimate = MakeAction(cmd::kPointEstimate, QStringLiteral("&Point Estimate"));
+    QAction* reports = MakeAction(cmd::kRegressionReports, QStringLiteral("Regression Reports..."));
+
+    QAction* one = MakeAction(cmd::kScatterOne, QStringLiteral("&One"));
+    QAction* two = MakeAction(cmd::kScatterTwo, QStringLiteral("&Two"));
+    QAction* four = MakeAction(cmd::kScatterFour, QStringLiteral("&Four"));
+    QAction* histogram = MakeAction(cmd::kHistogram, QStringLiteral("&Histogram"));
+
+    QAction* cascade = MakeAction(cmd::kCascade, QStringLiteral("&Cascade"));
+    QAction* tile = MakeAction(cmd::kTile, QStringLiteral("&Tile"));
+    QAction* arrange = MakeAction(cmd::kArrangeIcons, QStringLiteral("&Arrange Icons"));
+
+    QAction* topics = MakeAction(cmd::kHelpTopics, QStringLiteral("&Help Topics"));
+    QAction* overview = MakeAction(cmd::kHelpOverview, QStringLiteral("&Overview"));
+    QAction* usingHelp = MakeAction(cmd::kUsingHelp, QStringLiteral("&Using Help"));
+    QAction* about =
+        MakeAction(cmd::kAbout, QStringLiteral("&About Lumox..."), {}, QStringLiteral("about"));
+    MakeAction(cmd::kContextHelp, QStringLiteral("Help"), {QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+               QStringLiteral("context_help"));
+    MakeAction(cmd::kHelp, QStringLiteral("Help"), {QKeySequence(Qt::Key_F1)});
+    MakeAction(cmd::kNextPane, QStringLiteral("Next Pane"), {QKeySequence(Qt::Key_F6)});
+    MakeAction(cmd::kPreviousPane, QStringLiteral("Previous Pane"),
+               {QKeySequence(Qt::SHIFT | Qt::Key_F6)});
+
+    // Menu 2: no document window.
+    QMenu* file2 = NewMenu(QStringLiteral("&File"));
+    file2->addActions({newData, openData});
+    file2->addSeparator();
+    file2->addAction(printSetup);
+    file2->addSeparator();
+    AddRecentFiles(file2);
+    file2->addSeparator();
+    file2->addAction(exit);
+    QMenu* edit2 = NewMenu(QStringLiteral("&Edit"));
+    edit2->addAction(clearAll);
+    edit2->addSeparator();
+    edit2->addAction(inputData);
+    edit2->addSeparator();
+    edit2->addActions({cut, copy, paste});
+    edit2->addSeparator();
+    QMenu* view = NewMenu(QStringLiteral("&View"));
+    view->addActions({toolbar, statusbar});
+    QMenu* helpMenu = NewMenu(QStringLiteral("&Help"));
+    helpMenu->addActions({topics, overview, usingHelp});
+    helpMenu->addSeparator();
+    helpMenu->addAction(about);
+    menus2_ = {file2, edit2, view, helpMenu};
+
+    // Menu 3: a document window is active.
+    QMenu* file3 = NewMenu(QStringLiteral("&File"));
+    file3->addActions({newData, openData, close, save, saveAs});
+    file3->addSeparator();
+    file3->addActions({print, preview, printSetup});
+    file3->addSeparator();
+    AddRecentFiles(file3);
+    file3->addSeparator();
+    file3->addAction(exit);
+    QMenu* edit3 = NewMenu(QStringLiteral("&Edit"));
+    edit3->addAction(clearAll);
+    edit3->addSeparator();
+    edit3->addActions({inputData, graphOptions});
+    edit3->addSeparator();
+    edit3->addActions({cut, copy, paste});
+    edit3->addSeparator();
+    QMenu* statistics = NewMenu(QStringLiteral("&Statistics"));
+    statistics->addActions({recordInput, descriptive, workbench, simple, estimate, reports});
+    QMenu* graphs = NewMenu(QStringLiteral("&Graphs"));
+    QMenu* scatter = NewMenu(QStringLiteral("Scatter"));
+    scatter->addActions({one, two, four});
+    graphs->addMenu(scatter);
+    graphs->addAction(histogram);
+    windowMenu_ = NewMenu(QStringLiteral("&Window"));
+    windowMenu_->addActions({cascade, tile, arrange});
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowMenu);
+    menus3_ = {file3, edit3, view, statistics, graphs, windowMenu_, helpMenu};
+}
+
+void CMainFrame::BuildToolBar() {
+    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar_->setObjectName(QStringLiteral("toolbar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    const int buttons[] = {cmd::kNewData, cmd::kOpenData, cmd::kSaveResults, 0,
+                           cmd::kCut,     cmd::kCopy,     cmd::kPaste,       0,
+                           cmd::kPrint,   cmd::kAbout,    cmd::kContextHelp};
+    for (const int id : buttons) {
+        if (id == 0) {
+            toolBar_->addSeparator();
+        } else {
+            toolBar_->addAction(Action(id));
+        }
+    }
+    // The buttons show no tooltips.
+    for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
+        button->installEventFilter(this);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    auto* idle = new QLabel(QString::fromLatin1(kIdlePrompt), bar);
+    bar->addWidget(idle, 1);
+    const char* names[] = {"CAP", "NUM", "SCRL"};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(QString::fromLatin1(names[i]));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        bar->addPermanentWidget(label);
+        indicators_[i] = label;
+    }
+}
+
+CMDIGChildWnd* CMainFrame::ActiveChild() const {
+    return qobject_cast<CMDIGChildWnd*>(area_->currentSubWindow());
+}
+
+void CMainFrame::OnCommandTriggered(int id) {
+    if (contextHelp_) {
+        EndContextHelp();
+        app_.ShowHelp(help::kCommandBase + id);
+        return;
+    }
+    app_.Router().Execute(id);
+}
+
+void CMainFrame::UpdateCommandUI() {
+    for (const auto& [id, action] : actions_) {
+        const CommandState state = app_.Router().Query(id);
+        // In context help every entry can be picked, to show its topic.
+        action->setEnabled(contextHelp_ || state.enabled);
+        if (action->isCheckable()) action->setChecked(state.checked);
+    }
+}
+
+void CMainFrame::UpdateFrame() {
+    const int wanted = ActiveChild() != nullptr ? 3 : 2;
+    if (wanted != menuResource_) {
+        menuResource_ = wanted;
+        menuBar()->clear();
+        for (QMenu* menu : wanted == 3 ? menus3_ : menus2_) menuBar()->addMenu(menu);
+    }
+    UpdateTitle();
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateTitle() {
+    CMDIGChildWnd* child = ActiveChild();
+    DocumentWindows* document = app_.Document();
+    QString title = kFrameTitle;
+    if (child != nullptr && child->isMaximized()) {
+        title += QStringLiteral(" - [%1]").arg(child->windowTitle());
+    } else if (child != nullptr && document != nullptr && child->Document() == document) {
+        title += QStringLiteral(" - ") + document->Title();
+    }
+    setWindowTitle(title);
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+    const QStringList& files = app_.RecentFiles().Files();
+    for (int i = 0; i < cmd::kRecentFileCount; ++i) {
+        QAction* action = Action(cmd::kRecentFile1 + i);
+        if (i < files.size()) {
+            action->setText(app_.RecentFiles().MenuText(i));
+            action->setVisible(true);
+        } else {
+            // An empty list shows one greyed "Recent File" entry.
+            action->setText(QStringLiteral("Recent File"));
+            action->setVisible(i == 0);
+        }
+    }
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateWindowMenu() {
+    qDeleteAll(windowEntries_);
+    windowEntries_.clear();
+    const QList<QMdiSubWindow*> windows = area_->subWindowList();
+    if (windows.isEmpty()) return;
+    windowEntries_.append(windowMenu_->addSeparator());
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        QAction* entry =
+            windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(window == area_->currentSubWindow());
+        entry->setStatusTip(QStringLiteral("Activate this window"));
+        connect(entry, &QAction::triggered, this, [this, window] {
+            if (area_->subWindowList().contains(window)) area_->setActiveSubWindow(window);
+        });
+        windowEntries_.append(entry);
+    }
+}
+
+void CMainFrame::ArrangeIcons() {
+    // Minimised windows line up along the foot of the area, left to right.
+    int x = 0;
+    for (QMdiSubWindow* window : area_->subWindowList()) {
+        if (!window->isMinimized()) continue;
+        const QSize size = window->size();
+        window->move(x, area_->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
+void CMainFrame::UpdateIndicators() {
+    const LockKeys keys = QueryLockKeys();
+    const bool on[3] = {keys.caps, keys.num, keys.scroll};
+    const char* names[] = {"CAP", "NUM", "SCRL"};
+    for (int i = 0; i < 3; ++i) {
+        if (indicators_[i] != nullptr)
+            indicators_[i]->setText(on[i] ? QString::fromLatin1(names[i]) : QString());
+    }
+}
+
+void CMainFrame::BeginContextHelp() {
+    if (contextHelp_) return;
+    contextHelp_ = true;
+    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+    UpdateCommandUI();
+}
+
+void CMainFrame::EndContextHelp() {
+    if (!contextHelp_) return;
+    contextHelp_ = false;
+    QApplication::restoreOverrideCursor();
+    UpdateCommandUI();
+}
+
+int CMainFrame::ContextOfWidget(QWidget* widget) const {
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w == area_) return ActiveChild() != nullptr ? help::kDocumentWindow : help::kMainWindow;
+    }
+    return help::kMainWindow;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::ToolTip:
+            if (qobject_cast<QToolButton*>(watched) && watched->parent() == toolBar_) return true;
+            break;
+        case QEvent::KeyPress:
+            if (contextHelp_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+                EndContextHelp();
+                return true;
+            }
+            [[fallthrough]];
+        case QEvent::KeyRelease:
+            // Only the lock keys change the indicators while Lumox has the keyboard.
+            switch (static_cast<QKeyEvent*>(event)->key()) {
+                case Qt::Key_CapsLock:
+                case Qt::Key_NumLock:
+                case Qt::Key_ScrollLock:
+                    if (watched->isWidgetType()) UpdateIndicators();
+                    break;
+                default:
+                    break;
+            }
+            break;
+        case QEvent::ApplicationActivate:
+            UpdateIndicators();
+            break;
+        case QEvent::MouseButtonPress:
+            // In context help a click on a window (not on a menu or a toolbar button,
+            // whose commands show their own topics) shows the window's topic.
+            if (contextHelp_ && watched->isWidgetType()) {
+                auto* widget = static_cast<QWidget*>(watched);
+                if (qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget) ||
+                    qobject_cast<QToolButton*>(widget)) {
+                    break;
+                }
+                if (widget->window() != this) break;
+                EndContextHelp();
+                app_.ShowHelp(ContextOfWidget(widget));
+                return true;
+            }
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (DocumentWindows* document = app_.Document()) {
+        if (!document->Doc().SaveModified()) {
+            event->ignore();
+            return;
+        }
+        document->OnCloseDocument();
+    }
+    if (app_.Help() != nullptr) app_.Help()->close();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (app_.CanOpen() && !FirstLocalFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = FirstLocalFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    activateWindow();
+    app_.OpenDataFile(path);
+}
+
+}  // namespace lumox

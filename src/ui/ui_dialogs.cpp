@@ -1,0 +1,67 @@
+#include "ui/ui_dialogs.h"
+
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "ui/about_dialog.h"
+
+namespace lumox {
+
+// Each filter shows its name only; the pattern in the last parentheses does the work.
+QStringList OpenDataFilters() {
+    return {QStringLiteral("Data Files (.dat) (*.dat)"),
+            QStringLiteral("Data Files (.txt) (*.txt)"),
+            QStringLiteral("dBase Files (.dbf) (*.dbf)"), QStringLiteral("All Files (*.*) (*)")};
+}
+
+std::optional<QString> QtDialogs::GetOpenFileName(QWidget* owner) {
+    QFileDialog dialog(owner, QStringLiteral("Open"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(OpenDataFilters());
+    dialog.selectNameFilter(OpenDataFilters().front());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+std::optional<QString> QtDialogs::GetSaveFileName(QWidget* owner, const QString& suggested) {
+    QFileDialog dialog(owner, QStringLiteral("Save As"));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters({QStringLiteral("All Files (*.*) (*)")});
+    if (!suggested.isEmpty()) dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
+bool QtDialogs::ExecPrintDialog(QWidget* owner, QPrinter& printer, bool hasSelection) {
+    QPrintDialog dialog(&printer, owner);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::ExecPrintSetup(QWidget* owner, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::ExecPrintPreview(QWidget* owner, QPrinter& printer,
+                                 const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, owner);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter* target) { paint(*target); });
+    if (owner != nullptr) dialog.resize(owner->window()->size() * 9 / 10);
+    dialog.exec();
+}
+
+void QtDialogs::ExecAbout(QWidget* owner) {
+    CAboutDlg dialog(owner);
+    dialog.exec();
+}
+
+}  // namespace lumox
