@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins
   fonts-liberation fontconfig
-  xvfb xauth
+  xvfb xauth poppler-utils
 )
 missing=()
 for package in "${packages[@]}"; do

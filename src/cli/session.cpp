@@ -82,9 +82,7 @@ bool Session::InputData() {
         ShowMessage(LoadString(ids::kNotEnoughData), Icon::Stop);
         return false;
     }
-    doc_.m_abRecord.fill(0);
-    doc_.m_abRecord[kRecordInputData] = 1;
-    RecordReports(doc_, 0.0);
+    doc_.OnRecordInputData();
     return true;
 }
 

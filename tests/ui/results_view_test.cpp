@@ -61,6 +61,15 @@ TEST_F(ResultsTest, RecordInputDataAppendsTheListing) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+// The window records through the same recording as lumox-cli: the Results text of Record
+// Input Data is the very text the command line writes (its expected output).
+TEST_F(ShellTest, RecordedTextIsTheCommandLinesByteForByte) {
+    ASSERT_NE(app->OpenDataFile(LUMOX_SOURCE_DIR "/examples/tab21.dat"), nullptr);
+    Run(cmd::kRecordInputData);
+    ASSERT_NE(Results(), nullptr);
+    EXPECT_EQ(Results()->GetText(), ReadFile(LUMOX_SOURCE_DIR "/tests/cli/expected/tab21-input.txt"));
+}
+
 TEST_F(ResultsTest, ClearAllNeedsACharacterOrASecondLine) {
     EXPECT_FALSE(Enabled(cmd::kClearAll));
     QTest::keyClick(view, Qt::Key_Return);
