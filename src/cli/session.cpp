@@ -11,6 +11,7 @@
 #include "reports/recording.h"
 #include "cli/equation_text.h"
 #include "cli/image_output.h"
+#include "data/field_validation.h"
 #include "stats/frequency.h"
 #include "regression/build_equation.h"
 #include "regression/point_estimate.h"
@@ -316,16 +317,10 @@ bool Session::SetReports(const std::string& list) {
 }
 
 bool Session::SetLevel(const std::string& text) {
-    const double level = AtoF(text);
-    if (level < 50.0) {
-        ShowMessage(Format("Minimum value is:%-2.2f", 50.0), Icon::None);
-        return false;
-    }
-    if (level > 99.99) {
-        ShowMessage(Format("Maximum value is:%-2.2f", 99.99), Icon::None);
-        return false;
-    }
-    level_ = level;
+    // The confidence level field of the Select Reports to Record dialog, with its limits.
+    DataTableEntry field{field_ids::kRecordConfidence, 0, 0, 1};
+    if (!RangeCheck(text, field, true)) return false;
+    level_ = AtoF(text);
     return true;
 }
 

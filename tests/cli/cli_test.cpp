@@ -188,9 +188,23 @@ TEST(Cli, AFailedActionStopsTheRunButKeepsWhatWasRecorded) {
     EXPECT_EQ(low.status, 1);
     EXPECT_EQ(low.err, "lumox: Minimum value is:50.00\n");
 
+    const CliResult empty = RunCli({"tab21.dat", "--level", ""});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "lumox: Please enter data...\n");
+
     const CliResult reports = RunCli({"tab21.dat", "--reports", "equation,pictures"});
     EXPECT_EQ(reports.status, 1);
     EXPECT_EQ(reports.err, "lumox: Unknown report \"pictures\" in --reports.\n");
+}
+
+TEST(Cli, TheResultsWindowLimitDoesNotApply) {
+    TempDir dir;
+    std::string file = "A B C\r\n";
+    for (int i = 0; i < 3000; ++i) file += "123.456 789.012 345.678\r\n";
+    const CliResult run = RunCli({dir.Write("big.dat", file), "--input-data", "--input-data"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");  // no "Report too large for results!" question
+    EXPECT_GT(run.out.size(), 2 * 52000u);
 }
 
 TEST(Cli, WritesTheResultsToAnOutputFile) {
