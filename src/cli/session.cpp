@@ -24,13 +24,13 @@ Session::Session(const Options& options) : options_(options) { doc_.SetHost(&hos
 
 namespace {
 
-// Splits a graph specification at its colons.
-std::vector<std::string> SplitSpec(const std::string& spec) {
+// Splits the description of a graph at its colons.
+std::vector<std::string> SplitAtColons(const std::string& text) {
     std::vector<std::string> parts;
     size_t start = 0;
     while (true) {
-        const size_t colon = spec.find(':', start);
-        parts.push_back(spec.substr(start, colon == std::string::npos ? std::string::npos : colon - start));
+        const size_t colon = text.find(':', start);
+        parts.push_back(text.substr(start, colon == std::string::npos ? std::string::npos : colon - start));
         if (colon == std::string::npos) return parts;
         start = colon + 1;
     }
@@ -183,14 +183,14 @@ int Session::FindPlotVariable(const std::string& name) const {
     return FindVariable(name);
 }
 
-bool Session::AddScatter(const std::string& spec) {
+bool Session::AddScatter(const std::string& text) {
     if (doc_.m_nCols < 2) {
         ShowMessage("A scatter graph needs at least two variables!", Icon::Stop);
         return false;
     }
-    const std::vector<std::string> parts = SplitSpec(spec);
+    const std::vector<std::string> parts = SplitAtColons(text);
     if (parts.size() < 2 || parts.size() > 4) {
-        ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", spec.c_str()),
+        ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", text.c_str()),
                     Icon::Stop);
         return false;
     }
@@ -211,7 +211,7 @@ bool Session::AddScatter(const std::string& spec) {
             }
             choice.fittedCurve = 1;
         } else {
-            ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", spec.c_str()),
+            ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", text.c_str()),
                         Icon::Stop);
             return false;
         }
@@ -224,8 +224,8 @@ bool Session::AddScatter(const std::string& spec) {
     return true;
 }
 
-bool Session::SetHistogram(const std::string& spec) {
-    const std::vector<std::string> parts = SplitSpec(spec);
+bool Session::SetHistogram(const std::string& text) {
+    const std::vector<std::string> parts = SplitAtColons(text);
     HistogramSettings settings;
     settings.column = FindVariable(parts[0]);
     if (settings.column < 0) return false;
@@ -245,7 +245,7 @@ bool Session::SetHistogram(const std::string& spec) {
             if (found == choices.end()) {
                 ShowMessage(Format("Cannot read the histogram \"%s\": classes are 2, 4, 6, 8, 10, 12, "
                                    "15, 20 or 24; the kind relative or cumulative; and normal.",
-                                   spec.c_str()),
+                                   text.c_str()),
                             Icon::Stop);
                 return false;
             }

@@ -54,8 +54,8 @@ private:
     bool Estimate(const std::string& values);
     // The enable rule of the regression commands, with a message when it fails.
     bool RegressionAllowed();
-    bool AddScatter(const std::string& spec);
-    bool SetHistogram(const std::string& spec);
+    bool AddScatter(const std::string& text);
+    bool SetHistogram(const std::string& text);
     bool Image(const std::string& path);
     // Applies the Graph Options of the command line to the graph template.
     void ApplyGraphOptions();
