@@ -197,6 +197,20 @@ TEST(Cli, AFailedActionStopsTheRunButKeepsWhatWasRecorded) {
     EXPECT_EQ(reports.err, "lumox: Unknown report \"pictures\" in --reports.\n");
 }
 
+// A dBase table opens by its extension (a table made by other software; its deleted
+// record is dropped), and a table with a character field is refused.
+TEST(Cli, OpensDbaseTablesByTheirExtension) {
+    const std::string files = std::string(LUMOX_SOURCE_DIR) + "/tests/data/files/";
+    const CliResult run = RunCli({files + "deleted.dbf", "--input-data"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "\r\n\r\nINPUT DATA\r\n\r\nX   Y      Weight   \r\n1   2.25   10\r\n"
+              "-7  0.125  1000000\r\n42  12.5   0\r\n");
+    const CliResult refused = RunCli({files + "labelled.dbf", "--input-data"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "lumox: Data File: detected a non-numeric dBase field!\n");
+}
+
 TEST(Cli, TheResultsWindowLimitDoesNotApply) {
     TempDir dir;
     std::string file = "A B C\r\n";
