@@ -111,7 +111,13 @@ void WriteInputData(const CLumoxDoc& doc, std::string& out) {
                 const int length = static_cast<int>(Format("%.9g", value).size());
                 line += Format("%-*.*g", length, length, value);
             } else {
-                line += Format("%-*.*g", width[j], width[j], value);
+                std::string text = Format("%-*.*g", width[j], width[j], value);
+                // As many digits as the field is wide can fill it and run into the next
+                // value; such a value keeps the nine digits its column was sized for.
+                if (text.size() >= static_cast<size_t>(width[j])) {
+                    text = Format("%-*.9g", width[j], value);
+                }
+                line += text;
             }
         }
         out += line + "\r\n";

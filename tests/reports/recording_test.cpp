@@ -49,6 +49,14 @@ TEST(WriteInputData, ColumnsAreAsWideAsTheirWidestValuePlusTwo) {
               "LongVari B            \r\n"
               "0.5      -12.25\r\n"
               "100      0.33333333333\r\n");
+    // A value with more digits than its field holds is shown to nine digits rather than
+    // run into the next column (by hand: "%.9g" widths 11 and 9 give fields of 13 and 11;
+    // "%.13g" of the first value and "%.11g" of the second would fill 14 and 12).
+    EXPECT_EQ(InputData("A B C\r\n0.333333333333 123456789.25 1\r\n2 3 4\r\n"),
+              "\r\n\r\nINPUT DATA\r\n\r\n"
+              "A            B          C  \r\n"
+              "0.333333333  123456789  1\r\n"
+              "2            3          4\r\n");
 }
 
 TEST(WriteInputData, WideDataSetsWrapAfterSeventyEightCharacters) {
