@@ -327,39 +327,77 @@ TEST_F(ModelEquation, LongEquationsWrapAfter57Characters) {
               "\r\n            - 12345.6789e^-Betagamma + 12345.6789Gammadelta\r\n");
 }
 
+TEST(RegressionReports, CorrelationsOfAtLeast0Point99999HaveNoProbabilityComputed) {
+    // Y = 1, 2 + d, 3 on X = 1, 2, 3 gives R = 1 / sqrt(1 + d^2 / 3) (by hand). With one
+    // degree of freedom the t probability of R stays well above 0.0001: for d = 0.006,
+    // R = 0.999994 would give 0.0022, yet it is printed "<.0001"; for d = 0.01, R = 0.9999833
+    // is below the cut and gets its probability 0.0036755 (mpmath: the regularized
+    // incomplete beta and 1 - 2 atan(t) / pi agree).
+    const struct {
+        const char* file;
+        const char* probability;
+    } cases[] = {{"X Y\r\n1 1\r\n2 2.006\r\n3 3\r\n", "    <.0001"},
+                 {"X Y\r\n1 1\r\n2 2.01\r\n3 3\r\n", "    0.0037"}};
+    for (const auto& c : cases) {
+        TempDir dir;
+        ScriptedPrompt prompt;
+        CLumoxDoc doc;
+        ASSERT_TRUE(LoadData(doc, dir, c.file));
+        ASSERT_EQ(FitEquation(doc, MakeModel({{1, 0}, {-1, 0}, {0, 0}})), 0);
+        std::string report;
+        WriteCorrelationReport(doc, report);
+        EXPECT_EQ(report, std::string("\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n"
+                                      "                   Y         X\r\n"
+                                      "\r\nY                  1"
+                                      "\r\n              <.0001"
+                                      "\r\nX                  1         1"
+                                      "\r\n          ") +
+                              c.probability + "    <.0001\r\n")
+            << c.file;
+    }
+}
+
 TEST(RegressionReports, CorrelationColumnsNarrowWithMoreTerms) {
-    // p = 9 (eight x terms): columns 8 wide, names cut to 7 characters.
-    TempDir dir;
-    ScriptedPrompt prompt;
-    CLumoxDoc doc;
-    std::string text =
-        "Response Variable1 Variable2 Variable3 Variable4 Variable5 Variable6 "
-        "Variable7 Variable8\r\n";
-    for (int i = 0; i < 14; ++i) {
-        for (int j = 0; j < 9; ++j) {
-            text +=
-                std::to_string((i * (j + 3) * 7 + j * j * 5 + i * i) % 23) + (j < 8 ? " " : "\r\n");
+    // p = 8, 9, 10 (seven to nine x terms): columns 9, 8, 7 wide, names cut to one less.
+    std::string text = "Response";
+    for (int j = 1; j <= 9; ++j) text += " Variable" + std::to_string(j);
+    text += "\r\n";
+    for (int i = 0; i < 16; ++i) {
+        for (int j = 0; j < 10; ++j) {
+            text += std::to_string((i * (j + 3) * 7 + j * j * 5 + i * i) % 23 + (i == j ? 40 : 0)) +
+                    (j < 9 ? " " : "\r\n");
         }
     }
-    ASSERT_TRUE(LoadData(doc, dir, text));
-    std::vector<std::pair<int, int>> entries = {{0, 0}, {-1, 0}};
-    for (int j = 1; j <= 8; ++j) entries.push_back({j, 0});
-    ASSERT_EQ(FitEquation(doc, MakeModel(entries)), 0);
-    std::string report;
-    WriteCorrelationReport(doc, report);
-    // 8 blanks, then each name right-aligned in 8
-    const std::string heading =
-        "         Respons Variabl Variabl Variabl Variabl Variabl Variabl "
-        "Variabl Variabl\r\n";
-    const std::string title = "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
-    EXPECT_EQ(report.substr(0, title.size() + heading.size()), title + heading);
-    // The last coefficient line holds the row name and nine columns of 8.
-    const size_t lastProbability = report.rfind("\r\n", report.size() - 3);
-    const size_t lastCoefficient = report.rfind("\r\n", lastProbability - 1);
-    EXPECT_EQ(lastProbability - lastCoefficient - 2, 8u + 9u * 8u);
-    EXPECT_EQ(report.substr(lastCoefficient + 2, 8), "Variabl ");
-    EXPECT_EQ(report.substr(lastProbability - 8, 8), "       1");
-    EXPECT_EQ(report.substr(report.size() - 10), "  <.0001\r\n");
+    for (const int p : {8, 9, 10}) {
+        const size_t w = p == 8 ? 9 : p == 9 ? 8 : 7;
+        TempDir dir;
+        ScriptedPrompt prompt;
+        CLumoxDoc doc;
+        ASSERT_TRUE(LoadData(doc, dir, text));
+        std::vector<std::pair<int, int>> entries = {{0, 0}, {-1, 0}};
+        for (int j = 1; j < p; ++j) entries.push_back({j, 0});
+        ASSERT_EQ(FitEquation(doc, MakeModel(entries)), 0) << p;
+        std::string report;
+        WriteCorrelationReport(doc, report);
+        // w blanks, then each name right-aligned in w and cut to w - 1 characters
+        std::string heading(w, ' ');
+        heading += std::string(1, ' ') + std::string("Response").substr(0, w - 1);
+        for (int j = 1; j < p; ++j) heading += " " + std::string("Variable").substr(0, w - 1);
+        heading += "\r\n";
+        const std::string title = "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
+        EXPECT_EQ(report.substr(0, title.size() + heading.size()), title + heading) << p;
+        // The last probability line holds w blanks and p columns of w (a coefficient such as
+        // -0.01234 may be wider than its column; a probability never is).
+        const size_t lastProbability = report.rfind("\r\n", report.size() - 3);
+        const size_t lastCoefficient = report.rfind("\r\n", lastProbability - 1);
+        EXPECT_EQ(report.size() - 2 - lastProbability - 2, w + p * w) << p;
+        EXPECT_EQ(report.substr(lastCoefficient + 2, w),
+                  std::string("Variable").substr(0, w - 1) + " ")
+            << p;
+        EXPECT_EQ(report.substr(lastProbability - w, w), std::string(w - 1, ' ') + "1") << p;
+        EXPECT_EQ(report.substr(report.size() - w - 2), std::string(w - 6, ' ') + "<.0001\r\n")
+            << p;
+    }
 }
 
 }  // namespace
