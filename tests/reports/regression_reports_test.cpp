@@ -209,6 +209,38 @@ TEST(RegressionReports, SimpleModelReportsWholeText) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+TEST(RegressionReports, SimpleModelsShowTheirOwnFormWhenYIsTransformed) {
+    // Models 0, 5, 7 and 9 are linear in y as they stand: no linearized heading. Every
+    // model labels its coefficients with the plain name of X, whatever its transform.
+    const bool linearized[kSimpleModelCount] = {false, true,  true, true,  true, false,
+                                                true,  false, true, false, true, true};
+    for (int model = 0; model < kSimpleModelCount; ++model) {
+        TempDir dir;
+        ScriptedPrompt prompt;
+        CLumoxDoc doc;
+        ASSERT_TRUE(
+            LoadData(doc, dir, "X Y\r\n1 2.1\r\n2 7.9\r\n3 18.5\r\n4 31\r\n5 52\r\n6 70\r\n"));
+        SimpleRegression simple(doc);
+        simple.SetX(0);
+        simple.SetY(1);
+        simple.m_nSelectedModel = model;
+        ASSERT_EQ(simple.Calculate(), 0) << model;
+        std::string report;
+        WriteEquationReport(doc, report);
+        EXPECT_EQ(
+            report.find("\r\nThe linearized regression equation is:\r\n\r\n") != std::string::npos,
+            linearized[model])
+            << model;
+        const size_t intercept = report.find("\r\nINTERCEPT ");
+        ASSERT_NE(intercept, std::string::npos) << model;
+        const size_t row = report.find("\r\n", intercept + 2) + 2;
+        EXPECT_EQ(report.substr(row, 18), "X                 ") << model;
+        if (model == 10) {
+            EXPECT_EQ(report.substr(report.find("\r\n", row) + 2, 18), "X                 ");
+        }
+    }
+}
+
 TEST(RegressionReports, NoReportWithoutAFit) {
     TempDir dir;
     ScriptedPrompt prompt;
