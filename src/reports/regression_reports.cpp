@@ -224,7 +224,9 @@ void WriteCorrelationReport(const CLumoxDoc& doc, std::string& out) {
         for (uint32_t b = 0; b <= a; ++b) {
             const double coefficient = r.At(a, b);
             double probability = 0.0;
-            if (a != b && n > 2 && coefficient < 0.99999) {
+            // Written so that an undefined (NaN) correlation goes to the t probability,
+            // which stops the recording, rather than pass for a certain one.
+            if (a != b && n > 2 && !(coefficient >= 0.99999)) {
                 const double df = static_cast<double>(n) - 2.0;
                 const double t =
                     coefficient / std::sqrt(std::fabs((1.0 - coefficient * coefficient) / df));

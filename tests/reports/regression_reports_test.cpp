@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "data/document.h"
+#include "platform/abort.h"
 #include "platform/strings.h"
 #include "regression/regression_fit.h"
 #include "regression/regression_helpers.h"
@@ -387,6 +388,25 @@ TEST(RegressionReports, CorrelationsOfAtLeast0Point99999HaveNoProbabilityCompute
                               c.probability + "    <.0001\r\n")
             << c.file;
     }
+}
+
+TEST(RegressionReports, UndefinedCorrelationAbandonsTheRecording) {
+    // A constant term is fitted (with adjustments) but has no correlation: its t
+    // probability cannot be computed, and the recording stops rather than print one.
+    TempDir dir;
+    ScriptedPrompt prompt;
+    FakeHost host;
+    CLumoxDoc doc;
+    doc.SetHost(&host);
+    ASSERT_TRUE(LoadData(doc, dir, "Y A K\r\n1 1 5\r\n2 2 5\r\n4 3 5\r\n3 4 5\r\n6 5 5\r\n"));
+    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    host.results.text = "old text";
+    doc.m_abRecord = {0, 1, 1, 1, 1, 1, 0, 0};
+    prompt.messages.clear();
+    EXPECT_THROW(RecordReports(doc, 95.0), UserAbort);
+    EXPECT_EQ(host.results.text, "old text");
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{
+                                  "Probability calculation(2) stopped due to bad equation data!"});
 }
 
 TEST(RegressionReports, CorrelationColumnsNarrowWithMoreTerms) {
