@@ -36,6 +36,25 @@ std::vector<std::string> SplitAtColons(const std::string& text) {
     }
 }
 
+// Passes every message on and counts those with the stop icon.
+class StopCounter final : public Prompt {
+public:
+    explicit StopCounter(Prompt& inner) : inner_(inner), installed_(*this) {}
+    int Count() const { return stops_; }
+    void Show(const std::string& text, Icon icon) override {
+        if (icon == Icon::Stop) ++stops_;
+        inner_.Show(text, icon);
+    }
+    Answer AskYesNo(const std::string& text) override { return inner_.AskYesNo(text); }
+    Answer AskYesNoCancel(const std::string& text) override { return inner_.AskYesNoCancel(text); }
+    void Beep() override { inner_.Beep(); }
+
+private:
+    Prompt& inner_;
+    int stops_ = 0;
+    ScopedPrompt installed_;
+};
+
 }  // namespace
 
 bool Session::Run() {
@@ -272,7 +291,11 @@ bool Session::Image(const std::string& path) {
     }
     scatters_.clear();
     histogram_.reset();
-    return WriteGraphImage(doc_, path);
+    // A graph that fails while drawing ("Graph: Failed to scale data!") is left blank on
+    // the page, as in the window; the file is written, but the action did not complete.
+    StopCounter stops(CurrentPrompt());
+    const bool written = WriteGraphImage(doc_, path);
+    return written && stops.Count() == 0;
 }
 
 bool Session::RegressionAllowed() {

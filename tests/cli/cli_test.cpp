@@ -127,6 +127,12 @@ TEST(Cli, GraphFaultsStopTheRun) {
         EXPECT_EQ(run.status, 1) << message;
         EXPECT_EQ(run.err, "lumox: " + message + "\n");
     }
+    // A graph that cannot be scaled is left blank in the written page, and the run fails.
+    const std::string negative = dir.Write("negative.dat", "A B\r\n-2 1\r\n-2 2\r\n-2 3\r\n");
+    const CliResult blank = RunCli({negative, "--histogram", "A", "--image", dir.File("blank.png")});
+    EXPECT_EQ(blank.status, 1);
+    EXPECT_EQ(blank.err, "lumox: Graph: Failed to scale data!\n");
+    EXPECT_EQ(ReadFile(dir.File("blank.png")).substr(1, 3), "PNG");
 }
 
 TEST(Cli, UsageErrorsExitWithTwo) {
