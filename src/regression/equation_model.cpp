@@ -170,6 +170,22 @@ int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, boo
     m_bYTransformed = 0;
     const uint32_t n = data.Rows();
     const uint32_t terms = static_cast<uint32_t>(m_nEntryCount - 1);
+    // A cross product names its factors by entry, and those entries may have been set to
+    // "(None)" or to another product since it was chosen: such a term has no data to read.
+    for (uint32_t k = 0; k < terms; ++k) {
+        const int code = m_anVariable[static_cast<int>(k) + kFirstX];
+        if (code <= kCompound) continue;
+        const int a = (code - kCompound) / 10;
+        const int b = (code - kCompound) % 10;
+        for (const int factor : {m_anVariable[a + kFirstX], m_anVariable[b + kFirstX]}) {
+            if (factor < 0 || factor >= kCompound || static_cast<uint32_t>(factor) >= data.Cols()) {
+                ShowMessage(
+                    Format("Cross product X%iX%i uses an entry that holds no variable!", a, b),
+                    Icon::Stop);
+                return 1;
+            }
+        }
+    }
     x.Resize(n, terms);
     if (!xOnly) y.Resize(n, 1);
     for (uint32_t r = 0; r < n; ++r) {
