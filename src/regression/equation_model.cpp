@@ -160,7 +160,7 @@ void EquationModel::FillTransformList(ChoiceList& list) const {
 
 double EquationModel::ApplyTransform(int code, double value) {
     m_bTransformError = 0;
-    if (code > kCompound) {
+    if (code >= kCompound) {
         return (this->*m_apfnTransform[5])(value, static_cast<double>(code - kCompound));
     }
     return (this->*m_apfnTransform[static_cast<size_t>(code - 1)])(value, 0.0);
@@ -172,8 +172,8 @@ int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, boo
     const uint32_t terms = static_cast<uint32_t>(m_nEntryCount - 1);
     // A cross product names its factors by entry, and those entries may have been set to
     // "(None)" or to another product since it was chosen: such a term has no data to read.
-    for (uint32_t k = 0; k < terms; ++k) {
-        const int code = m_anVariable[static_cast<int>(k) + kFirstX];
+    for (int entry = kFirstX; entry < m_nEntryCount; ++entry) {
+        const int code = m_anVariable[entry];
         if (code <= kCompound) continue;
         const int a = (code - kCompound) / 10;
         const int b = (code - kCompound) % 10;

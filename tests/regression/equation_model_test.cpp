@@ -126,6 +126,15 @@ TEST(EquationModel, MathHookClassifiesTheRaisedFlags) {
     EXPECT_EQ(MathErrorId(FE_UNDERFLOW | FE_INEXACT, 0.0), 0);
 }
 
+TEST(EquationModel, EveryCodeFrom100IsAPowerOfItsExcess) {
+    // 100 + p raises to p, as the term names read it; 3^0, 3^1 and 3^6 by hand.
+    EquationModel model;
+    EXPECT_EQ(model.ApplyTransform(100, 3.0), 1.0);
+    EXPECT_EQ(model.ApplyTransform(101, 3.0), 3.0);
+    EXPECT_EQ(model.ApplyTransform(106, 3.0), 729.0);
+    EXPECT_EQ(model.m_bTransformError, 0);
+}
+
 TEST(EquationModel, BuildsTermsFromConstantVariablesProductsAndTransforms) {
     ScriptedPrompt prompt;
     // data columns: 0 = Y, 1 = A, 2 = B
