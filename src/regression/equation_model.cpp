@@ -160,7 +160,7 @@ void EquationModel::FillTransformList(ChoiceList& list) const {
 
 double EquationModel::ApplyTransform(int code, double value) {
     m_bTransformError = 0;
-    if (code > kCompound) {
+    if (code >= kCompound) {
         return (this->*m_apfnTransform[5])(value, static_cast<double>(code - kCompound));
     }
     return (this->*m_apfnTransform[static_cast<size_t>(code - 1)])(value, 0.0);
@@ -170,6 +170,22 @@ int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, boo
     m_bYTransformed = 0;
     const uint32_t n = data.Rows();
     const uint32_t terms = static_cast<uint32_t>(m_nEntryCount - 1);
+    // A cross product names its factors by entry, and those entries may have been set to
+    // "(None)" or to another product since it was chosen: such a term has no data to read.
+    for (int entry = kFirstX; entry < m_nEntryCount; ++entry) {
+        const int code = m_anVariable[entry];
+        if (code <= kCompound) continue;
+        const int a = (code - kCompound) / 10;
+        const int b = (code - kCompound) % 10;
+        for (const int factor : {m_anVariable[a + kFirstX], m_anVariable[b + kFirstX]}) {
+            if (factor < 0 || factor >= kCompound || static_cast<uint32_t>(factor) >= data.Cols()) {
+                ShowMessage(
+                    Format("Cross product X%iX%i uses an entry that holds no variable!", a, b),
+                    Icon::Stop);
+                return 1;
+            }
+        }
+    }
     x.Resize(n, terms);
     if (!xOnly) y.Resize(n, 1);
     for (uint32_t r = 0; r < n; ++r) {

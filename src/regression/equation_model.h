@@ -71,7 +71,8 @@ public:
 
     // Builds the n x t term matrix X (t = entry count - 1) and, unless xOnly, the response
     // Y from data (observations in rows, variables in columns). 0, or 1 when a transform
-    // failed (its message shown); the matrices are then partly filled.
+    // failed or a cross product's factor entry holds no data variable (its message shown);
+    // the matrices are then partly filled.
     int BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, bool xOnly);
     // Brings values of the fitted scale back to the scale of y, in place. 0, or 1 after
     // message 32784; the elements before the failing one are already converted.

@@ -6,6 +6,7 @@
 
 #include "data/document.h"
 #include "data/text_data.h"
+#include "regression/equation_model.h"
 #include "support/scripted_prompt.h"
 
 namespace lumox {
@@ -71,6 +72,27 @@ TEST(CalculateEquation, RefusesWhatCannotBeFitted) {
         EXPECT_EQ(prompt.messages, (std::vector<test::Message>{{c.message, Icon::Stop}}));
         EXPECT_EQ(f.doc.m_nYVariable, -2) << c.message;
     }
+}
+
+// x1 = X2X3 is offered while x2 and x3 hold variables; setting x3 to "(None)" afterwards
+// leaves the product without a factor. Calculate refuses it instead of reading outside
+// the data.
+TEST(CalculateEquation, RefusesACrossProductThatLostAFactor) {
+    Fixture f;
+    EquationModel model = f.Model({{2, 0}, {-1, 0}, {0, 0}, {0, 0}, {1, 0}});
+    ASSERT_EQ(model.SelectEntry(2), 0);
+    ChoiceList list;
+    model.FillVariableList(list, {"A", "B", "Y"});
+    ASSERT_EQ(list.back(), (ChoiceItem{"X2X3", 123}));
+    model.SetVariable(123);
+    ASSERT_EQ(model.SelectEntry(4), 0);
+    model.SetVariable(EquationModel::kNone);
+    test::ScriptedPrompt prompt;
+    EXPECT_EQ(CalculateEquation(f.doc, model), 1);
+    EXPECT_EQ(prompt.messages,
+              (std::vector<test::Message>{
+                  {"Cross product X2X3 uses an entry that holds no variable!", Icon::Stop}}));
+    EXPECT_EQ(f.doc.m_nYVariable, -2);
 }
 
 }  // namespace

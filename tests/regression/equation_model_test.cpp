@@ -126,6 +126,15 @@ TEST(EquationModel, MathHookClassifiesTheRaisedFlags) {
     EXPECT_EQ(MathErrorId(FE_UNDERFLOW | FE_INEXACT, 0.0), 0);
 }
 
+TEST(EquationModel, EveryCodeFrom100IsAPowerOfItsExcess) {
+    // 100 + p raises to p, as the term names read it; 3^0, 3^1 and 3^6 by hand.
+    EquationModel model;
+    EXPECT_EQ(model.ApplyTransform(100, 3.0), 1.0);
+    EXPECT_EQ(model.ApplyTransform(101, 3.0), 3.0);
+    EXPECT_EQ(model.ApplyTransform(106, 3.0), 729.0);
+    EXPECT_EQ(model.m_bTransformError, 0);
+}
+
 TEST(EquationModel, BuildsTermsFromConstantVariablesProductsAndTransforms) {
     ScriptedPrompt prompt;
     // data columns: 0 = Y, 1 = A, 2 = B
@@ -159,6 +168,53 @@ TEST(EquationModel, BuildsTermsFromConstantVariablesProductsAndTransforms) {
     ASSERT_EQ(model.BuildTermMatrix(x, untouched, data, true), 0);
     EXPECT_TRUE(untouched.IsEmpty());
     EXPECT_EQ(model.m_bYTransformed, 0);
+}
+
+// A cross product keeps the entries it joins by number, and the choice lists let those
+// entries change afterwards. Both ways of leaving it without a data variable, each made
+// only of choices the lists offer, are refused before any row is read.
+TEST(EquationModel, CrossProductWhoseFactorHoldsNoVariableIsRefused) {
+    const std::vector<std::string> names = {"Y", "A", "B"};
+    auto choose = [&names](EquationModel& model, int entry, const std::string& text) {
+        ASSERT_EQ(model.SelectEntry(entry), 0);
+        ChoiceList list;
+        model.FillVariableList(list, names);
+        for (const ChoiceItem& item : list) {
+            if (item.text != text) continue;
+            model.SetVariable(item.data);
+            model.SetTransform(0);
+            return;
+        }
+        FAIL() << text << " is not offered for entry " << entry;
+    };
+    struct Case {
+        const char* what;
+        int entry;         // changed after x1 = X2X3 was chosen
+        const char* item;  // to this choice
+        const char* product;
+    };
+    const Case cases[] = {
+        {"x3 set to none", 4, "(None)", "X2X3"},
+        // x1 (no longer plain) drops out of x2's pairs; x3 and x4 remain
+        {"x2 made a product of x3 and x4", 3, "X3X4", "X2X3"},
+    };
+    for (const Case& c : cases) {
+        // y = Y, x0 = 1, x1 = A (soon X2X3), x2 = A, x3 = B, x4 = A
+        EquationModel model = MakeModel({{0, 0}, {-1, 0}, {1, 0}, {1, 0}, {2, 0}, {1, 0}});
+        choose(model, 2, "X2X3");
+        choose(model, c.entry, c.item);
+        model.CompactModel();
+        ScriptedPrompt prompt;
+        Matrix data(6, 3);
+        data.Fill(1.0);
+        Matrix x;
+        Matrix y;
+        EXPECT_EQ(model.BuildTermMatrix(x, y, data, false), 1) << c.what;
+        const Message refusal{
+            std::string("Cross product ") + c.product + " uses an entry that holds no variable!",
+            Icon::Stop};
+        EXPECT_EQ(prompt.messages, std::vector<Message>{refusal}) << c.what;
+    }
 }
 
 TEST(EquationModel, SelectEntryStopsAtTheFirstUnusedEntry) {
