@@ -46,7 +46,8 @@ void EquationModel::ResetModel() {
 
 int EquationModel::SelectEntry(int entry) {
     CountEntries();
-    if (entry > m_nEntryCount) return 1;
+    // There are only kEntries entries, however many are defined.
+    if (entry < 0 || entry >= kEntries || entry > m_nEntryCount) return 1;
     m_nCurrentEntry = entry;
     return 0;
 }

@@ -224,6 +224,14 @@ TEST(EquationModel, SelectEntryStopsAtTheFirstUnusedEntry) {
     EXPECT_EQ(model.SelectEntry(3), 0);  // x2 may be selected
     EXPECT_EQ(model.m_nCurrentEntry, 3);
     EXPECT_EQ(model.m_nEntryCount, 3);
+
+    // With all eleven entries defined there is still no twelfth to select.
+    EquationModel full = MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0},
+                                    {6, 0}, {7, 0}, {8, 0}, {9, 0}});
+    ASSERT_EQ(full.m_nEntryCount, 11);
+    EXPECT_EQ(full.SelectEntry(11), 1);
+    EXPECT_EQ(full.SelectEntry(-1), 1);
+    EXPECT_EQ(full.SelectEntry(10), 0);
 }
 
 TEST(EquationModel, CompactModelClearsBehindAGap) {
