@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -52,6 +54,28 @@ Seen WhileUp(const std::function<void()>& show, const std::function<void(QFileDi
     return seen;
 }
 
+// Types path into the name box and presses Open (or Save).
+void Choose(QFileDialog& dialog, const QString& path) {
+    if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
+    static_cast<QDialog&>(dialog).accept();
+}
+
+// The files the dialog lists in folder under its chosen filter, once it has read them.
+QStringList Listed(QFileDialog& dialog, const QString& folder) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (model == nullptr) return {};
+    QStringList names;
+    for (int wait = 0; wait < 100 && names.isEmpty(); ++wait) {
+        QTest::qWait(20);
+        const QModelIndex root = model->index(folder);
+        for (int row = 0; row < model->rowCount(root); ++row)
+            names.append(model->fileName(model->index(row, 0, root)));
+    }
+    names.sort();
+    return names;
+}
+
 // The dialogs are Qt's own on every desktop: a desktop's dialog may show a filter by
 // the words before its first parenthesis ("Data Files" twice) and match ".dbf" only in
 // lower case.
@@ -59,12 +83,20 @@ TEST(FileDialogs, OpenShowsItsTitleAndFourFiltersAndReturnsTheChosenFile) {
     EnsureApplication();
     TempDir dir;
     const QString file = QString::fromStdString(dir.Write("DATA.DBF", "x"));
+    dir.Write("notes.txt", "x");
+    dir.Write("readme", "x");
     QtDialogs dialogs;
     std::optional<QString> chosen;
+    QStringList dbase, all;
     const Seen seen = WhileUp([&] { chosen = dialogs.GetOpenFileName(nullptr); },
                               [&](QFileDialog& dialog) {
-                                  dialog.selectFile(file);
-                                  static_cast<QDialog&>(dialog).accept();  // as the Open or Save button does
+                                  const QString folder = QString::fromStdString(dir.Path());
+                                  dialog.setDirectory(folder);
+                                  dialog.selectNameFilter(OpenDataFilters()[2]);
+                                  dbase = Listed(dialog, folder);
+                                  dialog.selectNameFilter(OpenDataFilters()[3]);
+                                  all = Listed(dialog, folder);
+                                  Choose(dialog, file);
                               });
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "Open");
@@ -73,6 +105,8 @@ TEST(FileDialogs, OpenShowsItsTitleAndFourFiltersAndReturnsTheChosenFile) {
     EXPECT_EQ(seen.filter, "Data Files (.dat)");
     EXPECT_EQ(seen.mode, QFileDialog::ExistingFile);
     EXPECT_TRUE(seen.qtDialog);
+    EXPECT_EQ(dbase, QStringList{"DATA.DBF"});
+    EXPECT_EQ(all, QStringList({"DATA.DBF", "notes.txt", "readme"}));
     EXPECT_EQ(chosen, file);
 
     const Seen cancelled = WhileUp([&] { chosen = dialogs.GetOpenFileName(nullptr); },
@@ -88,10 +122,7 @@ TEST(FileDialogs, SaveAsSuggestsTheNameAndReturnsTheChosenOne) {
     QtDialogs dialogs;
     std::optional<QString> chosen;
     const Seen seen = WhileUp([&] { chosen = dialogs.GetSaveFileName(nullptr, "RESULTS.TXT"); },
-                              [&](QFileDialog& dialog) {
-                                  dialog.selectFile(target);
-                                  static_cast<QDialog&>(dialog).accept();  // as the Open or Save button does
-                              });
+                              [&](QFileDialog& dialog) { Choose(dialog, target); });
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "Save As");
     EXPECT_EQ(seen.filters, QStringList{"All Files (*.*)"});
