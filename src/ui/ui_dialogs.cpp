@@ -11,6 +11,8 @@
 namespace lumox {
 
 // Each filter shows its name only; the pattern in the last parentheses does the work.
+// The file dialogs are Qt's own: a desktop's dialog may name a filter by the words before
+// its first parenthesis ("Data Files" twice) and match "*.dbf" in lower case only.
 QStringList OpenDataFilters() {
     return {QStringLiteral("Data Files (.dat) (*.dat)"),
             QStringLiteral("Data Files (.txt) (*.txt)"),
@@ -19,6 +21,7 @@ QStringList OpenDataFilters() {
 
 std::optional<QString> QtDialogs::GetOpenFileName(QWidget* owner) {
     QFileDialog dialog(owner, QStringLiteral("Open"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -30,6 +33,7 @@ std::optional<QString> QtDialogs::GetOpenFileName(QWidget* owner) {
 
 std::optional<QString> QtDialogs::GetSaveFileName(QWidget* owner, const QString& suggested) {
     QFileDialog dialog(owner, QStringLiteral("Save As"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::HideNameFilterDetails);

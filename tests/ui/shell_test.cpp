@@ -381,6 +381,44 @@ TEST_F(ShellTest, TheHelpPagesOfEveryContextExist) {
     }
 }
 
+// Each key of the accelerator table belongs to one command, whichever menu is shown.
+TEST_F(ShellTest, TheAcceleratorTable) {
+    const std::pair<QKeySequence, int> keys[] = {
+        {Qt::CTRL | Qt::Key_N, cmd::kNewData},
+        {Qt::CTRL | Qt::Key_O, cmd::kOpenData},
+        {Qt::CTRL | Qt::Key_S, cmd::kSaveResults},
+        {Qt::CTRL | Qt::Key_P, cmd::kPrint},
+        {Qt::CTRL | Qt::Key_Z, cmd::kUndo},
+        {Qt::ALT | Qt::Key_Backspace, cmd::kUndo},
+        {Qt::CTRL | Qt::Key_X, cmd::kCut},
+        {Qt::SHIFT | Qt::Key_Delete, cmd::kCut},
+        {Qt::CTRL | Qt::Key_C, cmd::kCopy},
+        {Qt::CTRL | Qt::Key_Insert, cmd::kCopy},
+        {Qt::CTRL | Qt::Key_V, cmd::kPaste},
+        {Qt::SHIFT | Qt::Key_Insert, cmd::kPaste},
+        {Qt::Key_F6, cmd::kNextPane},
+        {Qt::SHIFT | Qt::Key_F6, cmd::kPreviousPane},
+        {Qt::SHIFT | Qt::Key_F1, cmd::kContextHelp},
+        {Qt::Key_F1, cmd::kHelp},
+    };
+    const QList<QAction*> actions = Frame().actions();
+    for (const auto& [key, id] : keys) {
+        QList<int> owners;
+        for (QAction* action : actions) {
+            if (action->shortcuts().contains(key)) owners.append(action->data().toInt());
+        }
+        EXPECT_EQ(owners, QList<int>{id}) << key.toString().toStdString();
+    }
+
+    // Alt+Backspace is no key of the text control itself: it undoes through the command.
+    ASSERT_NE(app->OpenDataFile(SmallData()), nullptr);
+    Results()->setFocus();
+    QTest::keyClicks(Results(), "typed");
+    QTest::keyClick(Results(), Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_TRUE(Results()->toPlainText().isEmpty());
+    app->Document()->Doc().SetModifiedFlag(false);
+}
+
 TEST_F(ShellTest, ToolbarAndStatusBarToggleWithTheirChecks) {
     EXPECT_TRUE(Action(cmd::kToolbar)->isChecked());
     Run(cmd::kToolbar);
