@@ -49,13 +49,14 @@ int ScaleAxis(const Matrix& matrix, int column, int n, int intervals, AxisScale&
     }
 
     double d = (hi - lo) / intervals;
-    // A spread wider than the largest double has no step, nor a logarithm to find one by.
-    if (!std::isfinite(d)) return 1;
     // No step finer than the fourth significant digit of the larger limit.
     const double larger = std::fabs(lo) >= std::fabs(hi) ? lo : hi;
     const double finest = PowerOfTen(static_cast<int>(std::floor(std::log10(std::fabs(larger)))) -
                                      kSignificantDigits + 1);
     if (finest > d) d = finest;
+    // A spread wider than the largest double, or one that underflows to 0 among the
+    // smallest doubles, has no step, nor a logarithm to find one by.
+    if (!(d > 0.0) || !std::isfinite(d)) return 1;
     int p = static_cast<int>(std::floor(std::log10(d)));
     d /= PowerOfTen(p);
     if (!std::isfinite(d)) return 1;  // magnitudes so small that 10^p underflows

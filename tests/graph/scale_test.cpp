@@ -68,6 +68,8 @@ const ScaleCase kCases[] = {
     // Step 4e307 (worked by hand): five steps from 0 reach 2e308, beyond the largest double.
     {"top_beyond_double", {1e307, 1.7e308}, 5, false, 1, {}},
     {"top_beyond_double_with_zero", {1.7e308}, 4, true, 1, {}},
+    // 0 .. 5e-324 (the smallest double) in 4 intervals: the step underflows to 0.
+    {"step_below_smallest_double", {5e-324}, 4, true, 1, {}},
 };
 
 TEST(ScaleAxis, WorkedResultsAndEdgeCases) {
