@@ -1,5 +1,6 @@
 #include "graph/scale.h"
 
+#include <climits>
 #include <cmath>
 
 #include "numeric/matrix.h"
@@ -14,6 +15,9 @@ constexpr int kSteps = 7;
 
 // Integer labels: the nearest whole number, the data having been made whole by the exponent.
 int ToLabel(double value) { return static_cast<int>(value + (value < 0.0 ? -0.1 : 0.1)); }
+
+// Whether ToLabel can represent value (false for infinities and NaN as well).
+bool FitsLabel(double value) { return value > INT_MIN + 1.0 && value < INT_MAX - 1.0; }
 
 }  // namespace
 
@@ -50,6 +54,9 @@ int ScaleAxis(const Matrix& matrix, int column, int n, int intervals, AxisScale&
     const double finest = PowerOfTen(static_cast<int>(std::floor(std::log10(std::fabs(larger)))) -
                                      kSignificantDigits + 1);
     if (finest > d) d = finest;
+    // A spread wider than the largest double, or one that underflows to 0 among the
+    // smallest doubles, has no step, nor a logarithm to find one by.
+    if (!(d > 0.0) || !std::isfinite(d)) return 1;
     int p = static_cast<int>(std::floor(std::log10(d)));
     d /= PowerOfTen(p);
     if (!std::isfinite(d)) return 1;  // magnitudes so small that 10^p underflows
@@ -97,9 +104,16 @@ int ScaleAxis(const Matrix& matrix, int column, int n, int intervals, AxisScale&
     int exponent = p;
     if (step > 9.99) --exponent;
     if (step > 99.9) --exponent;
+    // Near the largest double the limits themselves overflow: no axis can show them.
+    const double low = base / PowerOfTen(exponent);
+    const double high = top / PowerOfTen(exponent);
+    if (!FitsLabel(low) || !FitsLabel(high)) {
+        scale = AxisScale();
+        return 1;
+    }
     scale.exponent = exponent;
-    scale.low = ToLabel(base / PowerOfTen(exponent));
-    scale.high = ToLabel(top / PowerOfTen(exponent));
+    scale.low = ToLabel(low);
+    scale.high = ToLabel(high);
     return 0;
 }
 

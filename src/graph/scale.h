@@ -22,7 +22,8 @@ double PowerOfTen(int k);
 // 1, 2, 3, 4, 5, 6 or 8 times a power of ten, centred on the data. 0 on success; 1 when
 // the values are all equal or intervals < 2 (with includeZero such an axis starts at 0
 // instead and fails only when the largest value is not positive), when there are no
-// values or no intervals at all. Outputs are 0 on failure.
+// values or no intervals at all, and when the values come so near the largest double
+// that the limits overflow. Outputs are 0 on failure.
 int ScaleAxis(const Matrix& matrix, int column, int n, int intervals, AxisScale& scale,
               bool includeZero);
 

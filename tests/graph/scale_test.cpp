@@ -63,6 +63,13 @@ const ScaleCase kCases[] = {
     {"one_interval", {1, 2}, 1, false, 1, {}},
     {"no_intervals", {1, 2}, 0, true, 1, {}},
     {"infinite", {1, 1.0 / 0.0}, 4, false, 1, {}},
+    // The spread overflows to infinity: no step (and no logarithm) to be had.
+    {"spread_beyond_double", {-1e308, 1e308}, 4, false, 1, {}},
+    // Step 4e307 (worked by hand): five steps from 0 reach 2e308, beyond the largest double.
+    {"top_beyond_double", {1e307, 1.7e308}, 5, false, 1, {}},
+    {"top_beyond_double_with_zero", {1.7e308}, 4, true, 1, {}},
+    // 0 .. 5e-324 (the smallest double) in 4 intervals: the step underflows to 0.
+    {"step_below_smallest_double", {5e-324}, 4, true, 1, {}},
 };
 
 TEST(ScaleAxis, WorkedResultsAndEdgeCases) {

@@ -153,6 +153,15 @@ TEST(FrequencyTable, NothingToDraw) {
     EXPECT_EQ(prompt.messages[0].text, "Graph: Failed to scale data!");
     EXPECT_EQ(prompt.messages[0].icon, Icon::Stop);
 
+    // Classes of 5e307 from 0 would end beyond the largest double.
+    prompt.messages.clear();
+    Load(doc, {1e307, 1.7e308});
+    chart.pointCount = 7;
+    EXPECT_EQ(BuildFrequencyTable(doc, table, chart), 0);
+    EXPECT_EQ(chart.pointCount, 0);
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text, "Graph: Failed to scale data!");
+
     prompt.messages.clear();
     Load(doc, {1, 2, 3});
     for (int column : {-1, 1}) {
