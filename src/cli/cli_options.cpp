@@ -16,6 +16,17 @@ bool ParseInterval(const std::string& text, int& value) {
 
 }  // namespace
 
+std::vector<std::string> SplitAt(const std::string& text, char separator) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    while (true) {
+        const size_t end = text.find(separator, start);
+        fields.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return fields;
+        start = end + 1;
+    }
+}
+
 const char* UsageText() {
     return "Usage: lumox-cli [OPTIONS] DATAFILE [ACTION ...]\n"
            "\n"

@@ -48,6 +48,9 @@ struct Options {
 // sets error to a one-line description.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
 
+// The fields of text between separators, empty ones included ("a::b" has three).
+std::vector<std::string> SplitAt(const std::string& text, char separator);
+
 // The usage text printed by --help and after a usage error.
 const char* UsageText();
 

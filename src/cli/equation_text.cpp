@@ -1,5 +1,7 @@
 #include "cli/equation_text.h"
 
+#include "cli/cli_options.h"
+
 #include <cstdlib>
 #include <vector>
 
@@ -50,18 +52,6 @@ std::optional<Term> ReadTerm(const std::string& text, bool ySide) {
     return Term{text, EquationModel::kNone};
 }
 
-std::vector<std::string> SplitTerms(const std::string& text) {
-    std::vector<std::string> terms;
-    size_t start = 0;
-    while (true) {
-        const size_t plus = text.find('+', start);
-        terms.push_back(Trim(text.substr(start, plus == std::string::npos ? std::string::npos : plus - start)));
-        if (plus == std::string::npos) break;
-        start = plus + 1;
-    }
-    return terms;
-}
-
 }  // namespace
 
 std::optional<EquationModel> ParseEquation(const std::string& text,
@@ -83,7 +73,8 @@ std::optional<EquationModel> ParseEquation(const std::string& text,
     model.m_anVariable[0] = yColumn;
     model.m_anTransform[0] = y->transform;
 
-    const std::vector<std::string> terms = SplitTerms(text.substr(equals + 1));
+    std::vector<std::string> terms = SplitAt(text.substr(equals + 1), '+');
+    for (std::string& term : terms) term = Trim(term);
     if (terms.size() > 10) {
         error = "an equation has at most ten x terms";
         return std::nullopt;

@@ -3,38 +3,26 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "cli/equation_text.h"
+#include "cli/image_output.h"
+#include "data/field_validation.h"
 #include "numeric/number_text.h"
 #include "platform/abort.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
-#include "reports/recording.h"
-#include "cli/equation_text.h"
-#include "cli/image_output.h"
-#include "data/field_validation.h"
-#include "stats/frequency.h"
 #include "regression/build_equation.h"
 #include "regression/point_estimate.h"
 #include "regression/simple_models.h"
+#include "reports/recording.h"
 #include "stats/descriptive.h"
+#include "stats/frequency.h"
 
 namespace lumox::cli {
 
 Session::Session(const Options& options) : options_(options) { doc_.SetHost(&host_); }
 
 namespace {
-
-// Splits the description of a graph at its colons.
-std::vector<std::string> SplitAtColons(const std::string& text) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    while (true) {
-        const size_t colon = text.find(':', start);
-        parts.push_back(text.substr(start, colon == std::string::npos ? std::string::npos : colon - start));
-        if (colon == std::string::npos) return parts;
-        start = colon + 1;
-    }
-}
 
 // Passes every message on and counts those with the stop icon.
 class StopCounter final : public Prompt {
@@ -171,8 +159,10 @@ bool Session::Estimate(const std::string& values) {
         ShowMessage("No equation has been fitted for a point estimate!", Icon::Stop);
         return false;
     }
+    // One value per line, as typed in the dialog's values field.
+    const std::vector<std::string> fields = SplitAt(values, ',');
     std::string lines;
-    for (const char c : values) lines += c == ',' ? std::string("\r\n") : std::string(1, c);
+    for (size_t k = 0; k < fields.size(); ++k) lines += (k == 0 ? "" : "\r\n") + fields[k];
     PointEstimate estimate(doc_);
     if (estimate.Calculate(lines, level_) != 0) return false;
     estimate.Record();
@@ -207,7 +197,7 @@ bool Session::AddScatter(const std::string& text) {
         ShowMessage("A scatter graph needs at least two variables!", Icon::Stop);
         return false;
     }
-    const std::vector<std::string> parts = SplitAtColons(text);
+    const std::vector<std::string> parts = SplitAt(text, ':');
     if (parts.size() < 2 || parts.size() > 4) {
         ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", text.c_str()),
                     Icon::Stop);
@@ -244,7 +234,7 @@ bool Session::AddScatter(const std::string& text) {
 }
 
 bool Session::SetHistogram(const std::string& text) {
-    const std::vector<std::string> parts = SplitAtColons(text);
+    const std::vector<std::string> parts = SplitAt(text, ':');
     HistogramSettings settings;
     settings.column = FindVariable(parts[0]);
     if (settings.column < 0) return false;
@@ -318,22 +308,14 @@ bool Session::SetReports(const std::string& list) {
         {"intervals", kRecordIntervals},
     };
     std::array<uint8_t, 8> chosen{};
-    size_t start = 0;
-    while (start <= list.size()) {
-        const size_t comma = std::min(list.find(',', start), list.size());
-        const std::string name = list.substr(start, comma - start);
-        bool known = false;
-        for (const auto& [text, flag] : kNames) {
-            if (name == text) {
-                chosen[flag] = 1;
-                known = true;
-            }
-        }
-        if (!known) {
+    for (const std::string& name : SplitAt(list, ',')) {
+        const auto found = std::find_if(std::begin(kNames), std::end(kNames),
+                                        [&name](const auto& entry) { return name == entry.first; });
+        if (found == std::end(kNames)) {
             ShowMessage(Format("Unknown report \"%s\" in --reports.", name.c_str()), Icon::Stop);
             return false;
         }
-        start = comma + 1;
+        chosen[static_cast<size_t>(found->second)] = 1;
     }
     reports_ = chosen;
     return true;
