@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,16 +42,6 @@ bool WriteFileAtomically(const std::string& path, const std::function<bool(std::
         fs::remove(temporary, error);
         return false;
     }
-    return true;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& contents) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return false;
-    contents = std::move(buffer).str();
     return true;
 }
 

@@ -11,9 +11,6 @@ namespace lumox {
 // everything was written; a failure leaves the old file whole. Returns false on failure.
 bool WriteFileAtomically(const std::string& path, const std::function<bool(std::ostream&)>& write);
 
-// Reads a whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& contents);
-
 }  // namespace lumox
 
 #endif
