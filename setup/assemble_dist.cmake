@@ -31,9 +31,11 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "lumox-cli could not make lxtest.txt (${status}): ${messages}")
 endif()
 
-# The help contents file: one link per help page, by the page's title.
+# The help contents file: one link per help page, by the page's title, the topics page first.
 file(GLOB pages RELATIVE ${DIST}/help ${DIST}/help/*.html)
 list(SORT pages)
+list(REMOVE_ITEM pages index.html)
+list(PREPEND pages index.html)
 set(links "")
 foreach(page IN LISTS pages)
   file(READ ${DIST}/help/${page} html)
