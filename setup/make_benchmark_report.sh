@@ -33,6 +33,9 @@ accuracy() {
   echo
   accuracy test_regression 'CertifiedData.*'
   echo
+  echo "Wampler1 and Wampler2 fit exactly: their certified standard deviations are 0,"
+  echo "so their figures count how close to 0 the computed values come (digits)."
+  echo
   echo "Univariate summary statistics (mean and standard deviation):"
   echo
   accuracy test_stats 'Descriptive.CertifiedUnivariateData'
