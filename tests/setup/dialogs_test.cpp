@@ -63,12 +63,6 @@ TEST(InstallDialog, OkRefusesABadTargetAndStoresAGoodOne) {
     }
 }
 
-TEST(InstallDialog, EditTakesAtMost255Characters) {
-    RecordingPrompt prompt;
-    InstallDialog dialog("", prompt);
-    QTest::keyClicks(dialog.Edit(), "/" + QString(300, 'a'));
-    EXPECT_EQ(dialog.Edit()->text().size(), 255);
-}
 
 TEST(CopyDialog, CancelAsksAndStopsOnlyOnYes) {
     RecordingPrompt prompt;
