@@ -8,8 +8,8 @@ inline constexpr const char* kWindowTitle = "Lumox Equation Fitting Tools";
 inline constexpr const char* kGroupName = "Lumox";
 // The edit holds at most this many characters.
 inline constexpr int kTargetMaxLength = 255;
-// Longest wait for one run of the menu tool.
-inline constexpr int kMenuToolTimeoutMs = 5000;
+// Longest wait for one run of the menu tool (a shell script, slow on a busy machine).
+inline constexpr int kMenuToolTimeoutMs = 30000;
 
 // INSTALL dialog.
 inline constexpr const char* kInstallText1 =

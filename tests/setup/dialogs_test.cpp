@@ -63,7 +63,6 @@ TEST(InstallDialog, OkRefusesABadTargetAndStoresAGoodOne) {
     }
 }
 
-
 TEST(CopyDialog, CancelAsksAndStopsOnlyOnYes) {
     RecordingPrompt prompt;
     prompt.answers = {false, true};

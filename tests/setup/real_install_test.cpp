@@ -53,7 +53,7 @@ private:
     std::map<std::string, std::optional<std::string>> old_;
 };
 
-// desktop-file-validate's verdict: empty when the entry passes.
+// desktop-file-validate's verdict: empty when the entry passes without a remark.
 std::string Validate(const std::string& path) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -62,7 +62,7 @@ std::string Validate(const std::string& path) {
     const std::string output = process.readAll().toStdString();
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return "exit " + std::to_string(process.exitCode()) + ": " + output;
-    return output.find("error") != std::string::npos ? output : "";
+    return output;
 }
 
 TEST(RealInstallation, FilesIdenticalToDistAndValidMenuEntries) {
