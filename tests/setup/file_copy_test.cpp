@@ -72,11 +72,17 @@ TEST_F(CopyTest, CopiesEveryFileWithItsPermissions) {
     EXPECT_TRUE(prompt_.shown.empty());
 }
 
-TEST_F(CopyTest, OverwritesAnEarlierInstallation) {
-    target_.Write("dst/readme.txt", "old");
+TEST_F(CopyTest, ReplacesEarlierFilesByRenamingNeverWritingThroughThem) {
+    target_.Write("dst/prog", "old");
+    // Written in place, the copy would go through the link into the other file.
+    target_.Write("other", "not ours");
+    fs::create_symlink(target_.File("other"), target_.File("dst/readme.txt"));
     FakeProgress progress(prompt_);
     ASSERT_EQ(CopyFiles(From(), To(), Files(), progress), CopyResult::kSucceeded);
+    EXPECT_TRUE(Copied("prog"));
     EXPECT_TRUE(Copied("readme.txt"));
+    EXPECT_FALSE(fs::is_symlink(To() + "readme.txt"));
+    EXPECT_EQ(ReadFile(target_.File("other")), "not ours");
 }
 
 TEST_F(CopyTest, CancelAsksAndOnlyYesStops) {
@@ -119,11 +125,16 @@ TEST_F(CopyTest, FailedCopyStopsKeepsWhatWasCopiedAndLeavesNoPartialFile) {
     EXPECT_EQ(ReadFile(To() + "broken"), "earlier installation");
 }
 
-TEST_F(CopyTest, MissingSourceFileFails) {
+TEST_F(CopyTest, MissingSourceOrBlockedNameFailsWithoutLeftovers) {
     FakeProgress progress(prompt_);
     EXPECT_EQ(CopyFiles(From(), To(), {"prog", "missing", "readme.txt"}, progress),
               CopyResult::kFailed);
     EXPECT_EQ(TargetListing(), std::vector<std::string>{"prog"});
+    // A folder in the way of the rename: the temporary copy is removed again.
+    fs::create_directories(To() + "readme.txt/inside");
+    EXPECT_FALSE(CopyOneFile(From() + "readme.txt", To() + "readme.txt"));
+    EXPECT_EQ(TargetListing(),
+              (std::vector<std::string>{"prog", "readme.txt", "readme.txt/inside"}));
 }
 
 }  // namespace
