@@ -55,6 +55,8 @@ PointEstimateDialog::PointEstimateDialog(CLumoxDoc& doc, QWidget* parent)
     valuesEdit = new QPlainTextEdit(this);
     valuesEdit->setObjectName(QStringLiteral("values"));
     valuesEdit->setTabChangesFocus(true);
+    // Room for a few values; an equation has at most ten variables.
+    valuesEdit->setFixedHeight(valuesEdit->fontMetrics().lineSpacing() * 6);
     auto* valuesLabel = new QLabel(QStringLiteral("&Values, one per line:"), this);
     valuesLabel->setBuddy(valuesEdit);
     fields_.AddNumber(field_ids::kPointEstimateConfidence, *levelEdit);
@@ -107,7 +109,7 @@ PointEstimateDialog::PointEstimateDialog(CLumoxDoc& doc, QWidget* parent)
     layout->addLayout(level);
     layout->addWidget(variables);
     layout->addWidget(valuesLabel);
-    layout->addWidget(valuesEdit, 1);
+    layout->addWidget(valuesEdit);
     layout->addLayout(results);
     layout->addWidget(buttons);
     valuesEdit->setFocus();
