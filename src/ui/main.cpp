@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QTimer>
 #include <clocale>
+#include <cstdio>
+#include <string_view>
 
 #include "platform/prompt.h"
 #include "ui/command_ids.h"
@@ -14,6 +16,17 @@
 #include "ui/ui_dialogs.h"
 
 namespace {
+
+constexpr char kUsage[] =
+    "Usage: lumox [DATAFILE]\n"
+    "\n"
+    "Starts Lumox, the equation-fitting program; a DATAFILE given is opened at start\n"
+    "(text, or dBase by the .dbf extension). The options of the Qt toolkit (-platform,\n"
+    "-display ...) are accepted too.\n"
+    "\n"
+    "Options:\n"
+    "  --help      show this text and exit\n"
+    "  --version   show the version and exit\n";
 
 // With LUMOX_STARTUP_PROBE set, the program records the INPUT DATA of the file it opened
 // and quits as soon as that has been painted: a start-up timing from the outside.
@@ -45,6 +58,18 @@ private:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so that they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::puts("lumox 3.0");
+            return 0;
+        }
+    }
     QApplication application(argc, argv);
     // Qt takes the locale from the environment; the reports print '.' decimals.
     std::setlocale(LC_NUMERIC, "C");
