@@ -18,9 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so not found by dpkg-shlibdeps: the faces that stand in for the
 # fonts the reports and graphs name.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The synopsis comes from the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Lumox opens a table of named numeric columns (a text data file or a dBase
+    "Lumox opens a table of named numeric columns (a text data file or a dBase
 table), or lets you type or paste one into a grid. It computes descriptive
 statistics, fits twelve equation forms of one variable or a multiple
 regression built from variables, powers, cross products and transforms,
