@@ -81,8 +81,7 @@ CMainFrame::CMainFrame(CLumoxApp& app) : app_(app) {
     OnCommand(cmd::kDefaultHelp, [this] { app_.ShowHelp(HelpWindow::kContents); });
     OnCommand(cmd::kUsingHelp, [this] { app_.ShowHelp(HelpWindow::kUsingHelp); });
     OnCommand(cmd::kHelpOverview, [this] { app_.ShowHelp(help::kOverview); });
-    OnCommand(cmd::kHelp,
-              [this] { app_.ShowHelp(ContextOfWidget(ActiveChild())); });
+    OnCommand(cmd::kHelp, [this] { app_.ShowHelp(ContextOfWidget(ActiveChild())); });
     OnCommand(cmd::kContextHelp, [this] { BeginContextHelp(); });
 }
 

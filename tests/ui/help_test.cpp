@@ -12,6 +12,7 @@
 #include "ui/command_ids.h"
 #include "ui/help_window.h"
 #include "ui/lumox_view.h"
+#include "ui/main_frame.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
@@ -81,7 +82,8 @@ TEST(HelpPages, LinksLeadToPagesAndAnchorsThatExist) {
         for (const auto& match : link.globalMatch(PageText(page))) {
             const QString target = match.captured(1).isEmpty() ? page : match.captured(1);
             const QString text = PageText(target);
-            ASSERT_FALSE(text.isEmpty()) << page.toStdString() << " links to " << target.toStdString();
+            ASSERT_FALSE(text.isEmpty())
+                << page.toStdString() << " links to " << target.toStdString();
             const QString anchor = match.captured(2);
             if (!anchor.isEmpty()) {
                 EXPECT_TRUE(text.contains("name=\"" + anchor + "\""))
@@ -146,7 +148,7 @@ TEST_F(ShellTest, F1AndHelpInADialogShowItsTopicInAWindowThatCanBeUsed) {
     // Without a dialog the help window belongs to the main window again.
     Run(cmd::kHelpTopics);
     ASSERT_NE(app->Help(), nullptr);
-    EXPECT_EQ(app->Help()->parentWidget(), &Frame());
+    EXPECT_EQ(app->Help()->parentWidget(), static_cast<QWidget*>(&Frame()));
     EXPECT_EQ(app->Help()->CurrentPage().fileName(), "index.html");
 }
 
