@@ -29,4 +29,8 @@ graphs, residual plots, histograms and ogives. Every result is recorded as a
 fixed-width text report that can be edited, printed and saved.
 .
 The lumox-cli command runs the same computations from scripts.")
+# The package installs under /usr; a build for another prefix names the wrong folders
+# in its manual pages, so cpack refuses it.
+set(CPACK_LUMOX_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/LumoxPackageCheck.cmake)
 include(CPack)
