@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "dialog_test_support.h"
+#include "support/data_sets.h"
 #include "ui/command_ids.h"
 #include "ui/descriptive_statistics_dialog.h"
 #include "ui/histogram_dialog.h"
@@ -89,9 +90,7 @@ TEST_F(StatisticsDialogs, HistogramOffersClassesByObservationCount) {
                         {100, "8"}, {1000, "10"}, {4095, "12"}, {32767, "15"}, {32768, "20"}};
     for (const Row& row : rows) {
         DataSet data;
-        data.m_nRows = row.rows;
-        data.m_nCols = 1;
-        data.m_astrColNames = {"A"};
+        FillDataSet(data, {"A"}, std::vector<std::vector<double>>(row.rows, {1.0}));
         HistogramDialog dialog(data);
         EXPECT_EQ(dialog.classes->currentText(), row.classes) << row.rows << " observations";
         // The nine counts and nothing else: no empty entry that would mean zero classes.
@@ -104,9 +103,7 @@ TEST_F(StatisticsDialogs, HistogramOffersClassesByObservationCount) {
 
 TEST_F(StatisticsDialogs, HistogramOgiveDisablesTheNormalCurveAndKeepsItsCheck) {
     DataSet data;
-    data.m_nRows = 10;
-    data.m_nCols = 1;
-    data.m_astrColNames = {"A"};
+    FillDataSet(data, {"A"}, std::vector<std::vector<double>>(10, {1.0}));
     HistogramDialog dialog(data);
     dialog.normalCurve->click();
     ASSERT_TRUE(dialog.normalCurve->isChecked());
