@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
 #include <random>
 #include <sstream>
 
@@ -38,7 +40,8 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
          "Data File: found non-numeric character in column 1, row 1!"},
         {"letter in row 2 column 2", "X Y\r\n1 2\r\n3 4a\r\n",
          "Data File: found non-numeric character in column 2, row 2!"},
-        {"too few values", "X Y\r\n1 2\r\n3\r\n", "Data File: number of columns different in row 2\n"},
+        {"too few values", "X Y\r\n1 2\r\n3\r\n",
+         "Data File: number of columns different in row 2\n"},
         {"blanks only", "X Y\r\n1 2\r\n   \r\n",
          "Data File: number of columns different in row 2\n"},
         {"too large", "", "Data File: too large for matrix!"},
@@ -48,7 +51,8 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
          "Data File: value in column 1, row 2 is longer than 79 characters!"},
         {"long header", "X" + longLine + "\r\n1\r\n2\r\n",
          "Data File: first row is longer than 4094 characters!"},
-        {"many names", manyNames + "\r\n", "Data File: more than 127 column names in the first row!"},
+        {"many names", manyNames + "\r\n",
+         "Data File: more than 127 column names in the first row!"},
         {"long name", "A" + longToken + " B\r\n1 2\r\n3 4\r\n",
          "Data File: name in column 1 of the first row is longer than 79 characters!"},
         {"NUL byte", std::string("X Y\r\n1 \0\r\n3 4\r\n", 14),
@@ -57,6 +61,35 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
          "Data File: found non-numeric character in column 2, row 1!"},
         {"separators only header", " , ,\r\n1\r\n2\r\n", "Data File: first row is blank!"},
         {"numeric names declined", "1 2\r\n1 2\r\n3 4\r\n", ""},
+        // Every value is one whole number: no leading part of a token is taken for it.
+        {"two points", "X Y\r\n1 2\r\n3 1.2.3\r\n",
+         "Data File: value in column 2, row 2 is not a number!"},
+        {"two numbers joined", "X Y\r\n1-2 3\r\n4 5\r\n",
+         "Data File: value in column 1, row 1 is not a number!"},
+        {"a date", "X Y\r\n1 2\r\n2024-01-05 3\r\n",
+         "Data File: value in column 1, row 2 is not a number!"},
+        {"e alone", "X Y\r\n1 e\r\n3 4\r\n",
+         "Data File: value in column 2, row 1 is not a number!"},
+        {"point alone", "X Y\r\n1 2\r\n. 4\r\n",
+         "Data File: value in column 1, row 2 is not a number!"},
+        {"minus alone", "X Y\r\n- 2\r\n3 4\r\n",
+         "Data File: value in column 1, row 1 is not a number!"},
+        {"exponent without digits", "X Y\r\n1 2e\r\n3 4\r\n",
+         "Data File: value in column 2, row 1 is not a number!"},
+        {"two signs", "X Y\r\n1 2\r\n3 +-4\r\n",
+         "Data File: value in column 2, row 2 is not a number!"},
+        {"sign at the end", "X Y\r\n1 2+\r\n3 4\r\n",
+         "Data File: value in column 2, row 1 is not a number!"},
+        {"bad number before a short row", "X Y\r\n1 2\r\n1.2.3\r\n",
+         "Data File: value in column 1, row 2 is not a number!"},
+        {"past the largest double", "X Y\r\n1 2\r\n3 1e400\r\n",
+         "Data File: value in column 2, row 2 is too large!"},
+        {"past the largest double below zero", "X Y\r\n-1.8e308 2\r\n3 4\r\n",
+         "Data File: value in column 1, row 1 is too large!"},
+        {"rounds up past the largest double", "X Y\r\n1 2\r\n3 179769313486231590e291\r\n",
+         "Data File: value in column 2, row 2 is too large!"},
+        {"large by its leading zeros", "X Y\r\n1 2\r\n3 0.0001e313\r\n",
+         "Data File: value in column 2, row 2 is too large!"},
     };
     for (Refusal c : cases) {
         if (c.name == "too large") {
@@ -72,9 +105,10 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
         EXPECT_EQ(doc.m_nRows, 0u) << c.name;
         EXPECT_EQ(doc.m_nCols, 0u) << c.name;
         if (c.message.empty()) {
-            EXPECT_EQ(prompt.Texts(),
-                      (std::vector<std::string>{
-                          "Data File: column names in the first row are all numeric! Is this correct?"}))
+            EXPECT_EQ(
+                prompt.Texts(),
+                (std::vector<std::string>{
+                    "Data File: column names in the first row are all numeric! Is this correct?"}))
                 << c.name;
         } else {
             EXPECT_EQ(prompt.messages, (std::vector<Message>{{c.message, Icon::Stop}})) << c.name;
@@ -110,7 +144,8 @@ TEST(ValidateTextDataFile, AcceptsLimitsAndLineEndsOfEveryKind) {
 // Arbitrary bytes give a data set or a message, never a crash (the sanitizer build runs
 // this too): bytes drawn mostly from what data files hold, with NUL, CR, LF and high bytes.
 TEST(ReadTextDataFile, ArbitraryBytesNeverCrashTheReader) {
-    const std::string alphabet = std::string("0123456789.-+eE ,\t\r\n\r\nxA;", 24) + '\0' + "\xff\x80";
+    const std::string alphabet =
+        std::string("0123456789.-+eE ,\t\r\n\r\nxA;", 24) + '\0' + "\xff\x80";
     std::mt19937 random(20261207);
     for (int round = 0; round < 3000; ++round) {
         std::string bytes(random() % 200, ' ');
@@ -156,9 +191,10 @@ TEST(ReadTextDataFile, FillsNamesValuesAndHeader) {
     prompt.answers = {Answer::Yes};
     CLumoxDoc doc;
     std::istringstream file(
-        "1 2 ABCDEFGHIJKLMNOPQRST\n1.5e3 -.5 1.2.3\n+4 e 7\n");
+        "1 2 ABCDEFGHIJKLMNOPQRST\n1.5e3 -.5 1.2\n+4 5. 7E-1\n"
+        "1.7976931348623157e308 1e-400 -1e-400\n4.9e-324 0.0001e308 00012\n");
     ReadTextDataFile(doc, file);
-    ASSERT_EQ(doc.m_nRows, 2u);
+    ASSERT_EQ(doc.m_nRows, 4u);
     ASSERT_EQ(doc.m_nCols, 3u);
     EXPECT_EQ(doc.m_strHeaderLine, "1 2 ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(doc.m_astrColNames, (std::vector<std::string>{"1", "2", "ABCDEFGHIJKLMNOP"}));
@@ -167,8 +203,17 @@ TEST(ReadTextDataFile, FillsNamesValuesAndHeader) {
     EXPECT_EQ(data.At(0, 1), -0.5);
     EXPECT_EQ(data.At(0, 2), 1.2);
     EXPECT_EQ(data.At(1, 0), 4.0);
-    EXPECT_EQ(data.At(1, 1), 0.0);
-    EXPECT_EQ(data.At(1, 2), 7.0);
+    EXPECT_EQ(data.At(1, 1), 5.0);
+    EXPECT_EQ(data.At(1, 2), 0.7);
+    // The largest double is a number; one too small for a double is zero of its sign.
+    EXPECT_EQ(data.At(2, 0), DBL_MAX);
+    EXPECT_EQ(data.At(2, 1), 0.0);
+    EXPECT_FALSE(std::signbit(data.At(2, 1)));
+    EXPECT_EQ(data.At(2, 2), 0.0);
+    EXPECT_TRUE(std::signbit(data.At(2, 2)));
+    EXPECT_EQ(data.At(3, 0), DBL_TRUE_MIN);
+    EXPECT_EQ(data.At(3, 1), 1e304);
+    EXPECT_EQ(data.At(3, 2), 12.0);
 }
 
 TEST(TextLines, ReadForEditingAndWrittenBackWithCrLf) {
@@ -202,10 +247,10 @@ TEST(TextLines, WarnsAboutLargeFilesAndGoesOn) {
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(dir.Write("big.dat", text), lines));
     EXPECT_EQ(lines[1], "12345678");
-    EXPECT_EQ(prompt.messages,
-              (std::vector<Message>{
-                  {"Data File: Lumox may not handle this large file on some machines!",
-                   Icon::Exclamation}}));
+    EXPECT_EQ(
+        prompt.messages,
+        (std::vector<Message>{{"Data File: Lumox may not handle this large file on some machines!",
+                               Icon::Exclamation}}));
 }
 
 }  // namespace
