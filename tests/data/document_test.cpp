@@ -144,7 +144,7 @@ TEST(Document, ResultsAreSavedRawAndNeedAResultsWindow) {
     EXPECT_FALSE(doc.WriteResults(dir.File("again.txt")));
     EXPECT_THROW(doc.GetResultsView(), UserAbort);
     EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"Could not save Results to file!",
-                                                        "Unable to open Results window!"}));
+                                                         "Unable to open Results window!"}));
 }
 
 }  // namespace
