@@ -87,8 +87,7 @@ double Convert(std::string_view number, const DecimalPrefix& prefix, bool& overf
 
 double AtoF(std::string_view text) {
     size_t start = 0;
-    while (start < text.size() &&
-           (text[start] == ' ' || (text[start] >= '\t' && text[start] <= '\r'))) {
+    while (start < text.size() && (text[start] == ' ' || (text[start] >= '\t' && text[start] <= '\r'))) {
         ++start;
     }
     const DecimalPrefix prefix = ScanDecimal(text, start);

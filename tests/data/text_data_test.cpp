@@ -40,8 +40,7 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
          "Data File: found non-numeric character in column 1, row 1!"},
         {"letter in row 2 column 2", "X Y\r\n1 2\r\n3 4a\r\n",
          "Data File: found non-numeric character in column 2, row 2!"},
-        {"too few values", "X Y\r\n1 2\r\n3\r\n",
-         "Data File: number of columns different in row 2\n"},
+        {"too few values", "X Y\r\n1 2\r\n3\r\n", "Data File: number of columns different in row 2\n"},
         {"blanks only", "X Y\r\n1 2\r\n   \r\n",
          "Data File: number of columns different in row 2\n"},
         {"too large", "", "Data File: too large for matrix!"},
@@ -51,8 +50,7 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
          "Data File: value in column 1, row 2 is longer than 79 characters!"},
         {"long header", "X" + longLine + "\r\n1\r\n2\r\n",
          "Data File: first row is longer than 4094 characters!"},
-        {"many names", manyNames + "\r\n",
-         "Data File: more than 127 column names in the first row!"},
+        {"many names", manyNames + "\r\n", "Data File: more than 127 column names in the first row!"},
         {"long name", "A" + longToken + " B\r\n1 2\r\n3 4\r\n",
          "Data File: name in column 1 of the first row is longer than 79 characters!"},
         {"NUL byte", std::string("X Y\r\n1 \0\r\n3 4\r\n", 14),
@@ -105,10 +103,9 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
         EXPECT_EQ(doc.m_nRows, 0u) << c.name;
         EXPECT_EQ(doc.m_nCols, 0u) << c.name;
         if (c.message.empty()) {
-            EXPECT_EQ(
-                prompt.Texts(),
-                (std::vector<std::string>{
-                    "Data File: column names in the first row are all numeric! Is this correct?"}))
+            EXPECT_EQ(prompt.Texts(),
+                      (std::vector<std::string>{
+                          "Data File: column names in the first row are all numeric! Is this correct?"}))
                 << c.name;
         } else {
             EXPECT_EQ(prompt.messages, (std::vector<Message>{{c.message, Icon::Stop}})) << c.name;
@@ -144,8 +141,7 @@ TEST(ValidateTextDataFile, AcceptsLimitsAndLineEndsOfEveryKind) {
 // Arbitrary bytes give a data set or a message, never a crash (the sanitizer build runs
 // this too): bytes drawn mostly from what data files hold, with NUL, CR, LF and high bytes.
 TEST(ReadTextDataFile, ArbitraryBytesNeverCrashTheReader) {
-    const std::string alphabet =
-        std::string("0123456789.-+eE ,\t\r\n\r\nxA;", 24) + '\0' + "\xff\x80";
+    const std::string alphabet = std::string("0123456789.-+eE ,\t\r\n\r\nxA;", 24) + '\0' + "\xff\x80";
     std::mt19937 random(20261207);
     for (int round = 0; round < 3000; ++round) {
         std::string bytes(random() % 200, ' ');
@@ -247,10 +243,10 @@ TEST(TextLines, WarnsAboutLargeFilesAndGoesOn) {
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(dir.Write("big.dat", text), lines));
     EXPECT_EQ(lines[1], "12345678");
-    EXPECT_EQ(
-        prompt.messages,
-        (std::vector<Message>{{"Data File: Lumox may not handle this large file on some machines!",
-                               Icon::Exclamation}}));
+    EXPECT_EQ(prompt.messages,
+              (std::vector<Message>{
+                  {"Data File: Lumox may not handle this large file on some machines!",
+                   Icon::Exclamation}}));
 }
 
 }  // namespace

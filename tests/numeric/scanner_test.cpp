@@ -38,7 +38,7 @@ TEST(LineReaders, EndLinesAtCrLfLfOrLoneCrAndNeverDropACharacter) {
         {"a\r\nb", {"a", "b"}},
         {"a\r\n", {"a"}},
         {"a\r\n\r\nb", {"a", "", "b"}},
-        {"a\rb", {"a", "b"}},            // the byte after a lone CR is kept
+        {"a\rb", {"a", "b"}},         // the byte after a lone CR is kept
         {"a\nb\nc\n", {"a", "b", "c"}},  // LF-only files, the Linux norm
         {"a\n\nb", {"a", "", "b"}},
         {"a\r\rb", {"a", "", "b"}},
@@ -78,8 +78,12 @@ TEST(LineReaders, ReturnPositionsAndRewind) {
 
 TEST(TokenSplitter, SeparatorsRunTogetherAndEmptyFieldsVanish) {
     const std::vector<std::pair<std::string, Lines>> cases = {
-        {" ,1,,2 ", {"1", "2"}}, {"x\ty z", {"x", "y", "z"}},     {"", {}},
-        {" ,\t, ", {}},          {"1.5e3,-.5", {"1.5e3", "-.5"}}, {"a\nb", {"a", "b"}},
+        {" ,1,,2 ", {"1", "2"}},
+        {"x\ty z", {"x", "y", "z"}},
+        {"", {}},
+        {" ,\t, ", {}},
+        {"1.5e3,-.5", {"1.5e3", "-.5"}},
+        {"a\nb", {"a", "b"}},
         {"a\rb", {"a\rb"}},  // CR is an ordinary character to the splitter
     };
     for (const auto& [line, expected] : cases) {
