@@ -1,6 +1,7 @@
 #include "platform/format.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -90,6 +91,45 @@ int IntegerDigits(double magnitude) {
     return static_cast<int>(result.ptr - digits);
 }
 
+// %g of a normal value (or zero) from its shortest round-trip digits, when they are no more
+// than the precision and the precision is at most 15: the value then lies within half a
+// unit of its last place of those digits, so rounding it to the precision gives them.
+// Returns the end of the text, or nullptr when the shortcut does not apply.
+char* ShortestGeneral(char* first, double magnitude, int precision) {
+    if (precision > 15 || (magnitude != 0.0 && magnitude < DBL_MIN)) return nullptr;
+    char shortest[32];
+    const char* const end = std::to_chars(shortest, shortest + sizeof shortest, magnitude,
+                                          std::chars_format::scientific)
+                                .ptr;
+    // "d.ddde+XX" or "de+XX": the digits and the exponent.
+    const char* const e = std::find(static_cast<const char*>(shortest), end, 'e');
+    char digits[24];
+    int count = 0;
+    for (const char* c = shortest; c != e; ++c) {
+        if (*c != '.') digits[count++] = *c;
+    }
+    if (count > precision) return nullptr;
+    const int exponent =
+        ExponentOf(std::string_view(shortest, static_cast<size_t>(end - shortest)));
+    if (exponent < -4 || exponent >= precision)
+        return std::copy(static_cast<const char*>(shortest), end, first);
+    char* out = first;
+    if (exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        return std::copy(digits, digits + count, out);
+    }
+    const int whole = exponent + 1;
+    if (count <= whole) {
+        out = std::copy(digits, digits + count, out);
+        return std::fill_n(out, whole - count, '0');
+    }
+    out = std::copy(digits, digits + whole, out);
+    *out++ = '.';
+    return std::copy(digits + whole, digits + count, out);
+}
+
 void AppendDouble(std::string& out, const Spec& spec, double value) {
     const char lower = static_cast<char>(spec.conversion | 0x20);
     const bool upper = spec.conversion != lower;
@@ -131,9 +171,12 @@ void AppendDouble(std::string& out, const Spec& spec, double value) {
         default:  // 'g'
             if (precision == 0) precision = 1;
             if (!spec.alt) {
-                last = std::to_chars(first, scratch.end(), magnitude, std::chars_format::general,
-                                     precision)
-                           .ptr;
+                last = ShortestGeneral(first, magnitude, precision);
+                if (last == nullptr) {
+                    last = std::to_chars(first, scratch.end(), magnitude,
+                                         std::chars_format::general, precision)
+                               .ptr;
+                }
                 break;
             }
             // With '#' the digits are those of %e or %f at precision - 1 - exponent, and
