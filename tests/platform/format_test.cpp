@@ -33,15 +33,19 @@ std::string Printf(const char* format, ...) {
     return text;
 }
 
-// Every format the program writes a double with, then the flags and forms around them.
-const char* const kDoubleFormats[] = {
-    "%.9g",    "%.17g",  "%-16.9g|", "%14.8g", "%15.9g", "%17.8g",   "%12.5g",   "%12.4g",
-    "%13.5g",  "%16.8g", "%13.4g",   "%12.6g", "%9.3g",  "%.8g",     "%-.8g",    "%-.6g",
-    "%.6g",    "%.4g",   "%-14.9g",  "%8.8g",  "%.2f",   "%g",       "%G",       "%e",
-    "%E",      "%f",     "%F",       "%.0e",   "%.0f",   "%.0g",     "%#.0e",    "%#.0f",
-    "%#g",     "%#.3g",  "%#.1G",    "%+.3e",  "% f",    "%010.3f",  "%-+12.4G", "%+012.5g",
-    "% 09.2e", "%.30f",  "%.20e",    "%.25g",  "%#.17g", "%-#14.6e", "%0#10.0f", "%.40g",
-    "%#.2g",   "%#.4G",  "%#12.1g",
+// Every format the program writes a double with.
+const char* const kProgramFormats[] = {
+    "%.9g",   "%.17g",  "%-16.9g|", "%14.8g", "%15.9g",  "%17.8g", "%12.5g",
+    "%12.4g", "%13.5g", "%16.8g",   "%13.4g", "%12.6g",  "%9.3g",  "%.8g",
+    "%-.8g",  "%-.6g",  "%.6g",     "%.4g",   "%-14.9g", "%8.8g",  "%.2f",
+};
+
+// The flags and forms around them.
+const char* const kOtherFormats[] = {
+    "%g",       "%G",       "%e",       "%E",      "%f",    "%F",      "%.0e",  "%.0f",
+    "%.0g",     "%#.0e",    "%#.0f",    "%#g",     "%#.3g", "%#.1G",   "%+.3e", "% f",
+    "%010.3f",  "%-+12.4G", "%+012.5g", "% 09.2e", "%.30f", "%.20e",   "%.25g", "%#.17g",
+    "%-#14.6e", "%0#10.0f", "%.40g",    "%#.2g",   "%#.4G", "%#12.1g",
 };
 
 // A value of each kind the formatter must get right.
@@ -145,9 +149,13 @@ private:
 };
 
 // The first format, if any, where the formatter and printf differ for value, with both
-// texts; width is the field of the input-data listing's forms.
-std::string Mismatch(double value, int width) {
-    for (const char* format : kDoubleFormats) {
+// texts: every format of the program, the input-data listing's forms with the field width
+// and precision of round, and the round-th of the other formats.
+std::string Mismatch(double value, uint64_t round) {
+    const int width = static_cast<int>(round % 24) + 1;
+    std::vector<const char*> formats(std::begin(kProgramFormats), std::end(kProgramFormats));
+    formats.push_back(kOtherFormats[round % std::size(kOtherFormats)]);
+    for (const char* format : formats) {
         const std::string expected = Printf(format, value);
         const std::string actual = Format(format, value);
         if (actual != expected)
@@ -165,9 +173,10 @@ std::string Mismatch(double value, int width) {
 
 TEST(Format, MatchesPrintfForSpecialValues) {
     for (const double value : SpecialValues()) {
-        for (int width = 1; width <= 24; ++width) {
-            EXPECT_EQ(Mismatch(value, width), "") << Printf("%a", value);
-            EXPECT_EQ(Mismatch(-value, width), "") << Printf("%a", -value);
+        // Every field width and every other format at least once.
+        for (uint64_t round = 0; round < 24 + std::size(kOtherFormats); ++round) {
+            EXPECT_EQ(Mismatch(value, round), "") << Printf("%a", value);
+            EXPECT_EQ(Mismatch(-value, round), "") << Printf("%a", -value);
         }
     }
 }
@@ -179,14 +188,14 @@ TEST(Format, MatchesPrintfForRandomValues) {
     uint64_t mismatches = 0;
     for (uint64_t i = 0; i < count; ++i) {
         const double value = random.Next();
-        const std::string mismatch = Mismatch(value, static_cast<int>(i % 24) + 1);
+        const std::string mismatch = Mismatch(value, i);
         if (!mismatch.empty() && ++mismatches <= 10) {
             ADD_FAILURE() << Printf("%a", value) << " " << mismatch;
         }
     }
     EXPECT_EQ(mismatches, 0u) << "of " << count << " values";
     std::printf("%llu random values, each in %zu formats: %llu mismatches\n",
-                static_cast<unsigned long long>(count), std::size(kDoubleFormats) + 4,
+                static_cast<unsigned long long>(count), std::size(kProgramFormats) + 5,
                 static_cast<unsigned long long>(mismatches));
 }
 
