@@ -6,10 +6,10 @@
 #include <fstream>
 
 #include "bench_data.h"
-#include "data/document.h"
+#include "data/data_set.h"
 #include "data/text_data.h"
 #include "platform/prompt.h"
-#include "reports/recording.h"
+#include "reports/input_data.h"
 
 namespace {
 
@@ -18,11 +18,11 @@ void BM_ReadTextDataFile(benchmark::State& state) {
     const std::string path = bench::WriteDataFile("lumox-bench-read.dat", 6553, 10);
     lumox::StderrPrompt prompt;
     lumox::ScopedPrompt quiet(prompt);
-    lumox::CLumoxDoc doc;
+    lumox::DataSet data;
     for (auto _ : state) {
         std::ifstream file(path, std::ios::binary);
-        lumox::ReadTextDataFile(doc, file);
-        benchmark::DoNotOptimize(doc.GetData().At(6552, 9));
+        lumox::ReadTextDataFile(data, file);
+        benchmark::DoNotOptimize(data.GetData().At(6552, 9));
     }
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
     std::filesystem::remove(path);
@@ -34,13 +34,13 @@ void BM_InputDataListing(benchmark::State& state) {
     const std::string path = bench::WriteDataFile("lumox-bench-listing.dat", 13107, 5);
     lumox::StderrPrompt prompt;
     lumox::ScopedPrompt quiet(prompt);
-    lumox::CLumoxDoc doc;
+    lumox::DataSet data;
     std::ifstream file(path, std::ios::binary);
-    lumox::ReadTextDataFile(doc, file);
+    lumox::ReadTextDataFile(data, file);
     size_t bytes = 0;
     for (auto _ : state) {
         std::string text;
-        lumox::WriteInputData(doc, text);
+        lumox::WriteInputData(data, text);
         bytes = text.size();
         benchmark::DoNotOptimize(text.data());
     }

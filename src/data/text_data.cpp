@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "data/document.h"
+#include "data/data_set.h"
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
 #include "platform/abort.h"
@@ -92,7 +92,7 @@ bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<
 // Checks the whole text, reporting the first fault, and collects the values row by row
 // (when values is not null). 0 when acceptable, with m_nRows and m_nCols set; 1 otherwise
 // (both then 0).
-int ScanTextData(CLumoxDoc& doc, std::string_view text, std::vector<double>* values) {
+int ScanTextData(DataSet& doc, std::string_view text, std::vector<double>* values) {
     auto fail = [&doc] {
         doc.m_nRows = doc.m_nCols = 0;
         return 1;
@@ -153,11 +153,11 @@ uint32_t CountHeaderColumns(std::string_view header) {
     return AskYesNo(LoadString(ids::kNumericColumnNames)) == Answer::Yes ? count : 0;
 }
 
-int ValidateTextDataFile(CLumoxDoc& doc, std::istream& file) {
+int ValidateTextDataFile(DataSet& doc, std::istream& file) {
     return ScanTextData(doc, ReadWholeStream(file), nullptr);
 }
 
-void ReadTextDataFile(CLumoxDoc& doc, std::istream& file) {
+void ReadTextDataFile(DataSet& doc, std::istream& file) {
     const std::string text = ReadWholeStream(file);
     std::vector<double> values;
     values.reserve(std::min<size_t>(text.size() / 2, Matrix::kMaxElements));
@@ -194,10 +194,8 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
     return true;
 }
 
-bool WriteTextLines(const CLumoxDoc& doc, std::ostream& out) {
-    if (doc.m_pEditedLines == nullptr) return false;
-    const std::vector<std::string>& lines = *doc.m_pEditedLines;
-    for (uint32_t i = 0; i < doc.m_nRows && i < lines.size(); ++i) {
+bool WriteTextLines(const std::vector<std::string>& lines, size_t count, std::ostream& out) {
+    for (size_t i = 0; i < count && i < lines.size(); ++i) {
         out << lines[i] << "\r\n";
     }
     return static_cast<bool>(out);
