@@ -99,8 +99,19 @@ GraphOptions ReadGraphOptions(const CLumoxDoc& doc) {
     return options;
 }
 
+namespace {
+
+// Characters of UTF-8 text: every byte but the continuation bytes starts one.
+size_t CharacterCount(const std::string& text) {
+    size_t count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
+}  // namespace
+
 bool ApplyGraphOptions(CLumoxDoc& doc, const GraphOptions& options) {
-    if (options.title.size() > static_cast<size_t>(GraphOptions::kTitleLimit)) {
+    if (CharacterCount(options.title) > static_cast<size_t>(GraphOptions::kTitleLimit)) {
         ShowMessage(Format("Enter no more than %d characters.", GraphOptions::kTitleLimit),
                     Icon::Exclamation);
         return false;

@@ -64,7 +64,7 @@ private:
 
 // What the Scatter Graph and Histogram Options dialog edits.
 struct GraphOptions {
-    static constexpr int kTitleLimit = 30;
+    static constexpr int kTitleLimit = 30;  // characters
     static constexpr int kMinIntervals = 2;
     static constexpr int kMaxIntervals = 10;
     std::string title;

@@ -4,6 +4,7 @@
 
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/graph_commands.h"
 #include "ui/lumox_app.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
@@ -24,6 +25,14 @@ DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
     OnCommand(
         cmd::kRecordInputData, [this] { doc_.OnRecordInputData(); },
         [this] { return doc_.CanRecordInputData(); });
+    // The graph commands.
+    for (const auto& [id, graphs] : {std::pair{cmd::kScatterOne, 1}, std::pair{cmd::kScatterTwo, 2},
+                                     std::pair{cmd::kScatterFour, 4}}) {
+        OnCommand(
+            id, [this, graphs = graphs] { OnScatter(*this, graphs); },
+            [this] { return doc_.CanScatter(); });
+    }
+    OnCommand(cmd::kGraphOptions, [this] { OnGraphOptions(*this); });
     // The commands of later windows and dialogs (Input Data, Graph Options, the
     // statistics and graph commands) join this table as they are built.
 }

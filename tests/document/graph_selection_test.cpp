@@ -217,13 +217,14 @@ TEST_F(GraphSelectionTest, OptionsRoundTripThroughTheTemplate) {
     EXPECT_EQ(options.yIntervalIndex, 2);  // 4 intervals
     EXPECT_EQ(options.pointSize, 1);
     EXPECT_TRUE(options.grid);
-    options.title = std::string(30, 't');
+    // Thirty characters, two of them two bytes long.
+    options.title = std::string(28, 't') + "\xC3\xA9\xC3\xA9";
     options.xIntervalIndex = 1;  // "3"
     options.yIntervalIndex = 8;  // "10"
     options.pointSize = 0;
     options.grid = false;
     ASSERT_TRUE(ApplyGraphOptions(doc, options));
-    EXPECT_EQ(doc.m_strGraphTitle, std::string(30, 't'));
+    EXPECT_EQ(doc.m_strGraphTitle, options.title);
     EXPECT_EQ(doc.m_graphTemplate.xIntervals, 3);
     EXPECT_EQ(doc.m_graphTemplate.yIntervals, 10);
     EXPECT_EQ(doc.m_graphTemplate.pointSize, 0);
@@ -242,6 +243,7 @@ TEST_F(GraphSelectionTest, BadOptionsAreRefusedWhole) {
         int x, y;
     } cases[] = {
         {"title of 31", std::string(31, 't'), 3, 2},
+        {"title of 31 with accents", std::string(29, 't') + "\xC3\xA9\xC3\xA9", 3, 2},
         {"x below 2", "", -1, 2},
         {"y above 10", "", 3, 9},
     };
