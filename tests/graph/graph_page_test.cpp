@@ -208,8 +208,9 @@ TEST(GraphPage, TrendLineStaysExactWithAnOffsetX) {
         Matrix m(12, 2);
         for (uint32_t i = 0; i < m.Rows(); ++i) {
             m.At(i, 0) = c.origin + i * c.step;
-            // Scatter about the line that cancels out in the least-squares fit.
-            m.At(i, 1) = c.slope * i * c.step + 3.0 + (i % 2 == 0 ? 0.5 : -0.5);
+            // Scatter about the line in groups of four (+, -, -, +): it sums to zero and is
+            // uncorrelated with x, so the least-squares line is the line itself.
+            m.At(i, 1) = c.slope * i * c.step + 3.0 + (i % 4 == 0 || i % 4 == 3 ? 0.5 : -0.5);
         }
         ChartData chart;
         chart.pointCount = static_cast<int>(m.Rows());
