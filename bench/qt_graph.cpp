@@ -119,7 +119,8 @@ BENCHMARK(FourGraphPageRaster)->Unit(benchmark::kMillisecond);
 // The program with the four-graph page in its graph window, in a 400 x 300 frame.
 class GraphWindow {
 public:
-    GraphWindow() : settings_(dir_.filePath("lumox.ini"), QSettings::IniFormat), app_(settings_, dialogs_) {
+    GraphWindow()
+        : settings_(dir_.filePath("lumox.ini"), QSettings::IniFormat), app_(settings_, dialogs_) {
         app_.InitInstance();
         QFile data(dir_.filePath("page.dat"));
         data.open(QIODevice::WriteOnly);

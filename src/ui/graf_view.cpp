@@ -12,7 +12,8 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
-#include <QWindow>
+#include <algorithm>
+#include <optional>
 
 #include "document/document.h"
 #include "graph/chart_engine.h"
@@ -55,8 +56,8 @@ void CGrafView::OnInitialUpdate() {
 }
 
 void CGrafView::OnUpdate() {
-    layout_ = ComputeGraphPageLayout(document_.Doc().m_nGraphsPerPage, logicalDpiX(),
-                                     logicalDpiY(), false, 0);
+    layout_ = ComputeGraphPageLayout(document_.Doc().m_nGraphsPerPage, logicalDpiX(), logicalDpiY(),
+                                     false, 0);
     UpdateScrollBars();
     stale_ = true;
     viewport()->update();
@@ -72,19 +73,24 @@ void CGrafView::UpdateScrollBars() {
     verticalScrollBar()->setSingleStep(std::max(1, layout_.stepHeight / kLinesPerPage));
 }
 
+int CGrafView::ScreenHeight() const {
+    const QScreen* display = screen();
+    return display ? display->geometry().height() : 0;
+}
+
 void CGrafView::DrawPage() {
     // Marked drawn first: a message box of the drawing lets paint events through.
     stale_ = false;
     ++pageDraws_;
     const qreal ratio = devicePixelRatioF();
+    screenHeight_ = ScreenHeight();
     const QSize size(layout_.pageWidth, layout_.pageHeight);
     QPixmap page((QSizeF(size) * ratio).toSize());
     page.setDevicePixelRatio(ratio);
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        const QScreen* display = screen();
-        QtSurface surface(painter, false, display ? display->geometry().height() : 0);
+        QtSurface surface(painter, false, screenHeight_);
         ChartEngine engine;
         DrawGraphPage(document_.Doc().GetGraphPage(), surface, engine);
     }
@@ -92,7 +98,12 @@ void CGrafView::DrawPage() {
 }
 
 const QPixmap& CGrafView::Page() {
-    if (stale_) DrawPage();
+    // On a screen of another pixel ratio or height the page is drawn anew, crisp and with
+    // the font sizes of that screen.
+    if (stale_ || page_.devicePixelRatio() != devicePixelRatioF() ||
+        screenHeight_ != ScreenHeight()) {
+        DrawPage();
+    }
     return page_;
 }
 
@@ -116,15 +127,6 @@ void CGrafView::resizeEvent(QResizeEvent* event) {
 
 // Only the strip that comes into view is painted; the rest is moved on screen.
 void CGrafView::scrollContentsBy(int dx, int dy) { viewport()->scroll(dx, dy); }
-
-bool CGrafView::viewportEvent(QEvent* event) {
-    // A move to a screen of another pixel ratio or resolution draws the page anew.
-    if (event->type() == QEvent::ScreenChangeRequestEvent ||
-        event->type() == QEvent::DevicePixelRatioChange) {
-        OnUpdate();
-    }
-    return QAbstractScrollArea::viewportEvent(event);
-}
 
 void CGrafView::keyPressEvent(QKeyEvent* event) {
     QScrollBar* vertical = verticalScrollBar();
@@ -165,8 +167,10 @@ void CGrafView::keyPressEvent(QKeyEvent* event) {
 
 void CGrafView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("&Copy Graph"), this, &CGrafView::OnCopyGraph);
-    menu.addAction(QStringLiteral("&Save Graph As..."), this, &CGrafView::OnSaveGraphAs);
+    connect(menu.addAction(QStringLiteral("&Copy Graph")), &QAction::triggered, this,
+            &CGrafView::OnCopyGraph);
+    connect(menu.addAction(QStringLiteral("&Save Graph As...")), &QAction::triggered, this,
+            &CGrafView::OnSaveGraphAs);
     menu.exec(event->globalPos());
 }
 
@@ -210,8 +214,8 @@ void CGrafView::OnCopyGraph() {
 
 void CGrafView::OnSaveGraphAs() {
     CLumoxApp& app = document_.App();
-    const QString suggested = QFileInfo(document_.Title()).completeBaseName() +
-                              QStringLiteral(".png");
+    const QString suggested =
+        QFileInfo(document_.Title()).completeBaseName() + QStringLiteral(".png");
     const std::optional<QString> path = app.Dialogs().GetSaveGraphName(window(), suggested);
     if (path) ExportGraphPage(document_.Doc(), ToNativePath(*path));
 }

@@ -51,15 +51,17 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
 
 private:
     void UpdateScrollBars();
     void DrawPage();
+    // The height of the window's screen, which the charts' font rule reads.
+    int ScreenHeight() const;
 
     DocumentWindows& document_;
     GraphPageLayout layout_;
     QPixmap page_;
+    int screenHeight_ = 0;
     bool stale_ = true;
     int pageDraws_ = 0;
 };

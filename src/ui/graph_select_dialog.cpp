@@ -90,7 +90,8 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
 
     designWidth_ = sizeHint().width();
     if (selection_.Graphs() < 4) {
-        for (int k = selection_.Graphs(); k < 4; ++k) controls_[static_cast<size_t>(k)].frame->hide();
+        for (int k = selection_.Graphs(); k < 4; ++k)
+            controls_[static_cast<size_t>(k)].frame->hide();
         resize(static_cast<int>(designWidth_ * kNarrowWidth), sizeHint().height());
     }
 }

@@ -27,8 +27,9 @@ const std::vector<std::string> kDerived = {"Predicted Y", "Residuals", "Std. Res
 class GraphSelectionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(test::LoadData(doc, dir, "A B C\r\n1 1 2.7\r\n2 2 7.4\r\n3 3 20.1\r\n"
-                                             "4 4 54.6\r\n5 5 148.4\r\n"));
+        ASSERT_TRUE(test::LoadData(doc, dir,
+                                   "A B C\r\n1 1 2.7\r\n2 2 7.4\r\n3 3 20.1\r\n"
+                                   "4 4 54.6\r\n5 5 148.4\r\n"));
     }
     // Fits C on B with simple model form (0 straight line, 1 exponential: y transformed).
     void Fit(int form) {
@@ -58,9 +59,7 @@ TEST_F(GraphSelectionTest, DerivedVariablesJoinTheListOnlyAfterAFit) {
 }
 
 TEST_F(GraphSelectionTest, GraphCountIsOneTwoOrFour) {
-    const struct {
-        int asked, graphs;
-    } cases[] = {{1, 1}, {2, 2}, {4, 4}, {3, 1}, {0, 1}};
+    const struct { int asked, graphs; } cases[] = {{1, 1}, {2, 2}, {4, 4}, {3, 1}, {0, 1}};
     for (const auto& c : cases) {
         GraphSelection selection(doc, c.asked);
         EXPECT_EQ(selection.Graphs(), c.graphs) << c.asked;
@@ -98,12 +97,12 @@ TEST_F(GraphSelectionTest, OverlayBoxesFollowTheChosenPair) {
         int x, y;
         bool fitted, trend;
     } cases[] = {
-        {1, 2, true, true},    // the fitted pair
-        {2, 1, false, true},   // swapped
-        {0, 2, false, true},   // another X
-        {1, -1, false, false}, // Y missing
-        {-1, 2, false, false}, // X missing
-        {6, 4, false, true},   // a probability plot
+        {1, 2, true, true},     // the fitted pair
+        {2, 1, false, true},    // swapped
+        {0, 2, false, true},    // another X
+        {1, -1, false, false},  // Y missing
+        {-1, 2, false, false},  // X missing
+        {6, 4, false, true},    // a probability plot
     };
     for (const auto& c : cases) {
         GraphSelection selection(doc, 4);

@@ -1,14 +1,15 @@
-#include "ui/graf_view.h"
-
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QScrollBar>
@@ -22,6 +23,7 @@
 #include "support/temp_dir.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
+#include "ui/graf_view.h"
 #include "ui/graph_commands.h"
 #include "ui/graph_options_dialog.h"
 #include "ui/graph_select_dialog.h"
@@ -73,7 +75,7 @@ protected:
     static void Pick(CGraphSelectDlg& dialog, int graph, bool x, int entry) {
         dialog.Variables()->setCurrentRow(entry);
         const auto& c = dialog.Controls(graph);
-        QTest::mouseClick(x ? c.xBox : c.yBox, Qt::LeftButton, {}, QPoint(4, 4));
+        (x ? c.xBox : c.yBox)->click();
     }
     CGrafView* View() const {
         return dynamic_cast<CGrafView*>(app->Document()->FindView(ViewKind::Graph));
@@ -131,8 +133,7 @@ TEST_F(GraphWindowTest, ScatterOneIsNarrowAndNeedsAPair) {
         EXPECT_TRUE(dialog.result() != QDialog::Accepted);
         dialog.reject();
     }));
-    EXPECT_EQ(prompt.messages,
-              (std::vector<Message>{Msg(ids::kGraphDataIncomplete, Icon::Stop)}));
+    EXPECT_EQ(prompt.messages, (std::vector<Message>{Msg(ids::kGraphDataIncomplete, Icon::Stop)}));
     // Cancelled: no graph window, but the page is no longer an ogive.
     EXPECT_EQ(View(), nullptr);
     EXPECT_EQ(doc->m_histogram.cumulative, 0);
@@ -192,7 +193,7 @@ TEST_F(GraphWindowTest, HelpButtonExplainsTheDialog) {
     Scatter(cmd::kScatterOne, [](CGraphSelectDlg& dialog) {
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
         ASSERT_NE(buttons, nullptr);
-        QTest::mouseClick(buttons->button(QDialogButtonBox::Help), Qt::LeftButton);
+        buttons->button(QDialogButtonBox::Help)->click();
         dialog.reject();
     });
     ASSERT_EQ(prompt.messages.size(), 1u);
@@ -260,14 +261,10 @@ TEST_F(GraphViewTest, KeysScrollByLinesPagesAndToTheEnds) {
     };
     const int line = layout.stepHeight / 10;
     const Step steps[] = {
-        {Qt::Key_End, h->maximum(), v->maximum()},
-        {Qt::Key_Home, 0, 0},
-        {Qt::Key_PageDown, 0, layout.stepHeight},
-        {Qt::Key_Down, 0, layout.stepHeight + line},
-        {Qt::Key_Up, 0, layout.stepHeight},
-        {Qt::Key_PageUp, 0, 0},
-        {Qt::Key_Right, layout.stepWidth / 10, 0},
-        {Qt::Key_Left, 0, 0},
+        {Qt::Key_End, h->maximum(), v->maximum()}, {Qt::Key_Home, 0, 0},
+        {Qt::Key_PageDown, 0, layout.stepHeight},  {Qt::Key_Down, 0, layout.stepHeight + line},
+        {Qt::Key_Up, 0, layout.stepHeight},        {Qt::Key_PageUp, 0, 0},
+        {Qt::Key_Right, layout.stepWidth / 10, 0}, {Qt::Key_Left, 0, 0},
     };
     for (const Step& step : steps) {
         QTest::keyClick(view, step.key);
