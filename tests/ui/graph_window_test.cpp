@@ -12,14 +12,17 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTest>
 #include <functional>
 
 #include "platform/strings.h"
-#include "regression/regression_helpers.h"
+#include "document/simple_regression.h"
 #include "render/graph_export.h"
+#include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
@@ -34,6 +37,9 @@ namespace lumox::test {
 namespace {
 
 using Script = std::function<void(CGraphSelectDlg&)>;
+
+// The message box of string id, as the scripted prompt records it.
+Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
 
 class GraphWindowTest : public ShellTest {
 protected:
@@ -163,7 +169,12 @@ TEST_F(GraphWindowTest, UncheckingClearsTheEditAndTheOverlays) {
 }
 
 TEST_F(GraphWindowTest, FittedCurveAndProbabilityPlotAfterAFit) {
-    ASSERT_EQ(FitDocument(*doc, MakeModel({{2, 0}, {1, 0}})), 0);  // B = a + b A
+    // B = a + b A, as the simple regression dialog fits it.
+    SimpleRegression simple(*doc);
+    simple.SetX(1);
+    simple.SetY(2);
+    simple.m_nSelectedModel = 0;
+    ASSERT_EQ(simple.Calculate(), 0);
     ASSERT_TRUE(Scatter(cmd::kScatterTwo, [](CGraphSelectDlg& dialog) {
         ASSERT_EQ(dialog.Variables()->count(), 7);
         EXPECT_EQ(dialog.Variables()->item(6)->text(), "Normal Z");
