@@ -21,6 +21,7 @@
 #include "render/qt_surface.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
+#include "ui/help_window.h"
 #include "ui/lumox_app.h"
 #include "ui/path_text.h"
 #include "ui/ui_dialogs.h"
@@ -45,6 +46,7 @@ CGrafView::CGrafView(DocumentWindows& document) : document_(document) {
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    SetHelpContext(this, help::kGraphWindow);
     UpdateScrollBars();
     OnCommand(cmd::kPrint, [this] { OnFilePrint(); });
     OnCommand(cmd::kPrintPreview, [this] { OnFilePrintPreview(); });

@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "render/qt_surface.h"
+#include "ui/command_ids.h"
+#include "ui/help_window.h"
 
 namespace lumox {
 
@@ -21,6 +23,7 @@ CGraphOptionsDlg::CGraphOptionsDlg(CLumoxDoc& doc, QWidget* parent)
       pointSize_(new QComboBox),
       grid_(new QCheckBox(QStringLiteral("Add Graph Grid"))) {
     setWindowTitle(QStringLiteral("Scatter Graph and Histogram Options"));
+    SetHelpContext(this, help::kGraphOptionsDialog);
     title_->setMaxLength(GraphOptions::kTitleLimit);
     for (int n = GraphOptions::kMinIntervals; n <= GraphOptions::kMaxIntervals; ++n) {
         xIntervals_->addItem(QString::number(n));

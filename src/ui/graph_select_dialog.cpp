@@ -13,6 +13,8 @@
 #include "platform/prompt.h"
 #include "platform/strings.h"
 #include "render/qt_surface.h"
+#include "ui/command_ids.h"
+#include "ui/help_window.h"
 
 namespace lumox {
 namespace {
@@ -25,6 +27,7 @@ constexpr double kNarrowWidth = 0.655;
 CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* parent)
     : QDialog(parent), selection_(doc, graphs), list_(new QListWidget) {
     setWindowTitle(QStringLiteral("Graph Variable Selection"));
+    SetHelpContext(this, help::kGraphSelectionDialog);
     for (const std::string& entry : selection_.Entries()) {
         list_->addItem(QtSurface::ToQString(entry));
     }

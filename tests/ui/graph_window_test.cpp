@@ -30,6 +30,7 @@
 #include "ui/graph_commands.h"
 #include "ui/graph_options_dialog.h"
 #include "ui/graph_select_dialog.h"
+#include "ui/help_window.h"
 #include "ui/main_frame.h"
 #include "ui_fixture.h"
 
@@ -202,6 +203,8 @@ TEST_F(GraphWindowTest, FittedCurveAndProbabilityPlotAfterAFit) {
 
 TEST_F(GraphWindowTest, HelpButtonExplainsTheDialog) {
     Scatter(cmd::kScatterOne, [](CGraphSelectDlg& dialog) {
+        // F1 in the dialog finds its own topic.
+        EXPECT_EQ(HelpContextOf(dialog.Controls(0).xBox, 0), help::kGraphSelectionDialog);
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
         ASSERT_NE(buttons, nullptr);
         buttons->button(QDialogButtonBox::Help)->click();
