@@ -138,10 +138,11 @@ TEST_F(ShellTest, FileCommandEnableRulesFollowTheDocument) {
         {cmd::kAbout, true, true, true},
         {cmd::kDescriptiveStatistics, false, true, false},
         {cmd::kHistogram, false, true, false},
+        {cmd::kScatterOne, false, true, false},
+        {cmd::kScatterFour, false, true, false},
+        {cmd::kGraphOptions, false, true, false},
         // Built by later windows and dialogs: present, and disabled until then.
         {cmd::kInputData, false, false, false},
-        {cmd::kScatterOne, false, false, false},
-        {cmd::kGraphOptions, false, false, false},
         {cmd::kRegressionWorkbench, false, false, false},
     };
     for (const Row& row : rows) EXPECT_EQ(Enabled(row.id), row.before) << "before " << row.id;
