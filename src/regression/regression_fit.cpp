@@ -4,19 +4,22 @@
 #include <limits>
 #include <vector>
 
-#include "regression/equation_model.h"
 #include "numeric/double_double.h"
 #include "numeric/probability.h"
 #include "numeric/svd.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
+#include "regression/equation_model.h"
 
 namespace lumox {
 namespace {
 
 constexpr double kSingularThreshold = 1.0e-16;
-// Refinement passes at most; an exact or well-conditioned fit needs one or two.
-constexpr int kMaxRefinements = 8;
+// Refinement passes at most: each gains the digits that the condition of the scaled X
+// leaves, so a well-conditioned fit needs two or three and an offset X of 1e13 about ten.
+constexpr int kMaxRefinements = 16;
+// A step this small against the largest scaled coefficient changes nothing that is kept.
+constexpr double kNegligibleStep = 0x1p-106;
 // A leverage of exactly 1 comes out of the arithmetic a few units of rounding below 1;
 // such an observation still has no residual degree of freedom of its own.
 constexpr double kLeverageOne = 1.0 - 1.0e-9;
@@ -70,59 +73,78 @@ struct ScaledSvd {
     }
 };
 
+// X b for the row i of x, exact before its one rounding.
+DoubleDouble RowTimes(const Matrix& x, uint32_t i, const std::vector<DoubleDouble>& b) {
+    DoubleDouble sum;
+    for (uint32_t j = 0; j < x.Cols(); ++j) {
+        sum.AddProduct(x.At(i, j), b[j].hi);
+        sum.AddProduct(x.At(i, j), b[j].lo);
+    }
+    return sum;
+}
+
 // Least squares of y on x through the decomposition, then refined on the augmented system
-// with both residuals (y - r - X b and -X' r) accumulated in double-double: the refinement
-// brings back the digits that the decomposition's rounding costs an ill-conditioned or
-// offset X, so that an exact fit comes out exact. A correction that fails to halve the
-// last one ends it, so a hopeless system keeps the decomposition's solution.
-void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Matrix& b) {
+// with both residuals (y - r - X b and -X' r) and the coefficients themselves carried in
+// double-double: the refinement brings back the digits that the decomposition's rounding
+// costs an ill-conditioned or offset X, so that an exact fit comes out exact, and the
+// fitted values do not inherit the rounding of a large intercept. A step that fails to
+// halve the last one ends it, so a hopeless system keeps what it has.
+void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Matrix& b,
+                     Matrix& fitted) {
     const uint32_t n = x.Rows();
     const uint32_t p = x.Cols();
     std::vector<double> f(n);
     std::vector<double> g(p, 0.0);
     for (uint32_t i = 0; i < n; ++i) f[i] = y.At(i, 0);
-    std::vector<double> coefficients = svd.Solve(f, g);
+    std::vector<DoubleDouble> coefficients(p);
+    const std::vector<double> first = svd.Solve(f, g);
+    double largest = 0.0;
+    for (uint32_t j = 0; j < p; ++j) {
+        coefficients[j].hi = first[j];
+        largest = std::fmax(largest, std::fabs(first[j]) * svd.length[j]);
+    }
     std::vector<double> r(n);
     for (uint32_t i = 0; i < n; ++i) {
-        DoubleDouble sum{y.At(i, 0), 0.0};
-        for (uint32_t j = 0; j < p; ++j) sum.AddProduct(-x.At(i, j), coefficients[j]);
-        r[i] = sum.Value();
+        DoubleDouble sum = RowTimes(x, i, coefficients);
+        r[i] = y.At(i, 0) - sum.Value();
     }
 
     double lastStep = std::numeric_limits<double>::infinity();
     for (int pass = 0; pass < kMaxRefinements; ++pass) {
         std::vector<DoubleDouble> gradient(p);
         for (uint32_t i = 0; i < n; ++i) {
-            DoubleDouble sum{y.At(i, 0), 0.0};
-            sum.Add(-r[i], 0.0);
-            for (uint32_t j = 0; j < p; ++j) {
-                sum.AddProduct(-x.At(i, j), coefficients[j]);
-                gradient[j].AddProduct(-x.At(i, j), r[i]);
-            }
-            f[i] = sum.Value();
+            DoubleDouble sum = RowTimes(x, i, coefficients);
+            sum.Add(r[i], 0.0);
+            DoubleDouble residual{y.At(i, 0), 0.0};
+            residual.Add(-sum.hi, -sum.lo);
+            f[i] = residual.Value();
+            for (uint32_t j = 0; j < p; ++j) gradient[j].AddProduct(-x.At(i, j), r[i]);
         }
         for (uint32_t j = 0; j < p; ++j) g[j] = gradient[j].Value();
         const std::vector<double> step = svd.Solve(f, g);
 
         // The step's size in the scaled coordinates, where every column counts alike.
         double size = 0.0;
-        bool changes = false;
-        for (uint32_t j = 0; j < p; ++j) {
-            size = std::fmax(size, std::fabs(step[j]) * svd.length[j]);
-            if (coefficients[j] + step[j] != coefficients[j]) changes = true;
-        }
-        if (!changes || !(size < 0.5 * lastStep)) break;
+        for (uint32_t j = 0; j < p; ++j) size = std::fmax(size, std::fabs(step[j]) * svd.length[j]);
+        if (!(size < 0.5 * lastStep) || size <= kNegligibleStep * largest) break;
         lastStep = size;
-        for (uint32_t j = 0; j < p; ++j) coefficients[j] += step[j];
+        for (uint32_t j = 0; j < p; ++j) coefficients[j].Add(step[j], 0.0);
         for (uint32_t i = 0; i < n; ++i) {
             double moved = 0.0;
             for (uint32_t j = 0; j < p; ++j) moved += x.At(i, j) * step[j];
             r[i] += f[i] - moved;
         }
     }
-    for (uint32_t j = 0; j < p; ++j) b.At(j, 0) = coefficients[j];
+    // What lies below the arithmetic's resolution against the largest coefficient is no
+    // coefficient: an exact 0 stays 0.
+    for (uint32_t j = 0; j < p; ++j) {
+        const double value = coefficients[j].Value();
+        b.At(j, 0) = std::fabs(value) * svd.length[j] <= kNegligibleStep * largest ? 0.0 : value;
+    }
+    // Each fitted value is the exact X b rounded once, so that an exact fit leaves
+    // residuals of exactly 0.
+    for (uint32_t i = 0; i < n; ++i) fitted.At(i, 0) = RowTimes(x, i, coefficients).Value();
 }
-
 }  // namespace
 
 void RegressionFit::ResetFit() { *this = RegressionFit(); }
@@ -166,7 +188,8 @@ int RegressionFit::FitRegression() {
     if (adjusted) ShowMessage(ids::kIllConditioned, Icon::Information);
 
     m_coefficients.Resize(m_p, 1);
-    RefinedSolution(x, y, svd, m_coefficients);
+    m_fitted.Resize(m_n, 1);
+    RefinedSolution(x, y, svd, m_coefficients, m_fitted);
     m_covariance.Resize(m_p, m_p);
     SvdCovariance(svd.v, svd.w, m_covariance);
     // Back to the units of the data: C = D C' D with D = diag(1 / length).
@@ -176,14 +199,6 @@ int RegressionFit::FitRegression() {
         }
     }
 
-    // Each fitted value is the exact X b rounded once, so that an exact fit leaves
-    // residuals of exactly 0.
-    m_fitted.Resize(m_n, 1);
-    for (uint32_t i = 0; i < m_n; ++i) {
-        DoubleDouble sum;
-        for (uint32_t j = 0; j < m_p; ++j) sum.AddProduct(x.At(i, j), m_coefficients.At(j, 0));
-        m_fitted.At(i, 0) = sum.Value();
-    }
     m_bAlternateResiduals = CheckLeverage();
     return ComputeAnova() != 0 ? 1 : 0;
 }
@@ -253,9 +268,7 @@ double RegressionFit::Leverage(uint32_t i) const {
 
 double RegressionFit::PredictionSd(double leverage) const { return std::sqrt(leverage * m_mse); }
 
-double RegressionFit::Residual(uint32_t i) const {
-    return m_Y.At(i, 0) - m_fitted.At(i, 0);
-}
+double RegressionFit::Residual(uint32_t i) const { return m_Y.At(i, 0) - m_fitted.At(i, 0); }
 
 double RegressionFit::StandardizedResidual(uint32_t i) const {
     // A perfect fit leaves every residual at 0 and nothing to scale it by.

@@ -52,8 +52,8 @@ public:
     // t s sqrt(h + 1): half the width of the prediction interval of one observation.
     double PredictionHalfWidth(double t, double leverage) const;
 
-    Matrix m_X;             // the term matrix, n x p
-    Matrix m_Y;             // the response, n x 1, on the fitted (transformed) scale
+    Matrix m_X;  // the term matrix, n x p
+    Matrix m_Y;  // the response, n x 1, on the fitted (transformed) scale
     uint32_t m_n = 0;
     uint32_t m_p = 0;
     Matrix m_coefficients;  // b, p x 1
@@ -68,7 +68,7 @@ public:
     double m_rSquare = 0.0;
     double m_adjustedRSquare = 0.0;
     double m_f = 0.0;
-    double m_probF = 0.0;   // the upper tail P(F' >= F)
+    double m_probF = 0.0;  // the upper tail P(F' >= F)
     int m_bAlternateResiduals = 0;
 };
 
