@@ -20,6 +20,8 @@ constexpr double kSingularThreshold = 1.0e-16;
 constexpr int kMaxRefinements = 16;
 // A step this small against the largest scaled coefficient changes nothing that is kept.
 constexpr double kNegligibleStep = 0x1p-106;
+// A step this small against a value leaves its rounding to double as it is.
+constexpr double kSettled = 0x1p-64;
 // A leverage of exactly 1 comes out of the arithmetic a few units of rounding below 1;
 // such an observation still has no residual degree of freedom of its own.
 constexpr double kLeverageOne = 1.0 - 1.0e-9;
@@ -73,13 +75,16 @@ struct ScaledSvd {
     }
 };
 
-// X b for the row i of x, exact before its one rounding.
+// X b for the row i of x: the products with the high parts exact, those with the low
+// parts (already below the high parts' rounding) in plain double.
 DoubleDouble RowTimes(const Matrix& x, uint32_t i, const std::vector<DoubleDouble>& b) {
     DoubleDouble sum;
+    double low = 0.0;
     for (uint32_t j = 0; j < x.Cols(); ++j) {
         sum.AddProduct(x.At(i, j), b[j].hi);
-        sum.AddProduct(x.At(i, j), b[j].lo);
+        low += x.At(i, j) * b[j].lo;
     }
+    sum.Add(low, 0.0);
     return sum;
 }
 
@@ -103,6 +108,8 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
         coefficients[j].hi = first[j];
         largest = std::fmax(largest, std::fabs(first[j]) * svd.length[j]);
     }
+    double largestY = 0.0;
+    for (uint32_t i = 0; i < n; ++i) largestY = std::fmax(largestY, std::fabs(y.At(i, 0)));
     std::vector<double> r(n);
     for (uint32_t i = 0; i < n; ++i) {
         DoubleDouble sum = RowTimes(x, i, coefficients);
@@ -126,14 +133,26 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
         // The step's size in the scaled coordinates, where every column counts alike.
         double size = 0.0;
         for (uint32_t j = 0; j < p; ++j) size = std::fmax(size, std::fabs(step[j]) * svd.length[j]);
-        if (!(size < 0.5 * lastStep) || size <= kNegligibleStep * largest) break;
+        if (!(size < 0.5 * lastStep)) break;
         lastStep = size;
-        for (uint32_t j = 0; j < p; ++j) coefficients[j].Add(step[j], 0.0);
+        // Settled: a step that moves neither a coefficient nor a fitted value by more than
+        // a small fraction of its last digit; the next would move them less still.
+        bool settled = true;
+        for (uint32_t j = 0; j < p; ++j) {
+            coefficients[j].Add(step[j], 0.0);
+            if (std::fabs(step[j]) > kSettled * std::fabs(coefficients[j].hi) &&
+                std::fabs(step[j]) * svd.length[j] > kNegligibleStep * largest) {
+                settled = false;
+            }
+        }
+        double largestMove = 0.0;
         for (uint32_t i = 0; i < n; ++i) {
             double moved = 0.0;
             for (uint32_t j = 0; j < p; ++j) moved += x.At(i, j) * step[j];
             r[i] += f[i] - moved;
+            largestMove = std::fmax(largestMove, std::fabs(moved));
         }
+        if (settled && largestMove <= kSettled * largestY) break;
     }
     // What lies below the arithmetic's resolution against the largest coefficient is no
     // coefficient: an exact 0 stays 0.
