@@ -110,23 +110,31 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
     }
     double largestY = 0.0;
     for (uint32_t i = 0; i < n; ++i) largestY = std::fmax(largestY, std::fabs(y.At(i, 0)));
+    // The residual is only a starting point here; the passes make it exact.
     std::vector<double> r(n);
     for (uint32_t i = 0; i < n; ++i) {
-        DoubleDouble sum = RowTimes(x, i, coefficients);
-        r[i] = y.At(i, 0) - sum.Value();
+        double sum = 0.0;
+        for (uint32_t j = 0; j < p; ++j) sum += x.At(i, j) * first[j];
+        r[i] = y.At(i, 0) - sum;
     }
 
+    // Each pass leaves fitted as X b of the coefficients it ends with, unless the last
+    // allowed pass moved them.
+    std::vector<double> moved(n);
+    bool fresh = false;
     double lastStep = std::numeric_limits<double>::infinity();
     for (int pass = 0; pass < kMaxRefinements; ++pass) {
         std::vector<DoubleDouble> gradient(p);
         for (uint32_t i = 0; i < n; ++i) {
             DoubleDouble sum = RowTimes(x, i, coefficients);
+            fitted.At(i, 0) = sum.Value();
             sum.Add(r[i], 0.0);
             DoubleDouble residual{y.At(i, 0), 0.0};
             residual.Add(-sum.hi, -sum.lo);
             f[i] = residual.Value();
             for (uint32_t j = 0; j < p; ++j) gradient[j].AddProduct(-x.At(i, j), r[i]);
         }
+        fresh = true;
         for (uint32_t j = 0; j < p; ++j) g[j] = gradient[j].Value();
         const std::vector<double> step = svd.Solve(f, g);
 
@@ -135,11 +143,10 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
         for (uint32_t j = 0; j < p; ++j) size = std::fmax(size, std::fabs(step[j]) * svd.length[j]);
         if (!(size < 0.5 * lastStep)) break;
         lastStep = size;
-        // Settled: a step that moves neither a coefficient nor a fitted value by more than
-        // a small fraction of its last digit; the next would move them less still.
+        // Settled: a step that would move neither a coefficient nor a fitted value by more
+        // than a small fraction of its last digit is not taken.
         bool settled = true;
         for (uint32_t j = 0; j < p; ++j) {
-            coefficients[j].Add(step[j], 0.0);
             if (std::fabs(step[j]) > kSettled * std::fabs(coefficients[j].hi) &&
                 std::fabs(step[j]) * svd.length[j] > kNegligibleStep * largest) {
                 settled = false;
@@ -147,12 +154,14 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
         }
         double largestMove = 0.0;
         for (uint32_t i = 0; i < n; ++i) {
-            double moved = 0.0;
-            for (uint32_t j = 0; j < p; ++j) moved += x.At(i, j) * step[j];
-            r[i] += f[i] - moved;
-            largestMove = std::fmax(largestMove, std::fabs(moved));
+            moved[i] = 0.0;
+            for (uint32_t j = 0; j < p; ++j) moved[i] += x.At(i, j) * step[j];
+            largestMove = std::fmax(largestMove, std::fabs(moved[i]));
         }
         if (settled && largestMove <= kSettled * largestY) break;
+        for (uint32_t j = 0; j < p; ++j) coefficients[j].Add(step[j], 0.0);
+        for (uint32_t i = 0; i < n; ++i) r[i] += f[i] - moved[i];
+        fresh = false;
     }
     // What lies below the arithmetic's resolution against the largest coefficient is no
     // coefficient: an exact 0 stays 0.
@@ -162,7 +171,9 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
     }
     // Each fitted value is the exact X b rounded once, so that an exact fit leaves
     // residuals of exactly 0.
-    for (uint32_t i = 0; i < n; ++i) fitted.At(i, 0) = RowTimes(x, i, coefficients).Value();
+    if (!fresh) {
+        for (uint32_t i = 0; i < n; ++i) fitted.At(i, 0) = RowTimes(x, i, coefficients).Value();
+    }
 }
 }  // namespace
 
