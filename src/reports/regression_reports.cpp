@@ -3,17 +3,24 @@
 #include <cmath>
 
 #include "numeric/probability.h"
-#include "regression/equation_model.h"
-#include "regression/regression_fit.h"
-#include "regression/simple_models.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
+#include "regression/equation_model.h"
+#include "regression/regression_fit.h"
+#include "regression/simple_models.h"
 
 namespace lumox {
 namespace {
 
 constexpr double kSmallProbability = 0.0001;
+
+// Appends a number already formatted in its field; a number that fills its field is set
+// one blank apart from the text before it, so that two numbers never run together.
+void AppendNumber(std::string& out, const std::string& field) {
+    if (!field.empty() && field.front() != ' ' && !out.empty() && out.back() != ' ') out += ' ';
+    out += field;
+}
 // exp of a larger magnitude overflows (or underflows) a double.
 constexpr double kExpLimit = 709.0;
 
@@ -153,13 +160,16 @@ void WriteEquationReport(const FitResults& results, std::string& out) {
     for (uint32_t j = 0; j < fit.m_p; ++j) {
         const double se = fit.CoefficientSe(j);
         const double t = fit.TRatio(j);
-        AppendFormat(out, "%-18s%15.9g%17.8g%12.5g", CoefficientLabel(results, j).c_str(),
-                     fit.m_coefficients.At(j, 0), se, t);
+        out += Format("%-18s%15.9g", CoefficientLabel(results, j).c_str(),
+                      fit.m_coefficients.At(j, 0));
+        AppendNumber(out, Format("%17.8g", se));
+        AppendNumber(out, Format("%12.5g", t));
         const double probability = fit.CoefficientProbability(j);
         if (probability < kSmallProbability) {
             AppendFormat(out, "%12s\r\n", "< .0001");
         } else {
-            AppendFormat(out, "%12.4g\r\n", probability);
+            AppendNumber(out, Format("%12.4g", probability));
+            out += "\r\n";
         }
     }
 }
@@ -207,7 +217,7 @@ void WriteCorrelationReport(const FitResults& results, std::string& out) {
     out += "\r\n";
     for (uint32_t a = 0; a < p; ++a) {
         out += "\r\n" + Format("%-*.*s", w, w - 1, name(a).c_str());
-        for (uint32_t b = 0; b <= a; ++b) AppendFormat(out, "%*.4g", w, r.At(a, b));
+        for (uint32_t b = 0; b <= a; ++b) AppendNumber(out, Format("%*.4g", w, r.At(a, b)));
         out += "\r\n" + std::string(static_cast<size_t>(w), ' ');
         for (uint32_t b = 0; b <= a; ++b) {
             const double coefficient = r.At(a, b);
@@ -240,9 +250,13 @@ void WriteResidualReport(const FitResults& results, std::string& out) {
                  YName(results).c_str());
     for (uint32_t i = 0; i < fit.m_n; ++i) {
         const double h = fit.Leverage(i);
-        AppendFormat(out, "%-5d%14.8g%16.8g%16.8g%16.8g%9.3g\r\n", static_cast<int>(i + 1),
-                     results.fit.m_Y.At(i, 0), fit.m_fitted.At(i, 0), fit.PredictionSd(h),
-                     fit.Residual(i), fit.StandardizedResidual(i));
+        out += Format("%-5d", static_cast<int>(i + 1));
+        AppendNumber(out, Format("%14.8g", results.fit.m_Y.At(i, 0)));
+        AppendNumber(out, Format("%16.8g", fit.m_fitted.At(i, 0)));
+        AppendNumber(out, Format("%16.8g", fit.PredictionSd(h)));
+        AppendNumber(out, Format("%16.8g", fit.Residual(i)));
+        AppendNumber(out, Format("%9.3g", fit.StandardizedResidual(i)));
+        out += "\r\n";
     }
 }
 
@@ -260,8 +274,10 @@ void WriteIntervalReport(const FitResults& results, double level, std::string& o
         const double h = fit.Leverage(i);
         const double predicted = fit.m_fitted.At(i, 0);
         double half = fit.ConfidenceHalfWidth(t, h);
-        AppendFormat(out, "%-5d%14.8g%16.8g    CI = [%12.6g, %12.6g]\r\n", static_cast<int>(i + 1),
-                     results.fit.m_Y.At(i, 0), predicted, predicted - half, predicted + half);
+        out += Format("%-5d", static_cast<int>(i + 1));
+        AppendNumber(out, Format("%14.8g", results.fit.m_Y.At(i, 0)));
+        AppendNumber(out, Format("%16.8g", predicted));
+        out += Format("    CI = [%12.6g, %12.6g]\r\n", predicted - half, predicted + half);
         half = fit.PredictionHalfWidth(t, h);
         AppendFormat(out, "%45s%12.6g, %12.6g]\r\n", "PI = [", predicted - half, predicted + half);
     }
