@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // The whole of standard input ("-") or of a stream-like file; false when it cannot be read.
-bool ReadWholeStream(const std::string& path, std::string& bytes) {
+bool ReadPipedData(const std::string& path, std::string& bytes) {
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (in == nullptr) return false;
     char buffer[65536];
@@ -89,7 +89,7 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
                                         status.type() != fs::file_type::directory);
     if (stream) {
         std::string bytes;
-        if (!ReadWholeStream(path, bytes)) {
+        if (!ReadPipedData(path, bytes)) {
             ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
             return false;
         }
