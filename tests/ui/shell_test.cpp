@@ -136,11 +136,11 @@ TEST_F(ShellTest, FileCommandEnableRulesFollowTheDocument) {
         {cmd::kExit, true, true, true},
         {cmd::kRecentFile1, false, false, true},
         {cmd::kAbout, true, true, true},
+        {cmd::kDescriptiveStatistics, false, true, false},
+        {cmd::kHistogram, false, true, false},
         // Built by later windows and dialogs: present, and disabled until then.
         {cmd::kInputData, false, false, false},
-        {cmd::kDescriptiveStatistics, false, false, false},
         {cmd::kScatterOne, false, false, false},
-        {cmd::kHistogram, false, false, false},
         {cmd::kGraphOptions, false, false, false},
         {cmd::kRegressionWorkbench, false, false, false},
     };
