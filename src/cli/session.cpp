@@ -6,15 +6,15 @@
 #include "cli/equation_text.h"
 #include "cli/image_output.h"
 #include "data/field_validation.h"
-#include "numeric/number_text.h"
+#include "document/build_equation.h"
+#include "document/simple_regression.h"
+#include "numeric/scanner.h"
 #include "platform/abort.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
-#include "document/build_equation.h"
-#include "regression/point_estimate.h"
-#include "document/simple_regression.h"
 #include "regression/derived_series.h"
+#include "regression/point_estimate.h"
 #include "stats/frequency.h"
 
 namespace lumox::cli {
@@ -158,10 +158,18 @@ bool Session::Estimate(const std::string& values) {
         return false;
     }
     std::vector<double> numbers;
-    for (const std::string& field : SplitAt(values, ',')) {
-        // Blank values are skipped, as blank lines of the dialog's values field are.
-        if (field.find_first_not_of(" \t") == std::string::npos) continue;
-        numbers.push_back(AtoF(field));
+    const std::vector<std::string> fields = SplitAt(values, ',');
+    for (size_t k = 0; k < fields.size(); ++k) {
+        std::string problem;
+        const std::optional<double> value =
+            ReadWholeNumber(fields[k], kFieldLimits[kNumberLimits], true, problem);
+        if (!value) {
+            ShowMessage(Format("--estimate value %d \"%s\": %s", static_cast<int>(k + 1),
+                               fields[k].c_str(), problem.c_str()),
+                        Icon::Stop);
+            return false;
+        }
+        numbers.push_back(*value);
     }
     PointEstimate estimate(doc_, doc_.m_equation, doc_.m_fit);
     if (estimate.Calculate(numbers, level_) != 0) return false;
@@ -312,13 +320,22 @@ bool Session::SetReports(const std::string& list) {
 }
 
 bool Session::SetLevel(const std::string& text) {
-    const std::optional<double> level = ReadConfidenceLevel(text);
-    if (!level) return false;
+    std::string problem;
+    const std::optional<double> level =
+        ReadWholeNumber(text, kFieldLimits[kConfidenceLimits], false, problem);
+    if (!level) {
+        ShowMessage(Format("--level \"%s\": %s", text.c_str(), problem.c_str()), Icon::Stop);
+        return false;
+    }
     level_ = *level;
     return true;
 }
 
 int Session::FindVariable(const std::string& name) const {
+    // A column's own name comes first, so that a column named "#2" is not shadowed.
+    for (uint32_t j = 0; j < doc_.m_nCols; ++j) {
+        if (doc_.GetColName(j) == name) return static_cast<int>(j);
+    }
     if (name.size() > 1 && name[0] == '#') {
         char* end = nullptr;
         const long k = std::strtol(name.c_str() + 1, &end, 10);
@@ -326,8 +343,11 @@ int Session::FindVariable(const std::string& name) const {
             return static_cast<int>(k - 1);
         }
     }
-    for (uint32_t j = 0; j < doc_.m_nCols; ++j) {
-        if (doc_.GetColName(j) == name) return static_cast<int>(j);
+    // A name longer than the stored one is found by its spelling in the header line.
+    TokenSplitter header(doc_.m_strHeaderLine);
+    std::string token;
+    for (int j = 0; header.NextToken(token) && j < static_cast<int>(doc_.m_nCols); ++j) {
+        if (token == name) return j;
     }
     ShowMessage(Format("No variable \"%s\" in the data file.", name.c_str()), Icon::Stop);
     return -1;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "cli/cli_options.h"
 #include "document/document.h"
@@ -17,9 +17,12 @@ namespace lumox::cli {
 class BatchResults final : public ResultsView {
 public:
     std::string GetText() const override { return text_; }
+    const std::string& Text() const { return text_; }
     void SetText(const std::string& text) override { text_ = text; }
     // The text itself, without a copy.
     const std::string& Text() const { return text_; }
+    void AppendText(const std::string& bytes) override { text_ += bytes; }
+    size_t TextSize() const override { return text_.size(); }
     size_t Capacity() const override { return std::numeric_limits<size_t>::max(); }
 
 private:

@@ -251,10 +251,38 @@ bool ValidateNumberList(std::string_view text, DataTableEntry& entry, uint32_t v
     return true;
 }
 
+std::optional<double> ReadWholeNumber(std::string_view text, const FieldLimits& limits,
+                                      bool allowExponent, std::string& problem) {
+    if (text.empty()) {
+        problem = "Please enter data...";
+        return std::nullopt;
+    }
+    const TypedFault fault = CheckTypedText(text, limits, allowExponent);
+    const size_t exponent = text.find_first_of("eE");
+    const bool mantissaDigit =
+        text.substr(0, exponent).find_first_of("0123456789") != std::string_view::npos;
+    const bool complete =
+        mantissaDigit && (text.back() == '.' || (text.back() >= '0' && text.back() <= '9'));
+    if (fault == TypedFault::TooLong) {
+        problem = "Too many characters...";
+    } else if (fault == TypedFault::BadCharacter || (fault == TypedFault::None && !complete)) {
+        problem = limits.decimals < 0
+                      ? std::string("not a whole number")
+                      : Format("not a number with at most %d decimals", limits.decimals);
+    } else {
+        const double value = AtoF(text);
+        if (value >= limits.minimum && value <= limits.maximum) return value;
+        problem = LimitMessage(value >= limits.minimum, limits);
+    }
+    return std::nullopt;
+}
+
 std::optional<double> ReadConfidenceLevel(std::string_view text) {
-    DataTableEntry entry{0, kConfidenceLimits, 0, 1};
-    if (!RangeCheck(text, entry, true)) return std::nullopt;
-    return AtoF(text);
+    std::string problem;
+    const std::optional<double> level =
+        ReadWholeNumber(text, kFieldLimits[kConfidenceLimits], false, problem);
+    if (!level) Say(problem, Icon::Exclamation);
+    return level;
 }
 
 void FieldValidator::InitFieldStates() {

@@ -110,6 +110,13 @@ bool RangeCheck(std::string_view text, DataTableEntry& entry, bool messages);
 bool ValidateNumberList(std::string_view text, DataTableEntry& entry, uint32_t valuesPerLine,
                         bool messages, uint32_t& lineCount);
 
+// A whole number text checked by the rules of a field of the limit row: the typed
+// characters, a complete number (a digit before any exponent, no dangling exponent), then
+// the range. No value when it is refused; problem then holds why, in the fields' own words
+// where they have them ("Maximum value is:99.99").
+std::optional<double> ReadWholeNumber(std::string_view text, const FieldLimits& limits,
+                                      bool allowExponent, std::string& problem);
+
 // The confidence level typed as text, checked as the dialogs' level fields check it, with
 // their messages; no value when it is refused.
 std::optional<double> ReadConfidenceLevel(std::string_view text);

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "data/dbase.h"
 #include "data/text_data.h"
@@ -18,6 +20,21 @@
 
 namespace lumox {
 namespace fs = std::filesystem;
+namespace {
+
+// The whole of standard input ("-") or of a stream-like file; false when it cannot be read.
+bool ReadPipedData(const std::string& path, std::string& bytes) {
+    std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+    if (in == nullptr) return false;
+    char buffer[65536];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, got);
+    const bool read = !std::ferror(in);
+    if (in != stdin) std::fclose(in);
+    return read;
+}
+
+}  // namespace
 
 CLumoxDoc::CLumoxDoc() {
     for (auto& slot : m_apGraph) slot = std::make_unique<ChartData>();
@@ -62,8 +79,25 @@ void CLumoxDoc::DeleteContents() {
 bool CLumoxDoc::OnOpenDocument(const std::string& path) {
     SetFileKind(path);
     DeleteContents();
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream disk;
+    std::istringstream piped;
     std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    // Standard input ("-"), a FIFO or a device can be read only once, from the front: it
+    // is read into memory, where the readers can go over it as often as they need.
+    const bool stream = path == "-" || (!error && status.type() != fs::file_type::regular &&
+                                        status.type() != fs::file_type::directory);
+    if (stream) {
+        std::string bytes;
+        if (!ReadPipedData(path, bytes)) {
+            ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
+            return false;
+        }
+        piped.str(std::move(bytes));
+    } else {
+        disk.open(path, std::ios::binary);
+    }
+    std::istream& file = stream ? static_cast<std::istream&>(piped) : disk;
     if (!file || fs::is_directory(path, error)) {
         ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
         return false;
@@ -94,11 +128,15 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
 bool CLumoxDoc::WriteEditedLines(const std::string& path) {
     if (m_pEditedLines == nullptr) return false;
     SetFileKind(path);
-    const bool written = WriteFileAtomically(path, [this](std::ostream& out) {
-        return m_bDbase ? WriteDbaseFile(*m_pEditedLines, m_nRows, out)
-                        : WriteTextLines(*m_pEditedLines, m_nRows, out);
-    });
-    if (!written) ShowMessage(Format("Could not save data to %s!", path.c_str()), Icon::Stop);
+    std::string failure;
+    const bool written = WriteFileAtomically(
+        path,
+        [this](std::ostream& out) {
+            return m_bDbase ? WriteDbaseFile(*m_pEditedLines, m_nRows, out)
+                            : WriteTextLines(*m_pEditedLines, m_nRows, out);
+        },
+        &failure);
+    if (!written) ShowMessage(Format("Could not save data to %s!", failure.c_str()), Icon::Stop);
     return written;
 }
 
@@ -109,8 +147,9 @@ bool CLumoxDoc::WriteResults(const std::string& path) {
         return false;
     }
     const std::string text = view->GetText();
-    const bool written = WriteFileAtomically(path, text);
-    if (!written) ShowMessage("Could not save Results to file!", Icon::Stop);
+    std::string failure;
+    const bool written = WriteFileAtomically(path, text, &failure);
+    if (!written) ShowMessage("Could not save Results to file!\n" + failure, Icon::Stop);
     return written;
 }
 

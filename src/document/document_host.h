@@ -13,6 +13,11 @@ public:
     virtual ~ResultsView() = default;
     virtual std::string GetText() const = 0;
     virtual void SetText(const std::string& text) = 0;
+    // Adds bytes at the end; a recording adds its reports this way, so that the text
+    // before them is not copied again.
+    virtual void AppendText(const std::string& bytes) { SetText(GetText() + bytes); }
+    // The length of GetText() in bytes.
+    virtual size_t TextSize() const { return GetText().size(); }
     // The most bytes a recording may leave in the text (52000 for the window).
     virtual size_t Capacity() const = 0;
 };

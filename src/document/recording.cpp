@@ -18,8 +18,10 @@ void OfferToSave(CLumoxDoc& doc, const std::string& combined) {
     DocumentHost* host = doc.GetHost();
     const std::optional<std::string> path = host ? host->AskSaveFileName("") : std::nullopt;
     if (!path) return;
-    const bool written = WriteFileAtomically(*path, combined);
-    if (!written) ShowMessage("Could not open file to save Results!", Icon::Stop);
+    std::string failure;
+    if (!WriteFileAtomically(*path, combined, &failure)) {
+        ShowMessage("Could not open file to save Results!\n" + failure, Icon::Stop);
+    }
 }
 
 }  // namespace
@@ -29,27 +31,27 @@ void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
     const RecordFlags& flags = request.flags;
     ResultsView& view = doc.GetResultsView();
 
-    // The reports are composed in memory after the present text, so that a recording
-    // is all or nothing and leaves no file behind.
-    std::string combined = view.GetText();
-    if (flags[kRecordInputData]) WriteInputData(doc, combined);
+    // The reports are composed in memory and appended only when they all fit, so that a
+    // recording is all or nothing and leaves no file behind.
+    std::string added;
+    if (flags[kRecordInputData]) WriteInputData(doc, added);
     // The regression reports need a fit; without one (none yet, or a best-model search
     // left none) they are skipped rather than read a fit that is not there.
     if (doc.HasFit()) {
         const FitResults results = doc.GetFitResults();
-        if (flags[kRecordEquation]) WriteEquationReport(results, combined);
-        if (flags[kRecordAnova]) WriteAnovaReport(results, combined);
-        if (flags[kRecordCorrelation]) WriteCorrelationReport(results, combined);
-        if (flags[kRecordResiduals]) WriteResidualReport(results, combined);
-        if (flags[kRecordIntervals]) WriteIntervalReport(results, request.level, combined);
+        if (flags[kRecordEquation]) WriteEquationReport(results, added);
+        if (flags[kRecordAnova]) WriteAnovaReport(results, added);
+        if (flags[kRecordCorrelation]) WriteCorrelationReport(results, added);
+        if (flags[kRecordResiduals]) WriteResidualReport(results, added);
+        if (flags[kRecordIntervals]) WriteIntervalReport(results, request.level, added);
     }
-    if (flags[kRecordPointEstimate] || flags[kRecordDescriptive]) combined += request.pendingText;
+    if (flags[kRecordPointEstimate] || flags[kRecordDescriptive]) added += request.pendingText;
 
-    if (combined.size() > view.Capacity()) {
-        OfferToSave(doc, combined);
+    if (view.TextSize() + added.size() > view.Capacity()) {
+        OfferToSave(doc, view.GetText() + added);
         return;
     }
-    view.SetText(combined);
+    view.AppendText(added);
     doc.SetModifiedFlag(true);
 }
 

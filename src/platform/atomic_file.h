@@ -1,6 +1,8 @@
 #ifndef LUMOX_PLATFORM_ATOMIC_FILE_H
 #define LUMOX_PLATFORM_ATOMIC_FILE_H
 
+#include <sys/types.h>
+
 #include <functional>
 #include <ostream>
 #include <string>
@@ -8,11 +10,25 @@
 
 namespace lumox {
 
-// Writes a file through a temporary file beside it, renamed over the target only when
-// everything was written; a failure leaves the old file whole. Returns false on failure.
-bool WriteFileAtomically(const std::string& path, const std::function<bool(std::ostream&)>& write);
+// Writes a file so that a failure never damages what stood there: a regular file is
+// replaced through a temporary file beside it, renamed over it only when everything was
+// written, with the old file's permissions; a symbolic link is followed to its target; a
+// FIFO or device is written directly; a read-only file is refused. No temporary file
+// survives a failure, SIGINT or SIGTERM. On failure returns false and, when failure is
+// given, sets it to the path and the reason ("PATH: REASON").
+bool WriteFileAtomically(const std::string& path, const std::function<bool(std::ostream&)>& write,
+                         std::string* failure = nullptr);
 // The same for a file whose whole contents are bytes.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+bool WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         std::string* failure = nullptr);
+
+// The system calls the writer makes, replaceable so that tests can inject faults.
+struct FileCalls {
+    ssize_t (*write)(int fd, const void* data, size_t size);
+    int (*fsync)(int fd);
+    int (*rename)(const char* from, const char* to);
+};
+FileCalls& AtomicFileCalls();
 
 }  // namespace lumox
 

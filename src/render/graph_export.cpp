@@ -116,8 +116,12 @@ bool ExportGraphPage(CLumoxDoc& doc, const std::string& path) {
                     Icon::Stop);
         return false;
     }
-    const bool written = !bytes.isEmpty() && WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    if (!written) ShowMessage(Format("Could not save graph to %s!", path.c_str()), Icon::Stop);
+    std::string failure = path + ": the graph could not be drawn";
+    const bool written =
+        !bytes.isEmpty() &&
+        WriteFileAtomically(
+            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &failure);
+    if (!written) ShowMessage(Format("Could not save graph to %s!", failure.c_str()), Icon::Stop);
     return written;
 }
 

@@ -1,13 +1,14 @@
 #include "ui/lumox_view.h"
 
+#include <QByteArrayView>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPrinter>
-#include <QStringDecoder>
+#include <QTextCursor>
 #include <QTextDocumentFragment>
 
-#include "platform/prompt.h"
 #include "document/recording.h"
+#include "platform/prompt.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/lumox_app.h"
@@ -62,18 +63,52 @@ void CLumoxView::OnInitialUpdate() {
 std::string CLumoxView::GetText() const {
     QString text = toPlainText();
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text.toUtf8().toStdString();
+    if (!latin1_) return text.toUtf8().toStdString();
+    // One byte per Latin-1 character; a character typed beyond Latin-1 keeps its UTF-8.
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() <= 0xFF) {
+            bytes.push_back(static_cast<char>(c.unicode()));
+        } else {
+            const qsizetype length = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            bytes += text.mid(i, length).toUtf8().toStdString();
+            i += length - 1;
+        }
+    }
+    return bytes;
+}
+
+QString CLumoxView::Decode(const std::string& bytes) const {
+    const QByteArray raw = QByteArray::fromStdString(bytes);
+    QString decoded = latin1_ ? QString::fromLatin1(raw) : QString::fromUtf8(raw);
+    decoded.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    decoded.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return decoded;
 }
 
 void CLumoxView::SetText(const std::string& text) {
-    const QByteArray bytes = QByteArray::fromStdString(text);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = utf8.decode(bytes);
-    if (utf8.hasError()) decoded = QString::fromLatin1(bytes);
-    decoded.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    decoded.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(decoded);
+    latin1_ = !QByteArrayView(text.data(), static_cast<qsizetype>(text.size())).isValidUtf8();
+    setPlainText(Decode(text));
 }
+
+void CLumoxView::AppendText(const std::string& bytes) {
+    if (!latin1_ &&
+        !QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8()) {
+        // The text turns Latin-1 as a whole, so that it stays one encoding.
+        SetText(GetText() + bytes);
+        return;
+    }
+    // Like a replaced text, an appended one cannot be undone.
+    document()->setUndoRedoEnabled(false);
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(Decode(bytes));
+    document()->setUndoRedoEnabled(true);
+}
+
+size_t CLumoxView::TextSize() const { return GetText().size(); }
 
 size_t CLumoxView::Capacity() const { return kResultsCapacity; }
 

@@ -26,11 +26,15 @@ public:
     QWidget* Widget() override { return this; }
     void OnInitialUpdate() override;
 
-    // The text with CR LF line ends, UTF-8.
+    // The text with CR LF line ends, in the bytes it was given: UTF-8, or Latin-1 once
+    // bytes arrived that are not UTF-8.
     std::string GetText() const override;
     // Replaces the text; CR LF, LF and lone CR all break lines. Bytes that are not
-    // UTF-8 are taken as Latin-1, so any file shows.
+    // UTF-8 make the whole text Latin-1, so that any file shows and every byte is kept.
     void SetText(const std::string& text) override;
+    // Adds bytes at the end without laying out the text before them again.
+    void AppendText(const std::string& bytes) override;
+    size_t TextSize() const override;
     size_t Capacity() const override;
 
     // Clear All is enabled when there is a character or more than one line.
@@ -53,7 +57,12 @@ private:
     // of the selection would pass kResultsEditCapacity.
     bool RoomFor(qsizetype length);
 
+    // The characters of text as the text's encoding gives them, lines broken at LF.
+    QString Decode(const std::string& bytes) const;
+
     DocumentWindows& document_;
+    // The text's bytes are Latin-1, one character per byte, rather than UTF-8.
+    bool latin1_ = false;
 };
 
 }  // namespace lumox

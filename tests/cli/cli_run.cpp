@@ -14,15 +14,18 @@ extern char** environ;
 
 namespace lumox::test {
 
-CliResult RunCli(const std::vector<std::string>& args) {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinPath,
+                 const std::string& stdoutPath) {
     TempDir dir;
-    const std::string outPath = dir.File("out");
+    const std::string outPath = stdoutPath.empty() ? dir.File("out") : stdoutPath;
     const std::string errPath = dir.File("err");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 0, stdinPath.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     const std::string examples = std::string(LUMOX_SOURCE_DIR) + "/examples";
     posix_spawn_file_actions_addchdir_np(&actions, examples.c_str());
 
@@ -40,7 +43,7 @@ CliResult RunCli(const std::vector<std::string>& args) {
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     posix_spawn_file_actions_destroy(&actions);
-    result.out = ReadFile(outPath);
+    if (stdoutPath.empty()) result.out = ReadFile(outPath);
     result.err = ReadFile(errPath);
     return result;
 }

@@ -12,8 +12,11 @@ struct CliResult {
     std::string err;
 };
 
-// Runs lumox-cli with args in the folder of the example data and captures what it writes.
-CliResult RunCli(const std::vector<std::string>& args);
+// Runs lumox-cli with args in the folder of the example data and captures what it writes;
+// standard input is read from stdinPath, standard output goes to stdoutPath when given
+// (out then stays empty).
+CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinPath = "/dev/null",
+                 const std::string& stdoutPath = "");
 
 // The bytes of tests/cli/expected/<name>.
 std::string Expected(const std::string& name);

@@ -188,15 +188,15 @@ TEST(Cli, AFailedActionStopsTheRunButKeepsWhatWasRecorded) {
     const CliResult run = RunCli({"tab21.dat", "--input-data", "--level", "100", "--input-data"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, Expected("tab21-input.txt"));
-    EXPECT_EQ(run.err, "lumox: Maximum value is:99.99\n");
+    EXPECT_EQ(run.err, "lumox: --level \"100\": Maximum value is:99.99\n");
 
     const CliResult low = RunCli({"tab21.dat", "--level", "4"});
     EXPECT_EQ(low.status, 1);
-    EXPECT_EQ(low.err, "lumox: Minimum value is:50.00\n");
+    EXPECT_EQ(low.err, "lumox: --level \"4\": Minimum value is:50.00\n");
 
     const CliResult empty = RunCli({"tab21.dat", "--level", ""});
     EXPECT_EQ(empty.status, 1);
-    EXPECT_EQ(empty.err, "lumox: Please enter data...\n");
+    EXPECT_EQ(empty.err, "lumox: --level \"\": Please enter data...\n");
 
     const CliResult reports = RunCli({"tab21.dat", "--reports", "equation,pictures"});
     EXPECT_EQ(reports.status, 1);

@@ -98,7 +98,9 @@ TEST(DocumentCommands, ACancelledOrFailedSaveChangesNothing) {
     f.doc.OnFileSaveResultsAs();
     EXPECT_TRUE(f.doc.IsModified());
     EXPECT_EQ(f.doc.m_strResultsPath, "RESULTS.TXT");
-    EXPECT_EQ(f.prompt.Texts(), std::vector<std::string>{"Could not save Results to file!"});
+    EXPECT_EQ(f.prompt.Texts(), std::vector<std::string>{"Could not save Results to file!\n" +
+                                                         f.dir.File("no/such/folder/r.txt") +
+                                                         ": No such file or directory"});
     EXPECT_EQ(f.prompt.messages[0].icon, Icon::Stop);
 }
 

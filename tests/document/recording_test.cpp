@@ -89,6 +89,8 @@ TEST(RecordReports, AppendsTheSelectedReportsAndMarksTheDocumentModified) {
               "old\r\n\r\n\r\nINPUT DATA\r\n\r\nX  Y  \r\n1  2\r\n3  4\r\n\r\nPENDING\r\n");
     EXPECT_TRUE(loaded.doc.IsModified());
     EXPECT_EQ(loaded.doc.m_abRecord, (RecordFlags{1, 0, 0, 0, 0, 0, 0, 1}));
+    // The reports are added at the end; the text before them is not set again.
+    EXPECT_EQ(loaded.host.results.appends, 1);
 
     // The regression reports need a fit: without one they are skipped.
     const std::string before = loaded.host.results.text;
@@ -137,7 +139,9 @@ TEST(RecordReports, IsAllOrNothingAtTheFiftyTwoThousandByteLimit) {
         RecordReports(loaded.doc, request);
         EXPECT_EQ(loaded.host.results.text, full);
         ASSERT_EQ(prompt.messages.size(), 2u);
-        EXPECT_EQ(prompt.messages[1].text, "Could not open file to save Results!");
+        EXPECT_EQ(prompt.messages[1].text, "Could not open file to save Results!\n" +
+                                               dir.File("missing/folder/big.txt") +
+                                               ": No such file or directory");
         EXPECT_EQ(prompt.messages[1].icon, Icon::Stop);
     }
 }

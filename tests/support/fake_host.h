@@ -13,8 +13,14 @@ class FakeResults : public ResultsView {
 public:
     std::string GetText() const override { return text; }
     void SetText(const std::string& t) override { text = t; }
+    void AppendText(const std::string& bytes) override {
+        text += bytes;
+        ++appends;
+    }
+    size_t TextSize() const override { return text.size(); }
     size_t Capacity() const override { return 52000; }
     std::string text;
+    int appends = 0;
 };
 
 // A host with one fake Results window (none when hasResults is false) whose save dialog

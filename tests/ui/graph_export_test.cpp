@@ -97,7 +97,7 @@ TEST_F(GraphExportTest, RefusesOtherFormatsAndUnwritablePlaces) {
     EXPECT_EQ(prompt.messages[0].text,
               "Graph: " + dir.File("page.bmp") + " is not a .png, .svg or .pdf file!");
     EXPECT_EQ(prompt.messages[1].text,
-              "Could not save graph to " + dir.File("missing/page.png") + "!");
+              "Could not save graph to " + dir.File("missing/page.png") + ": No such file or directory!");
     EXPECT_FALSE(std::filesystem::exists(dir.File("page.bmp")));
 }
 

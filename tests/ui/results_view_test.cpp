@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "reports/input_data.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/lumox_view.h"
@@ -43,7 +44,7 @@ TEST_F(ResultsTest, TextCrossesWithCrLfAndShowsWithLineBreaks) {
         {"a\rb\r\r\nc", "a\nb\n\nc", "a\r\nb\r\n\r\nc"},
         {"", "", ""},
         {"caf\xc3\xa9", QString::fromUtf8("caf\xc3\xa9"), "caf\xc3\xa9"},
-        {"caf\xe9", QString::fromUtf8("caf\xc3\xa9"), "caf\xc3\xa9"},  // not UTF-8: Latin-1
+        {"caf\xe9", QString::fromUtf8("caf\xc3\xa9"), "caf\xe9"},  // not UTF-8: Latin-1, kept
     };
     for (const Case& c : cases) {
         view->SetText(c.in);
@@ -59,6 +60,49 @@ TEST_F(ResultsTest, RecordInputDataAppendsTheListing) {
     EXPECT_EQ(view->GetText(), "note\r\n\r\nINPUT DATA\r\n\r\nX  Y  \r\n1  2\r\n3  4\r\n5  6\r\n");
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_TRUE(prompt.messages.empty());
+}
+
+// Names in Latin-1 or UTF-8 bytes show as their characters and come back, through two
+// recordings, typing and Save Results As, as the very bytes recorded. Latin-1 bytes
+// after UTF-8 text turn the whole text Latin-1 without changing a byte of it.
+TEST_F(ShellTest, ResultsKeepTheirBytesWhateverTheNamesEncoding) {
+    struct Case {
+        const char* name;
+        std::string before;  // the Results text before the recordings
+        std::string header;
+        QString shownName;
+    };
+    const Case cases[] = {
+        {"Latin-1", "", "Poids\xe9 Y", QString::fromUtf8("Poids\xc3\xa9")},
+        {"UTF-8", "", "Poids\xc3\xa9 Y", QString::fromUtf8("Poids\xc3\xa9")},
+        {"Latin-1 after UTF-8", "\xc3\x91\r\n", "Poids\xe9 Y", QString::fromUtf8("Poids\xc3\xa9")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString data = DataFile("names.dat", c.header + "\r\n1 2\r\n3 4\r\n");
+        ASSERT_NE(app->OpenDataFile(data), nullptr);
+        CLumoxView* view = Results();
+        ASSERT_NE(view, nullptr);
+        view->SetText(c.before);
+        Run(cmd::kRecordInputData);
+        Run(cmd::kRecordInputData);
+        view->setFocus();
+        view->moveCursor(QTextCursor::End);
+        QTest::keyClicks(view, "x");
+
+        std::string listing;
+        WriteInputData(app->Document()->Doc(), listing);
+        const std::string expected = c.before + listing + listing + "x";
+        EXPECT_EQ(view->GetText(), expected);
+        EXPECT_TRUE(view->toPlainText().contains(c.shownName));
+
+        const QString saved = DataFile("saved.txt", "");
+        dialogs.saveNames = {saved};
+        Run(cmd::kSaveResultsAs);
+        EXPECT_EQ(ReadFile(saved.toStdString()), expected);
+        app->Document()->Doc().SetModifiedFlag(false);
+        Run(cmd::kClose);
+    }
 }
 
 // The window records through the same recording as lumox-cli: the Results text of Record

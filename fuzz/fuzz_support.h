@@ -1,0 +1,38 @@
+#ifndef LUMOX_FUZZ_FUZZ_SUPPORT_H
+#define LUMOX_FUZZ_FUZZ_SUPPORT_H
+
+#include <cstdlib>
+#include <string>
+
+#include "data/data_set.h"
+#include "platform/prompt.h"
+
+namespace lumox::fuzz {
+
+// Swallows every message and declines every question, so that a run is silent and takes
+// the refusing path of each question.
+class SilentPrompt final : public Prompt {
+public:
+    SilentPrompt() : installed_(*this) {}
+    void Show(const std::string&, Icon) override {}
+    Answer AskYesNo(const std::string&) override { return Answer::No; }
+    Answer AskYesNoCancel(const std::string&) override { return Answer::No; }
+    void Beep() override {}
+
+private:
+    ScopedPrompt installed_;
+};
+
+// A data set a reader accepted must hold together: one name per column and a value for
+// every cell. Anything else is a fault of the reader, reported as a crash.
+inline void CheckDataSet(const DataSet& data) {
+    const bool whole = data.m_astrColNames.size() == data.m_nCols &&
+                       data.GetData().Rows() == data.m_nRows &&
+                       data.GetData().Cols() == data.m_nCols &&
+                       static_cast<uint64_t>(data.m_nRows) * data.m_nCols <= Matrix::kMaxElements;
+    if (!whole) std::abort();
+}
+
+}  // namespace lumox::fuzz
+
+#endif
