@@ -17,10 +17,9 @@ namespace lumox::cli {
 class BatchResults final : public ResultsView {
 public:
     std::string GetText() const override { return text_; }
-    const std::string& Text() const { return text_; }
-    void SetText(const std::string& text) override { text_ = text; }
     // The text itself, without a copy.
     const std::string& Text() const { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
     void AppendText(const std::string& bytes) override { text_ += bytes; }
     size_t TextSize() const override { return text_.size(); }
     size_t Capacity() const override { return std::numeric_limits<size_t>::max(); }

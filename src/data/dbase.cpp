@@ -161,6 +161,14 @@ CheckedTable LoadTable(std::istream& file) {
         widthSum += width;
     }
     if (widthSum + 1 != layout.recordLength) Refuse(kWidthsMismatch);
+    // The descriptors end with their terminator, and the records start after it: a header
+    // length that says otherwise would shift every field of every record.
+    char terminator = 0;
+    const uint64_t terminatorAt = kFileHeaderSize + uint64_t{kDescriptorSize} * layout.fields;
+    if (layout.headerLength <= terminatorAt || !ReadAt(file, terminatorAt, &terminator, 1) ||
+        terminator != kHeaderEnd) {
+        Refuse(kHeaderMismatch);
+    }
 
     const uint64_t recordBytes = uint64_t{layout.records} * layout.recordLength;
     if (layout.headerLength + recordBytes > length) Refuse(kFileCutShort);
@@ -169,7 +177,11 @@ CheckedTable LoadTable(std::istream& file) {
         Refuse(kFileCutShort);
     }
     for (uint32_t r = 0; r < layout.records; ++r) {
-        if (table.records[uint64_t{r} * layout.recordLength] != kDeletedFlag) ++layout.validRecords;
+        const char flag = table.records[uint64_t{r} * layout.recordLength];
+        // Every record opens with its deletion flag; anything else means the records are
+        // not where the header puts them.
+        if (flag != kDeletedFlag && flag != ' ') Refuse(kHeaderMismatch);
+        if (flag != kDeletedFlag) ++layout.validRecords;
     }
     if (layout.validRecords < 2) Refuse(ids::kNotEnoughData);
     file.clear();

@@ -92,6 +92,16 @@ bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<
 // Checks the whole text, reporting the first fault, and collects the values row by row
 // (when values is not null). 0 when acceptable, with m_nRows and m_nCols set; 1 otherwise
 // (both then 0).
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The file's text without a UTF-8 byte order mark, which would otherwise become part of
+// the first name.
+std::string ReadDataText(std::istream& file) {
+    std::string text = ReadWholeStream(file);
+    if (text.starts_with(kByteOrderMark)) text.erase(0, kByteOrderMark.size());
+    return text;
+}
+
 int ScanTextData(DataSet& doc, std::string_view text, std::vector<double>* values) {
     auto fail = [&doc] {
         doc.m_nRows = doc.m_nCols = 0;
@@ -154,11 +164,11 @@ uint32_t CountHeaderColumns(std::string_view header) {
 }
 
 int ValidateTextDataFile(DataSet& doc, std::istream& file) {
-    return ScanTextData(doc, ReadWholeStream(file), nullptr);
+    return ScanTextData(doc, ReadDataText(file), nullptr);
 }
 
 void ReadTextDataFile(DataSet& doc, std::istream& file) {
-    const std::string text = ReadWholeStream(file);
+    const std::string text = ReadDataText(file);
     std::vector<double> values;
     values.reserve(std::min<size_t>(text.size() / 2, Matrix::kMaxElements));
     if (ScanTextData(doc, text, &values) != 0) AbandonCommand();
@@ -191,6 +201,7 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
         if (index >= lines.size()) lines.resize(index + 32);
         lines[index++] = line;
     }
+    if (!lines.empty() && lines[0].starts_with(kByteOrderMark)) lines[0].erase(0, kByteOrderMark.size());
     return true;
 }
 

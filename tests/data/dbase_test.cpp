@@ -143,6 +143,13 @@ TEST(DbaseReader, RefusesTablesThatDoNotAddUp) {
         {"header longer than the file", with([](std::string& b) { b[9] = 2; }), mismatch},
         {"header length counts a field too many", with([](std::string& b) { b[8] = 97 + 32; }),
          mismatch},
+        // The records would start one byte off and every field would be shifted.
+        {"header length one byte short", with([](std::string& b) { b[8] = 96; }), mismatch},
+        {"header length one byte long, end-of-file mark present", with([](std::string& b) {
+             b[8] = 98;
+             b += '\x1a';
+         }),
+         mismatch},
         {"zero-width field", with([](std::string& b) { b[32 + 16] = 0; }), mismatch},
         {"field wider than the record",
          with([](std::string& b) { b[64 + 16] = static_cast<char>(200); }),

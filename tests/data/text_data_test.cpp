@@ -212,6 +212,21 @@ TEST(ReadTextDataFile, FillsNamesValuesAndHeader) {
     EXPECT_EQ(data.At(3, 2), 12.0);
 }
 
+TEST(ReadTextDataFile, AUtf8ByteOrderMarkIsNotPartOfTheFirstName) {
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    std::istringstream file("\xEF\xBB\xBFHeight Weight\r\n1 2\r\n3 4\r\n");
+    ReadTextDataFile(doc, file);
+    EXPECT_EQ(doc.m_strHeaderLine, "Height Weight");
+    EXPECT_EQ(doc.m_astrColNames, (std::vector<std::string>{"Height", "Weight"}));
+    EXPECT_TRUE(prompt.messages.empty());
+
+    test::TempDir dir;
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTextLines(dir.Write("bom.dat", "\xEF\xBB\xBFX Y\n1 2\n3 4\n"), lines));
+    EXPECT_EQ(lines[0], "X Y");
+}
+
 TEST(TextLines, ReadForEditingAndWrittenBackWithCrLf) {
     test::TempDir dir;
     ScriptedPrompt prompt;
