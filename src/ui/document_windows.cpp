@@ -24,6 +24,14 @@ DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
     OnCommand(
         cmd::kRecordInputData, [this] { doc_.OnRecordInputData(); },
         [this] { return doc_.CanRecordInputData(); });
+    // Regression Workbench: the Build Equation window, then every view redrawn.
+    OnCommand(
+        cmd::kRegressionWorkbench,
+        [this] {
+            ShowView(ViewKind::BuildEquation);
+            UpdateAllViews();
+        },
+        [this] { return doc_.CanRegress(); });
     // The commands of later windows and dialogs (Input Data, Graph Options, the
     // statistics and graph commands) join this table as they are built.
 }
