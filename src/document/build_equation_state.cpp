@@ -63,7 +63,8 @@ void BuildEquationState::ChooseVariable(int item) {
 
 void BuildEquationState::ChooseTransform(int item) {
     if (item < 0 || static_cast<size_t>(item) >= m_transformList.size()) return;
-    m_astrTransform[static_cast<size_t>(m_equation.m_nCurrentEntry)] = FieldText(m_transformList, item);
+    m_astrTransform[static_cast<size_t>(m_equation.m_nCurrentEntry)] =
+        FieldText(m_transformList, item);
     m_equation.SetTransform(m_transformList[static_cast<size_t>(item)].data);
 }
 
@@ -130,7 +131,8 @@ bool BuildEquationState::DefaultData() {
         m_astrVariable[1] = "1";
         for (int j = 0; j + 1 < k; ++j) {
             m_equation.m_anVariable[static_cast<size_t>(j + 2)] = j;
-            m_astrVariable[static_cast<size_t>(j + 2)] = m_document.GetColName(static_cast<uint32_t>(j));
+            m_astrVariable[static_cast<size_t>(j + 2)] =
+                m_document.GetColName(static_cast<uint32_t>(j));
         }
     }
     SelectEntry(0);

@@ -49,7 +49,8 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
     group_ = new QButtonGroup(this);
     std::vector<QWidget*> columns;
     for (int entry = 0; entry < BuildEquationState::kEntries; ++entry) {
-        const QString name = entry == 0 ? QStringLiteral("y") : QStringLiteral("x%1").arg(entry - 1);
+        const QString name =
+            entry == 0 ? QStringLiteral("y") : QStringLiteral("x%1").arg(entry - 1);
         auto* radio = new QRadioButton(name, this);
         group_->addButton(radio, entry);
         radios_[static_cast<size_t>(entry)] = radio;

@@ -20,7 +20,8 @@ using Term = std::vector<Piece>;
 std::vector<Term> GeneralEquationTerms() {
     const QString beta(QChar(0x03B2));
     std::vector<Term> terms;
-    terms.push_back({{QStringLiteral("y"), true, true, {}}, {QStringLiteral(" ="), false, false, {}}});
+    terms.push_back(
+        {{QStringLiteral("y"), true, true, {}}, {QStringLiteral(" ="), false, false, {}}});
     terms.push_back({{beta, true, true, QStringLiteral("0")}});
     for (int k = 1; k <= 9; ++k) {
         const QString index = QString::number(k);
@@ -88,7 +89,8 @@ double DrawPiece(QPainter& painter, const Piece& piece, QPointF origin, double s
 
 }  // namespace
 
-void PaintGeneralEquation(QPainter& painter, const QRectF& box, const std::vector<double>& centres) {
+void PaintGeneralEquation(QPainter& painter, const QRectF& box,
+                          const std::vector<double>& centres) {
     const std::vector<Term> terms = GeneralEquationTerms();
     if (centres.size() < terms.size() || box.height() < 4.0) return;
     // The largest size at which the letters fit the box's height and every term fits

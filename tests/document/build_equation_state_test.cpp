@@ -37,7 +37,8 @@ protected:
         ASSERT_TRUE(state.SelectEntry(entry)) << entry;
         ChooseText(state.m_variableList, variable, [this](int k) { state.ChooseVariable(k); });
         if (!transform.empty()) {
-            ChooseText(state.m_transformList, transform, [this](int k) { state.ChooseTransform(k); });
+            ChooseText(state.m_transformList, transform,
+                       [this](int k) { state.ChooseTransform(k); });
         }
     }
     template <typename Choose>
@@ -55,8 +56,7 @@ protected:
 
 TEST_F(BuildEquationStateTest, EntriesBehindTheFirstEmptyOneOfferNothing) {
     Open(ThreeVariables(20));
-    EXPECT_EQ(state.m_variableList,
-              (ChoiceList{{"(None)", -2}, {"A", 0}, {"B", 1}, {"C", 2}}));
+    EXPECT_EQ(state.m_variableList, (ChoiceList{{"(None)", -2}, {"A", 0}, {"B", 1}, {"C", 2}}));
     EXPECT_TRUE(state.m_transformList.empty());
     Set(0, "C");
     EXPECT_EQ(state.m_transformList.size(), 4u);
@@ -217,8 +217,9 @@ TEST_F(BuildEquationStateTest, DefaultDataKeepsTransformsAndRefusesElevenColumns
     EXPECT_EQ(state.m_astrTransform[0], "sqrt(y)");
 
     CLumoxDoc wide;
-    std::istringstream file("A B C D E F G H I J K\r\n1 2 3 4 5 6 7 8 9 10 11\r\n"
-                            "2 3 4 5 6 7 8 9 10 11 1\r\n3 4 5 6 7 8 9 10 11 1 2\r\n");
+    std::istringstream file(
+        "A B C D E F G H I J K\r\n1 2 3 4 5 6 7 8 9 10 11\r\n"
+        "2 3 4 5 6 7 8 9 10 11 1\r\n3 4 5 6 7 8 9 10 11 1 2\r\n");
     ReadTextDataFile(wide, file);
     BuildEquationState window(wide);
     window.InitialUpdate();
