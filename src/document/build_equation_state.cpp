@@ -128,7 +128,7 @@ bool BuildEquationState::DefaultData() {
         m_equation.m_anVariable[0] = k - 1;
         m_astrVariable[0] = m_document.GetColName(static_cast<uint32_t>(k - 1));
         m_equation.m_anVariable[1] = EquationModel::kConstant;
-        m_astrVariable[1] = "1";
+        m_astrVariable[1].assign(1, '1');  // not = "1": a false -Wrestrict of GCC 12
         for (int j = 0; j + 1 < k; ++j) {
             m_equation.m_anVariable[static_cast<size_t>(j + 2)] = j;
             m_astrVariable[static_cast<size_t>(j + 2)] =

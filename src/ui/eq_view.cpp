@@ -185,6 +185,14 @@ void CEqView::OnCalculate() {
     document_.NotifyChanged();
 }
 
+void CEqView::OnRecord() {
+    if (!state_.CanRecord()) return;
+    const std::optional<RecordChoice> choice = askRecord_(this);
+    if (!choice) return;
+    Run([this, &choice] { state_.Record(choice->flags, choice->level); });
+    document_.NotifyChanged();
+}
+
 void CEqView::OnClearEquation() {
     Run([this] { state_.ClearEquation(); });
     ShowLists(-1);

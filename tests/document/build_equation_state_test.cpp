@@ -84,6 +84,7 @@ TEST_F(BuildEquationStateTest, X0TakesTheConstantAtOnce) {
 TEST_F(BuildEquationStateTest, ANewVariableClearsTheTransformAndNoneShowsNothing) {
     Open(ThreeVariables(20));
     Set(0, "C");
+    Set(1, "1");
     Set(2, "A", "x^3");
     EXPECT_EQ(state.Equation().m_anTransform[2], 103);
     EXPECT_EQ(state.m_astrTransform[2], "x^3");
@@ -238,7 +239,7 @@ TEST_F(BuildEquationStateTest, ClearAndCloseForgetTheEquation) {
     EXPECT_EQ(state.m_astrVariable, Texts{});
     EXPECT_EQ(state.m_strStandardError, "");
     EXPECT_FALSE(state.CanRecord());
-    EXPECT_EQ(state.Equation().m_nEntryCount, 1);
+    EXPECT_EQ(state.Equation().m_anVariable, EquationModel().m_anVariable);
     EXPECT_EQ(state.m_nSelectedEntry, 0);
     // Clear Equation leaves the document's fit; closing the window takes it away.
     EXPECT_TRUE(doc.HasFit());
