@@ -9,10 +9,12 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "cli_run.h"
 #include "platform/format.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/equation_picture.h"
+#include "ui/lumox_view.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
@@ -211,6 +213,55 @@ TEST_F(EqViewTest, ClosingDiscardsTheFitAndReopeningStartsEmpty) {
     // Closing the document with the window open closes it too.
     Run(cmd::kClose);
     EXPECT_EQ(app->Document(), nullptr);
+}
+
+// Record appends exactly what lumox-cli records for the same equation, reports and level;
+// a cancelled choice records nothing.
+TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
+    ASSERT_NE(app->OpenDataFile(QStringLiteral(LUMOX_SOURCE_DIR "/examples/tab411.dat")), nullptr);
+    Run(cmd::kRegressionWorkbench);
+    CEqView* view = View();
+    ASSERT_NE(view, nullptr);
+    Set(view, 0, "Yield");
+    Set(view, 1, "1");
+    Set(view, 2, "Temp");
+    Set(view, 3, "Pressure", "log(x)");
+    Set(view, 4, "Flow");
+    Set(view, 5, "X1X3");
+    Click(Button(view, "Calculate"));
+    ASSERT_TRUE(view->RecordButton()->isEnabled());
+
+    struct Case {
+        std::string reports;
+        RecordFlags flags;
+        double level;
+    };
+    const Case cases[] = {
+        {"equation,anova,correlation,residuals,intervals", {0, 1, 1, 1, 1, 1, 0, 0}, 90.0},
+        {"equation,intervals", {0, 1, 0, 0, 0, 1, 0, 0}, 99.0},
+    };
+    std::string expected;
+    for (const Case& c : cases) {
+        int asked = 0;
+        view->SetRecordAsker([&](QWidget*) -> std::optional<RecordChoice> {
+            ++asked;
+            return RecordChoice{c.flags, c.level};
+        });
+        Click(view->RecordButton());
+        EXPECT_EQ(asked, 1);
+        const CliResult cli =
+            RunCli({"tab411.dat", "--reports", c.reports, "--level", Format("%g", c.level), "--fit",
+                    "Yield = 1 + Temp + log(Pressure) + Flow + Temp*Flow"});
+        ASSERT_EQ(cli.status, 0) << cli.err;
+        expected += cli.out;
+        EXPECT_EQ(Results()->GetText(), expected) << c.reports;
+        EXPECT_EQ(app->Document()->Doc().m_abRecord, c.flags);
+    }
+    view->SetRecordAsker([](QWidget*) { return std::optional<RecordChoice>(); });
+    Click(view->RecordButton());
+    EXPECT_EQ(Results()->GetText(), expected);
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_NE(expected.find("REGRESSION EQUATION"), std::string::npos);
 }
 
 // The picture has ink over every entry column, and grows with the window.
