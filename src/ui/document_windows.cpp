@@ -8,6 +8,7 @@
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
 #include "ui/path_text.h"
+#include "ui/statistics_commands.h"
 #include "ui/ui_dialogs.h"
 
 namespace lumox {
@@ -24,6 +25,16 @@ DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
     OnCommand(
         cmd::kRecordInputData, [this] { doc_.OnRecordInputData(); },
         [this] { return doc_.CanRecordInputData(); });
+    OnCommand(cmd::kDescriptiveStatistics, [this] { OnDescriptiveStatistics(*this); });
+    OnCommand(
+        cmd::kSimpleRegression, [this] { OnSimpleRegression(*this); },
+        [this] { return doc_.CanRegress(); });
+    OnCommand(
+        cmd::kPointEstimate, [this] { OnPointEstimate(*this); }, [this] { return doc_.HasFit(); });
+    OnCommand(
+        cmd::kRegressionReports, [this] { OnRegressionReports(*this); },
+        [this] { return doc_.HasFit(); });
+    OnCommand(cmd::kHistogram, [this] { OnHistogram(*this); });
     // Regression Workbench: the Build Equation window, then every view redrawn.
     OnCommand(
         cmd::kRegressionWorkbench,
@@ -32,8 +43,8 @@ DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
             UpdateAllViews();
         },
         [this] { return doc_.CanRegress(); });
-    // The commands of later windows and dialogs (Input Data, Graph Options, the
-    // statistics and graph commands) join this table as they are built.
+    // The commands of later windows and dialogs (Input Data, Graph Options, the scatter
+    // graphs) join this table as they are built.
 }
 
 DocumentWindows::~DocumentWindows() {

@@ -68,4 +68,6 @@ void QtDialogs::ExecAbout(QWidget* owner) {
     dialog.exec();
 }
 
+int QtDialogs::ExecDialog(QDialog& dialog) { return dialog.exec(); }
+
 }  // namespace lumox

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -28,6 +29,8 @@ public:
                                   const std::function<void(QPrinter&)>& paint) = 0;
     // The About box.
     virtual void ExecAbout(QWidget* owner) = 0;
+    // Runs one of the program's own modal dialogs; its result code (QDialog::Accepted...).
+    virtual int ExecDialog(QDialog& dialog) = 0;
 };
 
 // The real dialogs.
@@ -40,6 +43,7 @@ public:
     void ExecPrintPreview(QWidget* owner, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override;
     void ExecAbout(QWidget* owner) override;
+    int ExecDialog(QDialog& dialog) override;
 };
 
 // The filters of the Open dialog, in order, the first preselected.

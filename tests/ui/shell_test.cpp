@@ -137,11 +137,11 @@ TEST_F(ShellTest, FileCommandEnableRulesFollowTheDocument) {
         {cmd::kRecentFile1, false, false, true},
         {cmd::kAbout, true, true, true},
         {cmd::kRegressionWorkbench, false, true, false},
+        {cmd::kDescriptiveStatistics, false, true, false},
+        {cmd::kHistogram, false, true, false},
         // Built by later windows and dialogs: present, and disabled until then.
         {cmd::kInputData, false, false, false},
-        {cmd::kDescriptiveStatistics, false, false, false},
         {cmd::kScatterOne, false, false, false},
-        {cmd::kHistogram, false, false, false},
         {cmd::kGraphOptions, false, false, false},
     };
     for (const Row& row : rows) EXPECT_EQ(Enabled(row.id), row.before) << "before " << row.id;

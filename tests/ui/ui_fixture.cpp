@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
 #include <QTest>
+
 #include "ui/document_windows.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
@@ -68,6 +70,19 @@ void FakeDialogs::ExecPrintPreview(QWidget*, QPrinter&,
 }
 
 void FakeDialogs::ExecAbout(QWidget*) { ++abouts; }
+
+int FakeDialogs::ExecDialog(QDialog& dialog) {
+    if (dialogScripts.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();
+        return QDialog::Rejected;
+    }
+    const std::function<int(QDialog&)> script = std::move(dialogScripts.front());
+    dialogScripts.pop_front();
+    dialog.show();
+    const int result = script(dialog);
+    dialog.hide();
+    return result;
+}
 
 ModalGuard::ModalGuard() {
     QObject::connect(&timer_, &QTimer::timeout, [this] { Check(); });

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -35,7 +36,10 @@ public:
     void ExecPrintPreview(QWidget* owner, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override;
     void ExecAbout(QWidget* owner) override;
+    // Shows the dialog and hands it to the next script, whose result code it returns.
+    int ExecDialog(QDialog& dialog) override;
 
+    std::deque<std::function<int(QDialog&)>> dialogScripts;
     std::deque<std::optional<QString>> openNames;
     std::deque<std::optional<QString>> saveNames;
     QStringList saveSuggestions;
