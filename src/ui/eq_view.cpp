@@ -13,6 +13,9 @@
 #include "platform/abort.h"
 #include "ui/document_windows.h"
 #include "ui/equation_picture.h"
+#include "ui/lumox_app.h"
+#include "ui/record_reports_dialog.h"
+#include "ui/ui_dialogs.h"
 
 namespace lumox {
 namespace {
@@ -187,9 +190,9 @@ void CEqView::OnCalculate() {
 
 void CEqView::OnRecord() {
     if (!state_.CanRecord()) return;
-    const std::optional<RecordChoice> choice = askRecord_(this);
-    if (!choice) return;
-    Run([this, &choice] { state_.Record(choice->flags, choice->level); });
+    RecordReportsDialog dialog(false, this);
+    if (document_.App().Dialogs().ExecDialog(dialog) != QDialog::Accepted) return;
+    Run([this, &dialog] { state_.Record(dialog.Flags(), dialog.Level()); });
     document_.NotifyChanged();
 }
 

@@ -6,7 +6,6 @@
 
 #include "document/build_equation_state.h"
 #include "ui/document_view.h"
-#include "ui/record_choice.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -34,8 +33,6 @@ public:
     void OnUpdate() override;
 
     const BuildEquationState& State() const { return state_; }
-    // How Record asks for the reports and the level.
-    void SetRecordAsker(AskRecordChoice ask) { askRecord_ = std::move(ask); }
 
     void OnSelectEntry(int entry);
     void OnCalculate();
@@ -75,7 +72,6 @@ private:
     QLineEdit* standardError_ = nullptr;
     QLineEdit* rSquare_ = nullptr;
     QPushButton* record_ = nullptr;
-    AskRecordChoice askRecord_ = AskRecordChoiceDialog;
     bool filling_ = false;  // the lists are being refilled: their changes are not choices
 };
 

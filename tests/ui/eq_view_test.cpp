@@ -1,5 +1,6 @@
 #include "ui/eq_view.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include "ui/document_windows.h"
 #include "ui/equation_picture.h"
 #include "ui/lumox_view.h"
+#include "ui/record_reports_dialog.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
@@ -231,33 +233,46 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
     Click(Button(view, "Calculate"));
     ASSERT_TRUE(view->RecordButton()->isEnabled());
 
+    // The dialog's boxes start checked for equation, anova and correlation; each case
+    // clicks the ones to change.
     struct Case {
         std::string reports;
+        std::vector<QCheckBox * RecordReportsDialog::*> clicks;
+        const char* level;
         RecordFlags flags;
-        double level;
     };
     const Case cases[] = {
-        {"equation,anova,correlation,residuals,intervals", {0, 1, 1, 1, 1, 1, 0, 0}, 90.0},
-        {"equation,intervals", {0, 1, 0, 0, 0, 1, 0, 0}, 99.0},
+        {"equation,anova,correlation,residuals,intervals",
+         {&RecordReportsDialog::residuals, &RecordReportsDialog::intervals},
+         "90",
+         {0, 1, 1, 1, 1, 1, 0, 0}},
+        {"equation,intervals",
+         {&RecordReportsDialog::anova, &RecordReportsDialog::correlation,
+          &RecordReportsDialog::intervals},
+         "99",
+         {0, 1, 0, 0, 0, 1, 0, 0}},
     };
     std::string expected;
     for (const Case& c : cases) {
-        int asked = 0;
-        view->SetRecordAsker([&](QWidget*) -> std::optional<RecordChoice> {
-            ++asked;
-            return RecordChoice{c.flags, c.level};
+        dialogs.dialogScripts.push_back([&c](QDialog& shown) {
+            auto& dialog = dynamic_cast<RecordReportsDialog&>(shown);
+            EXPECT_FALSE(dialog.correlation->isHidden());
+            for (QCheckBox* RecordReportsDialog::*box : c.clicks) (dialog.*box)->click();
+            dialog.levelEdit->setText(QString::fromLatin1(c.level));
+            dialog.recordButton->click();
+            return dialog.result();
         });
         Click(view->RecordButton());
-        EXPECT_EQ(asked, 1);
+        EXPECT_TRUE(dialogs.dialogScripts.empty());
         const CliResult cli =
-            RunCli({"tab411.dat", "--reports", c.reports, "--level", Format("%g", c.level), "--fit",
+            RunCli({"tab411.dat", "--reports", c.reports, "--level", c.level, "--fit",
                     "Yield = 1 + Temp + log(Pressure) + Flow + Temp*Flow"});
         ASSERT_EQ(cli.status, 0) << cli.err;
         expected += cli.out;
         EXPECT_EQ(Results()->GetText(), expected) << c.reports;
         EXPECT_EQ(app->Document()->Doc().m_abRecord, c.flags);
     }
-    view->SetRecordAsker([](QWidget*) { return std::optional<RecordChoice>(); });
+    dialogs.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
     Click(view->RecordButton());
     EXPECT_EQ(Results()->GetText(), expected);
     EXPECT_TRUE(prompt.messages.empty());
