@@ -8,8 +8,9 @@
 
 namespace lumox {
 
-int CalculateEquation(CLumoxDoc& doc, EquationModel& model) {
-    model.CompactModel();
+int CalculateEquation(CLumoxDoc& doc, EquationModel& model, int* gap) {
+    const int cleared = model.CompactModel();
+    if (gap != nullptr) *gap = cleared;
     if (model.FindDuplicateTerm() != 0) {
         ShowMessage(ids::kDuplicateColumns, Icon::Stop);
         return 1;

@@ -9,8 +9,10 @@ class EquationModel;
 // Calculate of the Build Equation window, free of the window: compacts the model (clearing
 // entries behind a gap), refuses duplicate terms (32794), equations without y, x0 and one
 // more term, and equations with as many terms as observations, then fits it as the
-// document's fit. 0 on success; 1 after a message.
-int CalculateEquation(CLumoxDoc& doc, EquationModel& model);
+// document's fit. 0 on success; 1 after a message. When gap is given it receives the
+// first entry the compaction cleared (-1 when none), so a window can empty it and the
+// entries after it; it is set before anything can fail.
+int CalculateEquation(CLumoxDoc& doc, EquationModel& model, int* gap = nullptr);
 
 }  // namespace lumox
 

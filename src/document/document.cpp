@@ -158,6 +158,7 @@ void CLumoxDoc::ResetFit() {
     m_nSimpleModel = -1;
     m_equation.ResetModel();
     m_fit.ResetFit();
+    ++m_nFitSerial;
 }
 
 void CLumoxDoc::SetFit(const EquationModel& model, RegressionFit fit, int simpleModel) {
@@ -165,6 +166,7 @@ void CLumoxDoc::SetFit(const EquationModel& model, RegressionFit fit, int simple
     m_fit = std::move(fit);
     m_nYVariable = model.m_anVariable[0];
     m_nSimpleModel = simpleModel;
+    ++m_nFitSerial;
 }
 
 FitResults CLumoxDoc::GetFitResults() const {

@@ -58,6 +58,9 @@ public:
     // Whether the last fit was a simple (X,Y) regression, whose reports have no
     // correlation matrix.
     bool LastFitWasSimple() const { return m_nSimpleModel > -1; }
+    // Changes with every ResetFit and SetFit, so a window can tell whether the fit it made
+    // is still the document's.
+    unsigned FitSerial() const { return m_nFitSerial; }
     // What the regression reports read of the last fit; call only while HasFit().
     FitResults GetFitResults() const;
 
@@ -170,6 +173,7 @@ private:
     std::string m_strTitle;
     std::string m_strPathName;
     bool m_bModified = false;
+    unsigned m_nFitSerial = 0;
 };
 
 }  // namespace lumox

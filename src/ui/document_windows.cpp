@@ -44,6 +44,14 @@ DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
             [this] { return doc_.CanScatter(); });
     }
     OnCommand(cmd::kGraphOptions, [this] { OnGraphOptions(*this); });
+    // Regression Workbench: the Build Equation window, then every view redrawn.
+    OnCommand(
+        cmd::kRegressionWorkbench,
+        [this] {
+            ShowView(ViewKind::BuildEquation);
+            UpdateAllViews();
+        },
+        [this] { return doc_.CanRegress(); });
 }
 
 DocumentWindows::~DocumentWindows() {

@@ -11,6 +11,7 @@
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
+#include "ui/eq_view.h"
 #include "ui/graf_view.h"
 #include "ui/help_window.h"
 #include "ui/lumox_view.h"
@@ -65,6 +66,9 @@ bool CLumoxApp::InitInstance() {
     SetTemplate(
         {ViewKind::Graph, QStringLiteral(" - Graph"),
          [](DocumentWindows& document) -> DocumentView* { return new CGrafView(document); }});
+    SetTemplate(
+        {ViewKind::BuildEquation, QStringLiteral(" - Build Equation"),
+         [](DocumentWindows& document) -> DocumentView* { return new CEqView(document); }});
     frame_ = std::make_unique<CMainFrame>(*this);
     if (!frame_->Create()) {
         frame_.reset();

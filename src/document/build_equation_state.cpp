@@ -1,0 +1,148 @@
+#include "document/build_equation_state.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "document/build_equation.h"
+#include "document/document.h"
+#include "platform/abort.h"
+#include "platform/format.h"
+#include "platform/prompt.h"
+#include "platform/strings.h"
+
+namespace lumox {
+namespace {
+
+// The text a field shows for the chosen item of a list: nothing for item 0, "(None)".
+std::string FieldText(const ChoiceList& list, int item) {
+    return item == 0 ? std::string() : list[static_cast<size_t>(item)].text;
+}
+
+}  // namespace
+
+BuildEquationState::BuildEquationState(CLumoxDoc& document) : m_document(document) {
+    m_equation.ResetModel();
+}
+
+void BuildEquationState::InitialUpdate() {
+    m_bFitted = false;
+    SelectEntry(0);
+}
+
+bool BuildEquationState::IsEntryEnabled(int entry) const {
+    return entry >= 0 && entry < kEntries && static_cast<uint32_t>(entry) < m_document.m_nRows;
+}
+
+bool BuildEquationState::SelectEntry(int entry) {
+    if (entry < 0 || entry >= kEntries) {
+        ShowMessage(ids::kIncorrectRadioButton, Icon::Stop);
+        return false;
+    }
+    m_nSelectedEntry = entry;
+    if (m_equation.SelectEntry(entry) != 0) {
+        m_variableList.clear();
+        m_transformList.clear();
+        return false;
+    }
+    m_equation.FillVariableList(m_variableList, m_document.m_astrColNames);
+    m_equation.FillTransformList(m_transformList);
+    // x0 can only be the constant: it is chosen at once.
+    if (entry == 1) ChooseVariable(1);
+    return true;
+}
+
+void BuildEquationState::ChooseVariable(int item) {
+    if (item < 0 || static_cast<size_t>(item) >= m_variableList.size()) return;
+    const int entry = m_equation.m_nCurrentEntry;
+    m_equation.SetVariable(m_variableList[static_cast<size_t>(item)].data);
+    m_astrVariable[static_cast<size_t>(entry)] = FieldText(m_variableList, item);
+    m_astrTransform[static_cast<size_t>(entry)].clear();
+    m_equation.SetTransform(0);
+    m_equation.FillTransformList(m_transformList);
+}
+
+void BuildEquationState::ChooseTransform(int item) {
+    if (item < 0 || static_cast<size_t>(item) >= m_transformList.size()) return;
+    m_astrTransform[static_cast<size_t>(m_equation.m_nCurrentEntry)] =
+        FieldText(m_transformList, item);
+    m_equation.SetTransform(m_transformList[static_cast<size_t>(item)].data);
+}
+
+void BuildEquationState::EmptyEntries(int first) {
+    for (int entry = std::max(first, 0); entry < kEntries; ++entry) {
+        m_astrVariable[static_cast<size_t>(entry)].clear();
+        m_astrTransform[static_cast<size_t>(entry)].clear();
+    }
+    m_strStandardError.clear();
+    m_strRSquare.clear();
+}
+
+int BuildEquationState::Calculate() {
+    m_bFitted = false;
+    int gap = -1;
+    int result = 1;
+    try {
+        result = CalculateEquation(m_document, m_equation, &gap);
+    } catch (const UserAbort&) {
+        // A transform abandoned the command; the entries compaction cleared are gone all
+        // the same.
+        if (gap >= 0) EmptyEntries(gap);
+        throw;
+    }
+    if (gap >= 0) EmptyEntries(gap);
+    if (result != 0) return result;
+    m_bFitted = true;
+    m_nFitSerial = m_document.FitSerial();
+    m_strStandardError = Format("%g", m_document.m_fit.m_standardError);
+    m_strRSquare = Format("%g", m_document.m_fit.m_rSquare);
+    return 0;
+}
+
+bool BuildEquationState::CanRecord() const {
+    return m_bFitted && m_document.HasFit() && m_document.FitSerial() == m_nFitSerial;
+}
+
+void BuildEquationState::Record(const RecordFlags& flags, double level) {
+    if (!CanRecord()) return;
+    m_document.m_abRecord = flags;
+    m_document.RecordRegressionReports(flags, level);
+}
+
+void BuildEquationState::ClearEquation() {
+    m_equation.ResetModel();
+    EmptyEntries(0);
+    m_bFitted = false;
+    SelectEntry(0);
+}
+
+bool BuildEquationState::DefaultData() {
+    if (m_document.m_nCols >= static_cast<uint32_t>(kEntries)) {
+        ShowMessage(ids::kTooManyDataColumns, Icon::None);
+        return false;
+    }
+    // At most one term fewer than observations; the enable rule of the command leaves at
+    // least y and one x variable.
+    const int64_t rows = m_document.m_nRows;
+    const int k = static_cast<int>(std::min<int64_t>(m_document.m_nCols, rows - 1));
+    if (k >= 1) {
+        m_equation.m_anVariable[0] = k - 1;
+        m_astrVariable[0] = m_document.GetColName(static_cast<uint32_t>(k - 1));
+        m_equation.m_anVariable[1] = EquationModel::kConstant;
+        m_astrVariable[1].assign(1, '1');  // not = "1": a false -Wrestrict of GCC 12
+        for (int j = 0; j + 1 < k; ++j) {
+            m_equation.m_anVariable[static_cast<size_t>(j + 2)] = j;
+            m_astrVariable[static_cast<size_t>(j + 2)] =
+                m_document.GetColName(static_cast<uint32_t>(j));
+        }
+    }
+    SelectEntry(0);
+    return true;
+}
+
+void BuildEquationState::Close() {
+    m_equation.ResetModel();
+    m_bFitted = false;
+    m_document.ResetFit();
+}
+
+}  // namespace lumox

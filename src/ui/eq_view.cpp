@@ -1,0 +1,210 @@
+#include "ui/eq_view.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "platform/abort.h"
+#include "ui/document_windows.h"
+#include "ui/equation_picture.h"
+#include "ui/lumox_app.h"
+#include "ui/record_reports_dialog.h"
+#include "ui/ui_dialogs.h"
+
+namespace lumox {
+namespace {
+
+QLineEdit* ReadOnlyField(QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setReadOnly(true);
+    field->setMinimumWidth(44);
+    return field;
+}
+
+void Fill(QComboBox* box, const ChoiceList& list) {
+    box->clear();
+    for (const ChoiceItem& item : list) box->addItem(QString::fromStdString(item.text), item.data);
+    box->setCurrentIndex(-1);
+}
+
+}  // namespace
+
+CEqView::CEqView(DocumentWindows& document) : document_(document), state_(document.Doc()) {
+    // The form is light grey; edits and lists keep their own colours.
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    grey.setColor(QPalette::Button, QColor(192, 192, 192));
+    grey.setColor(QPalette::WindowText, Qt::black);
+    grey.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Equation:"), this), 0, 0, 1, 3);
+    picture_ = new EquationPicture(this);
+    layout->addWidget(picture_, 1, 0, 1, BuildEquationState::kEntries);
+    group_ = new QButtonGroup(this);
+    std::vector<QWidget*> columns;
+    for (int entry = 0; entry < BuildEquationState::kEntries; ++entry) {
+        const QString name =
+            entry == 0 ? QStringLiteral("y") : QStringLiteral("x%1").arg(entry - 1);
+        auto* radio = new QRadioButton(name, this);
+        group_->addButton(radio, entry);
+        radios_[static_cast<size_t>(entry)] = radio;
+        variables_[static_cast<size_t>(entry)] = ReadOnlyField(this);
+        transforms_[static_cast<size_t>(entry)] = ReadOnlyField(this);
+        layout->addWidget(radio, 2, entry, Qt::AlignHCenter);
+        layout->addWidget(variables_[static_cast<size_t>(entry)], 3, entry);
+        layout->addWidget(transforms_[static_cast<size_t>(entry)], 4, entry);
+        layout->setColumnStretch(entry, 1);
+        columns.push_back(variables_[static_cast<size_t>(entry)]);
+    }
+    picture_->SetColumns(columns);
+    connect(group_, &QButtonGroup::idClicked, this, [this](int entry) { OnSelectEntry(entry); });
+
+    auto* lists = new QGridLayout;
+    variableList_ = new QComboBox(this);
+    transformList_ = new QComboBox(this);
+    lists->addWidget(new QLabel(QStringLiteral("Variable:"), this), 0, 0);
+    lists->addWidget(variableList_, 0, 1);
+    lists->addWidget(new QLabel(QStringLiteral("Transform:"), this), 1, 0);
+    lists->addWidget(transformList_, 1, 1);
+    standardError_ = ReadOnlyField(this);
+    rSquare_ = ReadOnlyField(this);
+    lists->addWidget(new QLabel(QStringLiteral("Standard Error of Estimate:"), this), 2, 0);
+    lists->addWidget(standardError_, 2, 1);
+    lists->addWidget(new QLabel(QStringLiteral("Coef. of Determination - R^2:"), this), 3, 0);
+    lists->addWidget(rSquare_, 3, 1);
+    lists->setColumnStretch(1, 1);
+    layout->addLayout(lists, 5, 0, 1, 7);
+    connect(variableList_, &QComboBox::currentIndexChanged, this, [this](int item) {
+        if (filling_ || item < 0) return;
+        Run([this, item] { state_.ChooseVariable(item); });
+        filling_ = true;
+        Fill(transformList_, state_.m_transformList);
+        filling_ = false;
+    });
+    connect(transformList_, &QComboBox::currentIndexChanged, this, [this](int item) {
+        if (filling_ || item < 0) return;
+        Run([this, item] { state_.ChooseTransform(item); });
+    });
+
+    auto* buttons = new QGridLayout;
+    auto addButton = [this, buttons](const QString& text, int row, int column) {
+        auto* button = new QPushButton(text, this);
+        buttons->addWidget(button, row, column);
+        return button;
+    };
+    QPushButton* calculate = addButton(QStringLiteral("Calculate"), 0, 0);
+    record_ = addButton(QStringLiteral("Record"), 0, 1);
+    QPushButton* clear = addButton(QStringLiteral("Clear Equation"), 1, 0);
+    QPushButton* defaults = addButton(QStringLiteral("Default Data"), 1, 1);
+    QPushButton* close = addButton(QStringLiteral("Close"), 2, 1);
+    layout->addLayout(buttons, 5, 7, 1, 4, Qt::AlignTop);
+    layout->setRowStretch(6, 1);
+    connect(calculate, &QPushButton::clicked, this, &CEqView::OnCalculate);
+    connect(record_, &QPushButton::clicked, this, &CEqView::OnRecord);
+    connect(clear, &QPushButton::clicked, this, &CEqView::OnClearEquation);
+    connect(defaults, &QPushButton::clicked, this, &CEqView::OnDefaultData);
+    // Close asks the frame to close, as its own Close does.
+    connect(close, &QPushButton::clicked, this, [this] {
+        if (QWidget* frame = parentWidget()) frame->close();
+    });
+}
+
+CEqView::~CEqView() {
+    state_.Close();
+    // The other windows redraw once this one is gone from the document's list.
+    QMetaObject::invokeMethod(
+        &document_,
+        [document = &document_] {
+            document->UpdateAllViews();
+            document->NotifyChanged();
+        },
+        Qt::QueuedConnection);
+}
+
+template <typename Step>
+void CEqView::Run(Step step) {
+    try {
+        step();
+    } catch (const UserAbort&) {
+        // Its message has been shown; the window shows what is left.
+    }
+    ShowFields();
+}
+
+void CEqView::OnInitialUpdate() {
+    if (QWidget* frame = parentWidget()) frame->setWindowTitle(document_.Caption(Kind()));
+    Run([this] { state_.InitialUpdate(); });
+    ShowLists(-1);
+    radios_[0]->setFocus();
+}
+
+void CEqView::OnUpdate() {
+    ShowFields();
+    picture_->update();
+}
+
+void CEqView::ShowFields() {
+    for (int entry = 0; entry < BuildEquationState::kEntries; ++entry) {
+        const auto k = static_cast<size_t>(entry);
+        variables_[k]->setText(QString::fromStdString(state_.m_astrVariable[k]));
+        transforms_[k]->setText(QString::fromStdString(state_.m_astrTransform[k]));
+        radios_[k]->setEnabled(state_.IsEntryEnabled(entry));
+    }
+    if (QAbstractButton* selected = group_->button(state_.m_nSelectedEntry)) {
+        selected->setChecked(true);
+    }
+    standardError_->setText(QString::fromStdString(state_.m_strStandardError));
+    rSquare_->setText(QString::fromStdString(state_.m_strRSquare));
+    record_->setEnabled(state_.CanRecord());
+}
+
+void CEqView::ShowLists(int chosenVariable) {
+    filling_ = true;
+    Fill(variableList_, state_.m_variableList);
+    variableList_->setCurrentIndex(chosenVariable);
+    Fill(transformList_, state_.m_transformList);
+    filling_ = false;
+}
+
+void CEqView::OnSelectEntry(int entry) {
+    Run([this, entry] { state_.SelectEntry(entry); });
+    // x0 took its constant at once: the list shows it chosen.
+    ShowLists(entry == 1 && !state_.m_variableList.empty() ? 1 : -1);
+}
+
+void CEqView::OnCalculate() {
+    int result = 1;
+    Run([this, &result] { result = state_.Calculate(); });
+    if (result == 0) document_.UpdateAllViews();
+    document_.NotifyChanged();
+}
+
+void CEqView::OnRecord() {
+    if (!state_.CanRecord()) return;
+    RecordReportsDialog dialog(false, this);
+    if (document_.App().Dialogs().ExecDialog(dialog) != QDialog::Accepted) return;
+    Run([this, &dialog] { state_.Record(dialog.Flags(), dialog.Level()); });
+    document_.NotifyChanged();
+}
+
+void CEqView::OnClearEquation() {
+    Run([this] { state_.ClearEquation(); });
+    ShowLists(-1);
+}
+
+void CEqView::OnDefaultData() {
+    bool filled = false;
+    Run([this, &filled] { filled = state_.DefaultData(); });
+    if (filled) ShowLists(-1);
+}
+
+}  // namespace lumox
