@@ -230,7 +230,8 @@ GridHit GridLayout::HitTest(int x, int y) const {
     if (y < rowHeight_) {
         const int right = left + widths_[static_cast<size_t>(column)];
         if (x >= right - 4) return {GridHitKind::Divider, 0, column};
-        if (x < left + 4 && column != firstColumn_ + 1) return {GridHitKind::Divider, 0, column - 1};
+        if (x < left + 4 && column != firstColumn_ + 1)
+            return {GridHitKind::Divider, 0, column - 1};
         return {GridHitKind::ColumnHeader, 0, column};
     }
     const int row = firstRow_ + y / rowHeight_;

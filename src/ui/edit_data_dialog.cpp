@@ -33,10 +33,10 @@ CEditDataDialog::CEditDataDialog(std::vector<std::string>& lines, int lineCount,
     setWindowTitle(QStringLiteral("Edit Data"));
     // Placed in dialog units: a quarter of the average character width, an eighth of its height.
     const QFontMetrics metrics(font());
-    const int baseX = std::max(
-        metrics.horizontalAdvance(
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52,
-        1);
+    const int baseX = std::max(metrics.horizontalAdvance(QStringLiteral(
+                                   "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                                   52,
+                               1);
     const int baseY = std::max(metrics.height(), 1);
     auto place = [baseX, baseY](QWidget* widget, int x, int y, int width, int height) {
         widget->setGeometry(x * baseX / 4, y * baseY / 8, width * baseX / 4, height * baseY / 8);

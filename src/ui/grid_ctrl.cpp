@@ -1,5 +1,7 @@
 #include "ui/grid_ctrl.h"
 
+#include <qdrawutil.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -108,7 +110,8 @@ void CGridCtrl::Layout() {
     if (data_ == nullptr) return;
     EndEdit(false);
     const QFontMetrics metrics(font_);
-    layout_.SetMetrics(metrics.averageCharWidth(), metrics.height() + std::max(metrics.leading(), 0));
+    layout_.SetMetrics(metrics.averageCharWidth(),
+                       metrics.height() + std::max(metrics.leading(), 0));
     layout_.Reset(data_->GetRowCount(), data_->GetColumnCount());
     Relayout();
 }
@@ -262,8 +265,8 @@ void CGridCtrl::OnEditorEdited(const QString& edited) {
     const QFontMetrics metrics(font_);
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, editor_);
     const int width =
-        layout_.EditorWidth(editor_->x(), editor_->width(), frame,
-                            metrics.horizontalAdvance(text), static_cast<int>(text.size()));
+        layout_.EditorWidth(editor_->x(), editor_->width(), frame, metrics.horizontalAdvance(text),
+                            static_cast<int>(text.size()));
     if (width != editor_->width()) editor_->resize(width, editor_->height());
 }
 
@@ -634,10 +637,11 @@ void CGridCtrl::paintEvent(QPaintEvent* event) {
     if (const int column = layout_.SelectedColumn();
         column > layout_.FirstColumn() && column <= lastColumn) {
         const GridRect cell = layout_.CellRect(0, column);
-        painter.fillRect(QRect(cell.left, rowHeight, cell.Width(), layout_.BodyBottom() - rowHeight),
-                         Qt::black);
+        painter.fillRect(
+            QRect(cell.left, rowHeight, cell.Width(), layout_.BodyBottom() - rowHeight), Qt::black);
     }
-    if (resizeColumn_ != 0) painter.fillRect(QRect(resizeX_, 0, 1, viewport()->height()), Qt::black);
+    if (resizeColumn_ != 0)
+        painter.fillRect(QRect(resizeX_, 0, 1, viewport()->height()), Qt::black);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
     const int row = layout_.CurrentRow();
@@ -684,8 +688,7 @@ void CGridCtrl::PaintBody(QPainter& painter, const QRect& damaged, int lastRow, 
     }
 }
 
-void CGridCtrl::PaintHeaders(QPainter& painter, const QRect& damaged, int lastRow,
-                             int lastColumn) {
+void CGridCtrl::PaintHeaders(QPainter& painter, const QRect& damaged, int lastRow, int lastColumn) {
     const int rowHeight = layout_.RowHeight();
     const int fixed = layout_.ColumnWidth(0);
     const int ascent = painter.fontMetrics().ascent();
@@ -711,8 +714,8 @@ void CGridCtrl::PaintHeaders(QPainter& painter, const QRect& damaged, int lastRo
             const int width = painter.fontMetrics().horizontalAdvance(name);
             painter.save();
             painter.setClipRect(cell.adjusted(0, 0, -2, 0));
-            const int x = width < cell.width() ? cell.left() + (cell.width() - width) / 2
-                                               : cell.left() + 2;
+            const int x =
+                width < cell.width() ? cell.left() + (cell.width() - width) / 2 : cell.left() + 2;
             painter.drawText(x, cell.top() + layout_.TextOffset() + ascent, name);
             painter.restore();
         }

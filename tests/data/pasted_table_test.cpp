@@ -96,7 +96,8 @@ TEST(PastedTable, WideTablesUpToTheLineLimitAndNoFurther) {
     std::vector<std::vector<std::string>> range(4);
     for (int c = 0; c < 12; ++c) {
         range[0].push_back("Column" + std::to_string(c));
-        for (int r = 1; r < 4; ++r) range[static_cast<size_t>(r)].push_back("-1.23456789012345e-10");
+        for (int r = 1; r < 4; ++r)
+            range[static_cast<size_t>(r)].push_back("-1.23456789012345e-10");
     }
     {
         ScriptedPrompt prompt;
@@ -122,9 +123,8 @@ TEST(PastedTable, WideTablesUpToTheLineLimitAndNoFurther) {
         int columns = 0;
         EXPECT_FALSE(ReadPastedTable("a b\n1 2\n3 4\n5 6\n" + tooLong + "\n", lines, columns));
         EXPECT_EQ(prompt.messages,
-                  (std::vector<Message>{
-                      {"Clipboard data: line 5 is longer than 4094 characters!",
-                       Icon::Exclamation}}));
+                  (std::vector<Message>{{"Clipboard data: line 5 is longer than 4094 characters!",
+                                         Icon::Exclamation}}));
         EXPECT_TRUE(lines.empty());
     }
 }
@@ -136,10 +136,10 @@ TEST(PastedTable, LargeTextIsWarnedAboutAndStillPasted) {
     std::vector<std::string> lines;
     int columns = 0;
     EXPECT_TRUE(ReadPastedTable(text, lines, columns));
-    EXPECT_EQ(prompt.messages,
-              (std::vector<Message>{
-                  {"Data File: Lumox may not handle this large file on some machines!",
-                   Icon::Exclamation}}));
+    EXPECT_EQ(
+        prompt.messages,
+        (std::vector<Message>{{"Data File: Lumox may not handle this large file on some machines!",
+                               Icon::Exclamation}}));
     EXPECT_GT(lines.size(), 5000u);
 }
 

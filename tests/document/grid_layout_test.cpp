@@ -65,7 +65,7 @@ TEST(GridLayoutHitTest, UnscrolledPointsFallOnCellsHeadersAndDividers) {
         {10, 10, {GridHitKind::Corner, 0, 0}},
         {10, 30, {GridHitKind::RowNumber, 1, 0}},
         {31, 119, {GridHitKind::RowNumber, 4, 0}},
-        {10, 121, {}},  // below the last row
+        {10, 121, {}},                                // below the last row
         {33, 10, {GridHitKind::ColumnHeader, 0, 1}},  // the first column has no left divider
         {99, 10, {GridHitKind::ColumnHeader, 0, 1}},
         {100, 10, {GridHitKind::Divider, 0, 1}},  // 4 pixels left of the right edge at 104
@@ -157,25 +157,16 @@ TEST(GridLayoutMove, KeysWalkTheTableAndScrollTheCurrentCellIntoView) {
     };
     const Step steps[] = {
         {GridMove::Up, true, {0, 1, 0, 0}},  // the names row can be reached
-        {GridMove::Up, false, {0, 1, 0, 0}},
-        {GridMove::Left, false, {0, 1, 0, 0}},
-        {GridMove::Down, true, {1, 1, 0, 0}},
-        {GridMove::Right, true, {1, 2, 0, 0}},
-        {GridMove::Right, true, {1, 3, 0, 0}},
-        {GridMove::Right, true, {1, 4, 0, 0}},
+        {GridMove::Up, false, {0, 1, 0, 0}},         {GridMove::Left, false, {0, 1, 0, 0}},
+        {GridMove::Down, true, {1, 1, 0, 0}},        {GridMove::Right, true, {1, 2, 0, 0}},
+        {GridMove::Right, true, {1, 3, 0, 0}},       {GridMove::Right, true, {1, 4, 0, 0}},
         {GridMove::Right, true, {1, 5, 0, 1}},  // column 5 would end at 392, past 384
-        {GridMove::Left, true, {1, 4, 0, 1}},
-        {GridMove::End, true, {1, 10, 0, 6}},
-        {GridMove::Right, false, {1, 10, 0, 6}},
-        {GridMove::Home, true, {1, 1, 0, 0}},
-        {GridMove::PageDown, true, {12, 1, 11, 0}},
-        {GridMove::PageDown, true, {23, 1, 22, 0}},
-        {GridMove::PageUp, true, {12, 1, 11, 0}},
-        {GridMove::Up, true, {11, 1, 10, 0}},
-        {GridMove::Bottom, true, {99, 10, 90, 6}},
-        {GridMove::Down, false, {99, 10, 90, 6}},
-        {GridMove::PageDown, true, {91, 10, 90, 6}},
-        {GridMove::Top, true, {1, 1, 0, 0}},
+        {GridMove::Left, true, {1, 4, 0, 1}},        {GridMove::End, true, {1, 10, 0, 6}},
+        {GridMove::Right, false, {1, 10, 0, 6}},     {GridMove::Home, true, {1, 1, 0, 0}},
+        {GridMove::PageDown, true, {12, 1, 11, 0}},  {GridMove::PageDown, true, {23, 1, 22, 0}},
+        {GridMove::PageUp, true, {12, 1, 11, 0}},    {GridMove::Up, true, {11, 1, 10, 0}},
+        {GridMove::Bottom, true, {99, 10, 90, 6}},   {GridMove::Down, false, {99, 10, 90, 6}},
+        {GridMove::PageDown, true, {91, 10, 90, 6}}, {GridMove::Top, true, {1, 1, 0, 0}},
         {GridMove::PageUp, true, {1, 1, 0, 0}},
     };
     for (size_t i = 0; i < std::size(steps); ++i) {
@@ -265,8 +256,8 @@ TEST(GridLayoutColumns, ResizingStaysWithinItsBounds) {
         int width;
     };
     // Column 2 starts at 104; the largest right edge is 400 - 5.
-    const Case cases[] = {{104 + 100, 100}, {104 + 3, 16}, {0, 16}, {104 + 16, 16},
-                          {395, 291},       {500, 291}};
+    const Case cases[] = {{104 + 100, 100}, {104 + 3, 16}, {0, 16},
+                          {104 + 16, 16},   {395, 291},    {500, 291}};
     for (const Case& c : cases) {
         GridLayout layout = Layout(3, 3, 400, 300);
         EXPECT_EQ(layout.ResizeMinX(2), 104 + 16);
@@ -306,11 +297,11 @@ TEST(GridLayoutEditor, WidensOneCharacterAtATimeUpToTheLargestRightEdge) {
     };
     // The editor has a 1-pixel frame: its client is 2 pixels narrower.
     const Case cases[] = {
-        {32, 70, 50, 6, 70},    // 50 + 8 fits within 68 - 2
-        {32, 70, 59, 7, 78},    // 59 + 8 passes 66
-        {32, 70, 59, 21, 70},   // texts past 20 characters no longer widen it
-        {320, 75, 70, 9, 75},   // 320 + 83 would pass 395
-        {312, 75, 70, 9, 83},   // 312 + 83 reaches 395 exactly
+        {32, 70, 50, 6, 70},   // 50 + 8 fits within 68 - 2
+        {32, 70, 59, 7, 78},   // 59 + 8 passes 66
+        {32, 70, 59, 21, 70},  // texts past 20 characters no longer widen it
+        {320, 75, 70, 9, 75},  // 320 + 83 would pass 395
+        {312, 75, 70, 9, 83},  // 312 + 83 reaches 395 exactly
     };
     for (const Case& c : cases) {
         EXPECT_EQ(layout.EditorWidth(c.left, c.width, 1, c.textWidth, c.length), c.want)
@@ -326,12 +317,18 @@ TEST(GridKeys, ShiftAndCtrlChangeWhatAKeyDoes) {
         GridMove move;
     };
     const Case cases[] = {
-        {GridKey::Tab, false, false, GridMove::Right},   {GridKey::Tab, true, false, GridMove::Left},
-        {GridKey::Enter, false, false, GridMove::Down},  {GridKey::Enter, true, false, GridMove::Up},
-        {GridKey::Right, true, false, GridMove::Right},  {GridKey::Left, false, false, GridMove::Left},
-        {GridKey::Up, false, false, GridMove::Up},       {GridKey::Down, false, true, GridMove::Down},
-        {GridKey::Home, false, false, GridMove::Home},   {GridKey::Home, false, true, GridMove::Top},
-        {GridKey::End, false, false, GridMove::End},     {GridKey::End, false, true, GridMove::Bottom},
+        {GridKey::Tab, false, false, GridMove::Right},
+        {GridKey::Tab, true, false, GridMove::Left},
+        {GridKey::Enter, false, false, GridMove::Down},
+        {GridKey::Enter, true, false, GridMove::Up},
+        {GridKey::Right, true, false, GridMove::Right},
+        {GridKey::Left, false, false, GridMove::Left},
+        {GridKey::Up, false, false, GridMove::Up},
+        {GridKey::Down, false, true, GridMove::Down},
+        {GridKey::Home, false, false, GridMove::Home},
+        {GridKey::Home, false, true, GridMove::Top},
+        {GridKey::End, false, false, GridMove::End},
+        {GridKey::End, false, true, GridMove::Bottom},
         {GridKey::PageUp, false, false, GridMove::PageUp},
         {GridKey::PageDown, false, false, GridMove::PageDown},
     };
