@@ -24,8 +24,9 @@ DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
     OnCommand(
         cmd::kRecordInputData, [this] { doc_.OnRecordInputData(); },
         [this] { return doc_.CanRecordInputData(); });
-    // The commands of later windows and dialogs (Input Data, Graph Options, the
-    // statistics and graph commands) join this table as they are built.
+    OnCommand(cmd::kInputData, [this] { doc_.OnInputData(); });
+    // The commands of later windows and dialogs (Graph Options, the statistics and graph
+    // commands) join this table as they are built.
 }
 
 DocumentWindows::~DocumentWindows() {
@@ -123,6 +124,21 @@ void DocumentWindows::ShowGraphWindow() {
 
 void DocumentWindows::UpdateAllViews() {
     for (CMDIGChildWnd* frame : Frames()) frame->View().OnUpdate();
+}
+
+bool DocumentWindows::EditData(EditDataRequest& request) {
+    return app_.Dialogs().ExecEditData(app_.MainFrame(), request);
+}
+
+void DocumentWindows::CloseDocument() {
+    QMetaObject::invokeMethod(
+        this, [this] { OnFileClose(); }, Qt::QueuedConnection);
+}
+
+void DocumentWindows::OnDataFileSaved(const std::string& path) {
+    app_.RecentFiles().Add(FromNativePath(path));
+    app_.MainFrame()->UpdateRecentFileMenu();
+    for (CMDIGChildWnd* frame : Frames()) frame->setWindowTitle(Caption(frame->View().Kind()));
 }
 
 }  // namespace lumox

@@ -6,7 +6,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "data/document_host.h"
 #include "ui/about_dialog.h"
+#include "ui/edit_data_dialog.h"
 
 namespace lumox {
 
@@ -66,6 +68,15 @@ void QtDialogs::ExecPrintPreview(QWidget* owner, QPrinter& printer,
 void QtDialogs::ExecAbout(QWidget* owner) {
     CAboutDlg dialog(owner);
     dialog.exec();
+}
+
+bool QtDialogs::ExecEditData(QWidget* owner, EditDataRequest& request) {
+    CEditDataDialog dialog(*request.lines, request.lineCount, request.columnCount, owner);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    request.lineCount = dialog.LineCount();
+    request.columnCount = dialog.ColumnCount();
+    request.changed = dialog.Changed();
+    return true;
 }
 
 }  // namespace lumox

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace lumox {
 
+struct EditDataRequest;
+
 // The platform's common dialogs, behind one interface so that tests answer them from
 // a script instead of showing them.
 class UiDialogs {
@@ -28,6 +30,8 @@ public:
                                   const std::function<void(QPrinter&)>& paint) = 0;
     // The About box.
     virtual void ExecAbout(QWidget* owner) = 0;
+    // The Edit Data dialog on the request's lines; true on OK, with the request filled in.
+    virtual bool ExecEditData(QWidget* owner, EditDataRequest& request) = 0;
 };
 
 // The real dialogs.
@@ -40,6 +44,7 @@ public:
     void ExecPrintPreview(QWidget* owner, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override;
     void ExecAbout(QWidget* owner) override;
+    bool ExecEditData(QWidget* owner, EditDataRequest& request) override;
 };
 
 // The filters of the Open dialog, in order, the first preselected.

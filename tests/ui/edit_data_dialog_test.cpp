@@ -77,7 +77,7 @@ protected:
         dialog = std::make_unique<CEditDataDialog>(lines, lineCount, columnCount);
         dialog->show();
         dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return dialog->isActiveWindow(); }));
         Grid().setFocus();
     }
     void OpenSmall() { Open({"x\ty", "1\t2", "3\t4"}, 3, 2); }

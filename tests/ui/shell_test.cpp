@@ -125,7 +125,7 @@ TEST_F(ShellTest, FileCommandEnableRulesFollowTheDocument) {
     };
     const Row rows[] = {
         {cmd::kOpenData, true, false, true},
-        {cmd::kNewData, false, false, false},
+        {cmd::kNewData, true, false, true},
         {cmd::kClose, false, true, false},
         {cmd::kSaveResults, false, false, false},
         {cmd::kSaveResultsAs, false, false, false},
@@ -136,8 +136,8 @@ TEST_F(ShellTest, FileCommandEnableRulesFollowTheDocument) {
         {cmd::kExit, true, true, true},
         {cmd::kRecentFile1, false, false, true},
         {cmd::kAbout, true, true, true},
+        {cmd::kInputData, false, true, false},
         // Built by later windows and dialogs: present, and disabled until then.
-        {cmd::kInputData, false, false, false},
         {cmd::kDescriptiveStatistics, false, false, false},
         {cmd::kScatterOne, false, false, false},
         {cmd::kHistogram, false, false, false},

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 #include <QTest>
+
 #include "ui/document_windows.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
@@ -68,6 +69,15 @@ void FakeDialogs::ExecPrintPreview(QWidget*, QPrinter&,
 }
 
 void FakeDialogs::ExecAbout(QWidget*) { ++abouts; }
+
+bool FakeDialogs::ExecEditData(QWidget*, EditDataRequest& request) {
+    ++editDataAsked;
+    if (!editData) {
+        ADD_FAILURE() << "unexpected Edit Data dialog";
+        return false;
+    }
+    return editData(request);
+}
 
 ModalGuard::ModalGuard() {
     QObject::connect(&timer_, &QTimer::timeout, [this] { Check(); });

@@ -35,6 +35,9 @@ public:
     void ExecPrintPreview(QWidget* owner, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override;
     void ExecAbout(QWidget* owner) override;
+    // Hands the request to editData (which may drive a real dialog shown without exec);
+    // without one the Edit Data dialog is unexpected.
+    bool ExecEditData(QWidget* owner, EditDataRequest& request) override;
 
     std::deque<std::optional<QString>> openNames;
     std::deque<std::optional<QString>> saveNames;
@@ -44,6 +47,8 @@ public:
     int printAsked = 0;
     int previews = 0;
     int abouts = 0;
+    std::function<bool(EditDataRequest&)> editData;
+    int editDataAsked = 0;
 };
 
 // Fails the test when any modal window comes up (and closes it): every dialog of the
