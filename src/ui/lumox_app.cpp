@@ -56,8 +56,11 @@ bool CLumoxApp::InitInstance() {
     // Dialogs are drawn light grey with black text.
     QPalette grey = QApplication::palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    grey.setColor(QPalette::WindowText, Qt::black);
-    grey.setColor(QPalette::ButtonText, Qt::black);
+    // Disabled controls keep their greyed text.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        grey.setColor(group, QPalette::WindowText, Qt::black);
+        grey.setColor(group, QPalette::ButtonText, Qt::black);
+    }
     QApplication::setPalette(grey, "QDialog");
     SetTemplate(
         {ViewKind::Results, QStringLiteral(" - Results"),
