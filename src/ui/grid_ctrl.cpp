@@ -20,7 +20,7 @@
 namespace lumox {
 namespace {
 
-// The editor reads at most this many characters of its text.
+// The most characters a cell's editor holds.
 constexpr int kMaxEditText = 255;
 
 // The two selection cursors: an arrow pointing down at a column header, right at a row.
@@ -58,6 +58,7 @@ CGridEdit::CGridEdit(CGridCtrl& grid) : QLineEdit(grid.viewport()), grid_(grid) 
     setObjectName(QStringLiteral("GridEdit"));
     setFrame(true);
     setTextMargins(0, 0, 0, 0);
+    setMaxLength(kMaxEditText);
     hide();
 }
 
@@ -171,7 +172,13 @@ void CGridCtrl::UpdateCell(int row, int column) {
 
 void CGridCtrl::UpdateFrame() { UpdateCell(layout_.CurrentRow(), layout_.CurrentColumn()); }
 
-void CGridCtrl::UpdateRowAndColumnSelection() { viewport()->update(); }
+void CGridCtrl::ShowMove(int firstRow, int firstColumn) {
+    if (layout_.FirstRow() != firstRow || layout_.FirstColumn() != firstColumn) {
+        Relayout();
+    } else {
+        UpdateFrame();
+    }
+}
 
 void CGridCtrl::GoToCell(int row, int column) {
     EndEdit(true);
@@ -179,11 +186,7 @@ void CGridCtrl::GoToCell(int row, int column) {
     const int firstColumn = layout_.FirstColumn();
     UpdateFrame();
     layout_.GoToCell(row, column);
-    if (layout_.FirstRow() != firstRow || layout_.FirstColumn() != firstColumn) {
-        Relayout();
-    } else {
-        UpdateFrame();
-    }
+    ShowMove(firstRow, firstColumn);
 }
 
 void CGridCtrl::MoveAndEdit(GridMove move, bool edit) {
@@ -192,11 +195,7 @@ void CGridCtrl::MoveAndEdit(GridMove move, bool edit) {
     const int firstColumn = layout_.FirstColumn();
     UpdateFrame();
     const bool moved = layout_.Move(move);
-    if (layout_.FirstRow() != firstRow || layout_.FirstColumn() != firstColumn) {
-        Relayout();
-    } else {
-        UpdateFrame();
-    }
+    ShowMove(firstRow, firstColumn);
     if (moved && edit) StartEdit();
 }
 
@@ -233,9 +232,8 @@ void CGridCtrl::EndEdit(bool commit) {
     UpdateCell(row, column);
 }
 
-void CGridCtrl::OnEditorEdited(const QString& edited) {
+void CGridCtrl::OnEditorEdited(const QString& text) {
     if (refusing_) return;
-    const QString text = edited.left(kMaxEditText);
     bool accepted = true;
     std::string reason;
     if (editRow_ >= 1) {
@@ -341,7 +339,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event) {
     if (data_ == nullptr) return;
     if (event->key() != Qt::Key_Delete && layout_.SelectedRow() != 0) {
         layout_.ClearSelection();
-        UpdateRowAndColumnSelection();
+        viewport()->update();
     }
     if (event->matches(QKeySequence::Undo)) {
         Undo();
@@ -426,7 +424,7 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event) {
     }
     if (layout_.SelectedRow() != 0 || layout_.SelectedColumn() != 0) {
         layout_.ClearSelection();
-        UpdateRowAndColumnSelection();
+        viewport()->update();
     }
     const QPoint point = event->position().toPoint();
     const GridHit hit = layout_.HitTest(point.x(), point.y());
@@ -445,14 +443,14 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event) {
             if (allowSelectColumn_) {
                 EndEdit(false);
                 layout_.SelectColumn(hit.column);
-                UpdateRowAndColumnSelection();
+                viewport()->update();
             }
             break;
         case GridHitKind::RowNumber:
             if (layout_.Rows() > 2) {
                 EndEdit(false);
                 layout_.SelectRow(hit.row);
-                UpdateRowAndColumnSelection();
+                viewport()->update();
             }
             break;
         case GridHitKind::Corner:

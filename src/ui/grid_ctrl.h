@@ -103,7 +103,8 @@ private:
     void SyncScrollBars();
     void UpdateCell(int row, int column);
     void UpdateFrame();
-    void UpdateRowAndColumnSelection();
+    // Repaints after the current cell moved: everything when the view scrolled.
+    void ShowMove(int firstRow, int firstColumn);
     void PaintHeaders(QPainter& painter, const QRect& damaged, int lastRow, int lastColumn);
     void PaintBody(QPainter& painter, const QRect& damaged, int lastRow, int lastColumn);
     void AddColumn();
