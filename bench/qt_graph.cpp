@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <cstdint>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "graph/chart_engine.h"
 #include "graph/graph_page.h"
 #include "graph/surface.h"
 #include "numeric/matrix.h"
-#include "ui/qt_surface.h"
+#include "render/qt_surface.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ void FourGraphPageEngineOnly(benchmark::State& state) {
     lumox::ChartEngine engine;
     for (auto _ : state) {
         NullSurface surface;
-        lumox::DrawGraphPage(doc, surface, engine);
+        lumox::DrawGraphPage(doc.GetGraphPage(), surface, engine);
         benchmark::DoNotOptimize(surface.calls);
     }
 }
@@ -96,7 +96,7 @@ void FourGraphPageRaster(benchmark::State& state) {
         image.fill(Qt::white);
         QPainter painter(&image);
         lumox::QtSurface surface(painter, false, 768);
-        lumox::DrawGraphPage(doc, surface, engine);
+        lumox::DrawGraphPage(doc.GetGraphPage(), surface, engine);
     }
 }
 BENCHMARK(FourGraphPageRaster)->Unit(benchmark::kMillisecond);

@@ -5,16 +5,18 @@
 #include <cmath>
 #include <string>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "regression/equation_model.h"
 #include "regression/regression_fit.h"
-#include "regression/simple_models.h"
+#include "document/simple_regression.h"
 #include "reports/regression_reports.h"
 
 namespace {
 
 using lumox::CLumoxDoc;
 using lumox::EquationModel;
+using lumox::FitResults;
+using lumox::RegressionFit;
 
 // Fills the document's data set with rows x cols values: column 0 depends on the others
 // with some noise; every value is positive so that every transform applies.
@@ -47,13 +49,16 @@ void BM_MultipleRegressionWithReports(benchmark::State& state) {
     model.CompactModel();
     size_t bytes = 0;
     for (auto _ : state) {
-        if (lumox::FitEquation(doc, model) != 0) state.SkipWithError("fit failed");
+        EquationModel fitted;
+        RegressionFit fit;
+        if (FitEquation(doc.GetData(), model, fitted, fit) != 0) state.SkipWithError("fit failed");
+        const FitResults results{doc.m_astrColNames, fitted, fit, -1};
         std::string text;
-        lumox::WriteEquationReport(doc, text);
-        lumox::WriteAnovaReport(doc, text);
-        lumox::WriteCorrelationReport(doc, text);
-        lumox::WriteResidualReport(doc, text);
-        lumox::WriteIntervalReport(doc, 95.0, text);
+        lumox::WriteEquationReport(results, text);
+        lumox::WriteAnovaReport(results, text);
+        lumox::WriteCorrelationReport(results, text);
+        lumox::WriteResidualReport(results, text);
+        lumox::WriteIntervalReport(results, 95.0, text);
         bytes = text.size();
         benchmark::DoNotOptimize(text.data());
     }

@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins
   fonts-liberation fontconfig
   xvfb xauth poppler-utils
+  xdg-utils desktop-file-utils
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -4,10 +4,10 @@
 # the run ends with ctest's summary of the normal build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh -DLUMOX_WERROR=ON
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMOX_SANITIZE=ON \
-  -DLUMOX_CORE_ONLY=ON > /dev/null
+  -DLUMOX_CORE_ONLY=ON -DLUMOX_WERROR=ON > /dev/null
 cmake --build build-asan -j "$(nproc)"
 echo "== core tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

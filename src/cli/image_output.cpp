@@ -5,7 +5,7 @@
 #include <clocale>
 #include <memory>
 
-#include "ui/graph_export.h"
+#include "render/graph_export.h"
 
 namespace lumox::cli {
 namespace {

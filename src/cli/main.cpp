@@ -11,6 +11,7 @@
 #include "cli/session.h"
 #include "platform/atomic_file.h"
 #include "platform/prompt.h"
+#include "platform/version.h"
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C");
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options->version) {
-        std::puts("lumox-cli 3.0");
+        std::puts("lumox-cli " LUMOX_VERSION);
         return 0;
     }
 
@@ -42,10 +43,7 @@ int main(int argc, char** argv) {
     // What was recorded is written even when an action stopped the run.
     const std::string text = session.ResultsText();
     if (options->output) {
-        const bool written = lumox::WriteFileAtomically(*options->output, [&text](std::ostream& out) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            return static_cast<bool>(out);
-        });
+        const bool written = lumox::WriteFileAtomically(*options->output, text);
         if (!written) {
             lumox::ShowMessage("Could not save Results to file!", lumox::Icon::Stop);
             return 1;

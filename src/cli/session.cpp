@@ -11,11 +11,10 @@
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
-#include "regression/build_equation.h"
+#include "document/build_equation.h"
 #include "regression/point_estimate.h"
-#include "regression/simple_models.h"
-#include "reports/recording.h"
-#include "stats/descriptive.h"
+#include "document/simple_regression.h"
+#include "regression/derived_series.h"
 #include "stats/frequency.h"
 
 namespace lumox::cli {
@@ -97,7 +96,7 @@ bool Session::InputData() {
 bool Session::Describe(const std::string& name) {
     const int column = FindVariable(name);
     if (column < 0) return false;
-    DescriptiveStatistics(doc_.GetData(), static_cast<uint32_t>(column)).WriteReport(doc_);
+    doc_.RecordDescriptiveStatistics(static_cast<uint32_t>(column));
     return true;
 }
 
@@ -132,10 +131,8 @@ bool Session::Simple(const std::string& xName, const std::string& yName, const s
     }
     simple.m_nSelectedModel = index;
     if (simple.Calculate() != 0) return false;
-    // The report selection offers no correlation report after a simple regression.
-    std::array<uint8_t, 8> flags = reports_;
-    flags[kRecordCorrelation] = 0;
-    return Record(flags);
+    doc_.RecordRegressionReports(reports_, level_);
+    return true;
 }
 
 bool Session::Fit(const std::string& equation) {
@@ -151,21 +148,24 @@ bool Session::Fit(const std::string& equation) {
     }
     if (!RegressionAllowed()) return false;
     if (CalculateEquation(doc_, *model) != 0) return false;
-    return Record(reports_);
+    doc_.RecordRegressionReports(reports_, level_);
+    return true;
 }
 
 bool Session::Estimate(const std::string& values) {
-    if (doc_.m_nYVariable < -1) {
+    if (!doc_.HasFit()) {
         ShowMessage("No equation has been fitted for a point estimate!", Icon::Stop);
         return false;
     }
-    // One value per line, as typed in the dialog's values field.
-    const std::vector<std::string> fields = SplitAt(values, ',');
-    std::string lines;
-    for (size_t k = 0; k < fields.size(); ++k) lines += (k == 0 ? "" : "\r\n") + fields[k];
-    PointEstimate estimate(doc_);
-    if (estimate.Calculate(lines, level_) != 0) return false;
-    estimate.Record();
+    std::vector<double> numbers;
+    for (const std::string& field : SplitAt(values, ',')) {
+        // Blank values are skipped, as blank lines of the dialog's values field are.
+        if (field.find_first_not_of(" \t") == std::string::npos) continue;
+        numbers.push_back(AtoF(field));
+    }
+    PointEstimate estimate(doc_, doc_.m_equation, doc_.m_fit);
+    if (estimate.Calculate(numbers, level_) != 0) return false;
+    doc_.RecordPointEstimate(estimate);
     return true;
 }
 
@@ -179,10 +179,9 @@ void Session::ApplyGraphOptions() {
 }
 
 int Session::FindPlotVariable(const std::string& name) const {
-    static const char* const kDerived[] = {"Predicted Y", "Residuals", "Std. Residuals", "Normal Z"};
-    for (int k = 0; k < 4; ++k) {
-        if (name != kDerived[k]) continue;
-        if (doc_.m_nYVariable < -1) {
+    for (int k = 0; k < kDerivedSeriesCount; ++k) {
+        if (name != DerivedSeriesName(static_cast<DerivedSeries>(k))) continue;
+        if (!doc_.HasFit()) {
             ShowMessage(Format("\"%s\" needs a fitted equation: fit one first.", name.c_str()),
                         Icon::Stop);
             return -1;
@@ -193,7 +192,7 @@ int Session::FindPlotVariable(const std::string& name) const {
 }
 
 bool Session::AddScatter(const std::string& text) {
-    if (doc_.m_nCols < 2) {
+    if (!doc_.CanScatter()) {
         ShowMessage("A scatter graph needs at least two variables!", Icon::Stop);
         return false;
     }
@@ -261,10 +260,8 @@ bool Session::SetHistogram(const std::string& text) {
             settings.classes = *found;
         }
     }
-    // The ogive has no normal curve (the dialog disables the choice).
-    if (settings.cumulative) settings.addNormalCurve = 0;
     scatters_.clear();
-    histogram_ = settings;
+    histogram_ = CLumoxDoc::CheckedHistogramSettings(settings);
     return true;
 }
 
@@ -289,16 +286,9 @@ bool Session::Image(const std::string& path) {
 }
 
 bool Session::RegressionAllowed() {
-    // The regression commands need two variables and three observations.
-    if (doc_.m_nCols > 1 && doc_.m_nRows > 2) return true;
+    if (doc_.CanRegress()) return true;
     ShowMessage(LoadString(ids::kNotEnoughData), Icon::Stop);
     return false;
-}
-
-bool Session::Record(const std::array<uint8_t, 8>& flags) {
-    doc_.m_abRecord = flags;
-    RecordReports(doc_, flags[kRecordIntervals] ? level_ : 0.0);
-    return true;
 }
 
 bool Session::SetReports(const std::string& list) {
@@ -322,10 +312,9 @@ bool Session::SetReports(const std::string& list) {
 }
 
 bool Session::SetLevel(const std::string& text) {
-    // The confidence level field of the Select Reports to Record dialog, with its limits.
-    DataTableEntry field{field_ids::kRecordConfidence, 0, 0, 1};
-    if (!RangeCheck(text, field, true)) return false;
-    level_ = AtoF(text);
+    const std::optional<double> level = ReadConfidenceLevel(text);
+    if (!level) return false;
+    level_ = *level;
     return true;
 }
 

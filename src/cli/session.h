@@ -9,7 +9,7 @@
 #include <string>
 
 #include "cli/cli_options.h"
-#include "data/document.h"
+#include "document/document.h"
 
 namespace lumox::cli {
 
@@ -62,8 +62,6 @@ private:
     // A variable or, after a fit, a derived series ("Predicted Y", "Residuals",
     // "Std. Residuals", "Normal Z": m_nCols + 0 .. 3); -1 after a message.
     int FindPlotVariable(const std::string& name) const;
-    // Records the chosen regression reports of the last fit.
-    bool Record(const std::array<uint8_t, 8>& flags);
     bool SetReports(const std::string& list);
     bool SetLevel(const std::string& text);
     // The column of a variable named by its column name or by #K; -1 after a message.
@@ -73,7 +71,7 @@ private:
     BatchHost host_;
     CLumoxDoc doc_;
     // The reports later fits record (flags 1..5 of the document) and their level.
-    std::array<uint8_t, 8> reports_{0, 1, 1, 1, 0, 0, 0, 0};
+    RecordFlags reports_{0, 1, 1, 1, 0, 0, 0, 0};
     double level_ = 95.0;
     // The graph page being put together for the next --image: scatter graphs, or a
     // histogram when histogram_ is set.

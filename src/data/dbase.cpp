@@ -4,7 +4,7 @@
 #include <ctime>
 #include <fstream>
 
-#include "data/document.h"
+#include "data/data_set.h"
 #include "data/text_data.h"
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
@@ -154,7 +154,7 @@ CheckedTable LoadTable(std::istream& file) {
     return table;
 }
 
-void FillNames(CLumoxDoc& doc, const CheckedTable& table) {
+void FillNames(DataSet& doc, const CheckedTable& table) {
     doc.m_astrColNames = table.names;
     doc.m_strHeaderLine.clear();
     for (size_t j = 0; j < table.names.size(); ++j) {
@@ -191,13 +191,13 @@ DbaseDate Today() {
 
 }  // namespace
 
-DbaseLayout ReadDbaseHeader(CLumoxDoc& doc, std::istream& file) {
+DbaseLayout ReadDbaseHeader(DataSet& doc, std::istream& file) {
     const CheckedTable table = LoadTable(file);
     FillNames(doc, table);
     return table.layout;
 }
 
-void ReadDbaseFile(CLumoxDoc& doc, std::istream& file) {
+void ReadDbaseFile(DataSet& doc, std::istream& file) {
     const CheckedTable table = LoadTable(file);
     FillNames(doc, table);
     Matrix& data = doc.GetData();
@@ -207,7 +207,7 @@ void ReadDbaseFile(CLumoxDoc& doc, std::istream& file) {
     });
 }
 
-bool ReadDbaseLines(CLumoxDoc& doc, const std::string& path, std::vector<std::string>& lines) {
+bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::string>& lines) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
@@ -309,9 +309,8 @@ bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const 
     return static_cast<bool>(out);
 }
 
-bool WriteDbaseFile(const CLumoxDoc& doc, std::ostream& out) {
-    if (doc.m_pEditedLines == nullptr) return false;
-    return WriteDbaseTable(*doc.m_pEditedLines, doc.m_nRows, Today(), out);
+bool WriteDbaseFile(const std::vector<std::string>& lines, size_t count, std::ostream& out) {
+    return WriteDbaseTable(lines, count, Today(), out);
 }
 
 }  // namespace lumox

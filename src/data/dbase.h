@@ -9,7 +9,7 @@
 
 namespace lumox {
 
-class CLumoxDoc;
+class DataSet;
 
 // Limits of the dBase tables the program reads and writes.
 constexpr size_t kDbaseNameLength = 10;      // characters of a written name
@@ -38,20 +38,20 @@ struct DbaseDate {
 // the column names, m_strHeaderLine (the names joined by tabs), m_nRows (records not flagged
 // deleted) and m_nCols, and leaves the file at its start. Abandons the command on a fault
 // after its message (stop icon); the large-file warning lets the reading go on.
-DbaseLayout ReadDbaseHeader(CLumoxDoc& doc, std::istream& file);
+DbaseLayout ReadDbaseHeader(DataSet& doc, std::istream& file);
 // ReadDbaseHeader, then fills the data matrix with the records not flagged deleted.
-void ReadDbaseFile(CLumoxDoc& doc, std::istream& file);
+void ReadDbaseFile(DataSet& doc, std::istream& file);
 // The table at path as text lines for editing: line 0 the header line, then one line per
 // record not flagged deleted, the fields (blanks and zero bytes removed) joined by tabs.
 // Grows lines to hold them. False, after the message, when the file cannot be read.
-bool ReadDbaseLines(CLumoxDoc& doc, const std::string& path, std::vector<std::string>& lines);
+bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::string>& lines);
 // Writes lines (header line first, count lines) as a table of numeric fields dated date.
 // A line with fewer tokens than names gets blanks for the missing fields. False after a
 // message when the lines do not make a table (no names, too many names).
 bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const DbaseDate& date,
                      std::ostream& out);
-// Writes the document's edited lines (m_nRows lines, header first) as a table dated today.
-bool WriteDbaseFile(const CLumoxDoc& doc, std::ostream& out);
+// Writes count edited lines (header first) as a table dated today.
+bool WriteDbaseFile(const std::vector<std::string>& lines, size_t count, std::ostream& out);
 
 }  // namespace lumox
 

@@ -1,7 +1,6 @@
 #include "data/field_validation.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <iterator>
 
 #include "numeric/number_text.h"
@@ -17,17 +16,10 @@ constexpr size_t kMaxFieldText = 80;    // the fields' text buffers hold 81 byte
 constexpr size_t kMaxListText = 32750;  // characters of a list read on saving
 constexpr int kMaxExponentMagnitude = 999;
 
-void ExitProgram(int code) { std::exit(code); }
-
-FatalExit g_exit = &ExitProgram;
-CDataTable* g_table = nullptr;
-FieldDialog* g_dialog = nullptr;
-
-// A fault of the program itself, not of what was typed: tell and end the program.
+// A fault of the program itself, not of what was typed: tell and abandon the command.
 [[noreturn]] void InternalError(const char* text) {
     ShowMessage(text, Icon::Stop);
-    g_exit(1);
-    AbandonCommand();  // only reached when a test's exit returns
+    AbandonCommand();
 }
 
 void Say(const std::string& text, Icon icon) { ShowMessage(text.substr(0, kMaxFieldText), icon); }
@@ -57,16 +49,13 @@ std::string FormatNumber(double value, const FieldLimits& limits) {
     return Format(limits.format, limits.decimals < 0 ? std::trunc(value) : value);
 }
 
-// One edit field of the bound dialog with its table entry. For a multi-line control the
-// text is the line holding the caret.
+// One edit field of a dialog with its table entry. For a multi-line control the text is
+// the line holding the caret.
 class CFieldText {
 public:
-    explicit CFieldText(uint32_t controlId) : controlId_(controlId) {
-        if (g_table == nullptr || g_dialog == nullptr) {
-            InternalError("INTERNAL ERROR: CDataTable & Dialog pointers not set!");
-        }
-        entry_ = g_table->Find(controlId);
-        control_ = entry_ != nullptr ? g_dialog->FindEditField(controlId) : nullptr;
+    CFieldText(CDataTable& table, FieldDialog& dialog, uint32_t controlId) : controlId_(controlId) {
+        entry_ = table.Find(controlId);
+        control_ = entry_ != nullptr ? dialog.FindEditField(controlId) : nullptr;
         if (control_ == nullptr) InternalError("INTERNAL ERROR: Incorrect Edit ID!");
         limits_ = &LimitsOf(*entry_);
         const std::string whole = control_->Text();
@@ -101,7 +90,8 @@ private:
 
 class CNumberField : public CFieldText {
 public:
-    explicit CNumberField(uint32_t controlId) : CFieldText(controlId), value_(AtoF(Text())) {}
+    CNumberField(CDataTable& table, FieldDialog& dialog, uint32_t controlId)
+        : CFieldText(table, dialog, controlId), value_(AtoF(Text())) {}
 
     double Value() const { return value_; }
 
@@ -127,7 +117,8 @@ protected:
 // A multi-line list of numbers: its caret line is checked token by token, exponents allowed.
 class CNumberListField : public CNumberField {
 public:
-    explicit CNumberListField(uint32_t controlId) : CNumberField(controlId) {
+    CNumberListField(CDataTable& table, FieldDialog& dialog, uint32_t controlId)
+        : CNumberField(table, dialog, controlId) {
         allowExponent_ = true;
     }
 };
@@ -149,13 +140,6 @@ CDataTable PointEstimateTable() {
 CDataTable RecordReportsTable() {
     return CDataTable({{field_ids::kRecordConfidence, kConfidenceLimits, 0, 1}});
 }
-
-void BindDataTable(CDataTable* table, FieldDialog* dialog) {
-    g_table = table;
-    g_dialog = dialog;
-}
-
-void SetFatalExit(FatalExit exit) { g_exit = exit != nullptr ? exit : &ExitProgram; }
 
 TypedFault CheckTypedText(std::string_view text, const FieldLimits& limits, bool allowExponent,
                           size_t maxLength) {
@@ -267,10 +251,15 @@ bool ValidateNumberList(std::string_view text, DataTableEntry& entry, uint32_t v
     return true;
 }
 
-void InitFieldStates(CDataTable& table) {
-    if (g_dialog == nullptr) InternalError("INTERNAL ERROR: CDataTable & Dialog pointers not set!");
-    for (DataTableEntry& entry : table.Entries()) {
-        EditField* control = g_dialog->FindEditField(entry.controlId);
+std::optional<double> ReadConfidenceLevel(std::string_view text) {
+    DataTableEntry entry{0, kConfidenceLimits, 0, 1};
+    if (!RangeCheck(text, entry, true)) return std::nullopt;
+    return AtoF(text);
+}
+
+void FieldValidator::InitFieldStates() {
+    for (DataTableEntry& entry : table_.Entries()) {
+        EditField* control = dialog_.FindEditField(entry.controlId);
         if (control == nullptr) InternalError("INTERNAL ERROR: Incorrect Edit ID!");
         const size_t length = control->Text().size();
         entry.state = static_cast<uint32_t>(length);
@@ -278,14 +267,14 @@ void InitFieldStates(CDataTable& table) {
     }
 }
 
-void CheckTypedNumber(uint32_t controlId) {
-    const CNumberField field(controlId);
+void FieldValidator::CheckTypedNumber(uint32_t controlId) {
+    const CNumberField field(table_, dialog_, controlId);
     if (!PassesRepeatFilter(field.Entry(), field.FieldLength(), field.Text().size())) return;
     field.CheckTyped(field.Text());
 }
 
-void CheckTypedNumberList(uint32_t controlId, uint32_t /*valuesPerLine*/) {
-    const CNumberListField field(controlId);
+void FieldValidator::CheckTypedNumberList(uint32_t controlId) {
+    const CNumberListField field(table_, dialog_, controlId);
     if (!PassesRepeatFilter(field.Entry(), field.FieldLength(), field.Text().size())) return;
     TokenSplitter splitter(field.Text());
     std::string token;
@@ -294,8 +283,8 @@ void CheckTypedNumberList(uint32_t controlId, uint32_t /*valuesPerLine*/) {
     }
 }
 
-bool ExchangeNumber(Exchange exchange, uint32_t controlId, double& value) {
-    const CNumberField field(controlId);
+bool FieldValidator::ExchangeNumber(Exchange exchange, uint32_t controlId, double& value) {
+    const CNumberField field(table_, dialog_, controlId);
     if (exchange == Exchange::Load) {
         const std::string text = FormatNumber(value, field.Limits()).substr(0, kMaxFieldText);
         if (RangeCheck(text, field.Entry(), false)) field.Control().SetText(text);
@@ -309,9 +298,9 @@ bool ExchangeNumber(Exchange exchange, uint32_t controlId, double& value) {
     return true;
 }
 
-bool ExchangeNumberList(Exchange exchange, uint32_t controlId, std::string& text,
-                        uint32_t& lineCount, uint32_t valuesPerLine) {
-    const CNumberListField field(controlId);
+bool FieldValidator::ExchangeNumberList(Exchange exchange, uint32_t controlId, std::string& text,
+                                        uint32_t& lineCount, uint32_t valuesPerLine) {
+    const CNumberListField field(table_, dialog_, controlId);
     if (exchange == Exchange::Load) {
         ValidateNumberList(text, field.Entry(), valuesPerLine, false, lineCount);
         field.Control().SetText(text);

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,15 +83,6 @@ public:
     virtual EditField* FindEditField(uint32_t controlId) = 0;
 };
 
-// Makes a dialog and its table current; null for both unbinds. The binding is program-wide:
-// only one dialog that validates numbers may be open at a time (they are modal).
-void BindDataTable(CDataTable* table, FieldDialog* dialog);
-
-// How the program ends on an internal error; tests install one that returns, after which
-// the failing call abandons the command (UserAbort). Null restores std::exit.
-using FatalExit = void (*)(int code);
-void SetFatalExit(FatalExit exit);
-
 // Why a typed number text is refused.
 enum class TypedFault { None, BadCharacter, AboveMaximum, BelowMinimum, TooLong };
 
@@ -118,26 +110,43 @@ bool RangeCheck(std::string_view text, DataTableEntry& entry, bool messages);
 bool ValidateNumberList(std::string_view text, DataTableEntry& entry, uint32_t valuesPerLine,
                         bool messages, uint32_t& lineCount);
 
-// Sets every entry's state to its control's current text length; call when the dialog opens.
-void InitFieldStates(CDataTable& table);
-// The typing check of a single-number field; call on every change of the control.
-// A refused keystroke beeps and is taken back with a backspace.
-void CheckTypedNumber(uint32_t controlId);
-// The typing check of the caret line of a multi-line list (exponents allowed); the count
-// of values per line is left to the exchange, since a line being typed is incomplete.
-void CheckTypedNumberList(uint32_t controlId, uint32_t valuesPerLine);
+// The confidence level typed as text, checked as the dialogs' level fields check it, with
+// their messages; no value when it is refused.
+std::optional<double> ReadConfidenceLevel(std::string_view text);
 
 // Direction of a dialog data exchange.
 enum class Exchange { Load, Save };
 
-// Loading puts value into the control when it is within the limits; saving range-checks the
-// control's text with messages and stores its value. False when saving fails: the focus is
-// back on the field and the dialog stays open.
-bool ExchangeNumber(Exchange exchange, uint32_t controlId, double& value);
-// Loading validates text silently and puts it into the control; saving validates the
-// control's text (up to 32750 characters) with messages and stores it and its line count.
-bool ExchangeNumberList(Exchange exchange, uint32_t controlId, std::string& text,
-                        uint32_t& lineCount, uint32_t valuesPerLine);
+// The numeric fields of one dialog: its table and its edits. A control id that the table or
+// the dialog does not know is a fault of the program: its message is shown and the command
+// abandoned.
+class FieldValidator {
+public:
+    FieldValidator(CDataTable& table, FieldDialog& dialog) : table_(table), dialog_(dialog) {}
+
+    // Sets every entry's state to its control's current text length; call when the dialog
+    // opens.
+    void InitFieldStates();
+    // The typing check of a single-number field; call on every change of the control.
+    // A refused keystroke beeps and is taken back with a backspace.
+    void CheckTypedNumber(uint32_t controlId);
+    // The typing check of the caret line of a multi-line list (exponents allowed); the count
+    // of values per line is left to the exchange, since a line being typed is incomplete.
+    void CheckTypedNumberList(uint32_t controlId);
+
+    // Loading puts value into the control when it is within the limits; saving range-checks
+    // the control's text with messages and stores its value. False when saving fails: the
+    // focus is back on the field and the dialog stays open.
+    bool ExchangeNumber(Exchange exchange, uint32_t controlId, double& value);
+    // Loading validates text silently and puts it into the control; saving validates the
+    // control's text (up to 32750 characters) with messages and stores it and its line count.
+    bool ExchangeNumberList(Exchange exchange, uint32_t controlId, std::string& text,
+                            uint32_t& lineCount, uint32_t valuesPerLine);
+
+private:
+    CDataTable& table_;
+    FieldDialog& dialog_;
+};
 
 }  // namespace lumox
 

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "data/document.h"
+#include "data/data_set.h"
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
 #include "platform/abort.h"
@@ -96,7 +96,7 @@ uint32_t CountHeaderColumns(std::string_view header) {
     return AskYesNo(LoadString(ids::kNumericColumnNames)) == Answer::Yes ? count : 0;
 }
 
-int ValidateTextDataFile(CLumoxDoc& doc, std::istream& file) {
+int ValidateTextDataFile(DataSet& doc, std::istream& file) {
     auto fail = [&doc] {
         doc.m_nRows = doc.m_nCols = 0;
         return 1;
@@ -131,7 +131,7 @@ int ValidateTextDataFile(CLumoxDoc& doc, std::istream& file) {
     return 0;
 }
 
-void ReadTextDataFile(CLumoxDoc& doc, std::istream& file) {
+void ReadTextDataFile(DataSet& doc, std::istream& file) {
     if (ValidateTextDataFile(doc, file) != 0) AbandonCommand();
     Matrix& data = doc.GetData();
     data.Resize(doc.m_nRows, doc.m_nCols);
@@ -171,10 +171,8 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
     return true;
 }
 
-bool WriteTextLines(const CLumoxDoc& doc, std::ostream& out) {
-    if (doc.m_pEditedLines == nullptr) return false;
-    const std::vector<std::string>& lines = *doc.m_pEditedLines;
-    for (uint32_t i = 0; i < doc.m_nRows && i < lines.size(); ++i) {
+bool WriteTextLines(const std::vector<std::string>& lines, size_t count, std::ostream& out) {
+    for (size_t i = 0; i < count && i < lines.size(); ++i) {
         out << lines[i] << "\r\n";
     }
     return static_cast<bool>(out);

@@ -10,7 +10,7 @@
 
 namespace lumox {
 
-class CLumoxDoc;
+class DataSet;
 
 // Limits of the text data format.
 constexpr uint32_t kMaxColumns = 127;
@@ -21,19 +21,19 @@ constexpr uint64_t kLargeFileBytes = 86000;
 
 // Checks the whole file, reporting the first fault (stop icon). 0 when acceptable, with
 // m_nRows and m_nCols set; 1 otherwise (both then 0).
-int ValidateTextDataFile(CLumoxDoc& doc, std::istream& file);
+int ValidateTextDataFile(DataSet& doc, std::istream& file);
 // The number of names in the header, or 0 when it has no letter and the person declined
 // the all-numeric question.
 uint32_t CountHeaderColumns(std::string_view header);
 // 1 when the token holds a character outside "0123456789.-+eE", else 0.
 int HasNonNumericChar(std::string_view token);
 // Validates, then fills the data set; abandons the command on any fault.
-void ReadTextDataFile(CLumoxDoc& doc, std::istream& file);
+void ReadTextDataFile(DataSet& doc, std::istream& file);
 // The file's lines for editing (line ends removed), with the large-file warning.
 // False, after a message, when the file cannot be read.
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
-// Writes the first m_nRows edited lines, each followed by CR LF.
-bool WriteTextLines(const CLumoxDoc& doc, std::ostream& out);
+// Writes the first count lines, each followed by CR LF.
+bool WriteTextLines(const std::vector<std::string>& lines, size_t count, std::ostream& out);
 
 }  // namespace lumox
 

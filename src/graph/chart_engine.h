@@ -2,7 +2,7 @@
 #define LUMOX_GRAPH_CHART_ENGINE_H
 
 #include "graph/chart_data.h"
-#include "graph/scale.h"
+#include "numeric/scale.h"
 #include "graph/surface.h"
 
 namespace lumox {

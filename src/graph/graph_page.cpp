@@ -3,30 +3,36 @@
 #include <algorithm>
 #include <cmath>
 
-#include "data/document.h"
+#include "data/data_set.h"
 #include "graph/chart_engine.h"
 #include "graph/surface.h"
 #include "numeric/matrix.h"
-#include "numeric/probability.h"
+#include "numeric/scale.h"
 #include "platform/abort.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
-#include "reports/recording.h"
+#include "regression/derived_series.h"
+#include "regression/equation_model.h"
+#include "regression/regression_fit.h"
+#include "reports/input_data.h"
 #include "stats/descriptive.h"
 #include "stats/frequency.h"
+#include "stats/histogram_settings.h"
 
 namespace lumox {
 namespace {
 
-constexpr int kPredictedY = 0;
-constexpr int kNormalZ = 3;
-constexpr int kDerivedCount = 4;
 // From this many observations the fitted curve joins the predicted values themselves.
 constexpr uint32_t kCurveFromPredicted = 100;
 constexpr int kCurvePoints = 101;
 
-bool HasFit(const CLumoxDoc& doc) {
-    return doc.m_nYVariable >= -1 && !doc.m_fit.m_fitted.IsEmpty();
+bool HasFit(const GraphPage& page) {
+    return page.model != nullptr && page.fit != nullptr && !page.fit->m_fitted.IsEmpty();
+}
+
+// The derived series of a graph column at or after the data's columns.
+DerivedSeries Derived(int column, int columns) {
+    return static_cast<DerivedSeries>(column - columns);
 }
 
 // A series drawn over a graph's axes: two columns of source, a solid line and no markers.
@@ -55,18 +61,18 @@ void DrawOverlay(Surface& surface, ChartEngine& engine, ChartData& overlay) {
 // The fitted equation over the graph's X range: 101 grid points when there are fewer than
 // 100 observations, else the predicted values in observation order. False when nothing is
 // to be drawn (a transform failed, or the graph's X is not the fitted equation's variable).
-bool FittedCurve(CLumoxDoc& doc, const ChartData& graph, Matrix& curve, ChartData& series) {
-    const RegressionFit& fit = doc.m_fit;
+bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, ChartData& series) {
+    const RegressionFit& fit = *page.fit;
     const int observations = static_cast<int>(fit.m_n);
     if (fit.m_n >= kCurveFromPredicted) {
-        if (!BuildDerivedSeries(doc, kPredictedY, curve)) return false;
+        if (!BuildDerivedSeries(*page.model, fit, DerivedSeries::PredictedY, curve)) return false;
         series = Overlay(graph, std::min(graph.pointCount, observations), graph.xMatrix,
                          graph.xColumn, &curve, 0, kBlue);
         return true;
     }
     // The grid is put in the place of the equation's variable in an otherwise empty data set.
-    const int variable = doc.m_equation.m_nSingleVariable;
-    if (graph.xMatrix != &doc.GetData() || graph.xColumn != variable || variable < 0) {
+    const int variable = page.model->m_nSingleVariable;
+    if (graph.xMatrix != &page.data->GetData() || graph.xColumn != variable || variable < 0) {
         return false;
     }
     double low = graph.xMatrix->At(0, graph.xColumn);
@@ -75,7 +81,7 @@ bool FittedCurve(CLumoxDoc& doc, const ChartData& graph, Matrix& curve, ChartDat
         low = std::min(low, graph.xMatrix->At(i, graph.xColumn));
         high = std::max(high, graph.xMatrix->At(i, graph.xColumn));
     }
-    Matrix grid(kCurvePoints, doc.m_nCols);
+    Matrix grid(kCurvePoints, page.data->m_nCols);
     grid.Fill(0.0);
     curve.Resize(kCurvePoints, 2);
     for (int i = 0; i < kCurvePoints; ++i) {
@@ -87,7 +93,7 @@ bool FittedCurve(CLumoxDoc& doc, const ChartData& graph, Matrix& curve, ChartDat
     Matrix unused;
     // A working copy: building x terms alone would clear the fitted model's record that
     // it transformed y.
-    EquationModel model(doc.m_equation);
+    EquationModel model(*page.model);
     if (model.BuildTermMatrix(terms, unused, grid, true) != 0) return false;
     Matrix fitted = Multiply(terms, fit.m_coefficients);
     if (model.BackTransform(fitted) != 0) return false;
@@ -96,32 +102,40 @@ bool FittedCurve(CLumoxDoc& doc, const ChartData& graph, Matrix& curve, ChartDat
     return true;
 }
 
-void DrawScatterGraph(CLumoxDoc& doc, Surface& surface, ChartEngine& engine, int slot) {
-    ChartData graph = *doc.m_apGraph[slot];
-    const int columns = static_cast<int>(doc.m_nCols);
+void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engine, int slot) {
+    ChartData graph = *page.graphs[static_cast<size_t>(slot)];
+    const DataSet& data = *page.data;
+    const int columns = static_cast<int>(data.m_nCols);
     if (graph.pointCount < 2 || graph.xColumn < 0 || graph.yColumn < 0) return;
     const bool xDerived = graph.xColumn >= columns;
     const bool yDerived = graph.yColumn >= columns;
-    if (graph.xColumn >= columns + kDerivedCount || graph.yColumn >= columns + kDerivedCount) {
+    if (graph.xColumn >= columns + kDerivedSeriesCount ||
+        graph.yColumn >= columns + kDerivedSeriesCount) {
         return;
     }
     // The slot may be older than the data set it refers to: never read past its rows.
-    graph.pointCount = std::min(graph.pointCount, static_cast<int>(doc.m_nRows));
+    graph.pointCount = std::min(graph.pointCount, static_cast<int>(data.m_nRows));
 
     Matrix xValues;
     Matrix yValues;
     if (xDerived || yDerived) {
-        if (!HasFit(doc)) return;
+        if (!HasFit(page)) return;
         if (xDerived) {
-            if (!BuildDerivedSeries(doc, graph.xColumn - columns, xValues)) return;
+            if (!BuildDerivedSeries(*page.model, *page.fit, Derived(graph.xColumn, columns),
+                                    xValues)) {
+                return;
+            }
             graph.pointCount = std::min(graph.pointCount, static_cast<int>(xValues.Rows()));
         }
         if (yDerived) {
-            if (!BuildDerivedSeries(doc, graph.yColumn - columns, yValues)) return;
+            if (!BuildDerivedSeries(*page.model, *page.fit, Derived(graph.yColumn, columns),
+                                    yValues)) {
+                return;
+            }
             graph.pointCount = std::min(graph.pointCount, static_cast<int>(yValues.Rows()));
         }
         // The normal probability plot: ordered values against the expected normal scores.
-        if (xDerived && yDerived && graph.xColumn - columns == kNormalZ) {
+        if (xDerived && yDerived && Derived(graph.xColumn, columns) == DerivedSeries::NormalZ) {
             SortVector(yValues, false);
         }
     }
@@ -129,13 +143,13 @@ void DrawScatterGraph(CLumoxDoc& doc, Surface& surface, ChartEngine& engine, int
         graph.xMatrix = &xValues;
         graph.xColumn = 0;
     } else {
-        graph.xMatrix = &doc.GetData();
+        graph.xMatrix = &data.GetData();
     }
     if (yDerived) {
         graph.yMatrix = &yValues;
         graph.yColumn = 0;
     } else {
-        graph.yMatrix = &doc.GetData();
+        graph.yMatrix = &data.GetData();
     }
 
     const int result = engine.Draw(surface, graph, 0);
@@ -147,25 +161,27 @@ void DrawScatterGraph(CLumoxDoc& doc, Surface& surface, ChartEngine& engine, int
         ChartData trend = Overlay(graph, 2, &line, 0, &line, 1, kRed);
         DrawOverlay(surface, engine, trend);
     }
-    if (graph.fittedCurve == 1 && HasFit(doc)) {
+    if (graph.fittedCurve == 1 && HasFit(page)) {
         Matrix curve;
         ChartData series;
-        if (FittedCurve(doc, graph, curve, series)) DrawOverlay(surface, engine, series);
+        if (FittedCurve(page, graph, curve, series)) DrawOverlay(surface, engine, series);
     }
 }
 
-void DrawHistogram(CLumoxDoc& doc, Surface& surface, ChartEngine& engine) {
-    ChartData graph = *doc.m_apGraph[0];
-    Matrix table;
-    const int width = BuildFrequencyTable(doc, table, graph);
-    if (width == 0) return;
+void DrawHistogram(const GraphPage& page, Surface& surface, ChartEngine& engine) {
+    ChartData graph = *page.graphs[0];
+    const HistogramSettings& settings = *page.histogram;
+    const FrequencyTable frequencies = BuildFrequencyTable(*page.data, settings);
+    if (frequencies.width == 0) return;
+    const int width = frequencies.width;
+    ApplyFrequencyTable(frequencies, graph);
     const int result = engine.Draw(surface, graph, 0);
     if (result == ChartEngine::kScalingFailed) ShowMessage(ids::kGraphScaleFailed, Icon::Stop);
     if (result != ChartEngine::kDrawn) return;
 
-    const HistogramSettings& settings = doc.m_histogram;
     if (settings.addNormalCurve != 1 || settings.cumulative == 1) return;
-    const DescriptiveStatistics statistics(doc.GetData(), static_cast<uint32_t>(settings.column));
+    const DescriptiveStatistics statistics(page.data->GetData(),
+                                           static_cast<uint32_t>(settings.column));
     // A constant column has no spread: its normal curve would have no finite height.
     if (!(statistics.stdDeviation > 0.0) || !std::isfinite(statistics.stdDeviation)) return;
     const double f = PowerOfTen(graph.xExponentOverride);
@@ -176,14 +192,15 @@ void DrawHistogram(CLumoxDoc& doc, Surface& surface, ChartEngine& engine) {
 }
 
 // The report header line above a printed page, underlined across the printable width.
-void DrawPrintedHeader(CLumoxDoc& doc, Surface& surface, int u, int v, int top) {
+void DrawPrintedHeader(const std::string& title, Surface& surface, int u, int v, int top) {
     const Font previous = surface.SelectFont(Font{"Courier New", -(v * 10 / 72), 400, 0});
     const TextMetrics metrics = surface.GetTextMetrics();
     const int left = 3 * u / 4;
     const int right = 7 * u + 3 * u / 4;
-    BuildReportHeader(doc, (right - left) / std::max(metrics.averageCharWidth, 1));
+    const std::string header =
+        ComposeReportHeader(title, (right - left) / std::max(metrics.averageCharWidth, 1));
     const int line = metrics.height + metrics.externalLeading;
-    surface.TextOut(left, top - line, doc.m_strReportHeader);
+    surface.TextOut(left, top - line, header);
     const Pen pen = surface.SelectPen(Pen{PenStyle::Solid, 1, kBlack});
     const int rule = top - static_cast<int>(2.5 * line);
     surface.MoveTo(left, rule);
@@ -244,23 +261,25 @@ GraphPageLayout ComputeGraphPageLayout(int graphsPerPage, int u, int v, bool pri
     return layout;
 }
 
-void DrawGraphPage(CLumoxDoc& doc, Surface& surface, ChartEngine& engine) {
+void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine) {
     const bool printing = surface.IsPrinter();
     const int u = surface.PixelsPerInchX();
     const int v = surface.PixelsPerInchY();
-    const int graphs = doc.m_nGraphsPerPage == 4 ? 4 : doc.m_nGraphsPerPage == 2 ? 2 : 1;
+    const int graphs = page.graphsPerPage == 4 ? 4 : page.graphsPerPage == 2 ? 2 : 1;
     const GraphPageLayout layout =
         ComputeGraphPageLayout(graphs, u, v, printing, surface.HorizontalResolution());
     surface.SetPageTop(layout.pageTop);
-    for (int k = 0; k < graphs; ++k) doc.m_apGraph[k]->cell = layout.cells[k];
-    if (printing) DrawPrintedHeader(doc, surface, u, v, layout.pageTop);
+    for (int k = 0; k < graphs; ++k)
+        page.graphs[static_cast<size_t>(k)]->cell = layout.cells[static_cast<size_t>(k)];
+    if (printing) DrawPrintedHeader(page.title, surface, u, v, layout.pageTop);
 
     for (int k = 0; k < graphs; ++k) {
         try {
-            if (doc.m_apGraph[k]->barChart == 1 || doc.m_histogram.cumulative == 1) {
-                if (k == 0) DrawHistogram(doc, surface, engine);
+            if (page.graphs[static_cast<size_t>(k)]->barChart == 1 ||
+                page.histogram->cumulative == 1) {
+                if (k == 0) DrawHistogram(page, surface, engine);
             } else {
-                DrawScatterGraph(doc, surface, engine, k);
+                DrawScatterGraph(page, surface, engine, k);
             }
         } catch (const UserAbort&) {
             // A transform that abandons its command ends only this graph; its message is shown.
@@ -268,33 +287,24 @@ void DrawGraphPage(CLumoxDoc& doc, Surface& surface, ChartEngine& engine) {
     }
 }
 
-bool BuildDerivedSeries(CLumoxDoc& doc, int which, Matrix& values) {
-    if (!HasFit(doc)) return false;
-    const RegressionFit& fit = doc.m_fit;
-    const uint32_t n = fit.m_fitted.Rows();
-    EquationModel model(doc.m_equation);  // the fitted model itself stays untouched
-    switch (which) {
-        case 0:
-            values = fit.m_fitted;
-            return model.BackTransform(values) == 0;
-        case 1: {
-            Matrix predicted = fit.m_fitted;
-            if (model.BackTransform(predicted) != 0) return false;
-            values = doc.m_Y;
-            if (model.BackTransform(values) != 0) return false;
-            for (uint32_t i = 0; i < n; ++i) values.At(i, 0) -= predicted.At(i, 0);
-            return true;
-        }
-        case 2:
-            values.Resize(n, 1);
-            for (uint32_t i = 0; i < n; ++i) values.At(i, 0) = fit.StandardizedResidual(i);
-            return true;
-        case 3:
-            values = NormalScores(n);
-            return true;
-        default:
-            return false;
-    }
+void ApplyFrequencyTable(const FrequencyTable& table, ChartData& chart) {
+    chart.pointCount = table.classes;
+    chart.xLabel = table.xLabel;
+    chart.yLabel = table.yLabel;
+    chart.xLabelIntervalsOverride = table.labelledIntervals;
+    chart.xLowOverride = table.scale.low;
+    chart.xHighOverride = table.scale.high;
+    chart.xExponentOverride = table.scale.exponent;
+    chart.xIntervals = table.classes;
+    chart.xMatrix = &table.table;
+    chart.xColumn = 0;
+    chart.yMatrix = &table.table;
+    chart.yColumn = 1;
+    // The ogive is a line through the running totals, the histogram a bar chart.
+    chart.barChart = table.cumulative ? 0 : 1;
+    chart.markerStyle = table.cumulative ? 1 : 0;
+    chart.lineStyle = table.cumulative ? 1 : 0;
+    chart.colour = Rgb{0, 0, 0};
 }
 
 Matrix TrendLine(const ChartData& series, const ChartEngine& engine) {

@@ -2,15 +2,31 @@
 #define LUMOX_GRAPH_GRAPH_PAGE_H
 
 #include <array>
+#include <string>
 
 #include "graph/chart_data.h"
 
 namespace lumox {
 
-class CLumoxDoc;
 class ChartEngine;
+class DataSet;
+class EquationModel;
 class Matrix;
+class RegressionFit;
 class Surface;
+struct FrequencyTable;
+struct HistogramSettings;
+
+// What a graph page draws; the document gathers it.
+struct GraphPage {
+    int graphsPerPage = 1;                 // 1, 2 or 4
+    std::array<ChartData*, 4> graphs{};    // the graph slots; drawing sets their cells
+    const DataSet* data = nullptr;         // the data set the slots' columns refer to
+    const EquationModel* model = nullptr;  // the last fit's model as fitted; null: no fit
+    const RegressionFit* fit = nullptr;
+    const HistogramSettings* histogram = nullptr;
+    std::string title;  // the document's title, for the header of a printed page
+};
 
 // The cells of a graph page and the sizes the graph window scrolls by, in chart units.
 struct GraphPageLayout {
@@ -29,16 +45,15 @@ struct GraphPageLayout {
 GraphPageLayout ComputeGraphPageLayout(int graphsPerPage, int u, int v, bool printing,
                                        int printableWidth);
 
-// Draws the document's graph page: the scatter graphs of its slots with their trend lines
-// and fitted curves, or the histogram or ogive; on a printer under the report header line.
-// The slots take the cells of the page. Failures of one graph (message 16, a transform's
-// message) leave it unfinished and the rest of the page is still drawn.
-void DrawGraphPage(CLumoxDoc& doc, Surface& surface, ChartEngine& engine);
+// Draws a graph page: the scatter graphs of its slots with their trend lines and fitted
+// curves, or the histogram or ogive; on a printer under the report header line. The slots
+// take the cells of the page. Failures of one graph (message 16, a transform's message)
+// leave it unfinished and the rest of the page is still drawn.
+void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine);
 
-// The values of a derived variable of the last fit, one per observation, in a one-column
-// matrix: 0 predicted Y and 1 residuals on the original scale of Y, 2 standardized
-// residuals, 3 normal scores. False when there is no fit or back-transforming failed.
-bool BuildDerivedSeries(CLumoxDoc& doc, int which, Matrix& values);
+// Fills the histogram or ogive series of chart from a frequency table, which must outlive
+// the chart's drawing; the caller has set the title, Y intervals, grid and point size.
+void ApplyFrequencyTable(const FrequencyTable& table, ChartData& chart);
 
 // The least-squares line of the series clipped to the axes the engine has scaled, as two
 // rows (x, y).

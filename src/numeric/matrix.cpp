@@ -15,35 +15,26 @@ void MatrixError(int id) { FailCommand(id); }
 
 Matrix::Matrix(uint32_t rows, uint32_t cols) { Allocate(rows, cols); }
 
-Matrix::Matrix(const Matrix& other) {
-    if (other.data_ == nullptr) return;
-    Allocate(other.rows_, other.cols_);
-    std::copy(other.data_, other.data_ + static_cast<uint64_t>(rows_) * cols_, data_);
-}
-
-Matrix::Matrix(Matrix&& other) noexcept
-    : data_(other.data_), rows_(other.rows_), cols_(other.cols_) {
-    other.data_ = nullptr;
-    other.rows_ = other.cols_ = 0;
-}
-
 Matrix& Matrix::operator=(const Matrix& other) {
+    if (this != &other) *this = Matrix(other);
+    return *this;
+}
+
+Matrix& Matrix::operator=(Matrix&& other) noexcept {
     if (this == &other) return *this;
     // A row vector assigned to a column vector of the same length (or the reverse) keeps
     // this matrix's orientation; any other change of shape takes the source's shape.
     const bool sameShape = rows_ == other.rows_ && cols_ == other.cols_;
-    const bool transposedVector = rows_ == other.cols_ && cols_ == other.rows_ &&
-                                  (rows_ == 1 || cols_ == 1);
-    if (data_ == nullptr || !(sameShape || transposedVector)) {
-        Release();
-        if (other.data_ == nullptr) return *this;
-        Allocate(other.rows_, other.cols_);
+    const bool transposedVector =
+        rows_ == other.cols_ && cols_ == other.rows_ && (rows_ == 1 || cols_ == 1);
+    if (data_.empty() || !(sameShape || transposedVector)) {
+        rows_ = other.rows_;
+        cols_ = other.cols_;
     }
-    std::copy(other.data_, other.data_ + static_cast<uint64_t>(rows_) * cols_, data_);
+    data_ = std::move(other.data_);
+    other.Release();
     return *this;
 }
-
-Matrix::~Matrix() { Release(); }
 
 void Matrix::Resize(uint32_t rows, uint32_t cols) {
     Release();
@@ -51,8 +42,7 @@ void Matrix::Resize(uint32_t rows, uint32_t cols) {
 }
 
 void Matrix::Release() {
-    delete[] data_;
-    data_ = nullptr;
+    data_ = std::vector<double>();
     rows_ = cols_ = 0;
 }
 
@@ -62,7 +52,7 @@ void Matrix::Allocate(uint32_t rows, uint32_t cols) {
     if (count > kMaxElements) MatrixError(ids::kMatrixTooLarge);
     if (rows == 0 || cols == 0) MatrixError(ids::kMatrixIndexZero);
     try {
-        data_ = new double[count];
+        data_.assign(count, 0.0);
     } catch (const std::bad_alloc&) {
         ShowMessage(ids::kMatrixMemory, Icon::None);
         throw;
@@ -71,9 +61,7 @@ void Matrix::Allocate(uint32_t rows, uint32_t cols) {
     cols_ = cols;
 }
 
-void Matrix::Fill(double value) {
-    std::fill(data_, data_ + static_cast<uint64_t>(rows_) * cols_, value);
-}
+void Matrix::Fill(double value) { std::fill(data_.begin(), data_.end(), value); }
 
 Matrix& Matrix::Scale(double factor) {
     const uint64_t count = static_cast<uint64_t>(rows_) * cols_;

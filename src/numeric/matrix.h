@@ -1,40 +1,42 @@
 #ifndef LUMOX_NUMERIC_MATRIX_H
 #define LUMOX_NUMERIC_MATRIX_H
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace lumox {
 
 // Dense row-major matrix of doubles, 0-based, at most 65535 elements, deep-copying.
 // Every misuse it detects shows its message and abandons the command (MatrixError).
-// New storage is not initialised. At() is unchecked: it is the hot path.
+// New storage holds zeros. At() is unchecked: it is the hot path.
 class Matrix {
 public:
     static constexpr uint64_t kMaxElements = 65535;
 
     Matrix() = default;
     Matrix(uint32_t rows, uint32_t cols);
-    Matrix(const Matrix& other);
-    Matrix(Matrix&& other) noexcept;
+    Matrix(const Matrix& other) = default;
+    Matrix(Matrix&& other) noexcept = default;
     // Copies the elements in storage order. A 1 x n source assigned to an n x 1 matrix (or
     // the reverse) keeps this matrix's shape; otherwise this matrix takes the source's shape.
     Matrix& operator=(const Matrix& other);
-    ~Matrix();
+    Matrix& operator=(Matrix&& other) noexcept;
 
     // Release, then allocate anew with the checks of construction; contents are lost.
     void Resize(uint32_t rows, uint32_t cols);
     // Empties the matrix: both counts 0, no storage.
     void Release();
 
-    double& At(uint32_t row, uint32_t col) { return data_[static_cast<uint64_t>(row) * cols_ + col]; }
+    double& At(uint32_t row, uint32_t col) { return data_[static_cast<size_t>(row) * cols_ + col]; }
     double At(uint32_t row, uint32_t col) const {
-        return data_[static_cast<uint64_t>(row) * cols_ + col];
+        return data_[static_cast<size_t>(row) * cols_ + col];
     }
     uint32_t Rows() const { return rows_; }
     uint32_t Cols() const { return cols_; }
-    bool IsEmpty() const { return data_ == nullptr; }
-    double* Data() { return data_; }
-    const double* Data() const { return data_; }
+    bool IsEmpty() const { return data_.empty(); }
+    double* Data() { return data_.data(); }
+    const double* Data() const { return data_.data(); }
 
     void Fill(double value);
     Matrix& Scale(double factor);
@@ -46,7 +48,7 @@ public:
 private:
     void Allocate(uint32_t rows, uint32_t cols);
 
-    double* data_ = nullptr;
+    std::vector<double> data_;
     uint32_t rows_ = 0;
     uint32_t cols_ = 0;
 };

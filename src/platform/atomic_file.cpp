@@ -45,4 +45,11 @@ bool WriteFileAtomically(const std::string& path, const std::function<bool(std::
     return true;
 }
 
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    return WriteFileAtomically(path, [bytes](std::ostream& out) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return static_cast<bool>(out);
+    });
+}
+
 }  // namespace lumox

@@ -1,48 +1,31 @@
 #include "regression/point_estimate.h"
 
-#include "data/document.h"
+#include "data/data_set.h"
 #include "numeric/matrix.h"
-#include "numeric/number_text.h"
-#include "numeric/scanner.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
-#include "reports/recording.h"
+#include "regression/regression_fit.h"
 
 namespace lumox {
-namespace {
 
-// The values typed one per line; blank lines hold no value.
-std::vector<double> ReadValues(const std::string& text) {
-    std::vector<double> values;
-    TextLineReader reader(text);
-    std::string line;
-    while (reader.ReadLine(line) != 0) {
-        TokenSplitter splitter(line);
-        if (splitter.CountTokens() == 0) continue;
-        values.push_back(AtoF(line));
-    }
-    return values;
-}
-
-}  // namespace
-
-PointEstimate::PointEstimate(CLumoxDoc& document)
-    : m_document(document), m_equation(document.m_equation) {
+PointEstimate::PointEstimate(const DataSet& data, const EquationModel& model,
+                             const RegressionFit& fit)
+    : m_data(data), m_equation(model), m_fit(fit), m_bYTransformed(model.m_bYTransformed != 0) {
     m_nVariableCount = m_equation.ListDistinctVariables(&m_anVariables);
 }
 
 std::vector<std::string> PointEstimate::VariableNames() const {
     std::vector<std::string> names;
     for (int variable : m_anVariables) {
-        names.push_back(m_document.GetColName(static_cast<uint32_t>(variable)));
+        names.push_back(m_data.GetColName(static_cast<uint32_t>(variable)));
     }
     return names;
 }
 
 std::vector<double> PointEstimate::VariableMeans() const {
-    const Matrix& data = m_document.GetData();
-    const uint32_t n = m_document.m_fit.m_n;
+    const Matrix& data = m_data.GetData();
+    const uint32_t n = m_fit.m_n;
     std::vector<double> means;
     for (int variable : m_anVariables) {
         double sum = 0.0;
@@ -54,18 +37,17 @@ std::vector<double> PointEstimate::VariableMeans() const {
 
 std::string PointEstimate::PredictedLabel() const {
     return Format("Predicted %s:",
-                  m_document.GetColName(static_cast<uint32_t>(m_equation.m_anVariable[0])).c_str());
+                  m_data.GetColName(static_cast<uint32_t>(m_equation.m_anVariable[0])).c_str());
 }
 
-int PointEstimate::Calculate(const std::string& valuesText, double level) {
-    const std::vector<double> values = ReadValues(valuesText);
+int PointEstimate::Calculate(const std::vector<double>& values, double level) {
     if (values.size() != static_cast<size_t>(m_nVariableCount)) {
         ShowMessage(ids::kWrongVariableCount, Icon::Stop);
         return 1;
     }
     // A row of the data set holding the values at their variables' columns; the other
     // columns are never read.
-    Matrix row(1, m_document.m_nCols);
+    Matrix row(1, m_data.m_nCols);
     row.Fill(0.0);
     for (size_t k = 0; k < values.size(); ++k) {
         row.At(0, static_cast<uint32_t>(m_anVariables[k])) = values[k];
@@ -74,7 +56,7 @@ int PointEstimate::Calculate(const std::string& valuesText, double level) {
     Matrix unused;
     if (m_equation.BuildTermMatrix(x, unused, row, true) != 0) return 1;
 
-    const RegressionFit& fit = m_document.m_fit;
+    const RegressionFit& fit = m_fit;
     const double fitted = Multiply(x, fit.m_coefficients).At(0, 0);
     double predicted = 0.0;
     if (m_equation.BackTransformValue(fitted, predicted) != 0) return 1;
@@ -98,7 +80,7 @@ int PointEstimate::Calculate(const std::string& valuesText, double level) {
     m_adConfidenceInterval[1] = confidence[1];
     m_adPredictionInterval[0] = prediction[0];
     m_adPredictionInterval[1] = prediction[1];
-    if (m_document.m_equation.m_bYTransformed) {
+    if (m_bYTransformed) {
         ShowMessage(ids::kOriginalScaleNote, Icon::Information);
     }
     return 0;
@@ -117,7 +99,7 @@ std::string PointEstimate::PredictionText() const {
 std::string PointEstimate::ComposeReport() const {
     std::string text =
         Format("\r\n\r\nPOINT ESTIMATE AT THE %.4g%% CONFIDENCE LEVEL\r\n\r\n", m_dLevel);
-    if (m_document.m_equation.m_bYTransformed) {
+    if (m_bYTransformed) {
         text += Format("NOTE: %s\r\n\r\n", LoadString(ids::kOriginalScaleNote));
     }
     text += "Point Estimate Independent Variables:\r\n";
@@ -127,21 +109,13 @@ std::string PointEstimate::ComposeReport() const {
     }
     text += "\r\n";
     text += Format("Predicted %s = %-.8g\r\n",
-                   m_document.GetColName(static_cast<uint32_t>(m_equation.m_anVariable[0])).c_str(),
+                   m_data.GetColName(static_cast<uint32_t>(m_equation.m_anVariable[0])).c_str(),
                    m_dPredicted);
     text += Format("Confidence Interval = [%-.6g, %.6g]\r\n", m_adConfidenceInterval[0],
                    m_adConfidenceInterval[1]);
     text += Format("Prediction Interval = [%-.6g, %.6g]\r\n", m_adPredictionInterval[0],
                    m_adPredictionInterval[1]);
     return text;
-}
-
-void PointEstimate::Record() {
-    m_document.m_abRecord.fill(0);
-    m_document.m_abRecord[kRecordPointEstimate] = 1;
-    m_strReport = ComposeReport();
-    m_document.m_pPendingReport = &m_strReport;
-    RecordReports(m_document, 0.0);
 }
 
 }  // namespace lumox

@@ -8,15 +8,17 @@
 
 namespace lumox {
 
-class CLumoxDoc;
+class DataSet;
+class RegressionFit;
 
-// The point estimate of the document's last fit, free of any window: the prediction of y
-// at values of the equation's variables, with the confidence interval of the mean response
-// and the prediction interval of one observation, on the original scale of y.
+// The point estimate of a fit, free of any window: the prediction of y at values of the
+// equation's variables, with the confidence interval of the mean response and the
+// prediction interval of one observation, on the original scale of y. It reads the data
+// set and the fit it was made for, which must outlive it.
 class PointEstimate {
 public:
-    // Copies the document's fitted model and lists its distinct variables; level 95.
-    explicit PointEstimate(CLumoxDoc& document);
+    // model is the model as fitted; its distinct variables are listed; level 95.
+    PointEstimate(const DataSet& data, const EquationModel& model, const RegressionFit& fit);
 
     // The names of the equation's variables, in order of first use.
     std::vector<std::string> VariableNames() const;
@@ -25,11 +27,11 @@ public:
     // The label of the predicted value: "Predicted <y name>:".
     std::string PredictedLabel() const;
 
-    // Predicts y at the values given one per line in valuesText, at level percent. 0 on
-    // success; 1 after message 32800 when the number of lines differs from the number of
+    // Predicts y at values, one per variable in order, at level percent. 0 on success;
+    // 1 after message 32800 when the number of values differs from the number of
     // variables, or after the message of a transform or back-transform that failed (the
     // results of the last complete Calculate then stay).
-    int Calculate(const std::string& valuesText, double level);
+    int Calculate(const std::vector<double>& values, double level);
     // The texts of the three result fields: "%.8g" and two "[%-.6g, %.6g]".
     std::string PredictedText() const;
     std::string ConfidenceText() const;
@@ -37,13 +39,9 @@ public:
 
     // The POINT ESTIMATE report of the last Calculate.
     std::string ComposeReport() const;
-    // Records the report as the document's pending text (flag 6 alone) with level 0.
-    void Record();
 
-    CLumoxDoc& m_document;
     std::vector<int> m_anVariables;
     std::vector<double> m_adValues;
-    EquationModel m_equation;
     int m_nVariableCount = 0;
     double m_dPredicted = 0.0;
     double m_dLevel = 95.0;
@@ -51,7 +49,11 @@ public:
     double m_adConfidenceInterval[2] = {0.0, 0.0};
 
 private:
-    std::string m_strReport;  // the recorded text lives until the recording has used it
+    const DataSet& m_data;
+    EquationModel m_equation;  // a working copy: transforming keeps state in the model
+    const RegressionFit& m_fit;
+    // Whether the fit transformed y; the working copy forgets it when it builds x terms.
+    bool m_bYTransformed;
 };
 
 }  // namespace lumox

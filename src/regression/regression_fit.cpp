@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "data/document.h"
+#include "regression/equation_model.h"
 #include "numeric/probability.h"
 #include "numeric/svd.h"
 #include "platform/prompt.h"
@@ -33,21 +33,11 @@ double ColumnLength(const Matrix& x, uint32_t j) {
 
 }  // namespace
 
-void RegressionFit::ResetFit() {
-    m_document.m_nYVariable = -2;
-    m_document.m_nSimpleModel = -1;
-    m_bAlternateResiduals = 0;
-    m_document.m_equation.ResetModel();
-    m_coefficients.Release();
-    m_fitted.Release();
-    m_covariance.Release();
-    m_document.m_Y.Release();
-    m_document.m_X.Release();
-}
+void RegressionFit::ResetFit() { *this = RegressionFit(); }
 
 int RegressionFit::FitRegression() {
-    const Matrix& x = m_document.m_X;
-    const Matrix& y = m_document.m_Y;
+    const Matrix& x = m_X;
+    const Matrix& y = m_Y;
     m_n = x.Rows();
     m_p = x.Cols();
 
@@ -115,7 +105,7 @@ int RegressionFit::CheckLeverage() {
 }
 
 int RegressionFit::ComputeAnova() {
-    const Matrix& y = m_document.m_Y;
+    const Matrix& y = m_Y;
     const double n = static_cast<double>(m_n);
     const double p = static_cast<double>(m_p);
 
@@ -162,13 +152,13 @@ double RegressionFit::Leverage(const double* termRow) const {
 }
 
 double RegressionFit::Leverage(uint32_t i) const {
-    return Leverage(m_document.m_X.Data() + static_cast<uint64_t>(i) * m_p);
+    return Leverage(m_X.Data() + static_cast<uint64_t>(i) * m_p);
 }
 
 double RegressionFit::PredictionSd(double leverage) const { return std::sqrt(leverage * m_mse); }
 
 double RegressionFit::Residual(uint32_t i) const {
-    return m_document.m_Y.At(i, 0) - m_fitted.At(i, 0);
+    return m_Y.At(i, 0) - m_fitted.At(i, 0);
 }
 
 double RegressionFit::StandardizedResidual(uint32_t i) const {
@@ -201,14 +191,13 @@ double RegressionFit::PredictionHalfWidth(double t, double leverage) const {
     return t * m_standardError * std::sqrt(leverage + 1.0);
 }
 
-int FitEquation(CLumoxDoc& doc, const EquationModel& model) {
-    doc.m_fit.ResetFit();
+int FitEquation(const Matrix& data, const EquationModel& model, EquationModel& fitted,
+                RegressionFit& fit) {
+    fit.ResetFit();
     EquationModel working(model);
-    if (working.BuildTermMatrix(doc.m_X, doc.m_Y, doc.GetData(), false) != 0) return 1;
-    if (doc.m_fit.FitRegression() != 0) return 1;
-    doc.m_equation = working;
-    doc.m_nYVariable = working.m_anVariable[0];
-    doc.m_nSimpleModel = -1;
+    if (working.BuildTermMatrix(fit.m_X, fit.m_Y, data, false) != 0) return 1;
+    if (fit.FitRegression() != 0) return 1;
+    fitted = working;
     return 0;
 }
 

@@ -7,21 +7,16 @@
 
 namespace lumox {
 
-class CLumoxDoc;
 class EquationModel;
 
-// The least-squares fit of the document's term matrix X and response Y, with its
-// analysis of variance. One lives in each document.
+// The least-squares fit of a term matrix X and response Y, with its analysis of variance.
+// It owns X and Y, so that its per-observation results can be read as long as it lives.
 class RegressionFit {
 public:
-    explicit RegressionFit(CLumoxDoc& document) : m_document(document) {}
-    RegressionFit(const RegressionFit&) = delete;
-    RegressionFit& operator=(const RegressionFit&) = delete;
-
-    // Forgets the last fit: the document's fit state, its fitted model, X and Y included.
+    // Forgets the fit: every result, X and Y.
     void ResetFit();
 
-    // Least squares of the document's Y on its X (n > p, column 0 the intercept) by
+    // Least squares of m_Y on m_X (n > p, column 0 the intercept) by
     // singular value decomposition of X with its columns scaled to unit length. 0, or 1
     // after its message (32783 decomposition failed, 32798 no fit).
     int FitRegression();
@@ -55,7 +50,8 @@ public:
     // t s sqrt(h + 1): half the width of the prediction interval of one observation.
     double PredictionHalfWidth(double t, double leverage) const;
 
-    CLumoxDoc& m_document;
+    Matrix m_X;             // the term matrix, n x p
+    Matrix m_Y;             // the response, n x 1, on the fitted (transformed) scale
     uint32_t m_n = 0;
     uint32_t m_p = 0;
     Matrix m_coefficients;  // b, p x 1
@@ -74,11 +70,12 @@ public:
     int m_bAlternateResiduals = 0;
 };
 
-// Fits model to the document's data set in the order every caller uses: ResetFit, the term
-// matrix into the document's X and Y, FitRegression. On success (0) the document keeps a
-// copy of the model as its fitted model, its y variable as the fit's y variable and -1 as
-// the simple model; 1 after the message of a transform or of the fit.
-int FitEquation(CLumoxDoc& doc, const EquationModel& model);
+// Fits model to the data matrix in the order every caller uses: ResetFit, the term matrix
+// into the fit's X and Y, FitRegression. On success (0) fitted holds the model as fitted
+// (with its record of what it transformed); 1 after the message of a transform or of the
+// fit, with fit partly filled.
+int FitEquation(const Matrix& data, const EquationModel& model, EquationModel& fitted,
+                RegressionFit& fit);
 
 }  // namespace lumox
 

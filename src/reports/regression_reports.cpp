@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-#include "data/document.h"
 #include "numeric/probability.h"
+#include "regression/equation_model.h"
+#include "regression/regression_fit.h"
+#include "regression/simple_models.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
@@ -15,41 +17,24 @@ constexpr double kSmallProbability = 0.0001;
 // exp of a larger magnitude overflows (or underflows) a double.
 constexpr double kExpLimit = 709.0;
 
-const std::string& YName(const CLumoxDoc& doc) {
-    return doc.GetColName(static_cast<uint32_t>(doc.m_equation.m_anVariable[0]));
+const std::string& YName(const FitResults& results) {
+    return results.names[static_cast<uint32_t>(results.model.m_anVariable[0])];
 }
 
-// Simple models fitted with a transformed y, whose model form differs from the linear one.
-bool HasModelForm(int model) {
-    switch (model) {
-        case 1:
-        case 2:
-        case 3:
-        case 4:
-        case 6:
-        case 8:
-        case 10:
-        case 11:
-            return true;
-        default:
-            return false;
-    }
-}
-
-std::string CoefficientLabel(const CLumoxDoc& doc, uint32_t j) {
-    const EquationModel& model = doc.m_equation;
+std::string CoefficientLabel(const FitResults& results, uint32_t j) {
+    const EquationModel& model = results.model;
     const int entry = static_cast<int>(j) + 1;
     const int variable = model.m_anVariable[entry];
     if (variable == EquationModel::kConstant) return "INTERCEPT";
-    if (doc.m_nSimpleModel >= 0) return doc.GetColName(static_cast<uint32_t>(variable));
-    return model.TermName(entry, doc.m_astrColNames);
+    if (results.simpleModel >= 0) return results.names[static_cast<uint32_t>(variable)];
+    return model.TermName(entry, results.names);
 }
 
 }  // namespace
 
-void WriteEquation(const CLumoxDoc& doc, std::string& out) {
-    const EquationModel& model = doc.m_equation;
-    const Matrix& b = doc.m_fit.m_coefficients;
+void WriteEquation(const FitResults& results, std::string& out) {
+    const EquationModel& model = results.model;
+    const Matrix& b = results.fit.m_coefficients;
     std::string text;
     size_t lastBreak = 0;
     for (int i = 0; i < model.m_nEntryCount; ++i) {
@@ -58,7 +43,7 @@ void WriteEquation(const CLumoxDoc& doc, std::string& out) {
             text += "\r\n           ";
         }
         if (i == 0) {
-            text += model.TermName(0, doc.m_astrColNames) + " = ";
+            text += model.TermName(0, results.names) + " = ";
             continue;
         }
         const double coefficient = b.At(static_cast<uint32_t>(i - 1), 0);
@@ -68,36 +53,37 @@ void WriteEquation(const CLumoxDoc& doc, std::string& out) {
         }
         text += coefficient < 0.0 ? " - " : " + ";
         text += Format("%.9g", std::fabs(coefficient));
-        text += model.TermName(i, doc.m_astrColNames);
+        text += model.TermName(i, results.names);
     }
     out += text + "\r\n";
 }
 
-void WriteModelEquation(const CLumoxDoc& doc, std::string& out) {
-    const int model = doc.m_nSimpleModel;
-    const Matrix& coefficients = doc.m_fit.m_coefficients;
+void WriteModelEquation(const FitResults& results, std::string& out) {
+    const auto model = static_cast<SimpleModelForm>(results.simpleModel);
+    const Matrix& coefficients = results.fit.m_coefficients;
     const double a = coefficients.At(0, 0);
     const double b = coefficients.At(1, 0);
     const double c = coefficients.Rows() > 2 ? coefficients.At(2, 0) : 0.0;
-    const char* y = YName(doc).c_str();
-    const char* x = doc.GetColName(static_cast<uint32_t>(doc.m_equation.m_anVariable[2])).c_str();
+    const char* y = YName(results).c_str();
+    const char* x = results.names[static_cast<uint32_t>(results.model.m_anVariable[2])].c_str();
     const char* sign = b < 0.0 ? " - " : " + ";
     const double absB = std::fabs(b);
 
     double bigA = 0.0;
-    if (model == 1 || model == 2 || model == 3 || model == 4 || model == 10) {
+    if (model == kExponential || model == kExponentialReciprocal || model == kPower ||
+        model == kReciprocalPower || model == kPowerExponential) {
         if (std::fabs(a) >= kExpLimit) {
             ShowMessage(ids::kConstantTooLarge, Icon::Stop);
-            WriteEquation(doc, out);
+            WriteEquation(results, out);
             return;
         }
         bigA = std::exp(a);
     }
     double bigB = 0.0;
-    if (model == 4) {
+    if (model == kReciprocalPower) {
         if (absB > kExpLimit) {
             ShowMessage(ids::kModelConstantTooLarge, Icon::Stop);
-            WriteEquation(doc, out);
+            WriteEquation(results, out);
             return;
         }
         bigB = std::exp(b);
@@ -105,40 +91,40 @@ void WriteModelEquation(const CLumoxDoc& doc, std::string& out) {
 
     std::string line;
     switch (model) {
-        case 0:
+        case kLinear:
             line = Format("%s = %.8g%s%.8g%s", y, a, sign, absB, x);
             break;
-        case 1:
+        case kExponential:
             line = Format("%s = %.8ge^(%.8g%s)", y, bigA, b, x);
             break;
-        case 2:
+        case kExponentialReciprocal:
             line = Format("%s = %.8ge^(%.8g/%s)", y, bigA, b, x);
             break;
-        case 3:
+        case kPower:
             line = Format("%s = %.8g%s^(%.8g)", y, bigA, x, b);
             break;
-        case 4:
+        case kReciprocalPower:
             line = Format("%s = %.8g*(%.8g)^(1/%s)", y, bigA, bigB, x);
             break;
-        case 5:
+        case kLogarithmic:
             line = Format("%s = %.8g%s%.8g(log(%s))", y, a, sign, absB, x);
             break;
-        case 6:
+        case kHyperbolic:
             line = Format("%s = %s / (%.8g%s%s%.8g)", y, x, a, x, sign, absB);
             break;
-        case 7:
+        case kReciprocalX:
             line = Format("%s = %.8g%s%.8g/%s", y, a, sign, absB, x);
             break;
-        case 8:
+        case kReciprocalY:
             line = Format("%s = 1 / (%.8g%s%.8g%s)", y, a, sign, absB, x);
             break;
-        case 9:
+        case kQuadratic:
             line = Format("%s = %.8g%s%.8g%s^2", y, a, sign, absB, x);
             break;
-        case 10:
+        case kPowerExponential:
             line = Format("%s = %.8g%s^(%.8g)e^(%.8g%s)", y, bigA, x, b, c, x);
             break;
-        case 11:
+        case kLogistic:
             line = Format("%s = 1 / (%.8g%s%.8ge^(-%s))", y, a, sign, absB, x);
             break;
         default:
@@ -147,15 +133,15 @@ void WriteModelEquation(const CLumoxDoc& doc, std::string& out) {
     out += line + "\r\n";
 }
 
-void WriteEquationReport(const CLumoxDoc& doc, std::string& out) {
-    const RegressionFit& fit = doc.m_fit;
+void WriteEquationReport(const FitResults& results, std::string& out) {
+    const RegressionFit& fit = results.fit;
     out += "\r\n\r\nREGRESSION EQUATION\r\n\r\n";
     out += "The regression equation is:\r\n\r\n";
-    if (HasModelForm(doc.m_nSimpleModel)) {
-        WriteModelEquation(doc, out);
+    if (SimpleModelTransformsY(results.simpleModel)) {
+        WriteModelEquation(results, out);
         out += "\r\nThe linearized regression equation is:\r\n\r\n";
     }
-    WriteEquation(doc, out);
+    WriteEquation(results, out);
     out += Format("\r\nR Square     = %14.8g   Correlation Coef R = %14.8g\r\n", fit.m_rSquare,
                   std::sqrt(std::fabs(fit.m_rSquare)));
     out += Format("Adj R Square = %14.8g   Standard Error     = %14.8g\r\n", fit.m_adjustedRSquare,
@@ -166,7 +152,7 @@ void WriteEquationReport(const CLumoxDoc& doc, std::string& out) {
     for (uint32_t j = 0; j < fit.m_p; ++j) {
         const double se = fit.CoefficientSe(j);
         const double t = fit.TRatio(j);
-        out += Format("%-18s%15.9g%17.8g%12.5g", CoefficientLabel(doc, j).c_str(),
+        out += Format("%-18s%15.9g%17.8g%12.5g", CoefficientLabel(results, j).c_str(),
                       fit.m_coefficients.At(j, 0), se, t);
         const double probability = fit.CoefficientProbability(j);
         if (probability < kSmallProbability) {
@@ -177,10 +163,10 @@ void WriteEquationReport(const CLumoxDoc& doc, std::string& out) {
     }
 }
 
-void WriteAnovaReport(const CLumoxDoc& doc, std::string& out) {
-    const RegressionFit& fit = doc.m_fit;
+void WriteAnovaReport(const FitResults& results, std::string& out) {
+    const RegressionFit& fit = results.fit;
     out += "\r\n\r\nANALYSIS OF VARIANCE\r\n\r\n";
-    out += Format("Dependent Variable: %s\r\n", YName(doc).c_str());
+    out += Format("Dependent Variable: %s\r\n", YName(results).c_str());
     out += "                          Sum of            Mean         F\r\n";
     out += "Source         DF         Squares          Square    Statistic     Prob > F\r\n\r\n";
     out += Format("%-10s%7u%16.8g%16.8g%13.5g", "Regression", fit.m_p - 1, fit.m_ssr, fit.m_msr,
@@ -194,9 +180,9 @@ void WriteAnovaReport(const CLumoxDoc& doc, std::string& out) {
     out += Format("%-10s%7u%16.8g\r\n", "Total", fit.m_n - 1, fit.m_sst);
 }
 
-void WriteCorrelationReport(const CLumoxDoc& doc, std::string& out) {
-    const RegressionFit& fit = doc.m_fit;
-    const EquationModel& model = doc.m_equation;
+void WriteCorrelationReport(const FitResults& results, std::string& out) {
+    const RegressionFit& fit = results.fit;
+    const EquationModel& model = results.model;
     const uint32_t p = fit.m_p;
     const uint32_t n = fit.m_n;
     int w = 10;
@@ -206,11 +192,11 @@ void WriteCorrelationReport(const CLumoxDoc& doc, std::string& out) {
 
     // y takes the place of the intercept column: variable 0 is y, variable j the term
     // of entry j + 1.
-    Matrix columns(doc.m_X);
-    columns.CopyColumn(doc.m_Y, 0, 0);
+    Matrix columns(results.fit.m_X);
+    columns.CopyColumn(results.fit.m_Y, 0, 0);
     const Matrix r = CorrelationMatrix(columns);
     auto name = [&](uint32_t j) {
-        return model.TermName(j == 0 ? 0 : static_cast<int>(j) + 1, doc.m_astrColNames);
+        return model.TermName(j == 0 ? 0 : static_cast<int>(j) + 1, results.names);
     };
 
     out += "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
@@ -242,33 +228,33 @@ void WriteCorrelationReport(const CLumoxDoc& doc, std::string& out) {
     out += "\r\n";
 }
 
-void WriteResidualReport(const CLumoxDoc& doc, std::string& out) {
-    const RegressionFit& fit = doc.m_fit;
+void WriteResidualReport(const FitResults& results, std::string& out) {
+    const RegressionFit& fit = results.fit;
     out += "\r\n\r\nRESIDUAL LISTING\r\n";
     out += "                          Predicted      Std. Dev.                     Std.\r\n";
     out += Format("Obsv  %13s         Value      of Predicted        Residual   Resid.\r\n\r\n",
-                  YName(doc).c_str());
+                  YName(results).c_str());
     for (uint32_t i = 0; i < fit.m_n; ++i) {
         const double h = fit.Leverage(i);
         out += Format("%-5d%14.8g%16.8g%16.8g%16.8g%9.3g\r\n", static_cast<int>(i + 1),
-                      doc.m_Y.At(i, 0), fit.m_fitted.At(i, 0), fit.PredictionSd(h), fit.Residual(i),
+                      results.fit.m_Y.At(i, 0), fit.m_fitted.At(i, 0), fit.PredictionSd(h), fit.Residual(i),
                       fit.StandardizedResidual(i));
     }
 }
 
-void WriteIntervalReport(const CLumoxDoc& doc, double level, std::string& out) {
-    const RegressionFit& fit = doc.m_fit;
+void WriteIntervalReport(const FitResults& results, double level, std::string& out) {
+    const RegressionFit& fit = results.fit;
     out += Format("\r\n\r\nCONFIDENCE / PREDICTION INTERVALS AT THE %.4g%% LEVEL\r\n\r\n", level);
     out += "                          Predicted      Confidence/Prediction Interval\r\n";
     out += Format("Obsv  %13s         Value                   Lower         Upper\r\n\r\n",
-                  YName(doc).c_str());
+                  YName(results).c_str());
     const double t = fit.CriticalT(level);
     for (uint32_t i = 0; i < fit.m_n; ++i) {
         const double h = fit.Leverage(i);
         const double predicted = fit.m_fitted.At(i, 0);
         double half = fit.ConfidenceHalfWidth(t, h);
         out += Format("%-5d%14.8g%16.8g    CI = [%12.6g, %12.6g]\r\n", static_cast<int>(i + 1),
-                      doc.m_Y.At(i, 0), predicted, predicted - half, predicted + half);
+                      results.fit.m_Y.At(i, 0), predicted, predicted - half, predicted + half);
         half = fit.PredictionHalfWidth(t, h);
         out += Format("%45s%12.6g, %12.6g]\r\n", "PI = [", predicted - half, predicted + half);
     }

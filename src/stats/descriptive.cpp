@@ -3,10 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "data/document.h"
 #include "numeric/probability.h"
 #include "platform/format.h"
-#include "reports/recording.h"
 
 namespace lumox {
 
@@ -74,10 +72,10 @@ DescriptiveStatistics::DescriptiveStatistics(const Matrix& data, uint32_t column
     MeanInterval(99.0, *this, ci99Lower, ci99Upper);
 }
 
-std::string DescriptiveStatistics::ComposeReport(const CLumoxDoc& doc) const {
+std::string DescriptiveStatistics::ComposeReport(const std::string& name) const {
     std::string out = "\r\nDESCRIPTIVE STATISTICS\r\n\r\n";
     out += Format("Variable Name: %-20sNumber of Variables:   %u\r\n\r\n",
-                  doc.GetColName(column).c_str(), count);
+                  name.c_str(), count);
     const char* const pairFormat = "%-19s%-16.9g%-23s%-15.9g\r\n";
     out += Format(pairFormat, "Minimum:", minimum, "Variance:", variance);
     out += Format(pairFormat, "Mean (Average):", mean, "Std. Deviation (n-1):", stdDeviation);
@@ -100,14 +98,6 @@ std::string DescriptiveStatistics::ComposeReport(const CLumoxDoc& doc) const {
     out += Format(intervalFormat, " 95% = [", ci95Lower, ci95Upper);
     out += Format(intervalFormat, " 99% = [", ci99Lower, ci99Upper);
     return out;
-}
-
-void DescriptiveStatistics::WriteReport(CLumoxDoc& doc) const {
-    doc.m_abRecord.fill(0);
-    doc.m_abRecord[kRecordDescriptive] = 1;
-    const std::string report = ComposeReport(doc);
-    doc.m_pPendingReport = &report;
-    RecordReports(doc, 0.0);
 }
 
 Matrix DescriptiveStatistics::NormalCurve(double width, double low, double high, int counts) const {

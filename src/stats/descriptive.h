@@ -8,8 +8,6 @@
 
 namespace lumox {
 
-class CLumoxDoc;
-
 // Summary statistics of one column of the data matrix, all computed on construction: a
 // short-lived local of its caller. A single observation (no degree of freedom) stops the
 // construction with probability code 5.
@@ -17,11 +15,8 @@ class DescriptiveStatistics {
 public:
     DescriptiveStatistics(const Matrix& data, uint32_t column);
 
-    // The DESCRIPTIVE STATISTICS report, CR LF line ends; the column's name comes from doc.
-    std::string ComposeReport(const CLumoxDoc& doc) const;
-    // Records this report alone into the document's Results window (flag 7 and the pending
-    // text); abandons the command when there is no Results window.
-    void WriteReport(CLumoxDoc& doc) const;
+    // The DESCRIPTIVE STATISTICS report of the column named name, CR LF line ends.
+    std::string ComposeReport(const std::string& name) const;
 
     // 100 points (x, height) of the normal density with this mean and stdDeviation from low
     // in steps of (high - low) / 100, scaled to the area of a histogram with classes of

@@ -1,11 +1,10 @@
 #include "stats/frequency.h"
 
-#include "data/document.h"
-#include "graph/scale.h"
-#include "numeric/matrix.h"
+#include "data/data_set.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
+#include "stats/histogram_settings.h"
 
 namespace lumox {
 namespace {
@@ -27,45 +26,34 @@ int DefaultHistogramClasses(uint32_t n) {
     return 20;
 }
 
-int BuildFrequencyTable(const CLumoxDoc& doc, Matrix& table, ChartData& chart) {
-    const HistogramSettings& settings = doc.m_histogram;
-    const int n = static_cast<int>(doc.m_nRows);
+FrequencyTable BuildFrequencyTable(const DataSet& set, const HistogramSettings& settings) {
+    FrequencyTable result;
+    const int n = static_cast<int>(set.m_nRows);
     const int classes = settings.classes;
-    if (settings.column < 0 || settings.column >= static_cast<int>(doc.m_nCols) || classes < 1 ||
+    if (settings.column < 0 || settings.column >= static_cast<int>(set.m_nCols) || classes < 1 ||
         n < 1) {
-        chart.pointCount = 0;
-        return 0;
+        return result;
     }
-    const Matrix& data = doc.GetData();
+    const Matrix& data = set.GetData();
     const int column = settings.column;
 
     AxisScale scale;
     if (ScaleAxis(data, column, n, classes, scale, true) != 0) {
         ShowMessage(ids::kGraphScaleFailed, Icon::Stop);
-        chart.pointCount = 0;
-        return 0;
+        return result;
     }
     const int width = (scale.high - scale.low) / classes;
     const double f = PowerOfTen(scale.exponent);
 
+    Matrix& table = result.table;
     table.Resize(static_cast<uint32_t>(classes + 1), 2);
-    chart.pointCount = classes;
-    chart.xLabel = doc.GetColName(static_cast<uint32_t>(column)) +
-                   Format(" (Class Interval = %.2f)", width * f);
-    chart.yLabel = "Frequency";
-    chart.xLabelIntervalsOverride = LabelledIntervals(classes);
-    chart.xLowOverride = scale.low;
-    chart.xHighOverride = scale.high;
-    chart.xExponentOverride = scale.exponent;
-    chart.xIntervals = classes;
-    chart.xMatrix = &table;
-    chart.xColumn = 0;
-    chart.yMatrix = &table;
-    chart.yColumn = 1;
-    chart.barChart = 1;
-    chart.markerStyle = 0;
-    chart.lineStyle = 0;
-    chart.colour = Rgb{0, 0, 0};
+    result.width = width;
+    result.classes = classes;
+    result.scale = scale;
+    result.labelledIntervals = LabelledIntervals(classes);
+    result.xLabel = set.GetColName(static_cast<uint32_t>(column)) +
+                    Format(" (Class Interval = %.2f)", width * f);
+    result.yLabel = "Frequency";
 
     for (int i = 0; i <= classes; ++i) {
         table.At(i, 0) = (scale.low + width * i) * f;
@@ -81,14 +69,12 @@ int BuildFrequencyTable(const CLumoxDoc& doc, Matrix& table, ChartData& chart) {
     }
 
     if (settings.relative == 1) {
-        chart.yLabel = "Relative Frequencies (%)";
+        result.yLabel = "Relative Frequencies (%)";
         for (int i = 0; i < classes; ++i) table.At(i, 1) = table.At(i, 1) / n * 100.0;
     }
     if (settings.cumulative == 1) {
-        chart.yLabel = "Cumulative Frequency";
-        chart.barChart = 0;
-        chart.markerStyle = 1;
-        chart.lineStyle = 1;
+        result.yLabel = "Cumulative Frequency";
+        result.cumulative = true;
         double total = 0.0;
         for (int i = 0; i < classes; ++i) {
             total += table.At(i, 1);
@@ -96,7 +82,7 @@ int BuildFrequencyTable(const CLumoxDoc& doc, Matrix& table, ChartData& chart) {
             table.At(i, 0) += width * f / 2.0;
         }
     }
-    return width;
+    return result;
 }
 
 }  // namespace lumox

@@ -3,21 +3,34 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
-#include "graph/chart_data.h"
+#include "numeric/matrix.h"
+#include "numeric/scale.h"
 
 namespace lumox {
 
-class CLumoxDoc;
-class Matrix;
+class DataSet;
+struct HistogramSettings;
 
-// Forms the classes of the document's histogram variable, counts them into table (resized
-// to N + 1 rows, 2 columns: class lower boundaries or, for the ogive, midpoints, and the
-// counts, percentages or running totals) and fills the rest of chart to draw them; the
-// caller has set the title, Y intervals, grid and point size. Returns the class width in
-// units of 10^E, or 0 when nothing is to be drawn (no variable; scaling failed, after
-// message 16). The last class is closed at the top, so every observation is counted.
-int BuildFrequencyTable(const CLumoxDoc& doc, Matrix& table, ChartData& chart);
+// The classes of a histogram variable and their counts.
+struct FrequencyTable {
+    int width = 0;              // the class width in units of 10^E; 0: nothing to draw
+    int classes = 0;            // N
+    AxisScale scale;            // the X axis the classes divide
+    int labelledIntervals = 0;  // the most labelled intervals that divide the classes evenly
+    bool cumulative = false;    // the ogive
+    // N + 1 rows (x, y): class lower boundaries (the ogive: midpoints) and the counts,
+    // percentages or running totals.
+    Matrix table;
+    std::string xLabel;  // "<name> (Class Interval = w)"
+    std::string yLabel;
+};
+
+// Forms the classes of the settings' variable and counts them. width is 0 when nothing is
+// to be drawn (no variable; scaling failed, after message 16). The last class is closed at
+// the top, so every observation is counted.
+FrequencyTable BuildFrequencyTable(const DataSet& data, const HistogramSettings& settings);
 
 // The numbers of classes a histogram may have, in the order they are offered.
 constexpr std::array<int, 9> kHistogramClassChoices = {2, 4, 6, 8, 10, 12, 15, 20, 24};

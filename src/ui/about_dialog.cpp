@@ -6,13 +6,15 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "platform/version.h"
+
 namespace lumox {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Lumox"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/lumox.svg")).pixmap(32, 32));
-    auto* text = new QLabel(QStringLiteral("Lumox, v3.0, Equation Fitting Tools"), this);
+    auto* text = new QLabel(QStringLiteral("Lumox, v") + QStringLiteral(LUMOX_VERSION) + QStringLiteral(", Equation Fitting Tools"), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

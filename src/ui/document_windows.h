@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "ui/command_router.h"
 #include "ui/document_view.h"
 

@@ -7,7 +7,7 @@
 #include <QTextDocumentFragment>
 
 #include "platform/prompt.h"
-#include "reports/recording.h"
+#include "document/recording.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/lumox_app.h"

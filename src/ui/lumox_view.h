@@ -3,7 +3,7 @@
 
 #include <QPlainTextEdit>
 
-#include "data/document_host.h"
+#include "document/document_host.h"
 #include "ui/document_view.h"
 
 class QPrinter;

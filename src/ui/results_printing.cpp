@@ -5,8 +5,8 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "data/document.h"
-#include "reports/recording.h"
+#include "document/document.h"
+#include "document/recording.h"
 
 namespace lumox {
 
@@ -88,7 +88,7 @@ int PrintResultsText(QPrinter& printer, CLumoxDoc& doc, const QString& text) {
     int printed = 0;
     for (int page = first; page <= last; ++page) {
         if (printed > 0) printer.newPage();
-        BuildReportHeader(doc, layout.headerWidth);
+        doc.BuildReportHeader(layout.headerWidth);
         painter.drawText(layout.header.x(), layout.header.y() + metrics.ascent(),
                          QString::fromUtf8(doc.m_strReportHeader));
         painter.save();

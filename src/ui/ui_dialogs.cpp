@@ -6,7 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "data/document_host.h"
+#include "document/document_host.h"
 #include "ui/about_dialog.h"
 #include "ui/edit_data_dialog.h"
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <sstream>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "platform/abort.h"
 #include "platform/strings.h"
 #include "support/scripted_prompt.h"
@@ -311,12 +311,8 @@ TEST(DbaseWriter, DatesTheTableWithYearsSince1900) {
     EXPECT_EQ(static_cast<unsigned char>(WriteLines({"A", "1", "2"}, {1999, 12, 31})[1]), 99);
     EXPECT_EQ(static_cast<unsigned char>(WriteLines({"A", "1", "2"}, {2026, 1, 1})[1]), 126);
 
-    std::vector<std::string> lines = {"A", "1", "2"};
-    CLumoxDoc doc;
-    doc.m_pEditedLines = &lines;
-    doc.m_nRows = 3;
     std::ostringstream out;
-    ASSERT_TRUE(WriteDbaseFile(doc, out));
+    ASSERT_TRUE(WriteDbaseFile({"A", "1", "2"}, 3, out));
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);

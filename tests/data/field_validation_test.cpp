@@ -65,21 +65,16 @@ public:
     std::map<uint32_t, EditField*> edits;
 };
 
-int g_exitCode = -1;
-void RecordExit(int code) { g_exitCode = code; }
-
 // The Point Estimate dialog: its confidence level and its list of X values, one per line.
 class FieldValidation : public ::testing::Test {
 protected:
     void SetUp() override {
         dialog.edits = {{field_ids::kPointEstimateConfidence, &level},
                         {field_ids::kPointEstimateValues, &values}};
-        level.onChange = [] { CheckTypedNumber(field_ids::kPointEstimateConfidence); };
-        values.onChange = [] { CheckTypedNumberList(field_ids::kPointEstimateValues, 1); };
-        BindDataTable(&table, &dialog);
-        InitFieldStates(table);
+        level.onChange = [this] { validator.CheckTypedNumber(field_ids::kPointEstimateConfidence); };
+        values.onChange = [this] { validator.CheckTypedNumberList(field_ids::kPointEstimateValues); };
+        validator.InitFieldStates();
     }
-    void TearDown() override { BindDataTable(nullptr, nullptr); }
 
     DataTableEntry& Entry(uint32_t id) { return *table.Find(id); }
 
@@ -88,6 +83,7 @@ protected:
     FakeDialog dialog;
     FakeEdit level{false};
     FakeEdit values{true};
+    FieldValidator validator{table, dialog};
 };
 
 TEST_F(FieldValidation, ConfidenceLevelWhileTyping) {
@@ -113,25 +109,25 @@ TEST_F(FieldValidation, ConfidenceLevelWhileTyping) {
 TEST_F(FieldValidation, ConfidenceLevelOnExchange) {
     double value = 0;
     level.SetText("4");
-    EXPECT_FALSE(ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value));
+    EXPECT_FALSE(validator.ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value));
     EXPECT_EQ(prompt.messages, (std::vector<Message>{{"Minimum value is:50.00", Icon::None}}));
     EXPECT_EQ(level.focused, 1);
     EXPECT_EQ(Entry(field_ids::kPointEstimateConfidence).state, 0u);
 
     level.SetText("");
-    EXPECT_FALSE(ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value));
+    EXPECT_FALSE(validator.ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value));
     EXPECT_EQ(prompt.messages.back(), (Message{"Please enter data...", Icon::Exclamation}));
 
     level.SetText("97.25");
-    EXPECT_TRUE(ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value));
+    EXPECT_TRUE(validator.ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value));
     EXPECT_EQ(value, 97.25);
     EXPECT_EQ(Entry(field_ids::kPointEstimateConfidence).state, 1u);
 
     value = 95.0;
-    EXPECT_TRUE(ExchangeNumber(Exchange::Load, field_ids::kPointEstimateConfidence, value));
+    EXPECT_TRUE(validator.ExchangeNumber(Exchange::Load, field_ids::kPointEstimateConfidence, value));
     EXPECT_EQ(level.text, "95.00");
     value = 120.0;  // outside the limits: the control keeps its text
-    EXPECT_TRUE(ExchangeNumber(Exchange::Load, field_ids::kPointEstimateConfidence, value));
+    EXPECT_TRUE(validator.ExchangeNumber(Exchange::Load, field_ids::kPointEstimateConfidence, value));
     EXPECT_EQ(level.text, "95.00");
     EXPECT_EQ(prompt.messages.size(), 2u);
 }
@@ -174,7 +170,7 @@ TEST_F(FieldValidation, ValuesListOnExchange) {
     for (const auto& c : refused) {
         prompt.messages.clear();
         values.text = c.text;  // pasted, say: no typing check has seen it
-        EXPECT_FALSE(ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text,
+        EXPECT_FALSE(validator.ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text,
                                         lines, c.valuesPerLine))
             << c.text;
         EXPECT_EQ(prompt.Texts(), c.messages) << c.text;
@@ -186,18 +182,18 @@ TEST_F(FieldValidation, ValuesListOnExchange) {
     prompt.messages.clear();
     values.SetText("1.5\r\n-2e3\r3\n");  // every kind of line end, and a final one
     ASSERT_TRUE(
-        ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text, lines, 1));
+        validator.ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text, lines, 1));
     EXPECT_EQ(text, "1.5\r\n-2e3\r3\n");
     EXPECT_EQ(lines, 3u);
     EXPECT_EQ(Entry(field_ids::kPointEstimateValues).state, 1u);
     values.SetText("1 2 3\n4");
     ASSERT_TRUE(
-        ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text, lines, 0));
+        validator.ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text, lines, 0));
     EXPECT_EQ(lines, 2u);
 
     text = "7\n8";
     ASSERT_TRUE(
-        ExchangeNumberList(Exchange::Load, field_ids::kPointEstimateValues, text, lines, 1));
+        validator.ExchangeNumberList(Exchange::Load, field_ids::kPointEstimateValues, text, lines, 1));
     EXPECT_EQ(values.text, "7\n8");
     EXPECT_EQ(lines, 2u);
     EXPECT_TRUE(prompt.messages.empty());
@@ -206,13 +202,13 @@ TEST_F(FieldValidation, ValuesListOnExchange) {
 // Every way of deleting, including those where what is left would be refused if typed.
 TEST_F(FieldValidation, DeletingNeverBeeps) {
     level.SetText("10.5");
-    InitFieldStates(table);
+    validator.InitFieldStates();
     level.caret = 3;
     level.Backspace();  // "105" is above the maximum
     EXPECT_EQ(level.text, "105");
 
     values.SetText("1e5\n1234567890\n1234567");
-    InitFieldStates(table);
+    validator.InitFieldStates();
     values.caret = 15;   // after the second line end
     values.Backspace();  // joins the lines into 17 characters
     EXPECT_EQ(values.text, "1e5\n12345678901234567");
@@ -222,7 +218,7 @@ TEST_F(FieldValidation, DeletingNeverBeeps) {
     uint32_t lines = 0;
     values.SetText("1e5");
     ASSERT_TRUE(
-        ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text, lines, 1));
+        validator.ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text, lines, 1));
     values.caret = 1;
     values.Backspace();  // "e5": an e before any digit
     EXPECT_EQ(values.text, "e5");
@@ -282,35 +278,33 @@ TEST(TypedNumberText, CharactersDecimalsAndLimits) {
     EXPECT_EQ(LimitMessage(true, digitsOnly), "Maximum value is:40");
 }
 
-TEST(FieldBinding, InternalErrorsEndTheProgram) {
+TEST(FieldBinding, AControlTheTableOrDialogLacksAbandonsTheCommand) {
     ScriptedPrompt prompt;
-    SetFatalExit(&RecordExit);
-    BindDataTable(nullptr, nullptr);
-    g_exitCode = -1;
-    EXPECT_THROW(CheckTypedNumber(field_ids::kRecordConfidence), UserAbort);
-    EXPECT_EQ(g_exitCode, 1);
-
     CDataTable table = RecordReportsTable();
     FakeDialog dialog;
     FakeEdit level(false);
     dialog.edits[field_ids::kRecordConfidence] = &level;
-    BindDataTable(&table, &dialog);
-    g_exitCode = -1;
+    FieldValidator validator(table, dialog);
     double value = 0;
-    EXPECT_THROW(ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value),
+    EXPECT_THROW(validator.ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value),
                  UserAbort);
-    EXPECT_EQ(g_exitCode, 1);
     dialog.edits.clear();  // in the table, but the dialog has no such control
-    EXPECT_THROW(InitFieldStates(table), UserAbort);
-    BindDataTable(nullptr, nullptr);
-    SetFatalExit(nullptr);
+    EXPECT_THROW(validator.InitFieldStates(), UserAbort);
+    EXPECT_THROW(validator.CheckTypedNumber(field_ids::kRecordConfidence), UserAbort);
+    const Message wrongId{"INTERNAL ERROR: Incorrect Edit ID!", Icon::Stop};
+    EXPECT_EQ(prompt.messages, (std::vector<Message>{wrongId, wrongId, wrongId}));
+}
 
-    const std::string unbound = "INTERNAL ERROR: CDataTable & Dialog pointers not set!";
-    const std::string wrongId = "INTERNAL ERROR: Incorrect Edit ID!";
-    EXPECT_EQ(prompt.messages,
-              (std::vector<Message>{
-                  {unbound, Icon::Stop}, {wrongId, Icon::Stop}, {wrongId, Icon::Stop}}));
-    EXPECT_EXIT(CheckTypedNumber(field_ids::kRecordConfidence), ::testing::ExitedWithCode(1), "");
+TEST(FieldBinding, ConfidenceLevelTextIsCheckedAsTheDialogsCheckIt) {
+    ScriptedPrompt prompt;
+    EXPECT_EQ(ReadConfidenceLevel("90"), 90.0);
+    EXPECT_EQ(ReadConfidenceLevel("99.99"), 99.99);
+    EXPECT_FALSE(ReadConfidenceLevel("49.9"));
+    EXPECT_FALSE(ReadConfidenceLevel("100"));
+    EXPECT_FALSE(ReadConfidenceLevel(""));
+    EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"Minimum value is:50.00",
+                                                        "Maximum value is:99.99",
+                                                        "Please enter data..."}));
 }
 
 }  // namespace

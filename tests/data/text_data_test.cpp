@@ -5,7 +5,7 @@
 #include <random>
 #include <sstream>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "platform/abort.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -180,12 +180,9 @@ TEST(TextLines, ReadForEditingAndWrittenBackWithCrLf) {
     EXPECT_EQ(lines, (std::vector<std::string>{"X Y", "1 2", "3 4"}));
     EXPECT_TRUE(prompt.messages.empty());
 
-    CLumoxDoc doc;
     lines[2] = "3 5";
-    doc.m_pEditedLines = &lines;
-    doc.m_nRows = 3;
     std::ostringstream out;
-    ASSERT_TRUE(WriteTextLines(doc, out));
+    ASSERT_TRUE(WriteTextLines(lines, 3, out));
     EXPECT_EQ(out.str(), "X Y\r\n1 2\r\n3 5\r\n");
 
     std::vector<std::string> none;

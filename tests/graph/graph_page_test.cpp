@@ -1,4 +1,6 @@
 #include "graph/graph_page.h"
+#include "regression/derived_series.h"
+#include "reports/input_data.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +9,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "graph/chart_engine.h"
 #include "numeric/matrix.h"
 #include "recording_surface.h"
 #include "regression/equation_model.h"
 #include "regression/regression_fit.h"
+#include "regression/regression_helpers.h"
 #include "support/accuracy.h"
 #include "support/scripted_prompt.h"
 
@@ -195,7 +198,7 @@ TEST(GraphPage, AnIncompleteSecondGraphLeavesItsCellEmpty) {
     doc.m_nGraphsPerPage = 2;
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc, surface, engine);
+    DrawGraphPage(doc.GetGraphPage(), surface, engine);
     // The upper cell starts at H + g = 384 + 24; the lower one is never touched.
     const std::vector<int> ys = DrawnYs(surface);
     ASSERT_FALSE(ys.empty());
@@ -218,7 +221,7 @@ TEST(GraphPage, ScalingFailureIsReportedAndTheRestDrawn) {
     doc.m_nGraphsPerPage = 4;
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc, surface, engine);
+    DrawGraphPage(doc.GetGraphPage(), surface, engine);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].text, "Graph: Failed to scale data!");
     EXPECT_EQ(prompt.messages[0].icon, Icon::Stop);
@@ -232,7 +235,7 @@ TEST(GraphPage, HistogramWithNormalCurve) {
     LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 1, 0, 0});
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc, surface, engine);
+    DrawGraphPage(doc.GetGraphPage(), surface, engine);
     const std::string text = surface.Text();
     // Four cyan bars, then 100 points of the curve joined in black: 100 lines, the first
     // from the first point to itself.
@@ -255,7 +258,7 @@ TEST(GraphPage, AConstantColumnHasBarsButNoNormalCurve) {
     LoadHistogram(doc, {5, 5, 5, 5}, HistogramSettings{1, 0, 4, 1, 0, 0});
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc, surface, engine);
+    DrawGraphPage(doc.GetGraphPage(), surface, engine);
     EXPECT_EQ(surface.Lines("brush 0,255,255").size(), 1u);
     EXPECT_EQ(surface.Lines("clip").size(), 1u);
     EXPECT_TRUE(prompt.messages.empty());
@@ -267,7 +270,7 @@ TEST(GraphPage, OgiveHasNoNormalCurve) {
     LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 0, 0, 1});
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc, surface, engine);
+    DrawGraphPage(doc.GetGraphPage(), surface, engine);
     EXPECT_EQ(surface.Lines("clip").size(), 1u);
     EXPECT_EQ(surface.Lines("brush 0,0,255").size(), 1u);
     EXPECT_EQ(engine.YScale().high, 8);  // running totals end at n = 8
@@ -283,15 +286,15 @@ TEST(GraphPage, PrintedPageCarriesTheHeaderLine) {
     surface.printer = true;
     surface.horizontalResolution = 768;
     ChartEngine engine;
-    DrawGraphPage(doc, surface, engine);
+    DrawGraphPage(doc.GetGraphPage(), surface, engine);
     // 10 points at 96 per inch: character height 13; the recorder's line is 13 + 1, its
     // average character 6 wide: 7 inches hold 112 characters. Page top 384 + 96.
     ASSERT_GE(surface.calls.size(), 7u);
     EXPECT_EQ(surface.calls[0], "page top 480");
     EXPECT_EQ(surface.calls[1], "font Courier New -13 400 0");
-    EXPECT_EQ(doc.m_strReportHeader.size(), 112u);
-    EXPECT_EQ(doc.m_strReportHeader.rfind("Lumox - Data File: tab21.dat", 0), 0u);
-    EXPECT_EQ(surface.calls[2], "text 72 466 '" + doc.m_strReportHeader + "'");
+    const std::string header = ComposeReportHeader("tab21.dat", 112);
+    EXPECT_EQ(header.size(), 112u);
+    EXPECT_EQ(surface.calls[2], "text 72 466 '" + header + "'");
     EXPECT_EQ(surface.calls[4], "move 72 445");
     EXPECT_EQ(surface.calls[5], "line 744 445");
     // The graph is centred in the printable width: o = (768 - 576) / 2.
@@ -324,19 +327,16 @@ TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
     std::vector<std::vector<double>> rows;
     for (int x = 0; x < 5; ++x) rows.push_back({double(x), std::exp(1.0 + x / 2.0)});
     Load(doc, {"X", "Y"}, rows);
-    ASSERT_EQ(FitEquation(doc, LineModel(EquationModel::kLog)), 0);
+    ASSERT_EQ(test::FitDocument(doc, LineModel(EquationModel::kLog)), 0);
     Matrix predicted;
     Matrix residuals;
-    ASSERT_TRUE(BuildDerivedSeries(doc, 0, predicted));
-    ASSERT_TRUE(BuildDerivedSeries(doc, 1, residuals));
+    ASSERT_TRUE(BuildDerivedSeries(doc.m_equation, doc.m_fit, DerivedSeries::PredictedY, predicted));
+    ASSERT_TRUE(BuildDerivedSeries(doc.m_equation, doc.m_fit, DerivedSeries::Residuals, residuals));
     ASSERT_EQ(predicted.Rows(), 5u);
     for (uint32_t i = 0; i < 5; ++i) {
         EXPECT_TRUE(Near(predicted.At(i, 0), rows[i][1], 1e-12)) << i;
         EXPECT_TRUE(Near(residuals.At(i, 0), 0.0, 0.0, 1e-12)) << i;
     }
-    Matrix none;
-    CLumoxDoc empty;
-    EXPECT_FALSE(BuildDerivedSeries(empty, 0, none));
 
     // Drawing the fitted curve and the derived series leaves the fitted model as it was:
     // it still knows that it transformed y (the point estimate's note depends on it).
@@ -345,7 +345,7 @@ TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
     doc.SetupScatterPage(2, {{0, 1, 1, 0}, {0, c + 1, 0, 0}});
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc, surface, engine);
+    DrawGraphPage(doc.GetGraphPage(), surface, engine);
     EXPECT_EQ(doc.m_equation.m_bYTransformed, 1);
 }
 
@@ -368,13 +368,13 @@ TEST(GraphPage, NormalProbabilityPlotSortsTheResiduals) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(LUMOX_SOURCE_DIR "/examples/tab21.dat"));
-    ASSERT_EQ(FitEquation(doc, LineModel(0)), 0);
+    ASSERT_EQ(test::FitDocument(doc, LineModel(0)), 0);
     const int c = static_cast<int>(doc.m_nCols);
     for (int y : {c + 1, c + 2}) {
         doc.SetupGraphSlot(0, c + 3, y, 0, 0);
         RecordingSurface surface;
         ChartEngine engine;
-        DrawGraphPage(doc, surface, engine);
+        DrawGraphPage(doc.GetGraphPage(), surface, engine);
         const auto markers = FirstSeriesMarkers(surface);
         ASSERT_EQ(markers.size(), doc.m_nRows + 1);  // the first point is marked twice
         for (size_t i = 1; i < markers.size(); ++i) {
@@ -386,7 +386,7 @@ TEST(GraphPage, NormalProbabilityPlotSortsTheResiduals) {
     doc.SetupGraphSlot(0, 0, c + 1, 0, 0);
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc, surface, engine);
+    DrawGraphPage(doc.GetGraphPage(), surface, engine);
     const auto markers = FirstSeriesMarkers(surface);
     EXPECT_FALSE(std::is_sorted(markers.begin(), markers.end(),
                                 [](auto a, auto b) { return a.second < b.second; }));
@@ -402,11 +402,11 @@ TEST(GraphPage, FittedCurveUsesAGridBelowAHundredObservations) {
         std::vector<std::vector<double>> rows;
         for (int i = 0; i < n; ++i) rows.push_back({double(i), 3.0 + 0.5 * i + (i % 3) - 1.0});
         Load(doc, {"X", "Y"}, rows);
-        ASSERT_EQ(FitEquation(doc, LineModel(0)), 0);
+        ASSERT_EQ(test::FitDocument(doc, LineModel(0)), 0);
         doc.SetupGraphSlot(0, 0, 1, 1, 0);
         RecordingSurface surface;
         ChartEngine engine;
-        DrawGraphPage(doc, surface, engine);
+        DrawGraphPage(doc.GetGraphPage(), surface, engine);
         const std::string text = surface.Text();
         const size_t blue = text.find("pen solid 1 0,0,255");
         ASSERT_NE(blue, std::string::npos) << n;

@@ -1,4 +1,4 @@
-#include "graph/scale.h"
+#include "numeric/scale.h"
 
 #include <gtest/gtest.h>
 

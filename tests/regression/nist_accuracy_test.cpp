@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "regression/regression_fit.h"
 #include "regression/regression_helpers.h"
 #include "support/accuracy.h"
@@ -86,11 +86,11 @@ TEST(CertifiedData, EveryValueKeepsItsDigits) {
     for (const Certified& set : CertifiedSets()) {
         ScriptedPrompt prompt;
         CLumoxDoc doc;
-        const std::string path = std::string(LUMOX_SHARED_DATA_DIR) + "/nist/" + set.file;
+        const std::string path = std::string(LUMOX_SOURCE_DIR) + "/tests/data/reference/" + set.file;
         ASSERT_TRUE(doc.OnOpenDocument(path)) << path;
         std::vector<std::pair<int, int>> entries = {{0, 0}, {-1, 0}};
         entries.insert(entries.end(), set.terms.begin(), set.terms.end());
-        ASSERT_EQ(FitEquation(doc, MakeModel(entries)), 0) << set.file;
+        ASSERT_EQ(test::FitDocument(doc, MakeModel(entries)), 0) << set.file;
         const RegressionFit& fit = doc.m_fit;
         ASSERT_EQ(fit.m_p, set.b.size());
         double minB = 15.0;

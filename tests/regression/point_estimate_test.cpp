@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "platform/strings.h"
 #include "regression/regression_fit.h"
 #include "regression/regression_helpers.h"
@@ -43,13 +43,13 @@ protected:
 
 TEST_F(PointEstimates, OneVariableWithItsSquare) {
     ScriptedPrompt prompt;
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {1, 102}})), 0);
-    PointEstimate estimate(doc);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {1, 102}})), 0);
+    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
     EXPECT_EQ(estimate.m_nVariableCount, 1);
     EXPECT_EQ(estimate.VariableNames(), std::vector<std::string>{"A"});
     EXPECT_EQ(estimate.VariableMeans(), std::vector<double>{3.5});
     EXPECT_EQ(estimate.PredictedLabel(), "Predicted Y:");
-    ASSERT_EQ(estimate.Calculate("2.5\r\n", 95.0), 0);
+    ASSERT_EQ(estimate.Calculate({2.5}, 95.0), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 5.4790178571428569, 1e-13));
     EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[0], 4.3356571662933794, 1e-9));
     EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[1], 6.6223785479923345, 1e-9));
@@ -63,16 +63,15 @@ TEST_F(PointEstimates, OneVariableWithItsSquare) {
 
 TEST_F(PointEstimates, LogYIsPredictedOnTheOriginalScaleAndRecorded) {
     ScriptedPrompt prompt;
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
-    PointEstimate estimate(doc);
-    ASSERT_EQ(estimate.Calculate("2.5", 95.0), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
+    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    ASSERT_EQ(estimate.Calculate({2.5}, 95.0), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 5.195810556350933, 1e-13));
     EXPECT_EQ(prompt.messages,
               std::vector<Message>{Msg(ids::kOriginalScaleNote, Icon::Information)});
 
     host.results.text = "before";
-    doc.m_abRecord = {1, 1, 1, 1, 1, 1, 0, 1};
-    estimate.Record();
+    doc.RecordPointEstimate(estimate);
     EXPECT_EQ(host.results.text,
               "before"
               "\r\n\r\nPOINT ESTIMATE AT THE 95% CONFIDENCE LEVEL\r\n\r\n"
@@ -85,14 +84,13 @@ TEST_F(PointEstimates, LogYIsPredictedOnTheOriginalScaleAndRecorded) {
               "Confidence Interval = [4.51559, 5.9785]\r\n"
               "Prediction Interval = [3.74243, 7.21362]\r\n");
     EXPECT_EQ(doc.m_abRecord, (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0, 1, 0}));
-    EXPECT_EQ(doc.m_pPendingReport, nullptr);
 }
 
 TEST_F(PointEstimates, ReciprocalYBoundsAreTransformedOneByOne) {
     ScriptedPrompt prompt;
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 3}, {-1, 0}, {1, 0}})), 0);
-    PointEstimate estimate(doc);
-    ASSERT_EQ(estimate.Calculate("2.5", 95.0), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 3}, {-1, 0}, {1, 0}})), 0);
+    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    ASSERT_EQ(estimate.Calculate({2.5}, 95.0), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 4.730518938761889, 1e-13));
     // The back-transform of the lower bound on the fitted scale comes first: the larger.
     EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[0], 6.225788850235813, 1e-9));
@@ -104,11 +102,11 @@ TEST_F(PointEstimates, ReciprocalYBoundsAreTransformedOneByOne) {
 TEST_F(PointEstimates, CrossProductListsBothVariablesInOrder) {
     ScriptedPrompt prompt;
     // y = Y, x1 = B, x2 = A, x3 = B*A
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {2, 0}, {1, 0}, {112, 0}})), 0);
-    PointEstimate estimate(doc);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {2, 0}, {1, 0}, {112, 0}})), 0);
+    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
     EXPECT_EQ(estimate.VariableNames(), (std::vector<std::string>{"B", "A"}));
     // The term row is 1, b, a, b*a: the prediction is that row times the coefficients.
-    ASSERT_EQ(estimate.Calculate("2\r\n3\r\n", 95.0), 0);
+    ASSERT_EQ(estimate.Calculate({2, 3}, 95.0), 0);
     const Matrix& b = doc.m_fit.m_coefficients;
     const double expected = b.At(0, 0) + 2 * b.At(1, 0) + 3 * b.At(2, 0) + 6 * b.At(3, 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, expected, 1e-13));
@@ -117,18 +115,18 @@ TEST_F(PointEstimates, CrossProductListsBothVariablesInOrder) {
 
 TEST_F(PointEstimates, FailuresKeepTheLastCompleteResults) {
     ScriptedPrompt prompt;
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 2}, {-1, 0}, {1, 2}})), 0);
-    PointEstimate estimate(doc);
-    ASSERT_EQ(estimate.Calculate("2", 95.0), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 2}})), 0);
+    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    ASSERT_EQ(estimate.Calculate({2}, 95.0), 0);
     const double predicted = estimate.m_dPredicted;
     prompt.messages.clear();
 
     // three values for one variable
-    EXPECT_EQ(estimate.Calculate("1\r\n2\r\n3\r\n", 95.0), 1);
+    EXPECT_EQ(estimate.Calculate({1, 2, 3}, 95.0), 1);
     EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kWrongVariableCount, Icon::Stop)});
     // log of a negative value
     prompt.messages.clear();
-    EXPECT_EQ(estimate.Calculate("-1", 95.0), 1);
+    EXPECT_EQ(estimate.Calculate({-1}, 95.0), 1);
     EXPECT_EQ(prompt.messages, (std::vector<Message>{Msg(ids::kMathDomain, Icon::None),
                                                      Msg(ids::kTransformUnsuitable, Icon::Stop)}));
     EXPECT_EQ(estimate.m_dPredicted, predicted);
@@ -136,10 +134,10 @@ TEST_F(PointEstimates, FailuresKeepTheLastCompleteResults) {
 
     // A prediction too large for exp on the original scale: the hook's overflow, then
     // the back-transform's message.
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
-    PointEstimate linear(doc);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
+    PointEstimate linear(doc, doc.m_equation, doc.m_fit);
     prompt.messages.clear();
-    EXPECT_EQ(linear.Calculate("1e300", 95.0), 1);
+    EXPECT_EQ(linear.Calculate({1e300}, 95.0), 1);
     EXPECT_EQ(prompt.messages, (std::vector<Message>{Msg(ids::kMathOverflow, Icon::None),
                                                      Msg(ids::kTransformUnsuitable, Icon::Stop)}));
 }

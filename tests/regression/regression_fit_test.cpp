@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "platform/strings.h"
 #include "regression/regression_helpers.h"
 #include "support/accuracy.h"
@@ -38,7 +38,7 @@ TEST(RegressionFit, MatchesExactLeastSquaresOnASmallMultipleFit) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     ASSERT_TRUE(LoadData(doc, dir, kSmallData));
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
     EXPECT_TRUE(prompt.messages.empty());
     const RegressionFit& fit = doc.m_fit;
     ASSERT_EQ(fit.m_n, 6u);
@@ -108,7 +108,7 @@ TEST(RegressionFit, AnalysisOfVariance) {
             text += line;
         }
         ASSERT_TRUE(LoadData(doc, dir, text));
-        ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0) << c.offset;
+        ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0) << c.offset;
         const RegressionFit& fit = doc.m_fit;
         EXPECT_TRUE(Near(fit.m_sst, 10.0, c.tolerance)) << c.offset;
         EXPECT_TRUE(Near(fit.m_sse, 2.0, c.tolerance)) << c.offset;
@@ -141,7 +141,7 @@ TEST(RegressionFit, CubicInYearsKeepsItsDigits) {
         text += line;
     }
     ASSERT_TRUE(LoadData(doc, dir, text));
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {1, 102}, {1, 103}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {1, 102}, {1, 103}})), 0);
     const double certified[] = {7683367.3274532054, -11681.771909769188, 5.9200436319211134,
                                 -0.001};
     for (uint32_t j = 0; j < 4; ++j) {
@@ -157,7 +157,7 @@ TEST(RegressionFit, DuplicateColumnsAreAdjustedOnce) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     ASSERT_TRUE(LoadData(doc, dir, "Y B C\r\n1 1 1\r\n4 2 2\r\n7 3 3\r\n8 4 4\r\n12 5 5\r\n"));
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
     EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kIllConditioned, Icon::Information)});
     const RegressionFit& fit = doc.m_fit;
     EXPECT_TRUE(Near(fit.m_coefficients.At(1, 0), 1.3, 1e-12));
@@ -173,7 +173,7 @@ TEST(RegressionFit, PerfectFitAndConstantResponse) {
         ScriptedPrompt prompt;
         CLumoxDoc doc;
         ASSERT_TRUE(LoadData(doc, dir, "Y X\r\n5 1\r\n8 2\r\n11 3\r\n14 4\r\n17 5\r\n"));
-        ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0);
+        ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0);
         const RegressionFit& fit = doc.m_fit;
         EXPECT_TRUE(Near(fit.m_coefficients.At(0, 0), 2.0, 1e-14));
         EXPECT_TRUE(Near(fit.m_coefficients.At(1, 0), 3.0, 1e-14));
@@ -189,7 +189,7 @@ TEST(RegressionFit, PerfectFitAndConstantResponse) {
         ScriptedPrompt prompt;
         CLumoxDoc doc;
         ASSERT_TRUE(LoadData(doc, dir, "Y X\r\n4 1\r\n4 2\r\n4 3\r\n4 5\r\n"));
-        EXPECT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 1);
+        EXPECT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 1);
         EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kEquationDoesNotFit, Icon::Stop)});
         EXPECT_EQ(doc.m_fit.m_ssr, 0.0);
         EXPECT_EQ(doc.m_fit.m_sst, 0.0);
@@ -205,7 +205,7 @@ TEST(RegressionFit, LeverageOneSwitchesToTheAlternateResiduals) {
     CLumoxDoc doc;
     ASSERT_TRUE(
         LoadData(doc, dir, "Y X D\r\n1 1 0\r\n3 2 0\r\n2 3 0\r\n5 4 0\r\n4 5 0\r\n9 6 1\r\n"));
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
     EXPECT_EQ(prompt.messages,
               std::vector<Message>{Msg(ids::kAlternateResiduals, Icon::Information)});
     const RegressionFit& fit = doc.m_fit;

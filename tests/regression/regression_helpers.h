@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "platform/strings.h"
 #include "regression/equation_model.h"
 #include "support/scripted_prompt.h"
@@ -33,6 +33,17 @@ inline EquationModel MakeModel(const std::vector<std::pair<int, int>>& entries) 
 // data set, through a file in dir. False when the reader refused it.
 inline bool LoadData(CLumoxDoc& doc, const TempDir& dir, const std::string& text) {
     return doc.OnOpenDocument(dir.Write("data.dat", text));
+}
+
+// Fits model to the document's data set and makes it the document's fit, as the windows
+// do. 0, or 1 after the fit's messages (the document then holds no fit).
+inline int FitDocument(CLumoxDoc& doc, const EquationModel& model) {
+    doc.ResetFit();
+    EquationModel fitted;
+    RegressionFit fit;
+    if (FitEquation(doc.GetData(), model, fitted, fit) != 0) return 1;
+    doc.SetFit(fitted, std::move(fit), -1);
+    return 0;
 }
 
 // The message box of string id with icon, as ScriptedPrompt records it.

@@ -1,16 +1,18 @@
 #include "reports/regression_reports.h"
+#include "document/simple_regression.h"
+#include "document/recording.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "data/document.h"
+#include "document/document.h"
 #include "platform/abort.h"
 #include "platform/strings.h"
 #include "regression/regression_fit.h"
 #include "regression/regression_helpers.h"
 #include "regression/simple_models.h"
-#include "reports/recording.h"
+#include "document/recording.h"
 #include "support/fake_host.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -184,10 +186,9 @@ TEST(RegressionReports, MultipleRegressionReportsWholeText) {
     doc.SetHost(&host);
     ASSERT_TRUE(
         LoadData(doc, dir, "A B C\r\n3 1 2\r\n5 2 1\r\n6 3 4\r\n9 4 3\r\n10 5 6\r\n13.5 6 5\r\n"));
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
     host.results.text = "old text";
-    doc.m_abRecord = {0, 1, 1, 1, 1, 1, 0, 0};
-    RecordReports(doc, 95.0);
+    RecordReports(doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}});
     EXPECT_EQ(host.results.text, std::string("old text") + kMultipleReports);
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -204,8 +205,7 @@ TEST(RegressionReports, SimpleModelReportsWholeText) {
     simple.SetY(1);
     simple.m_nSelectedModel = 3;
     ASSERT_EQ(simple.Calculate(), 0);
-    doc.m_abRecord = {0, 1, 1, 0, 1, 1, 0, 0};
-    RecordReports(doc, 90.0);
+    RecordReports(doc, RecordRequest{{0, 1, 1, 0, 1, 1, 0, 0}, 90.0, {}});
     EXPECT_EQ(host.results.text, kPowerModelReports);
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -227,7 +227,7 @@ TEST(RegressionReports, SimpleModelsShowTheirOwnFormWhenYIsTransformed) {
         simple.m_nSelectedModel = model;
         ASSERT_EQ(simple.Calculate(), 0) << model;
         std::string report;
-        WriteEquationReport(doc, report);
+        WriteEquationReport(doc.GetFitResults(), report);
         EXPECT_EQ(
             report.find("\r\nThe linearized regression equation is:\r\n\r\n") != std::string::npos,
             linearized[model])
@@ -249,8 +249,7 @@ TEST(RegressionReports, NoReportWithoutAFit) {
     CLumoxDoc doc;
     doc.SetHost(&host);
     ASSERT_TRUE(LoadData(doc, dir, "X Y\r\n1 2\r\n2 3\r\n3 5\r\n"));
-    doc.m_abRecord = {0, 1, 1, 1, 1, 1, 0, 0};
-    RecordReports(doc, 95.0);
+    RecordReports(doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}});
     EXPECT_EQ(host.results.text, "");
 }
 
@@ -298,13 +297,13 @@ TEST_F(ModelEquation, EveryModelInItsOwnForm) {
         ScriptedPrompt prompt;
         Set(model, 0.5, -2.0, 0.25);
         std::string text;
-        WriteModelEquation(doc, text);
+        WriteModelEquation(doc.GetFitResults(), text);
         EXPECT_EQ(text, expected[model]) << model;
         EXPECT_TRUE(prompt.messages.empty());
     }
     Set(0, 0.5, 2.0, 0.0);  // a positive slope takes " + "
     std::string text;
-    WriteModelEquation(doc, text);
+    WriteModelEquation(doc.GetFitResults(), text);
     EXPECT_EQ(text, "Y = 0.5 + 2X\r\n");
 }
 
@@ -325,7 +324,7 @@ TEST_F(ModelEquation, ConstantsTooLargeForExpFallBackToTheLinearizedEquation) {
         ScriptedPrompt prompt;
         Set(c.model, c.a, c.b, 2.0);
         std::string text;
-        WriteModelEquation(doc, text);
+        WriteModelEquation(doc.GetFitResults(), text);
         EXPECT_EQ(text, c.equation) << c.model;
         EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(c.id, Icon::Stop)}) << c.model;
     }
@@ -333,7 +332,7 @@ TEST_F(ModelEquation, ConstantsTooLargeForExpFallBackToTheLinearizedEquation) {
     ScriptedPrompt prompt;
     Set(4, 708.9, 709.0, 0.0);
     std::string text;
-    WriteModelEquation(doc, text);
+    WriteModelEquation(doc.GetFitResults(), text);
     EXPECT_EQ(text.substr(0, 4), "Y = ");
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -350,7 +349,7 @@ TEST_F(ModelEquation, LongEquationsWrapAfter57Characters) {
     doc.m_fit.m_coefficients.Resize(7, 1);
     for (uint32_t j = 0; j < 7; ++j) doc.m_fit.m_coefficients.At(j, 0) = b[j];
     std::string text;
-    WriteEquation(doc, text);
+    WriteEquation(doc.GetFitResults(), text);
     // By hand: the text is 46 long before the log term and 73 after it (> 57: break);
     // 13 more for the break, 24 for the reciprocal term and 24 for the power term give
     // 134, past 73 + 57 = 130 (break); the last two terms give 165 < 134 + 57.
@@ -376,9 +375,9 @@ TEST(RegressionReports, CorrelationsOfAtLeast0Point99999HaveNoProbabilityCompute
         ScriptedPrompt prompt;
         CLumoxDoc doc;
         ASSERT_TRUE(LoadData(doc, dir, c.file));
-        ASSERT_EQ(FitEquation(doc, MakeModel({{1, 0}, {-1, 0}, {0, 0}})), 0);
+        ASSERT_EQ(test::FitDocument(doc, MakeModel({{1, 0}, {-1, 0}, {0, 0}})), 0);
         std::string report;
-        WriteCorrelationReport(doc, report);
+        WriteCorrelationReport(doc.GetFitResults(), report);
         EXPECT_EQ(report, std::string("\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n"
                                       "                   Y         X\r\n"
                                       "\r\nY                  1"
@@ -399,11 +398,10 @@ TEST(RegressionReports, UndefinedCorrelationAbandonsTheRecording) {
     CLumoxDoc doc;
     doc.SetHost(&host);
     ASSERT_TRUE(LoadData(doc, dir, "Y A K\r\n1 1 5\r\n2 2 5\r\n4 3 5\r\n3 4 5\r\n6 5 5\r\n"));
-    ASSERT_EQ(FitEquation(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
     host.results.text = "old text";
-    doc.m_abRecord = {0, 1, 1, 1, 1, 1, 0, 0};
     prompt.messages.clear();
-    EXPECT_THROW(RecordReports(doc, 95.0), UserAbort);
+    EXPECT_THROW(RecordReports(doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}}), UserAbort);
     EXPECT_EQ(host.results.text, "old text");
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{
                                   "Probability calculation(2) stopped due to bad equation data!"});
@@ -428,9 +426,9 @@ TEST(RegressionReports, CorrelationColumnsNarrowWithMoreTerms) {
         ASSERT_TRUE(LoadData(doc, dir, text));
         std::vector<std::pair<int, int>> entries = {{0, 0}, {-1, 0}};
         for (int j = 1; j < p; ++j) entries.push_back({j, 0});
-        ASSERT_EQ(FitEquation(doc, MakeModel(entries)), 0) << p;
+        ASSERT_EQ(test::FitDocument(doc, MakeModel(entries)), 0) << p;
         std::string report;
-        WriteCorrelationReport(doc, report);
+        WriteCorrelationReport(doc.GetFitResults(), report);
         // w blanks, then each name right-aligned in w and cut to w - 1 characters
         std::string heading(w, ' ');
         heading += std::string(1, ' ') + std::string("Response").substr(0, w - 1);

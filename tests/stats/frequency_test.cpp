@@ -4,7 +4,8 @@
 
 #include <vector>
 
-#include "data/document.h"
+#include "document/document.h"
+#include "graph/graph_page.h"
 #include "numeric/matrix.h"
 #include "platform/strings.h"
 #include "support/scripted_prompt.h"
@@ -24,6 +25,20 @@ void Load(CLumoxDoc& doc, const std::vector<double>& values) {
     doc.m_histogram = HistogramSettings{0, 0, 4, 1, 0, 0};
 }
 
+// The frequency table of the document's histogram settings and the chart the graph page
+// makes of it, as the histogram is drawn; returns the class width (0: nothing to draw).
+int BuildChart(const CLumoxDoc& doc, Matrix& table, ChartData& chart) {
+    const FrequencyTable frequencies = BuildFrequencyTable(doc, doc.m_histogram);
+    if (frequencies.width == 0) {
+        chart.pointCount = 0;
+        return 0;
+    }
+    table = frequencies.table;
+    ApplyFrequencyTable(frequencies, chart);
+    chart.xMatrix = chart.yMatrix = &table;
+    return frequencies.width;
+}
+
 std::vector<double> ColumnOf(const Matrix& m, int column, int rows) {
     std::vector<double> values;
     for (int i = 0; i < rows; ++i) values.push_back(m.At(i, column));
@@ -39,7 +54,7 @@ TEST(FrequencyTable, LabelledIntervalsDivideTheClasses) {
         doc.m_histogram.classes = classes;
         Matrix table;
         ChartData chart;
-        ASSERT_GT(BuildFrequencyTable(doc, table, chart), 0) << classes;
+        ASSERT_GT(BuildChart(doc, table, chart), 0) << classes;
         EXPECT_EQ(chart.xLabelIntervalsOverride, labelled) << classes;
         EXPECT_EQ(chart.xIntervals, classes);
         EXPECT_EQ(chart.pointCount, classes);
@@ -55,7 +70,7 @@ TEST(FrequencyTable, ClassesAreRoundAndCentredOnTheData) {
     doc.m_histogram.classes = 6;
     Matrix table;
     ChartData chart;
-    ASSERT_EQ(BuildFrequencyTable(doc, table, chart), 2);
+    ASSERT_EQ(BuildChart(doc, table, chart), 2);
     EXPECT_EQ(ColumnOf(table, 0, 7), (std::vector<double>{0, 2, 4, 6, 8, 10, 12}));
     EXPECT_EQ(ColumnOf(table, 1, 6), (std::vector<double>{0, 1, 2, 2, 1, 0}));
     EXPECT_EQ(chart.xLabel, "V (Class Interval = 2.00)");
@@ -81,7 +96,7 @@ TEST(FrequencyTable, ClassWidthIsPrintedWithTwoDecimals) {
         Load(doc, values);
         Matrix table;
         ChartData chart;
-        ASSERT_GT(BuildFrequencyTable(doc, table, chart), 0);
+        ASSERT_GT(BuildChart(doc, table, chart), 0);
         EXPECT_EQ(chart.xLabel, label);
     }
 }
@@ -92,7 +107,7 @@ TEST(FrequencyTable, AConstantPositiveColumnStartsAtZero) {
     Load(doc, {5, 5, 5, 5, 5});
     Matrix table;
     ChartData chart;
-    ASSERT_EQ(BuildFrequencyTable(doc, table, chart), 2);
+    ASSERT_EQ(BuildChart(doc, table, chart), 2);
     EXPECT_EQ(chart.xHighOverride, 8);
     EXPECT_EQ(ColumnOf(table, 1, 4), (std::vector<double>{0, 0, 5, 0}));
 }
@@ -104,7 +119,7 @@ TEST(FrequencyTable, TheUpperLimitIsCountedInTheLastClass) {
     doc.m_histogram.classes = 5;
     Matrix table;
     ChartData chart;
-    ASSERT_EQ(BuildFrequencyTable(doc, table, chart), 2);
+    ASSERT_EQ(BuildChart(doc, table, chart), 2);
     EXPECT_EQ(ColumnOf(table, 0, 6), (std::vector<double>{0, 2, 4, 6, 8, 10}));
     EXPECT_EQ(ColumnOf(table, 1, 5), (std::vector<double>{2, 1, 0, 0, 3}));
 }
@@ -118,7 +133,7 @@ TEST(FrequencyTable, RelativeFrequenciesArePercentages) {
     doc.m_histogram = HistogramSettings{0, 0, 2, 0, 1, 0};
     Matrix table;
     ChartData chart;
-    ASSERT_EQ(BuildFrequencyTable(doc, table, chart), 5);
+    ASSERT_EQ(BuildChart(doc, table, chart), 5);
     EXPECT_EQ(ColumnOf(table, 1, 2), (std::vector<double>{15, 85}));
     EXPECT_EQ(chart.yLabel, "Relative Frequencies (%)");
     EXPECT_EQ(chart.barChart, 1);
@@ -131,7 +146,7 @@ TEST(FrequencyTable, OgiveStandsOnMidpointsWithRunningTotals) {
     doc.m_histogram = HistogramSettings{1, 0, 4, 0, 0, 1};
     Matrix table;
     ChartData chart;
-    ASSERT_EQ(BuildFrequencyTable(doc, table, chart), 2);
+    ASSERT_EQ(BuildChart(doc, table, chart), 2);
     EXPECT_EQ(ColumnOf(table, 0, 4), (std::vector<double>{1, 3, 5, 7}));
     EXPECT_EQ(ColumnOf(table, 1, 4), (std::vector<double>{1, 3, 4, 8}));
     EXPECT_EQ(chart.yLabel, "Cumulative Frequency");
@@ -147,7 +162,7 @@ TEST(FrequencyTable, NothingToDraw) {
     Matrix table;
     ChartData chart;
     chart.pointCount = 7;
-    EXPECT_EQ(BuildFrequencyTable(doc, table, chart), 0);
+    EXPECT_EQ(BuildChart(doc, table, chart), 0);
     EXPECT_EQ(chart.pointCount, 0);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].text, "Graph: Failed to scale data!");
@@ -157,7 +172,7 @@ TEST(FrequencyTable, NothingToDraw) {
     prompt.messages.clear();
     Load(doc, {1e307, 1.7e308});
     chart.pointCount = 7;
-    EXPECT_EQ(BuildFrequencyTable(doc, table, chart), 0);
+    EXPECT_EQ(BuildChart(doc, table, chart), 0);
     EXPECT_EQ(chart.pointCount, 0);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].text, "Graph: Failed to scale data!");
@@ -167,7 +182,7 @@ TEST(FrequencyTable, NothingToDraw) {
     for (int column : {-1, 1}) {
         doc.m_histogram.column = column;
         chart.pointCount = 7;
-        EXPECT_EQ(BuildFrequencyTable(doc, table, chart), 0) << column;
+        EXPECT_EQ(BuildChart(doc, table, chart), 0) << column;
         EXPECT_EQ(chart.pointCount, 0);
     }
     EXPECT_TRUE(prompt.messages.empty());

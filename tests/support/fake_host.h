@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "data/document_host.h"
+#include "document/document_host.h"
 
 namespace lumox::test {
 

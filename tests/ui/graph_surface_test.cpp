@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "graph_test_application.h"
-#include "ui/qt_surface.h"
+#include "render/qt_surface.h"
 
 namespace lumox {
 namespace {

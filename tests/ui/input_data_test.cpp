@@ -10,7 +10,7 @@
 #include <fstream>
 #include <functional>
 
-#include "data/document_host.h"
+#include "document/document_host.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"

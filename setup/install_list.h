@@ -1,0 +1,35 @@
+#ifndef LUMOX_SETUP_INSTALL_LIST_H
+#define LUMOX_SETUP_INSTALL_LIST_H
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumox::setup {
+
+// The distribution's files in the order they are copied; "help" is a folder.
+const std::vector<std::string>& DistributionFiles();
+
+// One item of the program group: its path below the target folder, its title, and whether
+// it is the program itself (started directly) or a document (opened with its viewer).
+struct MenuItem {
+    const char* id;
+    const char* file;
+    const char* title;
+    bool program;
+};
+const std::vector<MenuItem>& GroupItems();
+
+// The files to copy, relative to sourceDir: each listed file, and for a listed folder every
+// file in it by name. A listed name that is missing stays in the list, so that its copy
+// fails and says so.
+std::vector<std::string> ExpandFiles(const std::string& sourceDir,
+                                     const std::vector<std::string>& listed);
+
+// Total size in bytes of the files under sourceDir (missing files count nothing).
+std::uint64_t TotalSize(const std::string& sourceDir, const std::vector<std::string>& files);
+
+}  // namespace lumox::setup
+
+#endif

@@ -1,0 +1,35 @@
+#include "document/build_equation.h"
+
+#include "document/document.h"
+#include "platform/prompt.h"
+#include "platform/strings.h"
+#include "regression/equation_model.h"
+#include "regression/regression_fit.h"
+
+namespace lumox {
+
+int CalculateEquation(CLumoxDoc& doc, EquationModel& model) {
+    model.CompactModel();
+    if (model.FindDuplicateTerm() != 0) {
+        ShowMessage(ids::kDuplicateColumns, Icon::Stop);
+        return 1;
+    }
+    if (model.m_nEntryCount < 3) {
+        ShowMessage("The equation needs y, x0 and at least one more term!", Icon::Stop);
+        return 1;
+    }
+    // The window never offers an entry that would give an equation as many terms as
+    // observations; other callers are held to the same rule here.
+    if (static_cast<uint32_t>(model.m_nEntryCount) > doc.m_nRows) {
+        ShowMessage("Too many terms for the number of observations!", Icon::Stop);
+        return 1;
+    }
+    doc.ResetFit();
+    EquationModel fitted;
+    RegressionFit fit;
+    if (FitEquation(doc.GetData(), model, fitted, fit) != 0) return 1;
+    doc.SetFit(fitted, std::move(fit), -1);
+    return 0;
+}
+
+}  // namespace lumox

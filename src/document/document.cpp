@@ -1,0 +1,407 @@
+#include "document/document.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+#include "data/dbase.h"
+#include "data/text_data.h"
+#include "platform/abort.h"
+#include "platform/atomic_file.h"
+#include "platform/format.h"
+#include "platform/prompt.h"
+#include "regression/derived_series.h"
+#include "regression/point_estimate.h"
+#include "reports/input_data.h"
+#include "stats/descriptive.h"
+
+namespace lumox {
+namespace fs = std::filesystem;
+
+CLumoxDoc::CLumoxDoc() {
+    for (auto& slot : m_apGraph) slot = std::make_unique<ChartData>();
+    DeleteContents();
+}
+
+ChartData CLumoxDoc::DefaultGraphTemplate() {
+    ChartData chart;
+    chart.markerStyle = 1;
+    chart.pointSize = 1;
+    chart.lineStyle = 0;
+    chart.xIntervals = 5;
+    chart.yIntervals = 4;
+    chart.grid = 1;
+    return chart;
+}
+
+void CLumoxDoc::SetPathName(const std::string& path) {
+    m_strPathName = path;
+    m_strTitle = fs::path(path).filename().string();
+}
+
+void CLumoxDoc::SetFileKind(const std::string& path) {
+    std::string extension = fs::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    m_bDbase = extension == ".DBF" ? 1 : 0;
+}
+
+void CLumoxDoc::DeleteContents() {
+    ClearDataSet();
+    m_strDataPath.clear();
+    m_strResultsPath = "RESULTS.TXT";
+    m_bSavingData = 0;
+    m_bResultsEverModified = 0;
+    ResetFit();
+    m_strGraphTitle.clear();
+    m_graphTemplate = DefaultGraphTemplate();
+    m_histogram = HistogramSettings();
+}
+
+bool CLumoxDoc::OnOpenDocument(const std::string& path) {
+    SetFileKind(path);
+    DeleteContents();
+    std::ifstream file(path, std::ios::binary);
+    std::error_code error;
+    if (!file || fs::is_directory(path, error)) {
+        ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
+        return false;
+    }
+    SetModifiedFlag(true);
+    file.seekg(0, std::ios::end);
+    const bool empty = file.tellg() <= 0;
+    file.seekg(0, std::ios::beg);
+    if (!empty) {
+        try {
+            if (m_bDbase) {
+                ReadDbaseFile(*this, file);
+            } else {
+                ReadTextDataFile(*this, file);
+            }
+        } catch (const UserAbort&) {
+            DeleteContents();
+            SetModifiedFlag(false);
+            return false;
+        }
+    }
+    SetModifiedFlag(false);
+    SetPathName(path);
+    m_strDataPath = path;
+    return true;
+}
+
+bool CLumoxDoc::WriteEditedLines(const std::string& path) {
+    if (m_pEditedLines == nullptr) return false;
+    SetFileKind(path);
+    const bool written = WriteFileAtomically(path, [this](std::ostream& out) {
+        return m_bDbase ? WriteDbaseFile(*m_pEditedLines, m_nRows, out)
+                        : WriteTextLines(*m_pEditedLines, m_nRows, out);
+    });
+    if (!written) ShowMessage(Format("Could not save data to %s!", path.c_str()), Icon::Stop);
+    return written;
+}
+
+bool CLumoxDoc::WriteResults(const std::string& path) {
+    ResultsView* view = m_pHost ? m_pHost->GetResultsView() : nullptr;
+    if (view == nullptr) {
+        ShowMessage("Could not save Results to file!", Icon::Stop);
+        return false;
+    }
+    const std::string text = view->GetText();
+    const bool written = WriteFileAtomically(path, text);
+    if (!written) ShowMessage("Could not save Results to file!", Icon::Stop);
+    return written;
+}
+
+void CLumoxDoc::ResetFit() {
+    m_nYVariable = -2;
+    m_nSimpleModel = -1;
+    m_equation.ResetModel();
+    m_fit.ResetFit();
+}
+
+void CLumoxDoc::SetFit(const EquationModel& model, RegressionFit fit, int simpleModel) {
+    m_equation = model;
+    m_fit = std::move(fit);
+    m_nYVariable = model.m_anVariable[0];
+    m_nSimpleModel = simpleModel;
+}
+
+FitResults CLumoxDoc::GetFitResults() const {
+    return FitResults{m_astrColNames, m_equation, m_fit, m_nSimpleModel};
+}
+
+void CLumoxDoc::SetupGraphSlot(int slot, int xColumn, int yColumn, int fittedCurve, int trendLine) {
+    if (slot < 0 || slot >= static_cast<int>(m_apGraph.size())) return;
+    const int columns = static_cast<int>(m_nCols);
+    ChartData& graph = *m_apGraph[slot];
+    graph = m_graphTemplate;
+    const bool chosen = xColumn >= 0 && yColumn >= 0 && xColumn < columns + kDerivedSeriesCount &&
+                        yColumn < columns + kDerivedSeriesCount;
+    if (chosen) {
+        auto axis = [&](int column, const Matrix*& matrix, int& field, std::string& label) {
+            field = column;
+            if (column < columns) {
+                matrix = &GetData();
+                label = GetColName(static_cast<uint32_t>(column));
+            } else {
+                label = DerivedSeriesName(static_cast<DerivedSeries>(column - columns));
+            }
+        };
+        axis(xColumn, graph.xMatrix, graph.xColumn, graph.xLabel);
+        axis(yColumn, graph.yMatrix, graph.yColumn, graph.yLabel);
+    }
+    if (!m_strGraphTitle.empty()) {
+        graph.title = m_strGraphTitle;
+    } else {
+        graph.title = xColumn < columns && yColumn < columns ? "Data" : "Results";
+    }
+    graph.fittedCurve = fittedCurve;
+    graph.trendLine = trendLine;
+    graph.pointCount = chosen ? static_cast<int>(m_nRows) : 0;
+}
+
+bool CLumoxDoc::CanAddFittedCurve(int x, int y) const {
+    return m_nYVariable >= 0 && x == m_equation.m_nSingleVariable && y == m_nYVariable;
+}
+
+bool CLumoxDoc::PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const {
+    if (m_nYVariable < -1 || !m_equation.m_bYTransformed) return false;
+    const int columns = static_cast<int>(m_nCols);
+    for (const GraphChoice& graph : graphs) {
+        for (const int axis : {graph.x, graph.y}) {
+            if (axis == columns || axis == columns + 1) return true;
+        }
+    }
+    return false;
+}
+
+void CLumoxDoc::SetupScatterPage(int graphsPerPage, const std::vector<GraphChoice>& graphs) {
+    m_histogram.cumulative = 0;
+    for (int slot = 0; slot < graphsPerPage && slot < static_cast<int>(m_apGraph.size()); ++slot) {
+        const GraphChoice choice = slot < static_cast<int>(graphs.size())
+                                       ? graphs[static_cast<size_t>(slot)]
+                                       : GraphChoice();
+        SetupGraphSlot(slot, choice.x, choice.y, choice.fittedCurve, choice.trendLine);
+    }
+    m_nGraphsPerPage = graphsPerPage;
+}
+
+void CLumoxDoc::SetupHistogram(const HistogramSettings& settings) {
+    m_histogram = settings;
+    m_nGraphsPerPage = 1;
+    ChartData& graph = *m_apGraph[0];
+    graph = m_graphTemplate;
+    if (!m_strGraphTitle.empty()) {
+        graph.title = m_strGraphTitle;
+    } else {
+        graph.title = settings.cumulative ? "Ogive" : "Histogram";
+    }
+    graph.barChart = 1;
+}
+
+HistogramSettings CLumoxDoc::CheckedHistogramSettings(HistogramSettings settings) {
+    if (settings.cumulative) settings.addNormalCurve = 0;
+    return settings;
+}
+
+GraphPage CLumoxDoc::GetGraphPage() {
+    GraphPage page;
+    page.graphsPerPage = m_nGraphsPerPage;
+    for (size_t k = 0; k < m_apGraph.size(); ++k) page.graphs[k] = m_apGraph[k].get();
+    page.data = this;
+    if (HasFit()) {
+        page.model = &m_equation;
+        page.fit = &m_fit;
+    }
+    page.histogram = &m_histogram;
+    page.title = GetTitle();
+    return page;
+}
+
+ResultsView& CLumoxDoc::GetResultsView() {
+    ResultsView* view = m_pHost ? m_pHost->GetResultsView() : nullptr;
+    if (view == nullptr) {
+        ShowMessage("Unable to open Results window!", Icon::Stop);
+        AbandonCommand();
+    }
+    return *view;
+}
+
+bool CLumoxDoc::CanSaveResults() {
+    if (IsModified()) m_bResultsEverModified = 1;
+    return IsModified();
+}
+
+namespace {
+
+// A file that does not exist, or carries no write permission bit, is not saved over
+// without asking for a name.
+bool IsWritableFile(const std::string& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error || !fs::is_regular_file(status)) return false;
+    constexpr fs::perms kWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (status.permissions() & kWrite) != fs::perms::none;
+}
+
+}  // namespace
+
+bool CLumoxDoc::SaveResults(bool askName) {
+    std::string path = m_strResultsPath;
+    if (askName) {
+        const std::optional<std::string> chosen =
+            m_pHost ? m_pHost->AskSaveFileName(m_strResultsPath) : std::nullopt;
+        if (!chosen) return false;
+        path = *chosen;
+    }
+    if (!WriteResults(path)) return false;
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    m_strResultsPath = error ? path : absolute.string();
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CLumoxDoc::OnFileSaveResults() {
+    if (m_pHost) m_pHost->GetResultsView();
+    // The default name was never chosen by the person: an old RESULTS.TXT of another
+    // session is not overwritten without asking.
+    const bool ask = m_strResultsPath == kDefaultResultsName || !IsWritableFile(m_strResultsPath);
+    SaveResults(ask);
+}
+
+void CLumoxDoc::OnFileSaveResultsAs() {
+    if (m_pHost) m_pHost->GetResultsView();
+    SaveResults(true);
+}
+
+bool CLumoxDoc::SaveModified() {
+    if (!IsModified()) return true;
+    switch (AskYesNoCancel("Save Results to a file?")) {
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            return SaveResults(true);
+        default:
+            return true;
+    }
+}
+
+void CLumoxDoc::OnRecordInputData() {
+    RecordRequest request;
+    request.flags[kRecordInputData] = 1;
+    RecordReports(*this, request);
+}
+
+void CLumoxDoc::RecordDescriptiveStatistics(uint32_t column) {
+    RecordRequest request;
+    request.flags[kRecordDescriptive] = 1;
+    request.pendingText =
+        DescriptiveStatistics(GetData(), column).ComposeReport(GetColName(column));
+    RecordReports(*this, request);
+}
+
+void CLumoxDoc::RecordRegressionReports(const RecordFlags& flags, double level) {
+    RecordRequest request;
+    for (const int flag :
+         {kRecordEquation, kRecordAnova, kRecordCorrelation, kRecordResiduals, kRecordIntervals}) {
+        request.flags[static_cast<size_t>(flag)] = flags[static_cast<size_t>(flag)];
+    }
+    if (LastFitWasSimple()) request.flags[kRecordCorrelation] = 0;
+    request.level = request.flags[kRecordIntervals] ? level : 0.0;
+    RecordReports(*this, request);
+}
+
+void CLumoxDoc::RecordPointEstimate(const PointEstimate& estimate) {
+    RecordRequest request;
+    request.flags[kRecordPointEstimate] = 1;
+    request.pendingText = estimate.ComposeReport();
+    RecordReports(*this, request);
+}
+
+void CLumoxDoc::BuildReportHeader(int width) {
+    m_strReportHeader = ComposeReportHeader(GetTitle(), width);
+}
+
+void CLumoxDoc::OnResultsCleared() {
+    SetModifiedFlag(false);
+    m_bResultsEverModified = 0;
+}
+
+void CLumoxDoc::OnNewDocument() {
+    DeleteContents();
+    m_strPathName.clear();
+    m_strTitle = kUntitled;
+    SetModifiedFlag(false);
+}
+
+bool CLumoxDoc::SaveDataAs() {
+    if (m_pHost) m_pHost->GetResultsView();
+    const std::optional<std::string> chosen =
+        m_pHost ? m_pHost->AskSaveFileName(m_strDataPath) : std::nullopt;
+    if (chosen && WriteEditedLines(*chosen)) {
+        std::error_code error;
+        const fs::path absolute = fs::absolute(*chosen, error);
+        m_strDataPath = error ? *chosen : absolute.string();
+        SetPathName(m_strDataPath);
+        if (m_pHost) m_pHost->OnDataFileSaved(m_strDataPath);
+        return true;
+    }
+    if (!m_strDataPath.empty()) {
+        SetPathName(m_strDataPath);
+    } else if (m_pHost) {
+        m_pHost->CloseDocument();  // a new data set the person chose not to save
+    }
+    return false;
+}
+
+void CLumoxDoc::OnInputData() {
+    if (m_pHost == nullptr) return;
+    std::vector<std::string> lines(32);
+    const std::string path = GetPathName();
+    EditDataRequest request;
+    request.lines = &lines;
+    if (!path.empty()) {
+        const bool read =
+            m_bDbase ? ReadDbaseLines(*this, path, lines) : ReadTextLines(path, lines);
+        if (!read) return;
+        request.lineCount = static_cast<int>(m_nRows) + 1;
+        request.columnCount = static_cast<int>(m_nCols);
+    }
+    const bool confirmed = m_pHost->EditData(request) && request.changed;
+    if (!confirmed) {
+        if (path.empty()) m_pHost->CloseDocument();  // a new data set never filled
+        return;
+    }
+
+    m_bSavingData = 1;
+    m_nCols = static_cast<uint32_t>(request.columnCount);
+    m_nRows = static_cast<uint32_t>(request.lineCount);  // the lines to write, names included
+    m_pEditedLines = &lines;
+    bool saved = false;
+    if (!path.empty() &&
+        AskYesNo("Revised data can be saved to a\nnew file or to the current file.\n\n"
+                 "Save data to the current file?") == Answer::Yes) {
+        // A file that cannot be written over is saved under a new name instead.
+        saved = IsWritableFile(path) && WriteEditedLines(path);
+        if (saved) m_pHost->OnDataFileSaved(path);
+    }
+    if (!saved) SaveDataAs();
+    m_pEditedLines = nullptr;
+
+    // Read back what the file holds. Reopening must not lose a changed Results text.
+    const std::string reopen = GetPathName();
+    const bool resultsModified = IsModified();
+    const int resultsEverModified = m_bResultsEverModified;
+    DeleteContents();
+    if (!reopen.empty()) OnOpenDocument(reopen);
+    SetModifiedFlag(resultsModified);
+    m_bResultsEverModified = resultsEverModified;
+    m_bSavingData = 0;
+    m_pHost->UpdateAllViews();
+}
+
+}  // namespace lumox

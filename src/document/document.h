@@ -1,0 +1,188 @@
+#ifndef LUMOX_DOCUMENT_DOCUMENT_H
+#define LUMOX_DOCUMENT_DOCUMENT_H
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/data_set.h"
+#include "document/document_host.h"
+#include "document/recording.h"
+#include "graph/chart_data.h"
+#include "graph/graph_page.h"
+#include "regression/equation_model.h"
+#include "regression/regression_fit.h"
+#include "reports/regression_reports.h"
+#include "stats/histogram_settings.h"
+
+namespace lumox {
+
+class PointEstimate;
+
+// The document: the data set of one data file, everything computed from it, and the
+// names under which data and results are saved. It reaches windows and dialogs only
+// through its DocumentHost.
+class CLumoxDoc : public DataSet {
+public:
+    CLumoxDoc();
+    CLumoxDoc(const CLumoxDoc&) = delete;
+    CLumoxDoc& operator=(const CLumoxDoc&) = delete;
+
+    void SetHost(DocumentHost* host) { m_pHost = host; }
+    DocumentHost* GetHost() const { return m_pHost; }
+
+    // The document's title (the data file's name) and its path, as a framework keeps them.
+    const std::string& GetTitle() const { return m_strTitle; }
+    const std::string& GetPathName() const { return m_strPathName; }
+    void SetPathName(const std::string& path);
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+    // Sets m_bDbase from the path's extension (".DBF" in any letter case).
+    void SetFileKind(const std::string& path);
+    // Deletes the contents and reads the data file by its kind. False when the file could
+    // not be read (its message shown); the document then holds an empty data set.
+    bool OnOpenDocument(const std::string& path);
+    // Resets every field to its default: no data, no fit, default graph settings.
+    void DeleteContents();
+    // The fit state. ResetFit forgets the last fit; SetFit makes a successful fit, with the
+    // model as fitted and its simple model index (-1 for a multiple regression), the
+    // document's fit.
+    void ResetFit();
+    void SetFit(const EquationModel& model, RegressionFit fit, int simpleModel);
+    // Whether the document holds a fit: the enable rule of Point Estimate and Regression
+    // Reports, and what the regression reports and the graphs of derived series need.
+    bool HasFit() const { return m_nYVariable >= -1 && !m_fit.m_coefficients.IsEmpty(); }
+    // Whether the last fit was a simple (X,Y) regression, whose reports have no
+    // correlation matrix.
+    bool LastFitWasSimple() const { return m_nSimpleModel > -1; }
+    // What the regression reports read of the last fit; call only while HasFit().
+    FitResults GetFitResults() const;
+
+    // Enable rules of the commands that need data: the scatter graphs need two variables,
+    // the regressions two variables and three observations.
+    bool CanScatter() const { return m_nCols > 1; }
+    bool CanRegress() const { return m_nCols > 1 && m_nRows > 2; }
+
+    // Writes m_pEditedLines (m_nRows lines, header first) to path as a text or dBase file
+    // by the path's extension, atomically. False after a message when it fails.
+    bool WriteEditedLines(const std::string& path);
+    // Writes the Results text raw to path, atomically. False after a message when it fails.
+    bool WriteResults(const std::string& path);
+
+    // Fills graph slot 0..3 from m_graphTemplate for X and Y column indices (m_nCols and
+    // above: the derived series of the last fit, built when drawing) and the fitted-curve
+    // and trend-line flags. A negative or unknown index
+    // leaves the slot empty (point count 0).
+    void SetupGraphSlot(int slot, int xColumn, int yColumn, int fittedCurve, int trendLine);
+
+    // What the Graph Variable Selection dialog chose for one graph.
+    struct GraphChoice {
+        int x = -1;
+        int y = -1;
+        int fittedCurve = 0;
+        int trendLine = 0;
+    };
+    // Whether the fitted curve can be added to a graph of x against y: x is the one
+    // variable of the fitted equation and y its dependent variable.
+    bool CanAddFittedCurve(int x, int y) const;
+    // Whether plotting these choices shows values brought back to the original scale of y
+    // ("Predicted Y" or "Residuals" of an equation that transformed y).
+    bool PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const;
+    // Scatter One, Two or Four on Plot: fills graphsPerPage slots from the choices (the
+    // others stay empty) and sets the page layout; clears the ogive mode.
+    void SetupScatterPage(int graphsPerPage, const std::vector<GraphChoice>& graphs);
+    // Histogram on Plot: keeps the settings and makes slot 0 the histogram or ogive.
+    void SetupHistogram(const HistogramSettings& settings);
+    // The histogram settings a dialog's choices make: the ogive has no normal curve.
+    static HistogramSettings CheckedHistogramSettings(HistogramSettings settings);
+    // What the graph page draws: the slots, the data set, the last fit and the histogram.
+    GraphPage GetGraphPage();
+
+    // Makes the Results window active and returns its view; when there is none, shows
+    // "Unable to open Results window!" and abandons the command.
+    ResultsView& GetResultsView();
+
+    // The Results file commands. Their dialogs are the host's; a results file never
+    // enters the recent-file list.
+
+    // The name under which the Results are saved until the person chooses one.
+    static constexpr const char* kDefaultResultsName = "RESULTS.TXT";
+    // Enable rule of Save Results: the Results changed since they were last saved or
+    // cleared. Finding it enabled also sets m_bResultsEverModified.
+    bool CanSaveResults();
+    // Enable rule of Save Results As.
+    bool CanSaveResultsAs() const { return m_bResultsEverModified != 0; }
+    // Save Results: writes m_strResultsPath, asking for a name first while it is still the
+    // default name, names no file or names a read-only one.
+    void OnFileSaveResults();
+    // Save Results As: asks for a name, suggesting m_strResultsPath, and writes there.
+    void OnFileSaveResultsAs();
+    // The question before the document closes (and at exit): "Save Results to a file?".
+    // False when the close must stop (Cancel, or the save did not happen).
+    bool SaveModified();
+    // Enable rule of Record Input Data: the data set has observations.
+    bool CanRecordInputData() const { return m_nRows != 0; }
+    // Record Input Data: appends the INPUT DATA listing, and nothing else, to the Results.
+    void OnRecordInputData();
+    // Records the descriptive statistics of a column.
+    void RecordDescriptiveStatistics(uint32_t column);
+    // Records the regression reports of the last fit chosen by flags (1 to 5), the
+    // interval report at level percent; no correlation matrix after a simple regression.
+    void RecordRegressionReports(const RecordFlags& flags, double level);
+    // Records the report of a point estimate's last Calculate.
+    void RecordPointEstimate(const PointEstimate& estimate);
+    // Sets m_strReportHeader for a page width characters wide.
+    void BuildReportHeader(int width);
+    // Clear All emptied the Results text: there is nothing left to save.
+    void OnResultsCleared();
+
+    // The title of a data set never saved.
+    static constexpr const char* kUntitled = "Untitled";
+    // New Data: an empty data set; the Edit Data dialog (Input Data) follows at once.
+    void OnNewDocument();
+    // Input Data: the data lines go to the Edit Data dialog; confirmed changes are saved,
+    // over the data file after asking or under a new name, text or dBase by its extension,
+    // and read back, so the data set is always what a file holds. A new data set that is
+    // never confirmed (or never saved) closes. A changed Results text stays changed.
+    void OnInputData();
+
+    int m_bSavingData = 0;
+    std::vector<std::string>* m_pEditedLines = nullptr;
+    std::string m_strDataPath;
+    std::string m_strResultsPath;
+    std::string m_strReportHeader;
+    int m_bDbase = 0;
+    int m_bResultsEverModified = 0;
+    int m_nGraphsPerPage = 1;
+    std::string m_strGraphTitle;
+    std::array<std::unique_ptr<ChartData>, 4> m_apGraph;
+    ChartData m_graphTemplate;
+    HistogramSettings m_histogram;
+    int m_nYVariable = -2;     // dependent column of the last fit, -2 when there is none
+    int m_nSimpleModel = -1;   // simple-regression model of the last fit, -1 for multiple
+    RecordFlags m_abRecord{};  // the flags of the last recording
+    EquationModel m_equation;  // the model of the last fit as fitted
+    RegressionFit m_fit;       // the last fit, with its X and Y
+
+private:
+    static ChartData DefaultGraphTemplate();
+    // Writes the Results text, asking for the name first when askName; on success the
+    // name becomes m_strResultsPath and the document is no longer modified.
+    bool SaveResults(bool askName);
+    // Save As for the edited lines: asks for a name and writes them there. On success the
+    // name becomes the data path; otherwise the old path stays, and a data set that was
+    // never saved closes.
+    bool SaveDataAs();
+
+    DocumentHost* m_pHost = nullptr;
+    std::string m_strTitle;
+    std::string m_strPathName;
+    bool m_bModified = false;
+};
+
+}  // namespace lumox
+
+#endif

@@ -1,0 +1,23 @@
+#ifndef LUMOX_RENDER_GRAPH_EXPORT_H
+#define LUMOX_RENDER_GRAPH_EXPORT_H
+
+#include <string>
+
+namespace lumox {
+
+class CLumoxDoc;
+
+// The screen height the graph window's font rule assumes for exported pictures, so that a
+// file looks the same wherever it is written.
+constexpr int kExportScreenHeight = 768;
+
+// Draws the document's graph page into a file chosen by its extension, in any letter case:
+// ".png" a picture of the graph window's page at 96 pixels per inch, ".svg" the same as a
+// vector drawing, ".pdf" the printed Letter page with its header line. The file is written
+// whole or not at all. False after a message when the extension is not one of these or
+// the file cannot be written. Needs a running QGuiApplication (for the fonts).
+bool ExportGraphPage(CLumoxDoc& doc, const std::string& path);
+
+}  // namespace lumox
+
+#endif

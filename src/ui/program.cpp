@@ -1,0 +1,35 @@
+#include "ui/program.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <clocale>
+
+#include "platform/prompt.h"
+#include "ui/lumox_app.h"
+#include "ui/message_box_prompt.h"
+#include "ui/ui_dialogs.h"
+
+namespace lumox {
+
+int RunProgram(int argc, char* argv[], const std::function<void(CLumoxApp&)>& started) {
+    QApplication application(argc, argv);
+    // Qt takes the locale from the environment; the reports print '.' decimals.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setOrganizationName(QStringLiteral("Lumox"));
+    QApplication::setApplicationName(QStringLiteral("Lumox"));
+
+    MessageBoxPrompt prompt;
+    ScopedPrompt installed(prompt);
+    QSettings settings;
+    QtDialogs dialogs;
+    CLumoxApp app(settings, dialogs);
+    if (!app.InitInstance()) return 1;
+
+    // A data file named on the command line opens at start.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) app.OpenDataFile(arguments.at(1));
+    if (started) started(app);
+    return QApplication::exec();
+}
+
+}  // namespace lumox

@@ -1,0 +1,157 @@
+#include "document/recording.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "document/document.h"
+#include "data/text_data.h"
+#include "platform/format.h"
+#include "reports/input_data.h"
+#include "support/fake_host.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+
+namespace lumox {
+namespace {
+
+using test::ScriptedPrompt;
+
+using test::FakeHost;
+
+// A document holding the data of a text data file given as text.
+struct Loaded {
+    explicit Loaded(const std::string& text) {
+        doc.SetHost(&host);
+        std::istringstream file(text);
+        ReadTextDataFile(doc, file);
+    }
+    FakeHost host;
+    CLumoxDoc doc;
+};
+
+std::string InputData(const std::string& file) {
+    Loaded loaded(file);
+    std::string out;
+    WriteInputData(loaded.doc, out);
+    return out;
+}
+
+TEST(WriteInputData, ColumnsAreAsWideAsTheirWidestValuePlusTwo) {
+    EXPECT_EQ(InputData("X Y\r\n1 2\r\n3 4\r\n"),
+              "\r\n\r\nINPUT DATA\r\n\r\n"
+              "X  Y  \r\n"
+              "1  2\r\n"
+              "3  4\r\n");
+    // A long name shows its first 8 characters in a field of at least 9; values are
+    // printed with as many digits as their field is wide.
+    EXPECT_EQ(InputData("LongVariable1 B\r\n0.5 -12.25\r\n100 0.333333333333\r\n"),
+              "\r\n\r\nINPUT DATA\r\n\r\n"
+              "LongVari B            \r\n"
+              "0.5      -12.25\r\n"
+              "100      0.33333333333\r\n");
+    // A value with more digits than its field holds is shown to nine digits rather than
+    // run into the next column (by hand: "%.9g" widths 11 and 9 give fields of 13 and 11;
+    // "%.13g" of the first value and "%.11g" of the second would fill 14 and 12).
+    EXPECT_EQ(InputData("A B C\r\n0.333333333333 123456789.25 1\r\n2 3 4\r\n"),
+              "\r\n\r\nINPUT DATA\r\n\r\n"
+              "A            B          C  \r\n"
+              "0.333333333  123456789  1\r\n"
+              "2            3          4\r\n");
+}
+
+TEST(WriteInputData, WideDataSetsWrapAfterSeventyEightCharacters) {
+    std::string file;
+    for (int j = 0; j < 20; ++j) file += "V" + std::to_string(j) + " ";
+    file += "\r\n";
+    for (int i = 0; i < 2; ++i) {
+        for (int j = 0; j < 20; ++j) file += "1.234 ";
+        file += "\r\n";
+    }
+    const std::string out = InputData(file);
+    std::string names, row;
+    for (int j = 0; j < 11; ++j) names += Format("%-7s", ("V" + std::to_string(j)).c_str());
+    for (int j = 0; j < 11; ++j) row += "1.234  ";
+    std::string namesTail = "   ", rowTail = "   ";
+    for (int j = 11; j < 20; ++j) namesTail += Format("%-7s", ("V" + std::to_string(j)).c_str());
+    for (int j = 11; j < 19; ++j) rowTail += "1.234  ";
+    rowTail += "1.234";
+    EXPECT_EQ(out, "\r\n\r\nINPUT DATA\r\n\r\n" + names + "\r\n" + namesTail + "\r\n" + row +
+                       "\r\n" + rowTail + "\r\n" + row + "\r\n" + rowTail + "\r\n");
+}
+
+TEST(RecordReports, AppendsTheSelectedReportsAndMarksTheDocumentModified) {
+    ScriptedPrompt prompt;
+    Loaded loaded("X Y\r\n1 2\r\n3 4\r\n");
+    loaded.host.results.text = "old\r\n";
+    RecordReports(loaded.doc, RecordRequest{{1, 0, 0, 0, 0, 0, 0, 1}, 0.0, "\r\nPENDING\r\n"});
+    EXPECT_EQ(loaded.host.results.text,
+              "old\r\n\r\n\r\nINPUT DATA\r\n\r\nX  Y  \r\n1  2\r\n3  4\r\n\r\nPENDING\r\n");
+    EXPECT_TRUE(loaded.doc.IsModified());
+    EXPECT_EQ(loaded.doc.m_abRecord, (RecordFlags{1, 0, 0, 0, 0, 0, 0, 1}));
+
+    // The regression reports need a fit: without one they are skipped.
+    const std::string before = loaded.host.results.text;
+    RecordReports(loaded.doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}});
+    EXPECT_EQ(loaded.host.results.text, before);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(RecordReports, IsAllOrNothingAtTheFiftyTwoThousandByteLimit) {
+    test::TempDir dir;
+    Loaded loaded("X Y\r\n1 2\r\n3 4\r\n");
+    const std::string report(100, 'r');
+    const RecordRequest request{{0, 0, 0, 0, 0, 0, 1, 0}, 0.0, report};
+
+    {  // Exactly 52000 bytes: appended.
+        ScriptedPrompt prompt;
+        loaded.host.results.text = std::string(52000 - 100, 'o');
+        RecordReports(loaded.doc, request);
+        EXPECT_EQ(loaded.host.results.text.size(), 52000u);
+        EXPECT_TRUE(prompt.messages.empty());
+    }
+    const std::string full(52000 - 99, 'o');
+    {  // One byte more: nothing appended; No saves nothing.
+        ScriptedPrompt prompt;
+        prompt.answers = {Answer::No};
+        loaded.host.results.text = full;
+        loaded.doc.SetModifiedFlag(false);
+        RecordReports(loaded.doc, request);
+        EXPECT_EQ(loaded.host.results.text, full);
+        EXPECT_FALSE(loaded.doc.IsModified());
+        EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{
+                                      "Report too large for results!\r\nWant to save it to a file?"}));
+    }
+    {  // Yes saves the combined text to the chosen file.
+        ScriptedPrompt prompt;
+        prompt.answers = {Answer::Yes};
+        loaded.host.saveName = dir.File("big.txt");
+        RecordReports(loaded.doc, request);
+        EXPECT_EQ(loaded.host.results.text, full);
+        EXPECT_EQ(test::ReadFile(dir.File("big.txt")), full + report);
+    }
+    {  // A file that cannot be written: the message, the window unchanged.
+        ScriptedPrompt prompt;
+        prompt.answers = {Answer::Yes};
+        loaded.host.saveName = dir.File("missing/folder/big.txt");
+        RecordReports(loaded.doc, request);
+        EXPECT_EQ(loaded.host.results.text, full);
+        ASSERT_EQ(prompt.messages.size(), 2u);
+        EXPECT_EQ(prompt.messages[1].text, "Could not open file to save Results!");
+        EXPECT_EQ(prompt.messages[1].icon, Icon::Stop);
+    }
+}
+
+TEST(ComposeReportHeader, FillsTheWidthBetweenTitleAndDate) {
+    std::tm date{};
+    date.tm_year = 2026 - 1900;
+    date.tm_mon = 11;
+    date.tm_mday = 7;
+    EXPECT_EQ(ComposeReportHeader("longley.dat", 60, date),
+              "Lumox - Data File: longley.dat" + std::string(13, ' ') + "December 07, 2026");
+    EXPECT_EQ(ComposeReportHeader("longley.dat", 40, date),
+              "Lumox - Data File: longley.datDecember 07, 2026");
+}
+
+}  // namespace
+}  // namespace lumox
