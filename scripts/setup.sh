@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Lumox needs on a Debian machine, then configures
-# and builds it. Installs only the packages that are missing; uses sudo when not root.
+# and builds it (not with LUMOX_SETUP_PACKAGES_ONLY=1). Installs only the packages that
+# are missing; uses sudo when not root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins
   fonts-liberation fontconfig
   xvfb xauth poppler-utils
-  xdg-utils desktop-file-utils
+  xdg-utils desktop-file-utils appstream lintian dpkg-dev
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -25,6 +26,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+[ "${LUMOX_SETUP_PACKAGES_ONLY:-0}" = 1 ] && exit 0
 
 build="${LUMOX_BUILD_DIR:-build}"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null

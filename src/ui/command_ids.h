@@ -68,13 +68,25 @@ constexpr int kHelpOverview = 32793;
 
 namespace lumox::help {
 
-// Help context numbers: a command's topic is kCommandBase + its id, a window's
-// kWindowBase + the number of its menu (2: the main window, 3: a document window).
+// Help context numbers: a command's topic is kCommandBase + its id, a window's or a
+// dialog's kWindowBase + the number of its resource (2: the main window's menu, 3: a
+// document window's menu, which the Results window answers to).
 constexpr int kCommandBase = 0x10000;
 constexpr int kWindowBase = 0x20000;
 constexpr int kOverview = kCommandBase + cmd::kHelpOverview;  // 98329
 constexpr int kMainWindow = kWindowBase + 2;
 constexpr int kDocumentWindow = kWindowBase + 3;
+constexpr int kEditDataDialog = kWindowBase + 101;
+constexpr int kGraphSelectionDialog = kWindowBase + 102;
+constexpr int kDescriptiveStatisticsDialog = kWindowBase + 103;
+constexpr int kHistogramDialog = kWindowBase + 104;
+constexpr int kBuildEquationWindow = kWindowBase + 106;
+constexpr int kSelectReportsDialog = kWindowBase + 114;
+constexpr int kGraphOptionsDialog = kWindowBase + 126;
+// Numbers of our own for the windows whose resources have none of their own.
+constexpr int kGraphWindow = kWindowBase + 4;
+constexpr int kSimpleRegressionDialog = kWindowBase + 105;
+constexpr int kPointEstimateDialog = kWindowBase + 108;
 
 }  // namespace lumox::help
 

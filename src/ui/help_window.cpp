@@ -1,7 +1,9 @@
 #include "ui/help_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -57,12 +59,35 @@ constexpr int kDescribedCommands[] = {
     cmd::kHelp,
 };
 
+// The page of each window's and dialog's topic.
+constexpr struct {
+    int context;
+    const char* page;
+} kWindowPages[] = {
+    {help::kOverview, "overview.html"},
+    {HelpWindow::kUsingHelp, "using.html"},
+    {help::kDocumentWindow, "results.html"},
+    {help::kGraphWindow, "graph.html"},
+    {help::kBuildEquationWindow, "build_equation.html"},
+    {help::kEditDataDialog, "edit_data.html"},
+    {help::kDescriptiveStatisticsDialog, "descriptive.html"},
+    {help::kHistogramDialog, "histogram.html"},
+    {help::kSelectReportsDialog, "select_reports.html"},
+    {help::kSimpleRegressionDialog, "simple_regression.html"},
+    {help::kPointEstimateDialog, "point_estimate.html"},
+    {help::kGraphSelectionDialog, "graph_selection.html"},
+    {help::kGraphOptionsDialog, "graph_options.html"},
+};
+
+// The dynamic property that carries a widget's help context.
+constexpr char kContextProperty[] = "lumoxHelpContext";
+
 }  // namespace
 
 QUrl HelpWindow::PageForContext(int context) {
-    if (context == help::kOverview) return HelpPage(QStringLiteral("overview.html"));
-    if (context == kUsingHelp) return HelpPage(QStringLiteral("using.html"));
-    if (context == help::kDocumentWindow) return HelpPage(QStringLiteral("results.html"));
+    for (const auto& [topic, page] : kWindowPages) {
+        if (context == topic) return HelpPage(QString::fromLatin1(page));
+    }
     if (context >= cmd::kRecentFile1 + help::kCommandBase &&
         context < cmd::kRecentFile1 + cmd::kRecentFileCount + help::kCommandBase) {
         return HelpPage(QStringLiteral("commands.html"), QStringLiteral("recent"));
@@ -105,5 +130,23 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void HelpWindow::ShowContext(int context) { browser_->setSource(PageForContext(context)); }
 
 QUrl HelpWindow::CurrentPage() const { return browser_->source(); }
+
+void SetHelpContext(QWidget* widget, int context) {
+    widget->setProperty(kContextProperty, context);
+}
+
+int HelpContextOf(const QWidget* widget, int fallback) {
+    for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        const QVariant context = w->property(kContextProperty);
+        if (context.isValid()) return context.toInt();
+    }
+    return fallback;
+}
+
+void RequestHelp(QWidget* widget) {
+    // The main frame answers F1 anywhere in the program.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+}
 
 }  // namespace lumox

@@ -29,6 +29,14 @@ private:
     QTextBrowser* browser_;
 };
 
+// Gives a window or a dialog its help topic: F1 in it, or a click on it in context help,
+// shows the topic of context.
+void SetHelpContext(QWidget* widget, int context);
+// The help context of widget or of its nearest parent that has one, else fallback.
+int HelpContextOf(const QWidget* widget, int fallback);
+// Shows the topic of widget's window, as F1 there would: for a dialog's Help button.
+void RequestHelp(QWidget* widget);
+
 }  // namespace lumox
 
 #endif

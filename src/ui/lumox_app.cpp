@@ -165,7 +165,15 @@ QPrinter& CLumoxApp::Printer() {
 HelpWindow* CLumoxApp::Help() const { return help_.data(); }
 
 void CLumoxApp::ShowHelp(int context) {
-    if (!help_) help_ = new HelpWindow(frame_.get());
+    // A modal dialog blocks every window but its own: while one is open the help window
+    // belongs to it, so that it can be read and followed.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (owner == nullptr) owner = frame_.get();
+    if (!help_) {
+        help_ = new HelpWindow(owner);
+    } else if (help_->parentWidget() != owner) {
+        help_->setParent(owner, help_->windowFlags());
+    }
     help_->ShowContext(context);
     help_->show();
     help_->raise();

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -80,8 +81,7 @@ CMainFrame::CMainFrame(CLumoxApp& app) : app_(app) {
     OnCommand(cmd::kDefaultHelp, [this] { app_.ShowHelp(HelpWindow::kContents); });
     OnCommand(cmd::kUsingHelp, [this] { app_.ShowHelp(HelpWindow::kUsingHelp); });
     OnCommand(cmd::kHelpOverview, [this] { app_.ShowHelp(help::kOverview); });
-    OnCommand(cmd::kHelp,
-              [this] { app_.ShowHelp(ActiveChild() ? help::kDocumentWindow : help::kMainWindow); });
+    OnCommand(cmd::kHelp, [this] { app_.ShowHelp(ContextOfWidget(ActiveChild())); });
     OnCommand(cmd::kContextHelp, [this] { BeginContextHelp(); });
 }
 
@@ -416,6 +416,11 @@ void CMainFrame::EndContextHelp() {
 }
 
 int CMainFrame::ContextOfWidget(QWidget* widget) const {
+    // A window's own topic is set on its view (or on a widget inside it).
+    if (auto* child = qobject_cast<QMdiSubWindow*>(widget); child != nullptr && child->widget())
+        widget = child->widget();
+    const int own = HelpContextOf(widget, -1);
+    if (own >= 0) return own;
     for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
         if (w == area_) return ActiveChild() != nullptr ? help::kDocumentWindow : help::kMainWindow;
     }
@@ -431,6 +436,15 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
             if (contextHelp_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
                 EndContextHelp();
                 return true;
+            }
+            // F1 in a dialog shows the dialog's topic (the frame's own F1 serves its windows).
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 && watched->isWidgetType() &&
+                static_cast<QWidget*>(watched)->window() != this) {
+                const int context = HelpContextOf(static_cast<QWidget*>(watched), -1);
+                if (context >= 0) {
+                    app_.ShowHelp(context);
+                    return true;
+                }
             }
             [[fallthrough]];
         case QEvent::KeyRelease:

@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "document/document.h"
+#include "support/data_sets.h"
 
 namespace lumox {
 namespace {
 
 void LoadThreeColumns(CLumoxDoc& doc) {
-    doc.m_nRows = 5;
-    doc.m_nCols = 3;
-    doc.m_astrColNames = {"A", "B", "C"};
-    doc.GetData().Resize(5, 3);
-    doc.GetData().Fill(1.0);
+    test::FillDataSet(doc, {"A", "B", "C"}, std::vector<std::vector<double>>(5, {1.0, 1.0, 1.0}));
 }
 
 TEST(SetupGraphSlot, DataColumnsReferToTheDataMatrix) {

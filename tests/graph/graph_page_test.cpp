@@ -17,6 +17,7 @@
 #include "regression/regression_fit.h"
 #include "regression/regression_helpers.h"
 #include "support/accuracy.h"
+#include "support/data_sets.h"
 #include "support/scripted_prompt.h"
 
 namespace lumox {
@@ -26,15 +27,7 @@ using test::Near;
 using test::RecordingSurface;
 using test::ScriptedPrompt;
 
-void Load(CLumoxDoc& doc, const std::vector<std::string>& names,
-          const std::vector<std::vector<double>>& rows) {
-    doc.m_nRows = static_cast<uint32_t>(rows.size());
-    doc.m_nCols = static_cast<uint32_t>(names.size());
-    doc.m_astrColNames = names;
-    doc.GetData().Resize(doc.m_nRows, doc.m_nCols);
-    for (uint32_t i = 0; i < doc.m_nRows; ++i)
-        for (uint32_t j = 0; j < doc.m_nCols; ++j) doc.GetData().At(i, j) = rows[i][j];
-}
+constexpr auto Load = test::FillDataSet;
 
 // A one-column data set "V" with slot 0 set up as the Histogram command does.
 void LoadHistogram(CLumoxDoc& doc, const std::vector<double>& values,

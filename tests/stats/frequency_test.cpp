@@ -8,6 +8,7 @@
 #include "graph/graph_page.h"
 #include "numeric/matrix.h"
 #include "platform/strings.h"
+#include "support/data_sets.h"
 #include "support/scripted_prompt.h"
 
 namespace lumox {
@@ -17,11 +18,9 @@ using test::ScriptedPrompt;
 
 // A one-column data set named "V".
 void Load(CLumoxDoc& doc, const std::vector<double>& values) {
-    doc.m_nRows = static_cast<uint32_t>(values.size());
-    doc.m_nCols = 1;
-    doc.m_astrColNames = {"V"};
-    doc.GetData().Resize(doc.m_nRows, 1);
-    for (uint32_t i = 0; i < doc.m_nRows; ++i) doc.GetData().At(i, 0) = values[i];
+    std::vector<std::vector<double>> rows;
+    for (const double v : values) rows.push_back({v});
+    test::FillDataSet(doc, {"V"}, rows);
     doc.m_histogram = HistogramSettings{0, 0, 4, 1, 0, 0};
 }
 

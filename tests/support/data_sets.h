@@ -1,0 +1,26 @@
+#ifndef LUMOX_TESTS_SUPPORT_DATA_SETS_H
+#define LUMOX_TESTS_SUPPORT_DATA_SETS_H
+
+#include <string>
+#include <vector>
+
+#include "data/data_set.h"
+
+namespace lumox::test {
+
+// Makes the data set hold these names and rows, as a reader would have filled it.
+inline void FillDataSet(DataSet& set, const std::vector<std::string>& names,
+                        const std::vector<std::vector<double>>& rows) {
+    set.ClearDataSet();
+    set.m_nRows = static_cast<uint32_t>(rows.size());
+    set.m_nCols = static_cast<uint32_t>(names.size());
+    set.m_astrColNames = names;
+    set.GetData().Resize(set.m_nRows, set.m_nCols);
+    for (uint32_t i = 0; i < set.m_nRows; ++i) {
+        for (uint32_t j = 0; j < set.m_nCols; ++j) set.GetData().At(i, j) = rows[i][j];
+    }
+}
+
+}  // namespace lumox::test
+
+#endif
