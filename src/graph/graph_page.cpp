@@ -75,12 +75,10 @@ bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, C
     if (graph.xMatrix != &page.data->GetData() || graph.xColumn != variable || variable < 0) {
         return false;
     }
-    double low = graph.xMatrix->At(0, graph.xColumn);
-    double high = low;
-    for (int i = 1; i < graph.pointCount; ++i) {
-        low = std::min(low, graph.xMatrix->At(i, graph.xColumn));
-        high = std::max(high, graph.xMatrix->At(i, graph.xColumn));
-    }
+    double low = 0.0;
+    double high = 0.0;
+    ColumnMinMax(*graph.xMatrix, static_cast<uint32_t>(graph.xColumn), low, high,
+                 static_cast<uint32_t>(graph.pointCount));
     Matrix grid(kCurvePoints, page.data->m_nCols);
     grid.Fill(0.0);
     curve.Resize(kCurvePoints, 2);

@@ -149,9 +149,9 @@ void SortVector(Matrix& v, bool descending) {
     }
 }
 
-void ColumnMinMax(const Matrix& m, uint32_t column, double& min, double& max) {
+void ColumnMinMax(const Matrix& m, uint32_t column, double& min, double& max, uint32_t rows) {
     min = max = m.At(0, column);
-    for (uint32_t i = 0; i < m.Rows(); ++i) {
+    for (uint32_t i = 0; i < rows && i < m.Rows(); ++i) {
         const double value = m.At(i, column);
         if (value < min) min = value;
         if (value > max) max = value;

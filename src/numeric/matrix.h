@@ -64,7 +64,9 @@ Matrix CorrelationMatrix(const Matrix& x);
 
 // Sorts the first v.Rows() elements of v's storage in place.
 void SortVector(Matrix& v, bool descending);
-void ColumnMinMax(const Matrix& m, uint32_t column, double& min, double& max);
+// The smallest and largest of the first rows values of a column (every row by default).
+void ColumnMinMax(const Matrix& m, uint32_t column, double& min, double& max,
+                  uint32_t rows = UINT32_MAX);
 
 // Shows the string-table text of id (stop icon) and abandons the command.
 [[noreturn]] void MatrixError(int id);
