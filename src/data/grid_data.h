@@ -30,6 +30,8 @@ public:
     // the list cut or grown to rowCount lines. Forgets the undo history.
     void Init(int rowCount, int columnCount);
     int GetRowCount() const { return rowCount_; }
+    // The lines the grid works on; the first GetRowCount() of them are its rows.
+    const std::vector<std::string>& Lines() const { return *lines_; }
     int GetColumnCount() const { return columnCount_; }
 
     // The text of a cell; empty for a cell that its line lacks or a row out of range.

@@ -4,10 +4,12 @@
 
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/edit_data_dialog.h"
 #include "ui/lumox_app.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
 #include "ui/path_text.h"
+#include "ui/statistics_commands.h"
 #include "ui/ui_dialogs.h"
 
 namespace lumox {
@@ -25,8 +27,18 @@ DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
         cmd::kRecordInputData, [this] { doc_.OnRecordInputData(); },
         [this] { return doc_.CanRecordInputData(); });
     OnCommand(cmd::kInputData, [this] { doc_.OnInputData(); });
-    // The commands of later windows and dialogs (Graph Options, the statistics and graph
-    // commands) join this table as they are built.
+    OnCommand(cmd::kDescriptiveStatistics, [this] { OnDescriptiveStatistics(*this); });
+    OnCommand(
+        cmd::kSimpleRegression, [this] { OnSimpleRegression(*this); },
+        [this] { return doc_.CanRegress(); });
+    OnCommand(
+        cmd::kPointEstimate, [this] { OnPointEstimate(*this); }, [this] { return doc_.HasFit(); });
+    OnCommand(
+        cmd::kRegressionReports, [this] { OnRegressionReports(*this); },
+        [this] { return doc_.HasFit(); });
+    OnCommand(cmd::kHistogram, [this] { OnHistogram(*this); });
+    // The commands of later windows and dialogs (Graph Options, the scatter graphs) join this table
+    // as they are built.
 }
 
 DocumentWindows::~DocumentWindows() {
@@ -127,7 +139,13 @@ void DocumentWindows::UpdateAllViews() {
 }
 
 bool DocumentWindows::EditData(EditDataRequest& request) {
-    return app_.Dialogs().ExecEditData(app_.MainFrame(), request);
+    CEditDataDialog dialog(*request.lines, request.lineCount, request.columnCount,
+                           app_.MainFrame());
+    if (app_.Dialogs().ExecDialog(dialog) != QDialog::Accepted) return false;
+    request.lineCount = dialog.LineCount();
+    request.columnCount = dialog.ColumnCount();
+    request.changed = dialog.Changed();
+    return true;
 }
 
 void DocumentWindows::CloseDocument() {

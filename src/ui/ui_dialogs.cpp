@@ -6,9 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "document/document_host.h"
 #include "ui/about_dialog.h"
-#include "ui/edit_data_dialog.h"
 
 namespace lumox {
 
@@ -70,13 +68,6 @@ void QtDialogs::ExecAbout(QWidget* owner) {
     dialog.exec();
 }
 
-bool QtDialogs::ExecEditData(QWidget* owner, EditDataRequest& request) {
-    CEditDataDialog dialog(*request.lines, request.lineCount, request.columnCount, owner);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    request.lineCount = dialog.LineCount();
-    request.columnCount = dialog.ColumnCount();
-    request.changed = dialog.Changed();
-    return true;
-}
+int QtDialogs::ExecDialog(QDialog& dialog) { return dialog.exec(); }
 
 }  // namespace lumox

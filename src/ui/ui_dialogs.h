@@ -5,12 +5,11 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
 namespace lumox {
-
-struct EditDataRequest;
 
 // The platform's common dialogs, behind one interface so that tests answer them from
 // a script instead of showing them.
@@ -30,8 +29,8 @@ public:
                                   const std::function<void(QPrinter&)>& paint) = 0;
     // The About box.
     virtual void ExecAbout(QWidget* owner) = 0;
-    // The Edit Data dialog on the request's lines; true on OK, with the request filled in.
-    virtual bool ExecEditData(QWidget* owner, EditDataRequest& request) = 0;
+    // Runs one of the program's own modal dialogs; its result code (QDialog::Accepted...).
+    virtual int ExecDialog(QDialog& dialog) = 0;
 };
 
 // The real dialogs.
@@ -44,7 +43,7 @@ public:
     void ExecPrintPreview(QWidget* owner, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override;
     void ExecAbout(QWidget* owner) override;
-    bool ExecEditData(QWidget* owner, EditDataRequest& request) override;
+    int ExecDialog(QDialog& dialog) override;
 };
 
 // The filters of the Open dialog, in order, the first preselected.

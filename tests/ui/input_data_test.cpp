@@ -10,7 +10,6 @@
 #include <fstream>
 #include <functional>
 
-#include "document/document_host.h"
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
@@ -62,28 +61,22 @@ void TypeTable(CEditDataDialog& dialog, const Table& table) {
 
 class InputDataTest : public ShellTest {
 protected:
-    // Answers the Edit Data dialog with a real dialog, shown rather than run modally: the
-    // script works in it, then OK (unless the script closed it) ends it.
+    // Answers the Edit Data dialog, shown rather than run modally: the script works in
+    // it, then OK (unless the script closed it) ends it.
     void EditWith(Script script) {
-        dialogs.editData = [this, script](EditDataRequest& request) {
-            given.assign(request.lines->begin(),
-                         request.lines->begin() + std::max(request.lineCount, 0));
-            givenCounts = {request.lineCount, request.columnCount};
-            CEditDataDialog dialog(*request.lines, request.lineCount, request.columnCount,
-                                   &Frame());
-            dialog.show();
+        dialogs.dialogScripts.push_back([this, script](QDialog& shown) {
+            auto& dialog = static_cast<CEditDataDialog&>(shown);
+            const CGridData& data = dialog.GridData();
+            given.assign(data.Lines().begin(), data.Lines().begin() + data.GetRowCount());
+            givenCounts = {data.GetRowCount(), data.GetColumnCount()};
             dialog.activateWindow();
             // The window system may report the window active before the widgets know it.
             EXPECT_TRUE(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
             dialog.Grid().setFocus();
             script(dialog);
             if (dialog.isVisible()) dialog.OkButton().click();
-            if (dialog.result() != QDialog::Accepted) return false;
-            request.lineCount = dialog.LineCount();
-            request.columnCount = dialog.ColumnCount();
-            request.changed = dialog.Changed();
-            return true;
-        };
+            return dialog.result();
+        });
     }
     static Script Typing(const Table& table) {
         return [table](CEditDataDialog& dialog) { TypeTable(dialog, table); };
@@ -123,8 +116,9 @@ TEST_F(InputDataTest, NewDataIsTypedSavedAsTextAndReadBack) {
     Run(cmd::kNewData);
     ProcessEvents();
     ASSERT_NE(app->Document(), nullptr);
-    EXPECT_EQ(dialogs.editDataAsked, 1);
-    EXPECT_EQ(givenCounts, std::make_pair(0, 0));
+    EXPECT_TRUE(dialogs.dialogScripts.empty());
+    EXPECT_EQ(given, (std::vector<std::string>{"", ""}));  // two empty rows of one column
+    EXPECT_EQ(givenCounts, std::make_pair(2, 1));
     EXPECT_EQ(ReadFile(path), "Hours\tScore\r\n1\t52.5\r\n2.5\t61\r\n4\t-3e1\r\n");
     EXPECT_EQ(Doc().m_nRows, 3u);
     EXPECT_EQ(Doc().m_nCols, 2u);

@@ -137,10 +137,10 @@ TEST_F(ShellTest, FileCommandEnableRulesFollowTheDocument) {
         {cmd::kRecentFile1, false, false, true},
         {cmd::kAbout, true, true, true},
         {cmd::kInputData, false, true, false},
+        {cmd::kDescriptiveStatistics, false, true, false},
+        {cmd::kHistogram, false, true, false},
         // Built by later windows and dialogs: present, and disabled until then.
-        {cmd::kDescriptiveStatistics, false, false, false},
         {cmd::kScatterOne, false, false, false},
-        {cmd::kHistogram, false, false, false},
         {cmd::kGraphOptions, false, false, false},
         {cmd::kRegressionWorkbench, false, false, false},
     };

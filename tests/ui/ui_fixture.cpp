@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
@@ -70,13 +71,17 @@ void FakeDialogs::ExecPrintPreview(QWidget*, QPrinter&,
 
 void FakeDialogs::ExecAbout(QWidget*) { ++abouts; }
 
-bool FakeDialogs::ExecEditData(QWidget*, EditDataRequest& request) {
-    ++editDataAsked;
-    if (!editData) {
-        ADD_FAILURE() << "unexpected Edit Data dialog";
-        return false;
+int FakeDialogs::ExecDialog(QDialog& dialog) {
+    if (dialogScripts.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();
+        return QDialog::Rejected;
     }
-    return editData(request);
+    const std::function<int(QDialog&)> script = std::move(dialogScripts.front());
+    dialogScripts.pop_front();
+    dialog.show();
+    const int result = script(dialog);
+    dialog.hide();
+    return result;
 }
 
 ModalGuard::ModalGuard() {

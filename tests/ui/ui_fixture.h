@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -35,10 +36,10 @@ public:
     void ExecPrintPreview(QWidget* owner, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override;
     void ExecAbout(QWidget* owner) override;
-    // Hands the request to editData (which may drive a real dialog shown without exec);
-    // without one the Edit Data dialog is unexpected.
-    bool ExecEditData(QWidget* owner, EditDataRequest& request) override;
+    // Shows the dialog and hands it to the next script, whose result code it returns.
+    int ExecDialog(QDialog& dialog) override;
 
+    std::deque<std::function<int(QDialog&)>> dialogScripts;
     std::deque<std::optional<QString>> openNames;
     std::deque<std::optional<QString>> saveNames;
     QStringList saveSuggestions;
@@ -47,8 +48,6 @@ public:
     int printAsked = 0;
     int previews = 0;
     int abouts = 0;
-    std::function<bool(EditDataRequest&)> editData;
-    int editDataAsked = 0;
 };
 
 // Fails the test when any modal window comes up (and closes it): every dialog of the

@@ -1,0 +1,79 @@
+#include "ui/record_reports_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/command_ids.h"
+#include "ui/help_window.h"
+
+namespace lumox {
+
+RecordReportsDialog::RecordReportsDialog(bool simpleFit, QWidget* parent)
+    : QDialog(parent), fields_(RecordReportsTable()) {
+    setWindowTitle(QStringLiteral("Select Reports to Record"));
+    SetHelpContext(this, help::kSelectReportsDialog);
+
+    auto box = [this](const char* text, const char* name, bool checked) {
+        auto* check = new QCheckBox(QString::fromLatin1(text), this);
+        check->setObjectName(QString::fromLatin1(name));
+        check->setChecked(checked);
+        return check;
+    };
+    equation = box("Regression &Equation", "equation", true);
+    anova = box("&Analysis of the Variance", "anova", true);
+    correlation = box("C&orrelation Matrix", "correlation", true);
+    residuals = box("Re&sidual List", "residuals", false);
+    intervals = box("Confidence/&Prediction Intervals ", "intervals", false);
+    correlation->setHidden(simpleFit);
+
+    levelEdit = new QLineEdit(this);
+    levelEdit->setObjectName(QStringLiteral("level"));
+    auto* levelLabel = new QLabel(QStringLiteral("Confidence &Level (%):"), this);
+    levelLabel->setBuddy(levelEdit);
+    fields_.AddNumber(field_ids::kRecordConfidence, *levelEdit);
+    fields_.Validator().ExchangeNumber(Exchange::Load, field_ids::kRecordConfidence, level_);
+    fields_.Init();
+
+    auto* buttons = new QDialogButtonBox(this);
+    recordButton = buttons->addButton(QStringLiteral("&Record"), QDialogButtonBox::AcceptRole);
+    recordButton->setObjectName(QStringLiteral("record"));
+    recordButton->setDefault(true);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
+    connect(recordButton, &QPushButton::clicked, this, &RecordReportsDialog::OnRecord);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] { RequestHelp(this); });
+
+    auto* level = new QFormLayout;
+    level->addRow(levelLabel, levelEdit);
+    auto* layout = new QVBoxLayout(this);
+    for (QCheckBox* check : {equation, anova, correlation, residuals, intervals}) {
+        layout->addWidget(check);
+    }
+    layout->addLayout(level);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void RecordReportsDialog::OnRecord() {
+    double level = level_;
+    if (!fields_.Validator().ExchangeNumber(Exchange::Save, field_ids::kRecordConfidence, level)) {
+        return;
+    }
+    level_ = level;
+    flags_ = RecordFlags{};
+    flags_[kRecordEquation] = equation->isChecked();
+    flags_[kRecordAnova] = anova->isChecked();
+    // A hidden box is not chosen, whatever its check state.
+    flags_[kRecordCorrelation] = !correlation->isHidden() && correlation->isChecked();
+    flags_[kRecordResiduals] = residuals->isChecked();
+    flags_[kRecordIntervals] = intervals->isChecked();
+    accept();
+}
+
+}  // namespace lumox

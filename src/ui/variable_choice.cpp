@@ -1,0 +1,52 @@
+#include "ui/variable_choice.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "data/data_set.h"
+
+namespace lumox {
+
+QListWidget* MakeVariableList(const DataSet& data, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("variables"));
+    for (uint32_t j = 0; j < data.m_nCols; ++j) {
+        list->addItem(QString::fromStdString(data.GetColName(j)));
+    }
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+VariableCheck::VariableCheck(QListWidget& list, QCheckBox& box, QLineEdit& name,
+                             std::function<bool(int)> take, std::function<void()> release)
+    : QObject(&box),
+      list_(list),
+      box_(box),
+      name_(name),
+      take_(std::move(take)),
+      release_(std::move(release)) {
+    name_.setReadOnly(true);
+    connect(&list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) highlighted_ = row;
+    });
+    connect(&box_, &QCheckBox::clicked, this, &VariableCheck::OnClicked);
+}
+
+void VariableCheck::OnClicked(bool checked) {
+    // The click has already toggled the box: what it showed before is !checked.
+    const bool wasChecked = !checked;
+    box_.setChecked(wasChecked);
+    if (highlighted_ < 0) return;
+    if (wasChecked) {
+        box_.setChecked(false);
+        name_.clear();
+        release_();
+        return;
+    }
+    if (!take_(highlighted_)) return;
+    box_.setChecked(true);
+    name_.setText(list_.item(highlighted_)->text());
+}
+
+}  // namespace lumox
