@@ -2,10 +2,17 @@
 // four columns can make (4 x 16383 values fill the matrix).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QMdiSubWindow>
 #include <QPainter>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdint>
+#include <memory>
 
 #include "document/document.h"
 #include "graph/chart_engine.h"
@@ -13,6 +20,10 @@
 #include "graph/surface.h"
 #include "numeric/matrix.h"
 #include "render/qt_surface.h"
+#include "ui/document_windows.h"
+#include "ui/graf_view.h"
+#include "ui/lumox_app.h"
+#include "ui/ui_dialogs.h"
 
 namespace {
 
@@ -77,14 +88,18 @@ void FourGraphPageEngineOnly(benchmark::State& state) {
 BENCHMARK(FourGraphPageEngineOnly)->Unit(benchmark::kMillisecond);
 
 // The same page rasterised into a 624 x 648 image, as the graph window draws it.
+// The graph window needs a widget application; the offscreen platform when none is set.
+void EnsureApplication() {
+    if (QApplication::instance() != nullptr) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "bench_graph";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+}
+
 void FourGraphPageRaster(benchmark::State& state) {
-    if (QGuiApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench_graph";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication application(argc, argv);
-    }
+    EnsureApplication();
     lumox::CLumoxDoc doc;
     LoadPage(doc);
     lumox::ChartEngine engine;
@@ -100,5 +115,65 @@ void FourGraphPageRaster(benchmark::State& state) {
     }
 }
 BENCHMARK(FourGraphPageRaster)->Unit(benchmark::kMillisecond);
+
+// The program with the four-graph page in its graph window, in a 400 x 300 frame.
+class GraphWindow {
+public:
+    GraphWindow()
+        : settings_(dir_.filePath("lumox.ini"), QSettings::IniFormat), app_(settings_, dialogs_) {
+        app_.InitInstance();
+        QFile data(dir_.filePath("page.dat"));
+        data.open(QIODevice::WriteOnly);
+        data.write("A B C D\r\n1 2 3 4\r\n5 6 7 8\r\n");
+        data.close();
+        app_.OpenDataFile(data.fileName());
+        lumox::CLumoxDoc& doc = app_.Document()->Doc();
+        LoadPage(doc);
+        doc.GetHost()->ShowGraphWindow();
+        view_ = static_cast<lumox::CGrafView*>(app_.Document()->FindView(lumox::ViewKind::Graph));
+        view_->parentWidget()->showNormal();
+        view_->parentWidget()->resize(400, 300);
+        QApplication::processEvents();
+        view_->viewport()->repaint();
+    }
+    lumox::CGrafView& View() { return *view_; }
+
+private:
+    QTemporaryDir dir_;
+    QSettings settings_;
+    lumox::QtDialogs dialogs_;
+    lumox::CLumoxApp app_;
+    lumox::CGrafView* view_ = nullptr;
+};
+
+// The settings changed: the window draws the whole page anew and shows it.
+void GraphWindowRedraw(benchmark::State& state) {
+    EnsureApplication();
+    GraphWindow window;
+    for (auto _ : state) {
+        window.View().OnUpdate();
+        window.View().viewport()->repaint();
+    }
+    state.counters["page draws"] = window.View().PageDraws();
+}
+BENCHMARK(GraphWindowRedraw)->Unit(benchmark::kMillisecond);
+
+// Scrolling a line down and back: only the strip that comes into view is painted, from
+// the page already drawn.
+void GraphWindowScrollLine(benchmark::State& state) {
+    EnsureApplication();
+    GraphWindow window;
+    QScrollBar* bar = window.View().verticalScrollBar();
+    const int draws = window.View().PageDraws();
+    for (auto _ : state) {
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QApplication::processEvents();
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QApplication::processEvents();
+    }
+    // Zero: scrolling never draws the page again.
+    state.counters["page draws"] = window.View().PageDraws() - draws;
+}
+BENCHMARK(GraphWindowScrollLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     lumox::cli::CloseGraphics();
 
     // What was recorded is written even when an action stopped the run.
-    const std::string text = session.ResultsText();
+    const std::string& text = session.ResultsText();
     if (options->output) {
         const bool written = lumox::WriteFileAtomically(*options->output, text);
         if (!written) {

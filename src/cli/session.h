@@ -18,6 +18,8 @@ class BatchResults final : public ResultsView {
 public:
     std::string GetText() const override { return text_; }
     void SetText(const std::string& text) override { text_ = text; }
+    // The text itself, without a copy.
+    const std::string& Text() const { return text_; }
     size_t Capacity() const override { return std::numeric_limits<size_t>::max(); }
 
 private:
@@ -43,7 +45,7 @@ public:
     // (its messages have been shown) and the run stopped there.
     bool Run();
     // The Results text recorded so far.
-    std::string ResultsText() const { return host_.Results().GetText(); }
+    const std::string& ResultsText() const { return host_.Results().Text(); }
 
 private:
     bool RunAction(const Action& action);

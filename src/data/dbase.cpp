@@ -67,13 +67,36 @@ bool ReadAt(std::istream& file, uint64_t offset, char* buffer, size_t size) {
     return file.gcount() == static_cast<std::streamsize>(size);
 }
 
-// A field's text as the program sees it: blanks and zero bytes dropped.
-std::string FieldText(const char* bytes, uint32_t width) {
+bool IsPadding(char c) { return c == ' ' || c == '\0'; }
+
+// A field's text for editing: blanks and zero bytes dropped.
+std::string FieldText(std::string_view field) {
     std::string text;
-    for (uint32_t i = 0; i < width; ++i) {
-        if (bytes[i] != ' ' && bytes[i] != '\0') text.push_back(bytes[i]);
+    for (const char c : field) {
+        if (!IsPadding(c)) text.push_back(c);
     }
     return text;
+}
+
+// A field's value: the number between its padding blanks (or zero bytes). An empty field,
+// blanks or the asterisks other software writes for no value, is 0. Refuses, naming the
+// field and the record, anything else.
+double FieldValue(std::string_view field, uint32_t record, uint32_t j) {
+    while (!field.empty() && IsPadding(field.front())) field.remove_prefix(1);
+    while (!field.empty() && IsPadding(field.back())) field.remove_suffix(1);
+    if (field.find_first_not_of('*') == std::string_view::npos) return 0.0;
+    double value = 0.0;
+    switch (ReadNumberToken(field, value)) {
+        case NumberToken::NotNumber:
+            Refuse(Format("Data File: value in field %u, record %u is not a number!", j + 1,
+                          record + 1));
+        case NumberToken::TooLarge:
+            Refuse(
+                Format("Data File: value in field %u, record %u is too large!", j + 1, record + 1));
+        case NumberToken::Number:
+            break;
+    }
+    return value;
 }
 
 // A descriptor's name: up to the first zero byte or separator, so that the header line
@@ -165,7 +188,8 @@ void FillNames(DataSet& doc, const CheckedTable& table) {
     doc.m_nCols = table.layout.fields;
 }
 
-// Calls visit(row, field, text) for every field of every record not flagged deleted.
+// Calls visit(record, row, field, bytes) for every field of every record not flagged
+// deleted; record counts every record of the file, row only those not deleted.
 template <typename Visit>
 void ForEachField(const CheckedTable& table, Visit visit) {
     const DbaseLayout& layout = table.layout;
@@ -175,7 +199,7 @@ void ForEachField(const CheckedTable& table, Visit visit) {
         if (record[0] == kDeletedFlag) continue;
         uint32_t offset = 1;
         for (uint32_t j = 0; j < layout.fields; ++j) {
-            visit(row, j, FieldText(record + offset, layout.widths[j]));
+            visit(r, row, j, std::string_view(record + offset, layout.widths[j]));
             offset += layout.widths[j];
         }
         ++row;
@@ -202,8 +226,8 @@ void ReadDbaseFile(DataSet& doc, std::istream& file) {
     FillNames(doc, table);
     Matrix& data = doc.GetData();
     data.Resize(doc.m_nRows, doc.m_nCols);
-    ForEachField(table, [&data](uint32_t row, uint32_t j, const std::string& text) {
-        data.At(row, j) = AtoF(text);
+    ForEachField(table, [&data](uint32_t record, uint32_t row, uint32_t j, std::string_view field) {
+        data.At(row, j) = FieldValue(field, record, j);
     });
 }
 
@@ -218,13 +242,13 @@ bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::stri
         FillNames(doc, table);
         if (lines.size() < size_t{doc.m_nRows} + 1) lines.resize(size_t{doc.m_nRows} + 1);
         lines[0] = doc.m_strHeaderLine;
-        ForEachField(table, [&lines](uint32_t row, uint32_t j, const std::string& text) {
+        ForEachField(table, [&lines](uint32_t, uint32_t row, uint32_t j, std::string_view field) {
             std::string& line = lines[size_t{row} + 1];
             if (j == 0) {
-                line = text;
+                line = FieldText(field);
             } else {
                 line.push_back('\t');
-                line += text;
+                line += FieldText(field);
             }
         });
     } catch (const UserAbort&) {

@@ -1,5 +1,6 @@
 #include "data/text_data.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "data/data_set.h"
@@ -18,7 +19,7 @@ void Refuse(const std::string& text) { ShowMessage(text, Icon::Stop); }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // Checks the header line against the fixed limits; false after the message.
-bool HeaderWithinLimits(const std::string& header) {
+bool HeaderWithinLimits(std::string_view header) {
     if (header.size() > kMaxLineLength) {
         Refuse(Format("Data File: first row is longer than %zu characters!", kMaxLineLength));
         return false;
@@ -28,20 +29,22 @@ bool HeaderWithinLimits(const std::string& header) {
         Refuse(Format("Data File: more than %u column names in the first row!", kMaxColumns));
         return false;
     }
-    std::string token;
+    std::string_view token;
     for (uint32_t column = 1; splitter.NextToken(token); ++column) {
         if (token.size() > kMaxTokenLength) {
-            Refuse(Format("Data File: name in column %u of the first row is longer than %zu "
-                          "characters!",
-                          column, kMaxTokenLength));
+            Refuse(
+                Format("Data File: name in column %u of the first row is longer than %zu "
+                       "characters!",
+                       column, kMaxTokenLength));
             return false;
         }
     }
     return true;
 }
 
-// Checks one observation line; false after the message.
-bool RowIsValid(const std::string& line, uint32_t row, uint32_t columns) {
+// Checks one observation line and appends its values to values (when not null); false
+// after the message.
+bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<double>* values) {
     if (line.size() > kMaxLineLength) {
         Refuse(Format("Data File: row %u is longer than %zu characters!", row, kMaxLineLength));
         return false;
@@ -51,7 +54,7 @@ bool RowIsValid(const std::string& line, uint32_t row, uint32_t columns) {
         return false;
     }
     TokenSplitter splitter(line);
-    std::string token;
+    std::string_view token;
     uint32_t column = 0;
     while (splitter.NextToken(token)) {
         ++column;
@@ -65,6 +68,19 @@ bool RowIsValid(const std::string& line, uint32_t row, uint32_t columns) {
                           row));
             return false;
         }
+        double value = 0.0;
+        switch (ReadNumberToken(token, value)) {
+            case NumberToken::NotNumber:
+                Refuse(
+                    Format("Data File: value in column %u, row %u is not a number!", column, row));
+                return false;
+            case NumberToken::TooLarge:
+                Refuse(Format("Data File: value in column %u, row %u is too large!", column, row));
+                return false;
+            case NumberToken::Number:
+                break;
+        }
+        if (values != nullptr && column <= columns) values->push_back(value);
     }
     if (column != columns) {
         Refuse(Format("Data File: number of columns different in row %u\n", row));
@@ -73,36 +89,16 @@ bool RowIsValid(const std::string& line, uint32_t row, uint32_t columns) {
     return true;
 }
 
-}  // namespace
-
-int HasNonNumericChar(std::string_view token) {
-    constexpr std::string_view kValueChars = "0123456789.-+eE";
-    for (const char c : token) {
-        if (kValueChars.find(c) == std::string_view::npos) return 1;
-    }
-    return 0;
-}
-
-uint32_t CountHeaderColumns(std::string_view header) {
-    TokenSplitter splitter(header);
-    std::string token;
-    uint32_t count = 0;
-    uint32_t letters = 0;
-    while (splitter.NextToken(token)) {
-        ++count;
-        for (const char c : token) letters += IsLetter(c) ? 1 : 0;
-    }
-    if (letters > 0) return count;
-    return AskYesNo(LoadString(ids::kNumericColumnNames)) == Answer::Yes ? count : 0;
-}
-
-int ValidateTextDataFile(DataSet& doc, std::istream& file) {
+// Checks the whole text, reporting the first fault, and collects the values row by row
+// (when values is not null). 0 when acceptable, with m_nRows and m_nCols set; 1 otherwise
+// (both then 0).
+int ScanTextData(DataSet& doc, std::string_view text, std::vector<double>* values) {
     auto fail = [&doc] {
         doc.m_nRows = doc.m_nCols = 0;
         return 1;
     };
-    FileLineReader reader(file);
-    std::string line;
+    TextLineReader reader(text);
+    std::string_view line;
     reader.ReadLine(line);
     // A header of separators only names nothing: it is as blank as an empty one.
     if (TokenSplitter(line).CountTokens() == 0) {
@@ -116,7 +112,10 @@ int ValidateTextDataFile(DataSet& doc, std::istream& file) {
     uint32_t rows = 0;
     while (reader.ReadLine(line) != 0) {
         ++rows;
-        if (!RowIsValid(line, rows, columns)) return fail();
+        // Past the matrix's limit the values are no longer kept; the rest is still checked
+        // so that the first fault is the one reported.
+        if (values != nullptr && values->size() >= Matrix::kMaxElements) values = nullptr;
+        if (!ReadRow(line, rows, columns, values)) return fail();
     }
     if (rows < 2) {
         ShowMessage(ids::kNotEnoughData, Icon::Stop);
@@ -131,26 +130,50 @@ int ValidateTextDataFile(DataSet& doc, std::istream& file) {
     return 0;
 }
 
+}  // namespace
+
+int HasNonNumericChar(std::string_view token) {
+    constexpr std::string_view kValueChars = "0123456789.-+eE";
+    for (const char c : token) {
+        if (kValueChars.find(c) == std::string_view::npos) return 1;
+    }
+    return 0;
+}
+
+uint32_t CountHeaderColumns(std::string_view header) {
+    TokenSplitter splitter(header);
+    std::string_view token;
+    uint32_t count = 0;
+    uint32_t letters = 0;
+    while (splitter.NextToken(token)) {
+        ++count;
+        for (const char c : token) letters += IsLetter(c) ? 1 : 0;
+    }
+    if (letters > 0) return count;
+    return AskYesNo(LoadString(ids::kNumericColumnNames)) == Answer::Yes ? count : 0;
+}
+
+int ValidateTextDataFile(DataSet& doc, std::istream& file) {
+    return ScanTextData(doc, ReadWholeStream(file), nullptr);
+}
+
 void ReadTextDataFile(DataSet& doc, std::istream& file) {
-    if (ValidateTextDataFile(doc, file) != 0) AbandonCommand();
+    const std::string text = ReadWholeStream(file);
+    std::vector<double> values;
+    values.reserve(std::min<size_t>(text.size() / 2, Matrix::kMaxElements));
+    if (ScanTextData(doc, text, &values) != 0) AbandonCommand();
     Matrix& data = doc.GetData();
     data.Resize(doc.m_nRows, doc.m_nCols);
+    std::copy(values.begin(), values.end(), data.Data());
 
-    FileLineReader reader(file);
-    std::string line;
-    reader.ReadLine(line);
-    doc.m_strHeaderLine = line;
+    std::string_view header;
+    TextLineReader(text).ReadLine(header);
+    doc.m_strHeaderLine = header;
     doc.m_astrColNames.clear();
-    TokenSplitter splitter(line);
-    std::string token;
-    while (splitter.NextToken(token)) doc.m_astrColNames.push_back(token.substr(0, kMaxNameLength));
-
-    for (uint32_t i = 0; i < doc.m_nRows; ++i) {
-        reader.ReadLine(line);
-        TokenSplitter values(line);
-        for (uint32_t j = 0; j < doc.m_nCols && values.NextToken(token); ++j) {
-            data.At(i, j) = AtoF(token);
-        }
+    TokenSplitter splitter(header);
+    std::string_view name;
+    while (splitter.NextToken(name)) {
+        doc.m_astrColNames.emplace_back(name.substr(0, kMaxNameLength));
     }
 }
 

@@ -91,6 +91,9 @@ public:
     // Whether plotting these choices shows values brought back to the original scale of y
     // ("Predicted Y" or "Residuals" of an equation that transformed y).
     bool PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const;
+    // Scatter One, Two or Four, before the selection dialog opens: the page is no longer
+    // an ogive, whether or not the person goes on to plot.
+    void BeginScatterSelection() { m_histogram.cumulative = 0; }
     // Scatter One, Two or Four on Plot: fills graphsPerPage slots from the choices (the
     // others stay empty) and sets the page layout; clears the ogive mode.
     void SetupScatterPage(int graphsPerPage, const std::vector<GraphChoice>& graphs);

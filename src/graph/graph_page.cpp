@@ -156,8 +156,10 @@ void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engi
 
     if (graph.trendLine == 1) {
         const Matrix line = TrendLine(graph, engine);
-        ChartData trend = Overlay(graph, 2, &line, 0, &line, 1, kRed);
-        DrawOverlay(surface, engine, trend);
+        if (line.Rows() == 2) {
+            ChartData trend = Overlay(graph, 2, &line, 0, &line, 1, kRed);
+            DrawOverlay(surface, engine, trend);
+        }
     }
     if (graph.fittedCurve == 1 && HasFit(page)) {
         Matrix curve;
@@ -306,35 +308,40 @@ void ApplyFrequencyTable(const FrequencyTable& table, ChartData& chart) {
 }
 
 Matrix TrendLine(const ChartData& series, const ChartEngine& engine) {
-    double sumX = 0.0;
-    double sumXX = 0.0;
-    double sumY = 0.0;
-    double sumXY = 0.0;
+    // Sums about the means, in double precision: raw sums of x squared lose the slope
+    // when x carries a large offset (years, timestamps).
     const int n = series.pointCount;
+    double meanX = 0.0;
+    double meanY = 0.0;
     for (int i = 0; i < n; ++i) {
-        const double x = series.xMatrix->At(i, series.xColumn);
-        const double y = series.yMatrix->At(i, series.yColumn);
-        sumX += x;
-        sumXX += x * x;
-        sumY += y;
-        sumXY += x * y;
+        meanX += series.xMatrix->At(i, series.xColumn);
+        meanY += series.yMatrix->At(i, series.yColumn);
     }
-    const double d = n * sumXX - sumX * sumX;
-    const float a = static_cast<float>((sumXX * sumY - sumX * sumXY) / d);
-    const float b = static_cast<float>((n * sumXY - sumX * sumY) / d);
+    meanX /= n;
+    meanY /= n;
+    double sxx = 0.0;
+    double sxy = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const double dx = series.xMatrix->At(i, series.xColumn) - meanX;
+        sxx += dx * dx;
+        sxy += dx * (series.yMatrix->At(i, series.yColumn) - meanY);
+    }
+    // All x equal: no line has a slope to fit.
+    if (n < 2 || !(sxx > 0.0)) return Matrix();
+    const double b = sxy / sxx;
+    const double a = meanY - b * meanX;
     const AxisScale& xs = engine.XScale();
     const AxisScale& ys = engine.YScale();
-    const float xLimits[2] = {static_cast<float>(xs.low * PowerOfTen(xs.exponent)),
-                              static_cast<float>(xs.high * PowerOfTen(xs.exponent))};
-    const float yLow = static_cast<float>(ys.low * PowerOfTen(ys.exponent));
-    const float yHigh = static_cast<float>(ys.high * PowerOfTen(ys.exponent));
+    const double xLimits[2] = {xs.low * PowerOfTen(xs.exponent), xs.high * PowerOfTen(xs.exponent)};
+    const double yLow = ys.low * PowerOfTen(ys.exponent);
+    const double yHigh = ys.high * PowerOfTen(ys.exponent);
 
     Matrix line(2, 2);
     for (int end = 0; end < 2; ++end) {
-        float x = xLimits[end];
-        float y = b * x + a;
+        double x = xLimits[end];
+        double y = b * x + a;
         // An end outside the plot slides along the line to the plot's edge: inwards.
-        float slide = 0.0f;
+        double slide = 0.0;
         if (y < yLow) {
             slide = std::fabs((yLow - y) / b);
             y = yLow;

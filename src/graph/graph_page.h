@@ -56,7 +56,7 @@ void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine)
 void ApplyFrequencyTable(const FrequencyTable& table, ChartData& chart);
 
 // The least-squares line of the series clipped to the axes the engine has scaled, as two
-// rows (x, y).
+// rows (x, y); an empty matrix when all x are equal.
 Matrix TrendLine(const ChartData& series, const ChartEngine& engine);
 
 }  // namespace lumox

@@ -1,51 +1,109 @@
 #include "numeric/number_text.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
-#include <string>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <system_error>
 
 namespace lumox {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The length of the leading decimal number of text (after leading blanks): sign, digits
-// with an optional point, and an exponent only when digits follow it. Words such as "inf"
-// or "nan" and hexadecimal forms are not numbers here, so no NaN can enter a data set.
-size_t DecimalPrefix(std::string_view text, size_t start) {
+// The leading decimal number of text from start: its end, and the power of ten of its
+// first non-zero digit (meaningful only when it has one).
+struct DecimalPrefix {
+    size_t end = 0;
+    long magnitude = 0;
+};
+
+// Sign, digits with an optional point, and an exponent only when digits follow it. Words
+// such as "inf" or "nan" and hexadecimal forms are not numbers here, so no NaN can enter
+// a data set. end == start when there is no number.
+DecimalPrefix ScanDecimal(std::string_view text, size_t start) {
+    DecimalPrefix prefix;
+    prefix.end = start;
     size_t i = start;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+    long leading = 0;  // power of ten of the first non-zero digit, before the exponent
+    bool nonZero = false;
+    long integerDigits = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        if (nonZero || text[i] != '0') {
+            nonZero = true;
+            ++integerDigits;
+        }
+        ++i, ++digits;
+    }
+    leading = integerDigits - 1;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+        for (long place = -1; i < text.size() && IsDigit(text[i]); ++i, ++digits, --place) {
+            if (!nonZero && text[i] != '0') {
+                nonZero = true;
+                leading = place;
+            }
+        }
     }
-    if (digits == 0) return start;
+    if (digits == 0) return prefix;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         size_t j = i + 1;
+        const bool negative = j < text.size() && text[j] == '-';
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j])) ++j;
+            long exponent = 0;
+            // Saturated: any exponent this large already decides overflow or underflow.
+            for (; j < text.size() && IsDigit(text[j]); ++j) {
+                exponent = std::min(exponent * 10 + (text[j] - '0'), 100000L);
+            }
+            leading += negative ? -exponent : exponent;
             i = j;
         }
     }
-    return i;
+    prefix.end = i;
+    prefix.magnitude = leading;
+    return prefix;
+}
+
+// Converts a number that ScanDecimal found; out of range gives infinity or zero of its
+// sign, as the C library does.
+double Convert(std::string_view number, const DecimalPrefix& prefix, bool& overflow) {
+    const bool negative = number[0] == '-';
+    // from_chars takes no plus sign.
+    const size_t skip = number[0] == '+' ? 1 : 0;
+    double value = 0.0;
+    const auto result = std::from_chars(number.data() + skip, number.data() + number.size(), value);
+    overflow = false;
+    if (result.ec == std::errc::result_out_of_range) {
+        overflow = prefix.magnitude > 0;
+        value = overflow ? HUGE_VAL : 0.0;
+        if (negative) value = -value;
+    }
+    return value;
 }
 
 }  // namespace
 
 double AtoF(std::string_view text) {
-    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     size_t start = 0;
     while (start < text.size() && (text[start] == ' ' || (text[start] >= '\t' && text[start] <= '\r'))) {
         ++start;
     }
-    const size_t end = DecimalPrefix(text, start);
-    if (end == start) return 0.0;
-    const std::string number(text.substr(start, end - start));
-    return strtod_l(number.c_str(), nullptr, c_locale);
+    const DecimalPrefix prefix = ScanDecimal(text, start);
+    if (prefix.end == start) return 0.0;
+    bool overflow = false;
+    return Convert(text.substr(start, prefix.end - start), prefix, overflow);
+}
+
+NumberToken ReadNumberToken(std::string_view token, double& value) {
+    const DecimalPrefix prefix = ScanDecimal(token, 0);
+    if (prefix.end == 0 || prefix.end != token.size()) return NumberToken::NotNumber;
+    bool overflow = false;
+    const double number = Convert(token, prefix, overflow);
+    if (overflow) return NumberToken::TooLarge;
+    value = number;
+    return NumberToken::Number;
 }
 
 }  // namespace lumox

@@ -80,6 +80,12 @@ double FProbability(double f, double df1, double df2) {
     return prob / 2.0;
 }
 
+double FUpperTail(double f, double df1, double df2) {
+    if (df1 <= 0.0 || df2 <= 0.0 || f < 0.0) ProbabilityError(1);
+    if (f == 0.0) return 1.0;
+    return IncompleteBeta(df2 / 2.0, df1 / 2.0, df2 / (df1 * f + df2));
+}
+
 double InverseStudentT(double alpha, double df) {
     if (df <= 0.0) ProbabilityError(5);
     // No finite t has a probability of 0, so the search below would never end.

@@ -17,6 +17,9 @@ double IncompleteBeta(double a, double b, double x);
 double StudentTProbability(double t, double df);
 // The smaller tail probability of F with df1 and df2 degrees of freedom (1.0 for F = 0).
 double FProbability(double f, double df1, double df2);
+// The upper tail P(F' >= f) with df1 and df2 degrees of freedom: 1.0 for F = 0, 0 for an
+// infinite F; the same checks as FProbability (code 1).
+double FUpperTail(double f, double df1, double df2);
 // t with P(|T| >= t) = alpha, approached from below on the 2^-20 grid.
 double InverseStudentT(double alpha, double df);
 // z with Phi(z) = p, approximately; clamped to -5 and 5 in the far tails.

@@ -1,87 +1,84 @@
 #include "numeric/scanner.h"
 
 namespace lumox {
-namespace {
 
-// Reads one line from a byte source and consumes its line end. Shared by both line
-// readers so that they end lines in exactly the same places.
-template <typename Source>
-void ScanLine(Source& source, std::string& line) {
-    line.clear();
-    while (!source.AtEnd()) {
-        const char c = source.Get();
-        if (c == '\n') return;
-        if (c == '\r') {
-            if (!source.AtEnd() && source.Peek() == '\n') source.Get();
-            return;
-        }
-        line.push_back(c);
+std::string ReadWholeStream(std::istream& file) {
+    file.clear();
+    file.seekg(0, std::ios::end);
+    const std::streamoff end = file.tellg();
+    file.seekg(0, std::ios::beg);
+    std::string text;
+    if (end > 0) {
+        text.resize(static_cast<size_t>(end));
+        file.read(text.data(), end);
+        text.resize(static_cast<size_t>(file.gcount()));
     }
+    file.clear();
+    file.seekg(0, std::ios::beg);
+    return text;
 }
 
-}  // namespace
-
-FileLineReader::FileLineReader(std::istream& file) : file_(file) {
-    file_.clear();
-    file_.seekg(0, std::ios::end);
-    const std::streamoff end = file_.tellg();
-    length_ = end > 0 ? static_cast<uint64_t>(end) : 0;
-    Rewind();
+uint64_t TextLineReader::ReadLine(std::string_view& line) {
+    const size_t start = position_;
+    if (start >= text_.size()) {
+        line = {};
+        return 0;
+    }
+    // The line runs to the first CR or LF; CR LF counts as one line end.
+    size_t end = start;
+    while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+    line = text_.substr(start, end - start);
+    position_ = end;
+    if (end < text_.size()) {
+        ++position_;
+        if (text_[end] == '\r' && position_ < text_.size() && text_[position_] == '\n') ++position_;
+    }
+    return position_;
 }
+
+uint64_t TextLineReader::ReadLine(std::string& line) {
+    std::string_view view;
+    const uint64_t position = ReadLine(view);
+    line.assign(view);
+    return position;
+}
+
+FileLineReader::FileLineReader(std::istream& file) : file_(file), text_(ReadWholeStream(file)) {}
 
 FileLineReader::~FileLineReader() { Rewind(); }
 
 void FileLineReader::Rewind() {
     file_.clear();
     file_.seekg(0, std::ios::beg);
-    position_ = 0;
+    lines_.Reset();
 }
 
 uint64_t FileLineReader::ReadLine(std::string& line) {
-    if (position_ >= length_) {
-        line.clear();
-        Rewind();
-        return 0;
-    }
-    struct Source {
-        FileLineReader& reader;
-        bool AtEnd() const { return reader.position_ >= reader.length_; }
-        char Peek() const { return static_cast<char>(reader.file_.peek()); }
-        char Get() {
-            ++reader.position_;
-            return static_cast<char>(reader.file_.get());
-        }
-    } source{*this};
-    ScanLine(source, line);
-    return position_;
+    const uint64_t position = lines_.ReadLine(line);
+    if (position == 0) Rewind();
+    return position;
 }
 
-uint64_t TextLineReader::ReadLine(std::string& line) {
-    if (position_ >= text_.size()) {
-        line.clear();
-        return 0;
+bool TokenSplitter::NextToken(std::string_view& token) {
+    // A line set after the position passed its end holds no further token.
+    if (position_ >= line_.size()) {
+        token = {};
+        return false;
     }
-    struct Source {
-        TextLineReader& reader;
-        bool AtEnd() const { return reader.position_ >= reader.text_.size(); }
-        char Peek() const { return reader.text_[reader.position_]; }
-        char Get() { return reader.text_[reader.position_++]; }
-    } source{*this};
-    ScanLine(source, line);
-    return position_;
+    while (position_ < line_.size() && IsSeparator(line_[position_])) ++position_;
+    const size_t start = position_;
+    while (position_ < line_.size() && !IsSeparator(line_[position_])) ++position_;
+    token = line_.substr(start, position_ - start);
+    // The separator that ends a token is passed over with it.
+    if (position_ < line_.size()) ++position_;
+    return !token.empty();
 }
 
 bool TokenSplitter::NextToken(std::string& token) {
-    token.clear();
-    while (position_ < line_.size()) {
-        const char c = line_[position_++];
-        if (IsSeparator(c)) {
-            if (!token.empty()) return true;
-        } else {
-            token.push_back(c);
-        }
-    }
-    return !token.empty();
+    std::string_view view;
+    const bool found = NextToken(view);
+    token.assign(view);
+    return found;
 }
 
 uint32_t TokenSplitter::CountTokens() const {

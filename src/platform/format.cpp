@@ -1,22 +1,479 @@
 #include "platform/format.h"
 
-#include <cstdarg>
-#include <cstdio>
+#include <algorithm>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <type_traits>
 
 namespace lumox {
+namespace {
 
-std::string Format(const char* format, ...) {
+// One conversion specification, as parsed from the format.
+struct Spec {
+    bool left = false;   // '-'
+    bool plus = false;   // '+'
+    bool space = false;  // ' '
+    bool alt = false;    // '#'
+    bool zero = false;   // '0'
+    int width = 0;
+    int precision = -1;  // -1: none given
+    char conversion = '\0';
+};
+
+enum class Length { None, Char, Short, Long, LongLong, Size, Max, Diff };
+
+// Writes sign, prefix and body into a field of spec.width: blanks before (or after, with
+// '-'), or zeros between the prefix and the body when zeroFill.
+void Pad(std::string& out, const Spec& spec, std::string_view prefix, std::string_view body,
+         bool zeroFill) {
+    const size_t length = prefix.size() + body.size();
+    const size_t width = static_cast<size_t>(spec.width);
+    const size_t fill = width > length ? width - length : 0;
+    if (fill == 0) {
+        out.append(prefix);
+        out.append(body);
+    } else if (spec.left) {
+        out.append(prefix);
+        out.append(body);
+        out.append(fill, ' ');
+    } else if (zeroFill) {
+        out.append(prefix);
+        out.append(fill, '0');
+        out.append(body);
+    } else {
+        out.append(fill, ' ');
+        out.append(prefix);
+        out.append(body);
+    }
+}
+
+// A scratch buffer for one converted number: on the stack for the usual sizes.
+class Scratch {
+public:
+    explicit Scratch(size_t size) {
+        if (size > sizeof small_) {
+            large_.resize(size);
+            data_ = large_.data();
+        }
+        size_ = data_ == small_ ? sizeof small_ : size;
+    }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    char* begin() { return data_; }
+    char* end() { return data_ + size_; }
+
+private:
+    char small_[128];
+    std::string large_;
+    char* data_ = small_;
+    size_t size_ = 0;
+};
+
+// The exponent of a scientific form "d.ddde+XX".
+int ExponentOf(std::string_view scientific) {
+    const size_t e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
+                    scientific.data() + scientific.size(), exponent);
+    return exponent;
+}
+
+// The number of digits before the point of a finite value of at least 1, exactly.
+int IntegerDigits(double magnitude) {
+    char digits[320];
+    const auto result = std::to_chars(digits, digits + sizeof digits, std::floor(magnitude),
+                                      std::chars_format::fixed, 0);
+    return static_cast<int>(result.ptr - digits);
+}
+
+// %g of a normal value (or zero) from its shortest round-trip digits, when they are no more
+// than the precision and the precision is at most 15: the value then lies within half a
+// unit of its last place of those digits, so rounding it to the precision gives them.
+// Returns the end of the text, or nullptr when the shortcut does not apply.
+char* ShortestGeneral(char* first, double magnitude, int precision) {
+    if (precision > 15 || (magnitude != 0.0 && magnitude < DBL_MIN)) return nullptr;
+    char shortest[32];
+    const char* const end = std::to_chars(shortest, shortest + sizeof shortest, magnitude,
+                                          std::chars_format::scientific)
+                                .ptr;
+    // "d.ddde+XX" or "de+XX": the digits and the exponent.
+    const char* const e = std::find(static_cast<const char*>(shortest), end, 'e');
+    char digits[24];
+    int count = 0;
+    for (const char* c = shortest; c != e; ++c) {
+        if (*c != '.') digits[count++] = *c;
+    }
+    if (count > precision) return nullptr;
+    const int exponent =
+        ExponentOf(std::string_view(shortest, static_cast<size_t>(end - shortest)));
+    if (exponent < -4 || exponent >= precision)
+        return std::copy(static_cast<const char*>(shortest), end, first);
+    char* out = first;
+    if (exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        return std::copy(digits, digits + count, out);
+    }
+    const int whole = exponent + 1;
+    if (count <= whole) {
+        out = std::copy(digits, digits + count, out);
+        return std::fill_n(out, whole - count, '0');
+    }
+    out = std::copy(digits, digits + whole, out);
+    *out++ = '.';
+    return std::copy(digits + whole, digits + count, out);
+}
+
+void AppendDouble(std::string& out, const Spec& spec, double value) {
+    const char lower = static_cast<char>(spec.conversion | 0x20);
+    const bool upper = spec.conversion != lower;
+    char sign[1] = {'\0'};
+    if (std::signbit(value)) {
+        sign[0] = '-';
+    } else if (spec.plus) {
+        sign[0] = '+';
+    } else if (spec.space) {
+        sign[0] = ' ';
+    }
+    const std::string_view prefix(sign, sign[0] != '\0' ? 1 : 0);
+    const double magnitude = std::fabs(value);
+    if (!std::isfinite(magnitude)) {
+        const char* word =
+            std::isnan(magnitude) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf");
+        Pad(out, spec, prefix, word, false);
+        return;
+    }
+
+    int precision = spec.precision < 0 ? 6 : spec.precision;
+    // Room for the 309 integer digits of the largest double, the point and the digits
+    // after it, or an exponent.
+    Scratch scratch(static_cast<size_t>(precision) + 320);
+    char* const first = scratch.begin();
+    char* last = first;
+    switch (lower) {
+        case 'f':
+            last =
+                std::to_chars(first, scratch.end(), magnitude, std::chars_format::fixed, precision)
+                    .ptr;
+            if (spec.alt && precision == 0) *last++ = '.';
+            break;
+        case 'e':
+            last = std::to_chars(first, scratch.end(), magnitude, std::chars_format::scientific,
+                                 precision)
+                       .ptr;
+            break;
+        default:  // 'g'
+            if (precision == 0) precision = 1;
+            if (!spec.alt) {
+                last = ShortestGeneral(first, magnitude, precision);
+                if (last == nullptr) {
+                    last = std::to_chars(first, scratch.end(), magnitude,
+                                         std::chars_format::general, precision)
+                               .ptr;
+                }
+                break;
+            }
+            // With '#' the digits are those of %e or %f at precision - 1 - exponent, and
+            // trailing zeros stay.
+            last = std::to_chars(first, scratch.end(), magnitude, std::chars_format::scientific,
+                                 precision - 1)
+                       .ptr;
+            if (const int exponent = ExponentOf(std::string_view(first, last - first));
+                precision > 1 && exponent == precision && IntegerDigits(magnitude) == precision) {
+                // The C library picks the form from the unrounded value, here the fixed one
+                // with no digit after the point; when rounding then carries into the next
+                // power of ten it writes the exponent form still without them: %#g of
+                // 999999.5 is "1.e+06".
+                char* const point = first + 1;
+                char* const e = std::find(point, last, 'e');
+                last = std::copy(e, last, point + 1);
+            } else if (exponent >= -4 && exponent < precision) {
+                last = std::to_chars(first, scratch.end(), magnitude, std::chars_format::fixed,
+                                     precision - 1 - exponent)
+                           .ptr;
+                if (precision - 1 - exponent == 0) *last++ = '.';
+            }
+            break;
+    }
+    // '#' keeps a point even when no digit follows it; the fixed form was handled above.
+    if (spec.alt && lower != 'f') {
+        char* const e = std::find(first, last, 'e');
+        if (e != last && std::find(first, e, '.') == e) {
+            std::memmove(e + 1, e, static_cast<size_t>(last - e));
+            *e = '.';
+            ++last;
+        }
+    }
+    if (upper) {
+        for (char* c = first; c != last; ++c) {
+            if (*c == 'e') *c = 'E';
+        }
+    }
+    Pad(out, spec, prefix, std::string_view(first, static_cast<size_t>(last - first)), spec.zero);
+}
+
+// Integer conversions d i u o x X (and p): digits, then the precision's leading zeros,
+// then sign or base prefix and the field.
+template <typename Unsigned>
+void AppendInteger(std::string& out, const Spec& spec, Unsigned magnitude, bool negative) {
+    static_assert(std::is_unsigned_v<Unsigned>);
+    const char c = spec.conversion;
+    const int base = c == 'o' ? 8 : (c == 'x' || c == 'X' || c == 'p') ? 16 : 10;
+    char digits[80];
+    char* last = digits;
+    // A precision of 0 prints nothing for the value 0.
+    if (!(magnitude == 0 && spec.precision == 0)) {
+        last = std::to_chars(digits, digits + sizeof digits, magnitude, base).ptr;
+    }
+    if (c == 'X') {
+        for (char* d = digits; d != last; ++d) {
+            if (*d >= 'a' && *d <= 'f') *d = static_cast<char>(*d - 'a' + 'A');
+        }
+    }
+    size_t count = static_cast<size_t>(last - digits);
+    size_t zeros = spec.precision > 0 && static_cast<size_t>(spec.precision) > count
+                       ? static_cast<size_t>(spec.precision) - count
+                       : 0;
+    // '#' with o makes the first digit a zero.
+    if (c == 'o' && spec.alt && zeros == 0 && (count == 0 || digits[0] != '0')) zeros = 1;
+
+    char prefix[2];
+    size_t prefixLength = 0;
+    if (c == 'd' || c == 'i') {
+        if (negative) {
+            prefix[prefixLength++] = '-';
+        } else if (spec.plus) {
+            prefix[prefixLength++] = '+';
+        } else if (spec.space) {
+            prefix[prefixLength++] = ' ';
+        }
+    } else if ((c == 'x' || c == 'X') && spec.alt && magnitude != 0) {
+        prefix[prefixLength++] = '0';
+        prefix[prefixLength++] = c;
+    } else if (c == 'p') {
+        prefix[prefixLength++] = '0';
+        prefix[prefixLength++] = 'x';
+    }
+
+    std::string body(zeros, '0');
+    body.append(digits, count);
+    // A precision turns the '0' flag off.
+    Pad(out, spec, std::string_view(prefix, prefixLength), body, spec.zero && spec.precision < 0);
+}
+
+template <typename Signed>
+void AppendSigned(std::string& out, const Spec& spec, Signed value) {
+    using Unsigned = std::make_unsigned_t<Signed>;
+    const bool negative = value < 0;
+    const Unsigned magnitude =
+        negative ? Unsigned(0) - static_cast<Unsigned>(value) : static_cast<Unsigned>(value);
+    AppendInteger(out, spec, magnitude, negative);
+}
+
+void AppendText(std::string& out, const Spec& spec, const char* text) {
+    if (text == nullptr) text = spec.precision < 0 || spec.precision >= 6 ? "(null)" : "";
+    const size_t length =
+        spec.precision < 0 ? std::strlen(text) : strnlen(text, static_cast<size_t>(spec.precision));
+    Pad(out, spec, {}, std::string_view(text, length), false);
+}
+
+}  // namespace
+
+void AppendFormatV(std::string& out, const char* format, va_list args) {
+    const char* p = format;
+    while (*p != '\0') {
+        const char* percent = std::strchr(p, '%');
+        if (percent == nullptr) {
+            out.append(p);
+            return;
+        }
+        out.append(p, static_cast<size_t>(percent - p));
+        const char* const start = percent;
+        p = percent + 1;
+
+        Spec spec;
+        for (;; ++p) {
+            if (*p == '-') {
+                spec.left = true;
+            } else if (*p == '+') {
+                spec.plus = true;
+            } else if (*p == ' ') {
+                spec.space = true;
+            } else if (*p == '#') {
+                spec.alt = true;
+            } else if (*p == '0') {
+                spec.zero = true;
+            } else if (*p != '\'') {  // grouping: nothing to group in the C locale
+                break;
+            }
+        }
+        if (*p == '*') {
+            const int width = va_arg(args, int);
+            if (width < 0) spec.left = true;
+            spec.width = width < 0 ? -width : width;
+            ++p;
+        } else {
+            for (; *p >= '0' && *p <= '9'; ++p) spec.width = spec.width * 10 + (*p - '0');
+        }
+        if (*p == '.') {
+            ++p;
+            if (*p == '*') {
+                const int precision = va_arg(args, int);
+                spec.precision = precision < 0 ? -1 : precision;
+                ++p;
+            } else {
+                spec.precision = 0;
+                for (; *p >= '0' && *p <= '9'; ++p)
+                    spec.precision = spec.precision * 10 + (*p - '0');
+            }
+        }
+        Length length = Length::None;
+        switch (*p) {
+            case 'h':
+                length = p[1] == 'h' ? Length::Char : Length::Short;
+                p += p[1] == 'h' ? 2 : 1;
+                break;
+            case 'l':
+                length = p[1] == 'l' ? Length::LongLong : Length::Long;
+                p += p[1] == 'l' ? 2 : 1;
+                break;
+            case 'z':
+                length = Length::Size;
+                ++p;
+                break;
+            case 'j':
+                length = Length::Max;
+                ++p;
+                break;
+            case 't':
+                length = Length::Diff;
+                ++p;
+                break;
+            default:
+                break;
+        }
+        if (spec.left) spec.zero = false;
+        spec.conversion = *p;
+        if (*p != '\0') ++p;
+
+        switch (spec.conversion) {
+            case 'd':
+            case 'i':
+                switch (length) {
+                    case Length::Char:
+                        AppendSigned(out, spec, static_cast<signed char>(va_arg(args, int)));
+                        break;
+                    case Length::Short:
+                        AppendSigned(out, spec, static_cast<short>(va_arg(args, int)));
+                        break;
+                    case Length::Long:
+                        AppendSigned(out, spec, va_arg(args, long));
+                        break;
+                    case Length::LongLong:
+                        AppendSigned(out, spec, va_arg(args, long long));
+                        break;
+                    case Length::Size:
+                        AppendSigned(out, spec, va_arg(args, std::make_signed_t<size_t>));
+                        break;
+                    case Length::Max:
+                        AppendSigned(out, spec, va_arg(args, intmax_t));
+                        break;
+                    case Length::Diff:
+                        AppendSigned(out, spec, va_arg(args, ptrdiff_t));
+                        break;
+                    case Length::None:
+                        AppendSigned(out, spec, va_arg(args, int));
+                        break;
+                }
+                break;
+            case 'u':
+            case 'o':
+            case 'x':
+            case 'X':
+                switch (length) {
+                    case Length::Char:
+                        AppendInteger(out, spec, static_cast<unsigned char>(va_arg(args, unsigned)),
+                                      false);
+                        break;
+                    case Length::Short:
+                        AppendInteger(out, spec,
+                                      static_cast<unsigned short>(va_arg(args, unsigned)), false);
+                        break;
+                    case Length::Long:
+                        AppendInteger(out, spec, va_arg(args, unsigned long), false);
+                        break;
+                    case Length::LongLong:
+                        AppendInteger(out, spec, va_arg(args, unsigned long long), false);
+                        break;
+                    case Length::Size:
+                        AppendInteger(out, spec, va_arg(args, size_t), false);
+                        break;
+                    case Length::Max:
+                        AppendInteger(out, spec, va_arg(args, uintmax_t), false);
+                        break;
+                    case Length::Diff:
+                        AppendInteger(
+                            out, spec,
+                            static_cast<std::make_unsigned_t<ptrdiff_t>>(va_arg(args, ptrdiff_t)),
+                            false);
+                        break;
+                    case Length::None:
+                        AppendInteger(out, spec, va_arg(args, unsigned), false);
+                        break;
+                }
+                break;
+            case 'f':
+            case 'F':
+            case 'e':
+            case 'E':
+            case 'g':
+            case 'G':
+                AppendDouble(out, spec, va_arg(args, double));
+                break;
+            case 'c': {
+                const char c = static_cast<char>(va_arg(args, int));
+                Pad(out, spec, {}, std::string_view(&c, 1), false);
+                break;
+            }
+            case 's':
+                AppendText(out, spec, va_arg(args, const char*));
+                break;
+            case 'p':
+                if (const void* pointer = va_arg(args, const void*); pointer == nullptr) {
+                    Pad(out, spec, {}, "(nil)", false);
+                } else {
+                    spec.precision = -1;
+                    AppendInteger(out, spec, reinterpret_cast<uintptr_t>(pointer), false);
+                }
+                break;
+            case '%':
+                out.push_back('%');
+                break;
+            default:
+                out.append(start, static_cast<size_t>(p - start));
+                break;
+        }
+    }
+}
+
+void AppendFormat(std::string& out, const char* format, ...) {
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int length = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
+    AppendFormatV(out, format, args);
+    va_end(args);
+}
+
+std::string Format(const char* format, ...) {
     std::string text;
-    if (length > 0) {
-        text.resize(static_cast<size_t>(length));
-        std::vsnprintf(text.data(), text.size() + 1, format, args);
-    }
+    va_list args;
+    va_start(args, format);
+    AppendFormatV(text, format, args);
     va_end(args);
     return text;
 }

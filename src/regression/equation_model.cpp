@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "numeric/matrix.h"
-#include "platform/abort.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
@@ -317,10 +316,9 @@ double EquationModel::TransformReciprocalSquare(double value, double) {
 double EquationModel::TransformExpNeg(double value, double) {
     const double result = CheckedExp(-value);
     if (std::isinf(result)) return Fail(ids::kTransformUnsuitable, value);
-    if (result == 0.0) {
-        m_bTransformError = 1;
-        FailCommand(ids::kEquationUnsuitable);
-    }
+    // e^-x of 0 makes a column of zeros: this equation cannot be fitted, but the command
+    // goes on (a best-model search tries the next model).
+    if (result == 0.0) return Fail(ids::kEquationUnsuitable, value);
     return result;
 }
 

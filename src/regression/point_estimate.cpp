@@ -1,5 +1,8 @@
 #include "regression/point_estimate.h"
 
+#include <cmath>
+#include <utility>
+
 #include "data/data_set.h"
 #include "numeric/matrix.h"
 #include "platform/format.h"
@@ -65,12 +68,8 @@ int PointEstimate::Calculate(const std::vector<double>& values, double level) {
     const double t = fit.CriticalT(level);
     double confidence[2];
     double prediction[2];
-    double half = fit.ConfidenceHalfWidth(t, h);
-    if (m_equation.BackTransformValue(fitted - half, confidence[0]) != 0) return 1;
-    if (m_equation.BackTransformValue(fitted + half, confidence[1]) != 0) return 1;
-    half = fit.PredictionHalfWidth(t, h);
-    if (m_equation.BackTransformValue(fitted - half, prediction[0]) != 0) return 1;
-    if (m_equation.BackTransformValue(fitted + half, prediction[1]) != 0) return 1;
+    if (BackTransformInterval(fitted, fit.ConfidenceHalfWidth(t, h), confidence) != 0) return 1;
+    if (BackTransformInterval(fitted, fit.PredictionHalfWidth(t, h), prediction) != 0) return 1;
 
     // Values and results change together, so that Record never mixes two Calculates.
     m_adValues = values;
@@ -83,6 +82,27 @@ int PointEstimate::Calculate(const std::vector<double>& values, double level) {
     if (m_bYTransformed) {
         ShowMessage(ids::kOriginalScaleNote, Icon::Information);
     }
+    return 0;
+}
+
+int PointEstimate::BackTransformInterval(double fitted, double half, double bounds[2]) {
+    double low = fitted - half;
+    double high = fitted + half;
+    const int code = m_equation.m_anTransform[0];
+    // sqrt(y) is never negative: a bound below 0 stands for y = 0, not for its square.
+    if (code == EquationModel::kSqrt) {
+        low = std::fmax(low, 0.0);
+        high = std::fmax(high, 0.0);
+    }
+    // 1/y on the far side of 0 from the prediction is no bound on y: the interval is
+    // unbounded, which the back-transform reports as it does a bound of exactly 0.
+    if (code == EquationModel::kReciprocal) {
+        if (!(low * fitted > 0.0)) low = 0.0;
+        if (!(high * fitted > 0.0)) high = 0.0;
+    }
+    if (m_equation.BackTransformValue(low, bounds[0]) != 0) return 1;
+    if (m_equation.BackTransformValue(high, bounds[1]) != 0) return 1;
+    if (bounds[0] > bounds[1]) std::swap(bounds[0], bounds[1]);
     return 0;
 }
 

@@ -49,6 +49,11 @@ public:
     double m_adConfidenceInterval[2] = {0.0, 0.0};
 
 private:
+    // The interval fitted -/+ half brought back to the original scale of y, ordered low to
+    // high, a bound outside the transform's range taken at its edge; 1 after the message of
+    // a back-transform that failed.
+    int BackTransformInterval(double fitted, double half, double bounds[2]);
+
     const DataSet& m_data;
     EquationModel m_equation;  // a working copy: transforming keeps state in the model
     const RegressionFit& m_fit;

@@ -1,18 +1,27 @@
 #include "regression/regression_fit.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
-#include "regression/equation_model.h"
+#include "numeric/double_double.h"
 #include "numeric/probability.h"
 #include "numeric/svd.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
+#include "regression/equation_model.h"
 
 namespace lumox {
 namespace {
 
 constexpr double kSingularThreshold = 1.0e-16;
+// Refinement passes at most: each gains the digits that the condition of the scaled X
+// leaves, so a well-conditioned fit needs two or three and an offset X of 1e13 about ten.
+constexpr int kMaxRefinements = 16;
+// A step this small against the largest scaled coefficient changes nothing that is kept.
+constexpr double kNegligibleStep = 0x1p-106;
+// A step this small against a value leaves its rounding to double as it is.
+constexpr double kSettled = 0x1p-64;
 // A leverage of exactly 1 comes out of the arithmetic a few units of rounding below 1;
 // such an observation still has no residual degree of freedom of its own.
 constexpr double kLeverageOne = 1.0 - 1.0e-9;
@@ -31,6 +40,141 @@ double ColumnLength(const Matrix& x, uint32_t j) {
     return largest * std::sqrt(sum);
 }
 
+// The decomposition of X with its columns divided by their lengths: X D = U diag(w) V'
+// with D = diag(1 / length), singular values below the threshold already zeroed.
+struct ScaledSvd {
+    Matrix u;
+    Matrix w;
+    Matrix v;
+    std::vector<double> length;
+
+    // The solution of the least-squares system [I X; X' 0] [r; b] = [f; g] for b, in the
+    // units of the data: b = X+ f - (X'X)+ g, each inverse restricted to the kept
+    // singular values.
+    std::vector<double> Solve(const std::vector<double>& f, const std::vector<double>& g) const {
+        const uint32_t n = u.Rows();
+        const uint32_t p = u.Cols();
+        // z = diag(1/w) U' f - diag(1/w^2) V' D g, in the scaled coordinates.
+        std::vector<double> z(p, 0.0);
+        for (uint32_t k = 0; k < p; ++k) {
+            const double wk = w.At(k, 0);
+            if (wk == 0.0) continue;
+            double uf = 0.0;
+            for (uint32_t i = 0; i < n; ++i) uf += u.At(i, k) * f[i];
+            double vg = 0.0;
+            for (uint32_t j = 0; j < p; ++j) vg += v.At(j, k) * g[j] / length[j];
+            z[k] = (uf - vg / wk) / wk;
+        }
+        std::vector<double> b(p, 0.0);
+        for (uint32_t j = 0; j < p; ++j) {
+            double sum = 0.0;
+            for (uint32_t k = 0; k < p; ++k) sum += v.At(j, k) * z[k];
+            b[j] = sum / length[j];
+        }
+        return b;
+    }
+};
+
+// X b for the row i of x: the products with the high parts exact, those with the low
+// parts (already below the high parts' rounding) in plain double.
+DoubleDouble RowTimes(const Matrix& x, uint32_t i, const std::vector<DoubleDouble>& b) {
+    DoubleDouble sum;
+    double low = 0.0;
+    for (uint32_t j = 0; j < x.Cols(); ++j) {
+        sum.AddProduct(x.At(i, j), b[j].hi);
+        low += x.At(i, j) * b[j].lo;
+    }
+    sum.Add(low, 0.0);
+    return sum;
+}
+
+// Least squares of y on x through the decomposition, then refined on the augmented system
+// with both residuals (y - r - X b and -X' r) and the coefficients themselves carried in
+// double-double: the refinement brings back the digits that the decomposition's rounding
+// costs an ill-conditioned or offset X, so that an exact fit comes out exact, and the
+// fitted values do not inherit the rounding of a large intercept. A step that fails to
+// halve the last one ends it, so a hopeless system keeps what it has.
+void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Matrix& b,
+                     Matrix& fitted) {
+    const uint32_t n = x.Rows();
+    const uint32_t p = x.Cols();
+    std::vector<double> f(n);
+    std::vector<double> g(p, 0.0);
+    for (uint32_t i = 0; i < n; ++i) f[i] = y.At(i, 0);
+    std::vector<DoubleDouble> coefficients(p);
+    const std::vector<double> first = svd.Solve(f, g);
+    double largest = 0.0;
+    for (uint32_t j = 0; j < p; ++j) {
+        coefficients[j].hi = first[j];
+        largest = std::fmax(largest, std::fabs(first[j]) * svd.length[j]);
+    }
+    double largestY = 0.0;
+    for (uint32_t i = 0; i < n; ++i) largestY = std::fmax(largestY, std::fabs(y.At(i, 0)));
+    // The residual is only a starting point here; the passes make it exact.
+    std::vector<double> r(n);
+    for (uint32_t i = 0; i < n; ++i) {
+        double sum = 0.0;
+        for (uint32_t j = 0; j < p; ++j) sum += x.At(i, j) * first[j];
+        r[i] = y.At(i, 0) - sum;
+    }
+
+    // Each pass leaves fitted as X b of the coefficients it ends with, unless the last
+    // allowed pass moved them.
+    std::vector<double> moved(n);
+    bool fresh = false;
+    double lastStep = std::numeric_limits<double>::infinity();
+    for (int pass = 0; pass < kMaxRefinements; ++pass) {
+        std::vector<DoubleDouble> gradient(p);
+        for (uint32_t i = 0; i < n; ++i) {
+            DoubleDouble sum = RowTimes(x, i, coefficients);
+            fitted.At(i, 0) = sum.Value();
+            sum.Add(r[i], 0.0);
+            DoubleDouble residual{y.At(i, 0), 0.0};
+            residual.Add(-sum.hi, -sum.lo);
+            f[i] = residual.Value();
+            for (uint32_t j = 0; j < p; ++j) gradient[j].AddProduct(-x.At(i, j), r[i]);
+        }
+        fresh = true;
+        for (uint32_t j = 0; j < p; ++j) g[j] = gradient[j].Value();
+        const std::vector<double> step = svd.Solve(f, g);
+
+        // The step's size in the scaled coordinates, where every column counts alike.
+        double size = 0.0;
+        for (uint32_t j = 0; j < p; ++j) size = std::fmax(size, std::fabs(step[j]) * svd.length[j]);
+        if (!(size < 0.5 * lastStep)) break;
+        lastStep = size;
+        // Settled: a step that would move neither a coefficient nor a fitted value by more
+        // than a small fraction of its last digit is not taken.
+        bool settled = true;
+        for (uint32_t j = 0; j < p; ++j) {
+            if (std::fabs(step[j]) > kSettled * std::fabs(coefficients[j].hi) &&
+                std::fabs(step[j]) * svd.length[j] > kNegligibleStep * largest) {
+                settled = false;
+            }
+        }
+        double largestMove = 0.0;
+        for (uint32_t i = 0; i < n; ++i) {
+            moved[i] = 0.0;
+            for (uint32_t j = 0; j < p; ++j) moved[i] += x.At(i, j) * step[j];
+            largestMove = std::fmax(largestMove, std::fabs(moved[i]));
+        }
+        if (settled && largestMove <= kSettled * largestY) break;
+        for (uint32_t j = 0; j < p; ++j) coefficients[j].Add(step[j], 0.0);
+        for (uint32_t i = 0; i < n; ++i) r[i] += f[i] - moved[i];
+        fresh = false;
+    }
+    // What lies below the arithmetic's resolution against the largest coefficient is no
+    // coefficient: an exact 0 stays 0.
+    for (uint32_t j = 0; j < p; ++j) {
+        const double value = coefficients[j].Value();
+        b.At(j, 0) = std::fabs(value) * svd.length[j] <= kNegligibleStep * largest ? 0.0 : value;
+    }
+    // Each fitted value is the exact X b rounded once, so that an exact fit leaves
+    // residuals of exactly 0.
+    if (!fresh) {
+        for (uint32_t i = 0; i < n; ++i) fitted.At(i, 0) = RowTimes(x, i, coefficients).Value();
+    }
+}
 }  // namespace
 
 void RegressionFit::ResetFit() { *this = RegressionFit(); }
@@ -44,50 +188,47 @@ int RegressionFit::FitRegression() {
     // Each column is scaled to unit length, so that the threshold on the singular values
     // judges the columns' directions and not their units (a cubic in years would otherwise
     // lose every digit); a column of zeros keeps the scale 1.
-    std::vector<double> length(m_p);
-    Matrix u(x);
+    ScaledSvd svd;
+    svd.length.resize(m_p);
+    svd.u = x;
     for (uint32_t j = 0; j < m_p; ++j) {
-        length[j] = ColumnLength(x, j);
-        if (length[j] == 0.0) length[j] = 1.0;
-        for (uint32_t i = 0; i < m_n; ++i) u.At(i, j) /= length[j];
+        svd.length[j] = ColumnLength(x, j);
+        if (svd.length[j] == 0.0) svd.length[j] = 1.0;
+        for (uint32_t i = 0; i < m_n; ++i) svd.u.At(i, j) /= svd.length[j];
     }
 
-    Matrix w(m_p, 1);
-    Matrix v(m_p, m_p);
-    if (SingularValueDecomposition(u, w, v) != 0) {
+    svd.w.Resize(m_p, 1);
+    svd.v.Resize(m_p, m_p);
+    if (SingularValueDecomposition(svd.u, svd.w, svd.v) != 0) {
         ShowMessage(ids::kSvdFailed, Icon::Stop);
         return 1;
     }
 
     double wmin = 0.0;
     double wmax = 0.0;
-    ColumnMinMax(w, 0, wmin, wmax);
+    ColumnMinMax(svd.w, 0, wmin, wmax);
     const double threshold = wmax * kSingularThreshold;
     bool adjusted = false;
     for (uint32_t i = 0; i < m_p; ++i) {
-        if (w.At(i, 0) < threshold) {
-            w.At(i, 0) = 0.0;
+        if (svd.w.At(i, 0) < threshold) {
+            svd.w.At(i, 0) = 0.0;
             adjusted = true;
         }
     }
     if (adjusted) ShowMessage(ids::kIllConditioned, Icon::Information);
 
-    Matrix wi(m_p, m_p);
-    wi.Fill(0.0);
-    for (uint32_t i = 0; i < m_p; ++i) {
-        if (std::fabs(w.At(i, 0)) > 0.0) wi.At(i, i) = 1.0 / w.At(i, 0);
-    }
-    m_coefficients = Multiply(Multiply(Multiply(v, wi), Transpose(u)), y);
+    m_coefficients.Resize(m_p, 1);
+    m_fitted.Resize(m_n, 1);
+    RefinedSolution(x, y, svd, m_coefficients, m_fitted);
     m_covariance.Resize(m_p, m_p);
-    SvdCovariance(v, w, m_covariance);
-
-    // Back to the units of the data: b = D b', C = D C' D with D = diag(1 / length).
+    SvdCovariance(svd.v, svd.w, m_covariance);
+    // Back to the units of the data: C = D C' D with D = diag(1 / length).
     for (uint32_t i = 0; i < m_p; ++i) {
-        m_coefficients.At(i, 0) /= length[i];
-        for (uint32_t j = 0; j < m_p; ++j) m_covariance.At(i, j) /= length[i] * length[j];
+        for (uint32_t j = 0; j < m_p; ++j) {
+            m_covariance.At(i, j) /= svd.length[i] * svd.length[j];
+        }
     }
 
-    m_fitted = Multiply(x, m_coefficients);
     m_bAlternateResiduals = CheckLeverage();
     return ComputeAnova() != 0 ? 1 : 0;
 }
@@ -136,7 +277,7 @@ int RegressionFit::ComputeAnova() {
     m_standardError = std::sqrt(std::fabs(m_mse));
     m_msr = m_ssr / (p - 1.0);
     m_f = m_msr / m_mse;
-    m_probF = FProbability(m_f, p - 1.0, n - p);
+    m_probF = FUpperTail(m_f, p - 1.0, n - p);
     return 0;
 }
 
@@ -157,11 +298,11 @@ double RegressionFit::Leverage(uint32_t i) const {
 
 double RegressionFit::PredictionSd(double leverage) const { return std::sqrt(leverage * m_mse); }
 
-double RegressionFit::Residual(uint32_t i) const {
-    return m_Y.At(i, 0) - m_fitted.At(i, 0);
-}
+double RegressionFit::Residual(uint32_t i) const { return m_Y.At(i, 0) - m_fitted.At(i, 0); }
 
 double RegressionFit::StandardizedResidual(uint32_t i) const {
+    // A perfect fit leaves every residual at 0 and nothing to scale it by.
+    if (m_standardError == 0.0) return 0.0;
     if (m_bAlternateResiduals) return Residual(i) / m_standardError;
     return Residual(i) / (std::sqrt(1.0 - Leverage(i)) * m_standardError);
 }
@@ -171,7 +312,9 @@ double RegressionFit::CoefficientSe(uint32_t j) const {
 }
 
 double RegressionFit::TRatio(uint32_t j) const {
-    return m_coefficients.At(j, 0) / CoefficientSe(j);
+    // A coefficient of exactly 0 has the ratio 0 even when a perfect fit leaves it no error.
+    const double b = m_coefficients.At(j, 0);
+    return b == 0.0 ? 0.0 : b / CoefficientSe(j);
 }
 
 double RegressionFit::CoefficientProbability(uint32_t j) const {

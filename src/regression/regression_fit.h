@@ -17,7 +17,8 @@ public:
     void ResetFit();
 
     // Least squares of m_Y on m_X (n > p, column 0 the intercept) by
-    // singular value decomposition of X with its columns scaled to unit length. 0, or 1
+    // singular value decomposition of X with its columns scaled to unit length, which
+    // decides the rank, refined with residuals in double-double to the last digit. 0, or 1
     // after its message (32783 decomposition failed, 32798 no fit).
     int FitRegression();
     // The analysis of variance of the fit; 0, or 1 after message 32798 when SSE is not
@@ -35,11 +36,12 @@ public:
     double PredictionSd(double leverage) const;
     // Y(i) - y-hat(i).
     double Residual(uint32_t i) const;
-    // The residual over sqrt(1 - h) s, or over s alone when the alternate flag is set.
+    // The residual over sqrt(1 - h) s, or over s alone when the alternate flag is set; 0
+    // for a perfect fit (s = 0).
     double StandardizedResidual(uint32_t i) const;
     // sqrt(C(j, j)) s.
     double CoefficientSe(uint32_t j) const;
-    // b(j) / SE(j).
+    // b(j) / SE(j); 0 for a coefficient of 0.
     double TRatio(uint32_t j) const;
     // Two-tailed probability of the t ratio with n - p degrees of freedom.
     double CoefficientProbability(uint32_t j) const;
@@ -50,8 +52,8 @@ public:
     // t s sqrt(h + 1): half the width of the prediction interval of one observation.
     double PredictionHalfWidth(double t, double leverage) const;
 
-    Matrix m_X;             // the term matrix, n x p
-    Matrix m_Y;             // the response, n x 1, on the fitted (transformed) scale
+    Matrix m_X;  // the term matrix, n x p
+    Matrix m_Y;  // the response, n x 1, on the fitted (transformed) scale
     uint32_t m_n = 0;
     uint32_t m_p = 0;
     Matrix m_coefficients;  // b, p x 1
@@ -66,7 +68,7 @@ public:
     double m_rSquare = 0.0;
     double m_adjustedRSquare = 0.0;
     double m_f = 0.0;
-    double m_probF = 0.0;
+    double m_probF = 0.0;  // the upper tail P(F' >= F)
     int m_bAlternateResiduals = 0;
 };
 

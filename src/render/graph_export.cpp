@@ -41,12 +41,7 @@ void DrawScreenPage(CLumoxDoc& doc, QPaintDevice& device, const GraphPageLayout&
 }
 
 QByteArray RenderPng(CLumoxDoc& doc) {
-    const GraphPageLayout layout = ScreenLayout(doc);
-    QImage image(layout.pageWidth, layout.pageHeight, QImage::Format_RGB32);
-    // 96 pixels per inch: 3780 dots per metre.
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
-    DrawScreenPage(doc, image, layout);
+    const QImage image = GraphPageImage(doc);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -54,7 +49,19 @@ QByteArray RenderPng(CLumoxDoc& doc) {
     return bytes;
 }
 
-QByteArray RenderSvg(CLumoxDoc& doc) {
+}  // namespace
+
+QImage GraphPageImage(CLumoxDoc& doc) {
+    const GraphPageLayout layout = ScreenLayout(doc);
+    QImage image(layout.pageWidth, layout.pageHeight, QImage::Format_RGB32);
+    // 96 pixels per inch: 3780 dots per metre.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    DrawScreenPage(doc, image, layout);
+    return image;
+}
+
+QByteArray GraphPageSvg(CLumoxDoc& doc) {
     const GraphPageLayout layout = ScreenLayout(doc);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -68,6 +75,8 @@ QByteArray RenderSvg(CLumoxDoc& doc) {
     DrawScreenPage(doc, svg, layout);
     return bytes;
 }
+
+namespace {
 
 QByteArray RenderPdf(CLumoxDoc& doc) {
     QByteArray bytes;
@@ -99,7 +108,7 @@ bool ExportGraphPage(CLumoxDoc& doc, const std::string& path) {
     if (extension == ".png") {
         bytes = RenderPng(doc);
     } else if (extension == ".svg") {
-        bytes = RenderSvg(doc);
+        bytes = GraphPageSvg(doc);
     } else if (extension == ".pdf") {
         bytes = RenderPdf(doc);
     } else {

@@ -1,6 +1,8 @@
 #ifndef LUMOX_RENDER_GRAPH_EXPORT_H
 #define LUMOX_RENDER_GRAPH_EXPORT_H
 
+#include <QByteArray>
+#include <QImage>
 #include <string>
 
 namespace lumox {
@@ -17,6 +19,11 @@ constexpr int kExportScreenHeight = 768;
 // whole or not at all. False after a message when the extension is not one of these or
 // the file cannot be written. Needs a running QGuiApplication (for the fonts).
 bool ExportGraphPage(CLumoxDoc& doc, const std::string& path);
+
+// The page as ExportGraphPage writes it into a ".png" file, and into a ".svg" file: for the
+// clipboard.
+QImage GraphPageImage(CLumoxDoc& doc);
+QByteArray GraphPageSvg(CLumoxDoc& doc);
 
 }  // namespace lumox
 

@@ -15,51 +15,66 @@ void WriteInputData(const DataSet& set, std::string& out) {
     const Matrix& data = set.GetData();
     const uint32_t rows = set.m_nRows;
     const uint32_t cols = set.m_nCols;
+    // Every value is formatted once with "%.9g", row by row into one buffer: the widest
+    // text sizes its column, and the texts are what the listing writes.
+    std::string texts;
+    texts.reserve(size_t{rows} * cols * 10);
+    std::vector<size_t> ends(size_t{rows} * cols);
+    std::vector<size_t> digits(cols, 0);
+    for (uint32_t i = 0; i < rows; ++i) {
+        for (uint32_t j = 0; j < cols; ++j) {
+            const size_t start = texts.size();
+            AppendFormat(texts, "%.9g", data.At(i, j));
+            ends[size_t{i} * cols + j] = texts.size();
+            digits[j] = std::max(digits[j], texts.size() - start);
+        }
+    }
     std::vector<int> width(cols);
     for (uint32_t j = 0; j < cols; ++j) {
-        size_t digits = 0;
-        for (uint32_t i = 0; i < rows; ++i) {
-            digits = std::max(digits, Format("%.9g", data.At(i, j)).size());
-        }
         const int nameWidth = std::min(static_cast<int>(set.GetColName(j).size()) + 1, 9);
-        width[j] = std::max(static_cast<int>(digits) + 2, nameWidth);
+        width[j] = std::max(static_cast<int>(digits[j]) + 2, nameWidth);
     }
+
+    // Lines wrap before passing 78 characters; continuation lines begin with three blanks.
+    // Every field but a row's last fills exactly its column's width, so the names and
+    // every row wrap before the same columns.
+    std::vector<uint8_t> wrapBefore(cols, 0);
+    size_t rowBytes = 2;
+    for (uint32_t j = 0, length = 0; j < cols; ++j) {
+        if (length + static_cast<uint32_t>(width[j]) > 78) {
+            wrapBefore[j] = 1;
+            length = 3;
+            rowBytes += 5;
+        }
+        length += static_cast<uint32_t>(width[j]);
+        rowBytes += static_cast<size_t>(width[j]);
+    }
+    out.reserve(out.size() + 16 + rowBytes * (size_t{rows} + 1));
 
     out += "\r\n\r\nINPUT DATA\r\n\r\n";
-    // Lines wrap before passing 78 characters; continuation lines begin with three blanks.
-    std::string line;
-    auto wrap = [&out, &line](int columnWidth) {
-        if (line.size() + static_cast<size_t>(columnWidth) > 78) {
-            line += "\r\n";
-            out += line;
-            line = "   ";
-        }
-    };
     for (uint32_t j = 0; j < cols; ++j) {
-        wrap(width[j]);
-        line += Format("%-*.*s", width[j], 8, set.GetColName(j).c_str());
+        if (wrapBefore[j]) out += "\r\n   ";
+        AppendFormat(out, "%-*.*s", width[j], 8, set.GetColName(j).c_str());
     }
-    out += line + "\r\n";
-
+    out += "\r\n";
+    size_t start = 0;
     for (uint32_t i = 0; i < rows; ++i) {
-        line.clear();
         for (uint32_t j = 0; j < cols; ++j) {
-            wrap(width[j]);
-            const double value = data.At(i, j);
-            if (j + 1 == cols) {
-                const int length = static_cast<int>(Format("%.9g", value).size());
-                line += Format("%-*.*g", length, length, value);
+            if (wrapBefore[j]) out += "\r\n   ";
+            const size_t end = ends[size_t{i} * cols + j];
+            const size_t length = end - start;
+            if (j + 1 < cols) {
+                // Nine significant digits, left-aligned in the column.
+                out.append(texts, start, length);
+                out.append(static_cast<size_t>(width[j]) - length, ' ');
             } else {
-                std::string text = Format("%-*.*g", width[j], width[j], value);
-                // As many digits as the field is wide can fill it and run into the next
-                // value; such a value keeps the nine digits its column was sized for.
-                if (text.size() >= static_cast<size_t>(width[j])) {
-                    text = Format("%-*.9g", width[j], value);
-                }
-                line += text;
+                // The last value carries as many digits as its nine-digit text is long.
+                const int precision = static_cast<int>(length);
+                AppendFormat(out, "%-*.*g", precision, precision, data.At(i, j));
             }
+            start = end;
         }
-        out += line + "\r\n";
+        out += "\r\n";
     }
 }
 

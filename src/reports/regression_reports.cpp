@@ -3,17 +3,24 @@
 #include <cmath>
 
 #include "numeric/probability.h"
-#include "regression/equation_model.h"
-#include "regression/regression_fit.h"
-#include "regression/simple_models.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
+#include "regression/equation_model.h"
+#include "regression/regression_fit.h"
+#include "regression/simple_models.h"
 
 namespace lumox {
 namespace {
 
 constexpr double kSmallProbability = 0.0001;
+
+// Appends a number already formatted in its field; a number that fills its field is set
+// one blank apart from the text before it, so that two numbers never run together.
+void AppendNumber(std::string& out, const std::string& field) {
+    if (!field.empty() && field.front() != ' ' && !out.empty() && out.back() != ' ') out += ' ';
+    out += field;
+}
 // exp of a larger magnitude overflows (or underflows) a double.
 constexpr double kExpLimit = 709.0;
 
@@ -48,14 +55,15 @@ void WriteEquation(const FitResults& results, std::string& out) {
         }
         const double coefficient = b.At(static_cast<uint32_t>(i - 1), 0);
         if (model.m_anVariable[i] == EquationModel::kConstant) {
-            text += Format("%.9g", coefficient);
+            AppendFormat(text, "%.9g", coefficient);
             continue;
         }
         text += coefficient < 0.0 ? " - " : " + ";
-        text += Format("%.9g", std::fabs(coefficient));
+        AppendFormat(text, "%.9g", std::fabs(coefficient));
         text += model.TermName(i, results.names);
     }
-    out += text + "\r\n";
+    out += text;
+    out += "\r\n";
 }
 
 void WriteModelEquation(const FitResults& results, std::string& out) {
@@ -142,23 +150,26 @@ void WriteEquationReport(const FitResults& results, std::string& out) {
         out += "\r\nThe linearized regression equation is:\r\n\r\n";
     }
     WriteEquation(results, out);
-    out += Format("\r\nR Square     = %14.8g   Correlation Coef R = %14.8g\r\n", fit.m_rSquare,
-                  std::sqrt(std::fabs(fit.m_rSquare)));
-    out += Format("Adj R Square = %14.8g   Standard Error     = %14.8g\r\n", fit.m_adjustedRSquare,
-                  fit.m_standardError);
+    AppendFormat(out, "\r\nR Square     = %14.8g   Correlation Coef R = %14.8g\r\n", fit.m_rSquare,
+                 std::sqrt(std::fabs(fit.m_rSquare)));
+    AppendFormat(out, "Adj R Square = %14.8g   Standard Error     = %14.8g\r\n",
+                 fit.m_adjustedRSquare, fit.m_standardError);
     out += "\r\n\r\nEQUATION COEFFICIENT ESTIMATES\r\n";
     out += "                                          Standard    T-Ratio\r\n";
     out += "Variable              Coefficient           Error    (Coef/SE)  Prob > |T|\r\n\r\n";
     for (uint32_t j = 0; j < fit.m_p; ++j) {
         const double se = fit.CoefficientSe(j);
         const double t = fit.TRatio(j);
-        out += Format("%-18s%15.9g%17.8g%12.5g", CoefficientLabel(results, j).c_str(),
-                      fit.m_coefficients.At(j, 0), se, t);
+        out += Format("%-18s%15.9g", CoefficientLabel(results, j).c_str(),
+                      fit.m_coefficients.At(j, 0));
+        AppendNumber(out, Format("%17.8g", se));
+        AppendNumber(out, Format("%12.5g", t));
         const double probability = fit.CoefficientProbability(j);
         if (probability < kSmallProbability) {
-            out += Format("%12s\r\n", "< .0001");
+            AppendFormat(out, "%12s\r\n", "< .0001");
         } else {
-            out += Format("%12.4g\r\n", probability);
+            AppendNumber(out, Format("%12.4g", probability));
+            out += "\r\n";
         }
     }
 }
@@ -166,18 +177,19 @@ void WriteEquationReport(const FitResults& results, std::string& out) {
 void WriteAnovaReport(const FitResults& results, std::string& out) {
     const RegressionFit& fit = results.fit;
     out += "\r\n\r\nANALYSIS OF VARIANCE\r\n\r\n";
-    out += Format("Dependent Variable: %s\r\n", YName(results).c_str());
+    AppendFormat(out, "Dependent Variable: %s\r\n", YName(results).c_str());
     out += "                          Sum of            Mean         F\r\n";
     out += "Source         DF         Squares          Square    Statistic     Prob > F\r\n\r\n";
-    out += Format("%-10s%7u%16.8g%16.8g%13.5g", "Regression", fit.m_p - 1, fit.m_ssr, fit.m_msr,
-                  fit.m_f);
+    AppendFormat(out, "%-10s%7u%16.8g%16.8g%13.5g", "Regression", fit.m_p - 1, fit.m_ssr, fit.m_msr,
+                 fit.m_f);
     if (fit.m_probF < kSmallProbability) {
-        out += Format("%13s\r\n", "< .0001");
+        AppendFormat(out, "%13s\r\n", "< .0001");
     } else {
-        out += Format("%13.4g\r\n", fit.m_probF);
+        AppendFormat(out, "%13.4g\r\n", fit.m_probF);
     }
-    out += Format("%-10s%7u%16.8g%16.8g\r\n", "Residual", fit.m_n - fit.m_p, fit.m_sse, fit.m_mse);
-    out += Format("%-10s%7u%16.8g\r\n", "Total", fit.m_n - 1, fit.m_sst);
+    AppendFormat(out, "%-10s%7u%16.8g%16.8g\r\n", "Residual", fit.m_n - fit.m_p, fit.m_sse,
+                 fit.m_mse);
+    AppendFormat(out, "%-10s%7u%16.8g\r\n", "Total", fit.m_n - 1, fit.m_sst);
 }
 
 void WriteCorrelationReport(const FitResults& results, std::string& out) {
@@ -201,11 +213,11 @@ void WriteCorrelationReport(const FitResults& results, std::string& out) {
 
     out += "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
     out += std::string(static_cast<size_t>(w), ' ');
-    for (uint32_t j = 0; j < p; ++j) out += Format("%*.*s", w, w - 1, name(j).c_str());
+    for (uint32_t j = 0; j < p; ++j) AppendFormat(out, "%*.*s", w, w - 1, name(j).c_str());
     out += "\r\n";
     for (uint32_t a = 0; a < p; ++a) {
         out += "\r\n" + Format("%-*.*s", w, w - 1, name(a).c_str());
-        for (uint32_t b = 0; b <= a; ++b) out += Format("%*.4g", w, r.At(a, b));
+        for (uint32_t b = 0; b <= a; ++b) AppendNumber(out, Format("%*.4g", w, r.At(a, b)));
         out += "\r\n" + std::string(static_cast<size_t>(w), ' ');
         for (uint32_t b = 0; b <= a; ++b) {
             const double coefficient = r.At(a, b);
@@ -219,9 +231,9 @@ void WriteCorrelationReport(const FitResults& results, std::string& out) {
                 probability = StudentTProbability(t, df);
             }
             if (probability < kSmallProbability) {
-                out += Format("%*s", w, "<.0001");
+                AppendFormat(out, "%*s", w, "<.0001");
             } else {
-                out += Format("%*.4f", w, probability);
+                AppendFormat(out, "%*.4f", w, probability);
             }
         }
     }
@@ -230,33 +242,44 @@ void WriteCorrelationReport(const FitResults& results, std::string& out) {
 
 void WriteResidualReport(const FitResults& results, std::string& out) {
     const RegressionFit& fit = results.fit;
+    // Each observation's line is 78 bytes unless a number needs more than its field.
+    out.reserve(out.size() + 256 + size_t{fit.m_n} * 78);
     out += "\r\n\r\nRESIDUAL LISTING\r\n";
     out += "                          Predicted      Std. Dev.                     Std.\r\n";
-    out += Format("Obsv  %13s         Value      of Predicted        Residual   Resid.\r\n\r\n",
-                  YName(results).c_str());
+    AppendFormat(out, "Obsv  %13s         Value      of Predicted        Residual   Resid.\r\n\r\n",
+                 YName(results).c_str());
     for (uint32_t i = 0; i < fit.m_n; ++i) {
         const double h = fit.Leverage(i);
-        out += Format("%-5d%14.8g%16.8g%16.8g%16.8g%9.3g\r\n", static_cast<int>(i + 1),
-                      results.fit.m_Y.At(i, 0), fit.m_fitted.At(i, 0), fit.PredictionSd(h), fit.Residual(i),
-                      fit.StandardizedResidual(i));
+        out += Format("%-5d", static_cast<int>(i + 1));
+        AppendNumber(out, Format("%14.8g", results.fit.m_Y.At(i, 0)));
+        AppendNumber(out, Format("%16.8g", fit.m_fitted.At(i, 0)));
+        AppendNumber(out, Format("%16.8g", fit.PredictionSd(h)));
+        AppendNumber(out, Format("%16.8g", fit.Residual(i)));
+        AppendNumber(out, Format("%9.3g", fit.StandardizedResidual(i)));
+        out += "\r\n";
     }
 }
 
 void WriteIntervalReport(const FitResults& results, double level, std::string& out) {
     const RegressionFit& fit = results.fit;
-    out += Format("\r\n\r\nCONFIDENCE / PREDICTION INTERVALS AT THE %.4g%% LEVEL\r\n\r\n", level);
+    // Each observation's two lines are 148 bytes unless a number needs more than its field.
+    out.reserve(out.size() + 256 + size_t{fit.m_n} * 148);
+    AppendFormat(out, "\r\n\r\nCONFIDENCE / PREDICTION INTERVALS AT THE %.4g%% LEVEL\r\n\r\n",
+                 level);
     out += "                          Predicted      Confidence/Prediction Interval\r\n";
-    out += Format("Obsv  %13s         Value                   Lower         Upper\r\n\r\n",
-                  YName(results).c_str());
+    AppendFormat(out, "Obsv  %13s         Value                   Lower         Upper\r\n\r\n",
+                 YName(results).c_str());
     const double t = fit.CriticalT(level);
     for (uint32_t i = 0; i < fit.m_n; ++i) {
         const double h = fit.Leverage(i);
         const double predicted = fit.m_fitted.At(i, 0);
         double half = fit.ConfidenceHalfWidth(t, h);
-        out += Format("%-5d%14.8g%16.8g    CI = [%12.6g, %12.6g]\r\n", static_cast<int>(i + 1),
-                      results.fit.m_Y.At(i, 0), predicted, predicted - half, predicted + half);
+        out += Format("%-5d", static_cast<int>(i + 1));
+        AppendNumber(out, Format("%14.8g", results.fit.m_Y.At(i, 0)));
+        AppendNumber(out, Format("%16.8g", predicted));
+        out += Format("    CI = [%12.6g, %12.6g]\r\n", predicted - half, predicted + half);
         half = fit.PredictionHalfWidth(t, h);
-        out += Format("%45s%12.6g, %12.6g]\r\n", "PI = [", predicted - half, predicted + half);
+        AppendFormat(out, "%45s%12.6g, %12.6g]\r\n", "PI = [", predicted - half, predicted + half);
     }
 }
 

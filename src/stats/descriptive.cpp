@@ -19,7 +19,12 @@ double Percentile(const Matrix& sorted, double p) {
     if (k == 0) return sorted.At(0, 0);
     if (k >= n) return sorted.At(n - 1, 0);
     const double below = sorted.At(k - 1, 0);
-    return below + (sorted.At(k, 0) - below) * (pos - k);
+    const double above = sorted.At(k, 0);
+    const double step = above - below;
+    // Neighbours of opposite sign near the ends of the range differ by more than a double
+    // holds, while their weighted mean does not.
+    if (std::isinf(step)) return below * (1.0 - (pos - k)) + above * (pos - k);
+    return below + step * (pos - k);
 }
 
 // Confidence limits of the mean at level percent, from the two-tailed t quantile.
@@ -47,24 +52,31 @@ DescriptiveStatistics::DescriptiveStatistics(const Matrix& data, uint32_t column
     percentile90 = Percentile(sorted, 90.0);
 
     // Squares are summed about the mean in a second pass: the one-pass formula loses every
-    // digit on data with a large mean and a small spread.
+    // digit on data with a large mean and a small spread. The moments are taken of the
+    // values scaled by the power of two that brings the largest near 1: exact in the normal
+    // range, and then no sum or square overflows or underflows unless its result does.
     const double n = count;
-    for (uint32_t i = 0; i < count; ++i) sum += data.At(i, column);
+    const double largest = std::fmax(std::fabs(minimum), std::fabs(maximum));
+    const int exponent = largest > 0.0 && std::isfinite(largest) ? std::ilogb(largest) : 0;
+    double scaledSum = 0.0;
+    for (uint32_t i = 0; i < count; ++i) scaledSum += std::ldexp(data.At(i, column), -exponent);
+    sum = std::ldexp(scaledSum, exponent);
     double ss = 0.0;
     if (minimum == maximum) {
         // Equal values: sum / n can miss the value by a rounding, which would leave a
         // variance of rounding size.
         mean = minimum;
     } else {
-        mean = sum / n;
+        const double scaledMean = scaledSum / n;
+        mean = std::ldexp(scaledMean, exponent);
         for (uint32_t i = 0; i < count; ++i) {
-            const double deviation = data.At(i, column) - mean;
+            const double deviation = std::ldexp(data.At(i, column), -exponent) - scaledMean;
             ss += deviation * deviation;
         }
     }
-    variance = ss / (n - 1.0);
-    stdDeviation = std::sqrt(variance);
-    stdDeviationN = std::sqrt(ss / n);
+    variance = std::ldexp(ss / (n - 1.0), 2 * exponent);
+    stdDeviation = std::ldexp(std::sqrt(ss / (n - 1.0)), exponent);
+    stdDeviationN = std::ldexp(std::sqrt(ss / n), exponent);
     stdErrorOfMean = stdDeviation / std::sqrt(n);
 
     MeanInterval(90.0, *this, ci90Lower, ci90Upper);
@@ -74,8 +86,7 @@ DescriptiveStatistics::DescriptiveStatistics(const Matrix& data, uint32_t column
 
 std::string DescriptiveStatistics::ComposeReport(const std::string& name) const {
     std::string out = "\r\nDESCRIPTIVE STATISTICS\r\n\r\n";
-    out += Format("Variable Name: %-20sNumber of Variables:   %u\r\n\r\n",
-                  name.c_str(), count);
+    out += Format("Variable Name: %-20sNumber of Variables:   %u\r\n\r\n", name.c_str(), count);
     const char* const pairFormat = "%-19s%-16.9g%-23s%-15.9g\r\n";
     out += Format(pairFormat, "Minimum:", minimum, "Variance:", variance);
     out += Format(pairFormat, "Mean (Average):", mean, "Std. Deviation (n-1):", stdDeviation);

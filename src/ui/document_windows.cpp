@@ -5,6 +5,7 @@
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/edit_data_dialog.h"
+#include "ui/graph_commands.h"
 #include "ui/lumox_app.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
@@ -37,8 +38,14 @@ DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
         cmd::kRegressionReports, [this] { OnRegressionReports(*this); },
         [this] { return doc_.HasFit(); });
     OnCommand(cmd::kHistogram, [this] { OnHistogram(*this); });
-    // The commands of later windows and dialogs (Graph Options, the scatter graphs) join this table
-    // as they are built.
+    // The graph commands.
+    for (const auto& [id, graphs] : {std::pair{cmd::kScatterOne, 1}, std::pair{cmd::kScatterTwo, 2},
+                                     std::pair{cmd::kScatterFour, 4}}) {
+        OnCommand(
+            id, [this, graphs = graphs] { OnScatter(*this, graphs); },
+            [this] { return doc_.CanScatter(); });
+    }
+    OnCommand(cmd::kGraphOptions, [this] { OnGraphOptions(*this); });
 }
 
 DocumentWindows::~DocumentWindows() {

@@ -11,6 +11,7 @@
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
+#include "ui/graf_view.h"
 #include "ui/help_window.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
@@ -65,6 +66,9 @@ bool CLumoxApp::InitInstance() {
     SetTemplate(
         {ViewKind::Results, QStringLiteral(" - Results"),
          [](DocumentWindows& document) -> DocumentView* { return new CLumoxView(document); }});
+    SetTemplate(
+        {ViewKind::Graph, QStringLiteral(" - Graph"),
+         [](DocumentWindows& document) -> DocumentView* { return new CGrafView(document); }});
     frame_ = std::make_unique<CMainFrame>(*this);
     if (!frame_->Create()) {
         frame_.reset();

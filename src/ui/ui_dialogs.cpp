@@ -43,6 +43,30 @@ std::optional<QString> QtDialogs::GetSaveFileName(QWidget* owner, const QString&
     return dialog.selectedFiles().front();
 }
 
+std::optional<QString> QtDialogs::GetSaveGraphName(QWidget* owner, const QString& suggested) {
+    QFileDialog dialog(owner, QStringLiteral("Save Graph As"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = {QStringLiteral("PNG Picture (.png) (*.png)"),
+                                 QStringLiteral("SVG Drawing (.svg) (*.svg)"),
+                                 QStringLiteral("PDF Page (.pdf) (*.pdf)")};
+    const QStringList suffixes = {QStringLiteral("png"), QStringLiteral("svg"),
+                                  QStringLiteral("pdf")};
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixes.front());
+    // The filter chosen gives a name without an extension its extension.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &filters, &suffixes](const QString& filter) {
+                         const qsizetype index = filters.indexOf(filter);
+                         if (index >= 0) dialog.setDefaultSuffix(suffixes[index]);
+                     });
+    if (!suggested.isEmpty()) dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
 bool QtDialogs::ExecPrintDialog(QWidget* owner, QPrinter& printer, bool hasSelection) {
     QPrintDialog dialog(&printer, owner);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);

@@ -20,6 +20,10 @@ public:
     virtual std::optional<QString> GetOpenFileName(QWidget* owner) = 0;
     // The Save As dialog, starting at suggested; no value when cancelled.
     virtual std::optional<QString> GetSaveFileName(QWidget* owner, const QString& suggested) = 0;
+    // The Save As dialog of a graph page, offering PNG, SVG and PDF files.
+    virtual std::optional<QString> GetSaveGraphName(QWidget* owner, const QString& suggested) {
+        return GetSaveFileName(owner, suggested);
+    }
     // The print dialog; true when the person chose to print.
     virtual bool ExecPrintDialog(QWidget* owner, QPrinter& printer, bool hasSelection) = 0;
     // Print Setup: printer and paper; true on OK.
@@ -38,6 +42,7 @@ class QtDialogs final : public UiDialogs {
 public:
     std::optional<QString> GetOpenFileName(QWidget* owner) override;
     std::optional<QString> GetSaveFileName(QWidget* owner, const QString& suggested) override;
+    std::optional<QString> GetSaveGraphName(QWidget* owner, const QString& suggested) override;
     bool ExecPrintDialog(QWidget* owner, QPrinter& printer, bool hasSelection) override;
     bool ExecPrintSetup(QWidget* owner, QPrinter& printer) override;
     void ExecPrintPreview(QWidget* owner, QPrinter& printer,

@@ -167,6 +167,48 @@ TEST(DbaseReader, RefusesTablesThatDoNotAddUp) {
     }
 }
 
+// A field holds one number between its padding, or nothing; the message names the field
+// and the record as the file counts them, deleted records included.
+TEST(DbaseReader, RefusesFieldsThatAreNotOneNumber) {
+    // Records of a field A 3 bytes wide and a field B 5 bytes wide, and a fourth one.
+    const std::vector<std::string> good = {" 1  2.25 ", " 10 3    ", " 7  -1.5 "};
+    const struct {
+        const char* what;
+        char flag;
+        std::string a;
+        std::string b;
+        std::string message;
+    } cases[] = {
+        {"blank inside", ' ', "1 2", "3    ", "field 1, record 4 is not a number!"},
+        {"two numbers joined", ' ', "  7", "1-2  ", "field 2, record 4 is not a number!"},
+        {"letters", ' ', "  7", " abc ", "field 2, record 4 is not a number!"},
+        {"sign alone", ' ', " - ", "3    ", "field 1, record 4 is not a number!"},
+        {"asterisks after a digit", ' ', "  7", "2****", "field 2, record 4 is not a number!"},
+        {"a word", ' ', "  7", "  nan", "field 2, record 4 is not a number!"},
+        {"exponent without digits", ' ', "  7", " 1e  ", "field 2, record 4 is not a number!"},
+        {"past the largest double", ' ', "  7", "1e999", "field 2, record 4 is too large!"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> records = good;
+        records.push_back(std::string(1, c.flag) + c.a + c.b);
+        CLumoxDoc doc;
+        const ReadOutcome outcome = ReadBytes(doc, RawTable({{"A", 3}, {"B", 5}}, records));
+        EXPECT_TRUE(outcome.abandoned) << c.what;
+        EXPECT_EQ(outcome.messages,
+                  (std::vector<Message>{{"Data File: value in " + c.message, Icon::Stop}}))
+            << c.what;
+        // The record is counted as the file stores it, deleted records included.
+        records[0][0] = '*';
+        const ReadOutcome afterDeleted = ReadBytes(doc, RawTable({{"A", 3}, {"B", 5}}, records));
+        EXPECT_EQ(afterDeleted.messages, outcome.messages) << c.what;
+        // Whatever a deleted record holds is not read.
+        records[0][0] = ' ';
+        records[3][0] = '*';
+        EXPECT_FALSE(ReadBytes(doc, RawTable({{"A", 3}, {"B", 5}}, records)).abandoned) << c.what;
+        EXPECT_EQ(doc.GetData().At(2, 1), -1.5);
+    }
+}
+
 TEST(DbaseReader, WarnsAboutALargeFileAndGoesOn) {
     // 2300 records of two 19-byte fields: 32 + 64 + 1 + 2300 x 39 = 89797 bytes > 86000.
     const std::string record = " " + std::string(18, ' ') + "1" + std::string(18, ' ') + "2";

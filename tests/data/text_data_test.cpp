@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
 #include <random>
 #include <sstream>
 
@@ -57,6 +59,35 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
          "Data File: found non-numeric character in column 2, row 1!"},
         {"separators only header", " , ,\r\n1\r\n2\r\n", "Data File: first row is blank!"},
         {"numeric names declined", "1 2\r\n1 2\r\n3 4\r\n", ""},
+        // Every value is one whole number: no leading part of a token is taken for it.
+        {"two points", "X Y\r\n1 2\r\n3 1.2.3\r\n",
+         "Data File: value in column 2, row 2 is not a number!"},
+        {"two numbers joined", "X Y\r\n1-2 3\r\n4 5\r\n",
+         "Data File: value in column 1, row 1 is not a number!"},
+        {"a date", "X Y\r\n1 2\r\n2024-01-05 3\r\n",
+         "Data File: value in column 1, row 2 is not a number!"},
+        {"e alone", "X Y\r\n1 e\r\n3 4\r\n",
+         "Data File: value in column 2, row 1 is not a number!"},
+        {"point alone", "X Y\r\n1 2\r\n. 4\r\n",
+         "Data File: value in column 1, row 2 is not a number!"},
+        {"minus alone", "X Y\r\n- 2\r\n3 4\r\n",
+         "Data File: value in column 1, row 1 is not a number!"},
+        {"exponent without digits", "X Y\r\n1 2e\r\n3 4\r\n",
+         "Data File: value in column 2, row 1 is not a number!"},
+        {"two signs", "X Y\r\n1 2\r\n3 +-4\r\n",
+         "Data File: value in column 2, row 2 is not a number!"},
+        {"sign at the end", "X Y\r\n1 2+\r\n3 4\r\n",
+         "Data File: value in column 2, row 1 is not a number!"},
+        {"bad number before a short row", "X Y\r\n1 2\r\n1.2.3\r\n",
+         "Data File: value in column 1, row 2 is not a number!"},
+        {"past the largest double", "X Y\r\n1 2\r\n3 1e400\r\n",
+         "Data File: value in column 2, row 2 is too large!"},
+        {"past the largest double below zero", "X Y\r\n-1.8e308 2\r\n3 4\r\n",
+         "Data File: value in column 1, row 1 is too large!"},
+        {"rounds up past the largest double", "X Y\r\n1 2\r\n3 179769313486231590e291\r\n",
+         "Data File: value in column 2, row 2 is too large!"},
+        {"large by its leading zeros", "X Y\r\n1 2\r\n3 0.0001e313\r\n",
+         "Data File: value in column 2, row 2 is too large!"},
     };
     for (Refusal c : cases) {
         if (c.name == "too large") {
@@ -156,9 +187,10 @@ TEST(ReadTextDataFile, FillsNamesValuesAndHeader) {
     prompt.answers = {Answer::Yes};
     CLumoxDoc doc;
     std::istringstream file(
-        "1 2 ABCDEFGHIJKLMNOPQRST\n1.5e3 -.5 1.2.3\n+4 e 7\n");
+        "1 2 ABCDEFGHIJKLMNOPQRST\n1.5e3 -.5 1.2\n+4 5. 7E-1\n"
+        "1.7976931348623157e308 1e-400 -1e-400\n4.9e-324 0.0001e308 00012\n");
     ReadTextDataFile(doc, file);
-    ASSERT_EQ(doc.m_nRows, 2u);
+    ASSERT_EQ(doc.m_nRows, 4u);
     ASSERT_EQ(doc.m_nCols, 3u);
     EXPECT_EQ(doc.m_strHeaderLine, "1 2 ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(doc.m_astrColNames, (std::vector<std::string>{"1", "2", "ABCDEFGHIJKLMNOP"}));
@@ -167,8 +199,17 @@ TEST(ReadTextDataFile, FillsNamesValuesAndHeader) {
     EXPECT_EQ(data.At(0, 1), -0.5);
     EXPECT_EQ(data.At(0, 2), 1.2);
     EXPECT_EQ(data.At(1, 0), 4.0);
-    EXPECT_EQ(data.At(1, 1), 0.0);
-    EXPECT_EQ(data.At(1, 2), 7.0);
+    EXPECT_EQ(data.At(1, 1), 5.0);
+    EXPECT_EQ(data.At(1, 2), 0.7);
+    // The largest double is a number; one too small for a double is zero of its sign.
+    EXPECT_EQ(data.At(2, 0), DBL_MAX);
+    EXPECT_EQ(data.At(2, 1), 0.0);
+    EXPECT_FALSE(std::signbit(data.At(2, 1)));
+    EXPECT_EQ(data.At(2, 2), 0.0);
+    EXPECT_TRUE(std::signbit(data.At(2, 2)));
+    EXPECT_EQ(data.At(3, 0), DBL_TRUE_MIN);
+    EXPECT_EQ(data.At(3, 1), 1e304);
+    EXPECT_EQ(data.At(3, 2), 12.0);
 }
 
 TEST(TextLines, ReadForEditingAndWrittenBackWithCrLf) {

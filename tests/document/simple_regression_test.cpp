@@ -143,6 +143,33 @@ TEST_F(SimpleModels, SearchWithNegativeYFailsOnlyTheLogModels) {
     EXPECT_EQ(prompt.messages.size(), 2 * expected.size());
 }
 
+TEST_F(SimpleModels, SearchSkipsAModelWhoseTransformFails) {
+    // X above 745: e^-x underflows to 0, so model 11 alone fails, after its message, and
+    // the search goes on to choose among the others.
+    Open("1000 2\r\n1001 3.5\r\n1002 3\r\n1003 5\r\n1004 6.5\r\n1005 6\r\n");
+    ScriptedPrompt prompt;
+    simple.FindBestModels();
+    EXPECT_EQ(prompt.messages, std::vector<Message>{kReciprocalOfZero});
+    EXPECT_EQ(simple.m_adRSquare[11], 0.0);
+    for (int m = 0; m < 11; ++m) EXPECT_GT(simple.m_adRSquare[m], 0.7) << m;
+    EXPECT_GE(simple.m_nBestRSquareModel, 0);
+    EXPECT_LT(simple.m_nBestRSquareModel, 11);
+    EXPECT_GE(simple.m_nBestStandardErrorModel, 0);
+}
+
+TEST_F(SimpleModels, PerfectFitNeverWinsBestStandardError) {
+    // y = 1 + 2x exactly: model 0 fits with s exactly 0 and R square 1, so it wins Best R^2
+    // and is passed over by Best Std Err.
+    Open("1 3\r\n2 5\r\n3 7\r\n4 9\r\n5 11\r\n");
+    ScriptedPrompt prompt;
+    EXPECT_EQ(simple.SelectBestRSquare(), 0);
+    EXPECT_EQ(simple.m_adStandardError[0], 0.0);
+    EXPECT_EQ(simple.m_adRSquare[0], 1.0);
+    EXPECT_NE(simple.SelectBestStandardError(), 0);
+    EXPECT_GT(simple.m_adStandardError[simple.m_nBestStandardErrorModel], 0.0);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
 TEST_F(SimpleModels, TiesGoToTheLowerModel) {
     // Models 2 and 4 fit the same line, ln y = a + b/x: equal R square and standard error.
     // y = 3 e^(2/x) with a little alternating noise makes them the best of all twelve.

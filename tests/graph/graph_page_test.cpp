@@ -182,6 +182,66 @@ TEST(GraphPage, TrendLineIsCutAtThePlotEdges) {
     }
 }
 
+// Both ends of the drawn trend line lie on the exact line y = slope (x - origin) + 3, even
+// when x carries an offset far larger than its spread.
+TEST(GraphPage, TrendLineStaysExactWithAnOffsetX) {
+    struct Case {
+        const char* name;
+        double origin;
+        double step;
+        double slope;
+    };
+    const Case cases[] = {
+        {"small", 0.0, 1.0, 2.0},
+        {"years", 1990.0, 1.0, 0.5},
+        {"timestamps", 1.7e9, 1.0, 2.0},
+        {"timestamps, falling", 1.7e9, 60.0, -0.25},
+    };
+    for (const Case& c : cases) {
+        Matrix m(12, 2);
+        for (uint32_t i = 0; i < m.Rows(); ++i) {
+            m.At(i, 0) = c.origin + i * c.step;
+            // Scatter about the line in groups of four (+, -, -, +): it sums to zero and is
+            // uncorrelated with x, so the least-squares line is the line itself.
+            m.At(i, 1) = c.slope * i * c.step + 3.0 + (i % 4 == 0 || i % 4 == 3 ? 0.5 : -0.5);
+        }
+        ChartData chart;
+        chart.pointCount = static_cast<int>(m.Rows());
+        chart.xMatrix = &m;
+        chart.yMatrix = &m;
+        chart.yColumn = 1;
+        chart.xIntervals = 5;
+        chart.yIntervals = 4;
+        chart.cell = ChartRect{0, 384, 576, 0};
+        ChartEngine engine;
+        RecordingSurface surface;
+        ASSERT_EQ(engine.Draw(surface, chart, 0), ChartEngine::kDrawn) << c.name;
+        const Matrix line = TrendLine(chart, engine);
+        ASSERT_EQ(line.Rows(), 2u) << c.name;
+        const double range = std::fabs(c.slope * 11 * c.step);
+        for (uint32_t end = 0; end < 2; ++end) {
+            const double expected = c.slope * (line.At(end, 0) - c.origin) + 3.0;
+            EXPECT_NEAR(line.At(end, 1), expected, range * 1e-6) << c.name << " end " << end;
+        }
+        EXPECT_LT(line.At(0, 0), line.At(1, 0)) << c.name;
+    }
+}
+
+TEST(GraphPage, NoTrendLineWhenAllXAreEqual) {
+    Matrix m(3, 2);
+    for (uint32_t i = 0; i < 3; ++i) {
+        m.At(i, 0) = 5.0;
+        m.At(i, 1) = i;
+    }
+    ChartData chart;
+    chart.pointCount = 3;
+    chart.xMatrix = &m;
+    chart.yMatrix = &m;
+    chart.yColumn = 1;
+    ChartEngine engine;
+    EXPECT_EQ(TrendLine(chart, engine).Rows(), 0u);
+}
+
 TEST(GraphPage, AnIncompleteSecondGraphLeavesItsCellEmpty) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;

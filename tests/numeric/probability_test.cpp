@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 #include "platform/abort.h"
 #include "support/accuracy.h"
@@ -82,6 +83,25 @@ TEST(Probability, FGivesTheSmallerTail) {
     }
 }
 
+TEST(Probability, FUpperTailIsTheUpperTailOnBothSidesOfOne) {
+    struct Case {
+        double f, df1, df2, expected;
+    };
+    // mpmath betainc(df2/2, df1/2, 0, df2/(df1 F + df2), regularized=True) at 30 digits.
+    const Case cases[] = {{0.0, 2.0, 10.0, 1.0},
+                          {0.124, 1.0, 8.0, 0.73383224668702882286},
+                          {0.1, 2.0, 10.0, 0.90573080982991589302},
+                          {1.0, 7.0, 7.0, 0.5},
+                          {4.0, 2.0, 10.0, 0.052922149401344645972},
+                          {3.2, 3.0, 40.0, 0.033421180722892925002},
+                          {250.0, 1.0, 1.0, 0.040209813666480459242},
+                          {std::numeric_limits<double>::infinity(), 1.0, 3.0, 0.0}};
+    for (const Case& c : cases) {
+        EXPECT_TRUE(Near(FUpperTail(c.f, c.df1, c.df2), c.expected, 1e-7, 1e-15))
+            << c.f << " " << c.df1 << " " << c.df2;
+    }
+}
+
 TEST(Probability, InverseStudentTApproachesTheQuantileFromBelowOnTheGrid) {
     struct Case {
         double alpha, df, exact;
@@ -148,6 +168,8 @@ TEST(Probability, BadInputStopsWithItsCode) {
         {"F with df1 0", [] { FProbability(2.0, 0.0, 5.0); }, 1},
         {"F with df2 < 0", [] { FProbability(2.0, 3.0, -1.0); }, 1},
         {"negative F", [] { FProbability(-0.5, 3.0, 5.0); }, 1},
+        {"upper tail with df1 0", [] { FUpperTail(2.0, 0.0, 5.0); }, 1},
+        {"upper tail of a negative F", [] { FUpperTail(-0.5, 3.0, 5.0); }, 1},
         // Huge parameters near the centre need far more than 100 terms.
         {"no convergence", [] { BetaContinuedFraction(1e6, 1e6, 0.5); }, 2},
         {"x below 0", [] { IncompleteBeta(2.0, 3.0, -0.1); }, 3},

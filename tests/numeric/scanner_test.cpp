@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
 #include <sstream>
 
 #include "numeric/number_text.h"
@@ -122,6 +126,97 @@ TEST(NumberText, NumberCharactersAndConversion) {
     EXPECT_EQ(AtoF("nan"), 0.0);
     EXPECT_EQ(AtoF("inf"), 0.0);
     EXPECT_EQ(AtoF("0x1A"), 0.0);
+    EXPECT_TRUE(std::signbit(AtoF("-1e-999")));
+    EXPECT_EQ(AtoF("-1e999"), -HUGE_VAL);
+}
+
+TEST(NumberText, AWholeTokenIsOneNumberOrNone) {
+    const struct {
+        const char* token;
+        NumberToken kind;
+        double value;
+    } cases[] = {
+        {"0", NumberToken::Number, 0.0},
+        {"1.5e3", NumberToken::Number, 1500.0},
+        {"-.5", NumberToken::Number, -0.5},
+        {"+7", NumberToken::Number, 7.0},
+        {"5.", NumberToken::Number, 5.0},
+        {"5.e1", NumberToken::Number, 50.0},
+        {"2E-3", NumberToken::Number, 0.002},
+        {"007", NumberToken::Number, 7.0},
+        {"1e+2", NumberToken::Number, 100.0},
+        {"1e-400", NumberToken::Number, 0.0},
+        {"0.0000e999999999999", NumberToken::Number, 0.0},
+        {"1.7976931348623157e308", NumberToken::Number, 1.7976931348623157e308},
+        {"1e400", NumberToken::TooLarge, 0.0},
+        {"-1e400", NumberToken::TooLarge, 0.0},
+        {"1e999999999999999999", NumberToken::TooLarge, 0.0},
+        {"1000e306", NumberToken::TooLarge, 0.0},
+        {"0.01e311", NumberToken::TooLarge, 0.0},
+        {"", NumberToken::NotNumber, 0.0},
+        {"1.2.3", NumberToken::NotNumber, 0.0},
+        {"1-2", NumberToken::NotNumber, 0.0},
+        {"2024-01-05", NumberToken::NotNumber, 0.0},
+        {"e", NumberToken::NotNumber, 0.0},
+        {"e5", NumberToken::NotNumber, 0.0},
+        {".", NumberToken::NotNumber, 0.0},
+        {"-", NumberToken::NotNumber, 0.0},
+        {"+-1", NumberToken::NotNumber, 0.0},
+        {"--1", NumberToken::NotNumber, 0.0},
+        {"1e", NumberToken::NotNumber, 0.0},
+        {"1e+", NumberToken::NotNumber, 0.0},
+        {"1e5.5", NumberToken::NotNumber, 0.0},
+        {" 1", NumberToken::NotNumber, 0.0},
+        {"1 ", NumberToken::NotNumber, 0.0},
+        {"inf", NumberToken::NotNumber, 0.0},
+        {"nan", NumberToken::NotNumber, 0.0},
+        {"0x10", NumberToken::NotNumber, 0.0},
+        {"1,5", NumberToken::NotNumber, 0.0},
+    };
+    for (const auto& c : cases) {
+        double value = -99.0;
+        EXPECT_EQ(ReadNumberToken(c.token, value), c.kind) << c.token;
+        EXPECT_EQ(value, c.kind == NumberToken::Number ? c.value : -99.0) << c.token;
+    }
+    double value = 1.0;
+    ASSERT_EQ(ReadNumberToken("-1e-400", value), NumberToken::Number);
+    EXPECT_TRUE(value == 0.0 && std::signbit(value));
+}
+
+// The conversion is the C library's, bit for bit: random decimals of every length and
+// exponent, and the shortest and the 17-digit texts of random doubles.
+TEST(NumberText, ConvertsExactlyAsTheCLibrary) {
+    std::mt19937_64 random(20261207);
+    char text[64];
+    for (int i = 0; i < 200000; ++i) {
+        switch (i % 3) {
+            case 0:
+                std::snprintf(text, sizeof text, "%llu.%llue%d",
+                              static_cast<unsigned long long>(random() % 1000000000),
+                              static_cast<unsigned long long>(random() % 100000000000ULL),
+                              static_cast<int>(random() % 640) - 330);
+                break;
+            case 1:
+            case 2: {
+                const uint64_t bits = random() & 0x7FEFFFFFFFFFFFFFULL;  // finite
+                double number;
+                std::memcpy(&number, &bits, sizeof number);
+                std::snprintf(text, sizeof text, i % 3 == 1 ? "%.17g" : "%.6g", -number);
+                break;
+            }
+        }
+        double value = 0.0;
+        const NumberToken kind = ReadNumberToken(text, value);
+        const double expected = std::strtod(text, nullptr);
+        if (std::isinf(expected)) {
+            EXPECT_EQ(kind, NumberToken::TooLarge) << text;
+        } else {
+            ASSERT_EQ(kind, NumberToken::Number) << text;
+            EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0) << text;
+        }
+        const double atof = AtoF(text);
+        EXPECT_EQ(std::memcmp(&atof, &expected, sizeof atof), 0) << text;
+    }
 }
 
 }  // namespace

@@ -86,17 +86,41 @@ TEST_F(PointEstimates, LogYIsPredictedOnTheOriginalScaleAndRecorded) {
     EXPECT_EQ(doc.m_abRecord, (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0, 1, 0}));
 }
 
-TEST_F(PointEstimates, ReciprocalYBoundsAreTransformedOneByOne) {
+TEST_F(PointEstimates, ReciprocalYBoundsAreOrderedLowToHigh) {
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 3}, {-1, 0}, {1, 0}})), 0);
     PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
     ASSERT_EQ(estimate.Calculate({2.5}, 95.0), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 4.730518938761889, 1e-13));
-    // The back-transform of the lower bound on the fitted scale comes first: the larger.
-    EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[0], 6.225788850235813, 1e-9));
-    EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[1], 3.814400715459844, 1e-9));
-    EXPECT_TRUE(Near(estimate.m_adPredictionInterval[0], 10.790918311119436, 1e-9));
-    EXPECT_TRUE(Near(estimate.m_adPredictionInterval[1], 3.0292374991799655, 1e-9));
+    // The upper bound on the fitted scale becomes the lower bound of y.
+    EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[0], 3.814400715459844, 1e-9));
+    EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[1], 6.225788850235813, 1e-9));
+    EXPECT_TRUE(Near(estimate.m_adPredictionInterval[0], 3.0292374991799655, 1e-9));
+    EXPECT_TRUE(Near(estimate.m_adPredictionInterval[1], 10.790918311119436, 1e-9));
+    EXPECT_EQ(estimate.ConfidenceText(), "[3.8144, 6.22579]");
+
+    // At A = 10 the fitted 1/y is -0.1426 and the upper confidence bound 0.0298 lies
+    // beyond 0: y has no upper bound there, which is reported, not printed as -1/0.0298.
+    const double predicted = estimate.m_dPredicted;
+    prompt.messages.clear();
+    EXPECT_EQ(estimate.Calculate({10}, 95.0), 1);
+    EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kTransformUnsuitable, Icon::Stop)});
+    EXPECT_EQ(estimate.m_dPredicted, predicted);
+}
+
+TEST_F(PointEstimates, SqrtYBoundBelowZeroIsZero) {
+    // At A = -3 the fitted sqrt(y) is 0.2873 and both lower bounds are negative: they
+    // stand for y = 0, so each interval holds its prediction 0.2873^2.
+    ScriptedPrompt prompt;
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 1}, {-1, 0}, {1, 0}})), 0);
+    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    ASSERT_EQ(estimate.Calculate({-3}, 95.0), 0);
+    EXPECT_TRUE(Near(estimate.m_dPredicted, 0.082538424918758882, 1e-12));
+    EXPECT_EQ(estimate.m_adConfidenceInterval[0], 0.0);
+    EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[1], 0.52194573894978496, 1e-9));
+    EXPECT_EQ(estimate.m_adPredictionInterval[0], 0.0);
+    EXPECT_TRUE(Near(estimate.m_adPredictionInterval[1], 0.63979945428303722, 1e-9));
+    EXPECT_EQ(estimate.ConfidenceText(), "[0, 0.521946]");
 }
 
 TEST_F(PointEstimates, CrossProductListsBothVariablesInOrder) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "document/document.h"
 #include "platform/abort.h"
@@ -447,6 +448,21 @@ TEST(RegressionReports, CorrelationColumnsNarrowWithMoreTerms) {
         EXPECT_EQ(report.substr(lastProbability - w, w), std::string(w - 1, ' ') + "1") << p;
         EXPECT_EQ(report.substr(report.size() - w - 2), std::string(w - 6, ' ') + "<.0001\r\n")
             << p;
+        // Row a holds its name and a + 1 coefficients, each apart from the next, however
+        // wide: a coefficient that fills its column moves one blank to the right.
+        std::istringstream lines(report.substr(title.size() + heading.size()));
+        std::string line;
+        int row = 0;
+        while (std::getline(lines, line)) {
+            if (line.empty() || line[0] == ' ' || line[0] == '\r') continue;
+            std::istringstream fields(line);
+            std::string field;
+            int count = 0;
+            while (fields >> field) ++count;
+            EXPECT_EQ(count, row + 2) << p << ": " << line;
+            ++row;
+        }
+        EXPECT_EQ(row, p);
     }
 }
 

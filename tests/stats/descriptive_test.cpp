@@ -5,11 +5,13 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "document/document.h"
 #include "numeric/probability.h"
 #include "platform/abort.h"
+#include "platform/format.h"
 #include "support/accuracy.h"
 #include "support/fake_host.h"
 #include "support/scripted_prompt.h"
@@ -89,6 +91,54 @@ TEST(Descriptive, LargeOffsetKeepsItsDigits) {
     EXPECT_GE(LogRelativeError(s.stdDeviation, 0.1), 8.0);
     EXPECT_LT(s.ci95Lower, s.mean);
     EXPECT_GT(s.ci95Upper, s.mean);
+}
+
+TEST(Descriptive, EndsOfTheDoubleRange) {
+    // Expected values from mpmath at 40 digits on the same doubles; inf and 0 where the
+    // result itself lies beyond the double range.
+    struct Case {
+        std::vector<double> values;
+        double mean, median, sd, sdN, variance, sum;
+    };
+    const double inf = INFINITY;
+    const Case cases[] = {
+        {{1.5e308, -1.5e308}, 0.0, 0.0, inf, 1.5e308, inf, 0.0},
+        {{1.5e308, -1.5e308, 1e308, -1e308},
+         0.0,
+         0.0,
+         1.4719601443879745e308,
+         1.2747548783981962e308,
+         inf,
+         0.0},
+        {{1e308, 1e308, 1.5e308},
+         1.1666666666666667e308,
+         1e308,
+         2.8867513459481289e307,
+         2.3570226039551584e307,
+         inf,
+         inf},
+        {{1e300, 2e300, 3e300}, 2e300, 2e300, 1e300, 8.1649658092772608e299, inf, 6e300},
+        {{1e-300, 2e-300, 3e-300}, 2e-300, 2e-300, 1e-300, 8.1649658092772612e-301, 0.0, 6e-300},
+    };
+    for (const Case& c : cases) {
+        const Matrix data = Column(c.values);
+        const DescriptiveStatistics s(data, 0);
+        const auto same = [](double actual, double expected) {
+            return std::isinf(expected) || expected == 0.0 ? actual == expected
+                                                           : test::Near(actual, expected, 1e-15);
+        };
+        const std::string name = Format("%g, %g, ...", c.values[0], c.values[1]);
+        EXPECT_PRED2(same, s.mean, c.mean) << name;
+        EXPECT_PRED2(same, s.median, c.median) << name;
+        EXPECT_PRED2(same, s.stdDeviation, c.sd) << name;
+        EXPECT_PRED2(same, s.stdDeviationN, c.sdN) << name;
+        EXPECT_PRED2(same, s.variance, c.variance) << name;
+        EXPECT_PRED2(same, s.sum, c.sum) << name;
+        EXPECT_PRED2(same, s.stdErrorOfMean, c.sd / std::sqrt(c.values.size())) << name;
+    }
+    // The quartile between -1.5e308 and -1e308 interpolates as usual.
+    const Matrix data = Column({1.5e308, -1.5e308, 1e308, -1e308});
+    EXPECT_TRUE(test::Near(DescriptiveStatistics(data, 0).percentile25, -1.375e308, 1e-15));
 }
 
 TEST(Descriptive, EqualValuesHaveNoSpread) {

@@ -2,6 +2,7 @@
 #define LUMOX_TESTS_SUPPORT_SCRIPTED_PROMPT_H
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ struct Message {
     std::string text;
     Icon icon;
     friend bool operator==(const Message&, const Message&) = default;
+    // Failed comparisons show the text rather than the object's bytes.
+    friend void PrintTo(const Message& message, std::ostream* out) {
+        *out << '"' << message.text << '"';
+    }
 };
 
 // Records every message and answers questions from a script. Installed for its lifetime;

@@ -139,9 +139,10 @@ TEST_F(ShellTest, FileCommandEnableRulesFollowTheDocument) {
         {cmd::kInputData, false, true, false},
         {cmd::kDescriptiveStatistics, false, true, false},
         {cmd::kHistogram, false, true, false},
+        {cmd::kScatterOne, false, true, false},
+        {cmd::kScatterFour, false, true, false},
+        {cmd::kGraphOptions, false, true, false},
         // Built by later windows and dialogs: present, and disabled until then.
-        {cmd::kScatterOne, false, false, false},
-        {cmd::kGraphOptions, false, false, false},
         {cmd::kRegressionWorkbench, false, false, false},
     };
     for (const Row& row : rows) EXPECT_EQ(Enabled(row.id), row.before) << "before " << row.id;

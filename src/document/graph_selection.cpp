@@ -1,0 +1,135 @@
+#include "document/graph_selection.h"
+
+#include "platform/format.h"
+#include "platform/prompt.h"
+#include "platform/strings.h"
+#include "regression/derived_series.h"
+
+namespace lumox {
+
+GraphSelection::GraphSelection(const CLumoxDoc& doc, int graphs)
+    : doc_(doc), graphs_(graphs == 2 || graphs == 4 ? graphs : 1) {
+    for (uint32_t column = 0; column < doc.m_nCols; ++column) {
+        entries_.push_back(doc.GetColName(column));
+    }
+    if (doc.HasFit()) {
+        for (int k = 0; k < kDerivedSeriesCount; ++k) {
+            entries_.push_back(DerivedSeriesName(static_cast<DerivedSeries>(k)));
+        }
+    }
+}
+
+void GraphSelection::Select(int index) {
+    selection_ = index >= 0 && index < static_cast<int>(entries_.size()) ? index : -1;
+    const int normalZ = static_cast<int>(doc_.m_nCols) + static_cast<int>(DerivedSeries::NormalZ);
+    if (selection_ == normalZ) ShowMessage(ids::kProbabilityPlotHint, Icon::Information);
+}
+
+bool GraphSelection::Toggle(int graph, Axis axis) {
+    if (selection_ < 0 || !Valid(graph)) return false;
+    CLumoxDoc::GraphChoice& choice = choices_[static_cast<size_t>(graph)];
+    choice.fittedCurve = 0;
+    choice.trendLine = 0;
+    int& value = axis == Axis::X ? choice.x : choice.y;
+    value = value >= 0 ? -1 : selection_;
+    return true;
+}
+
+int GraphSelection::Chosen(int graph, Axis axis) const {
+    if (!Valid(graph)) return -1;
+    const CLumoxDoc::GraphChoice& choice = choices_[static_cast<size_t>(graph)];
+    return axis == Axis::X ? choice.x : choice.y;
+}
+
+std::string GraphSelection::ChosenName(int graph, Axis axis) const {
+    const int index = Chosen(graph, axis);
+    return index >= 0 ? entries_[static_cast<size_t>(index)] : std::string();
+}
+
+bool GraphSelection::CanFitCurve(int graph) const {
+    return Valid(graph) && doc_.CanAddFittedCurve(Chosen(graph, Axis::X), Chosen(graph, Axis::Y));
+}
+
+bool GraphSelection::CanTrendLine(int graph) const {
+    return Chosen(graph, Axis::X) >= 0 && Chosen(graph, Axis::Y) >= 0;
+}
+
+void GraphSelection::SetFittedCurve(int graph, bool on) {
+    if (!Valid(graph)) return;
+    choices_[static_cast<size_t>(graph)].fittedCurve = on && CanFitCurve(graph) ? 1 : 0;
+}
+
+void GraphSelection::SetTrendLine(int graph, bool on) {
+    if (!Valid(graph)) return;
+    choices_[static_cast<size_t>(graph)].trendLine = on && CanTrendLine(graph) ? 1 : 0;
+}
+
+bool GraphSelection::FittedCurve(int graph) const {
+    return Valid(graph) && choices_[static_cast<size_t>(graph)].fittedCurve == 1;
+}
+
+bool GraphSelection::TrendLine(int graph) const {
+    return Valid(graph) && choices_[static_cast<size_t>(graph)].trendLine == 1;
+}
+
+bool GraphSelection::Plot() const {
+    bool complete = false;
+    for (int k = 0; k < graphs_; ++k) complete = complete || CanTrendLine(k);
+    if (!complete) {
+        ShowMessage(ids::kGraphDataIncomplete, Icon::Stop);
+        return false;
+    }
+    if (doc_.PlotsOriginalScale(Choices())) {
+        ShowMessage(ids::kOriginalScalePlot, Icon::Information);
+    }
+    return true;
+}
+
+std::vector<CLumoxDoc::GraphChoice> GraphSelection::Choices() const {
+    return {choices_.begin(), choices_.begin() + graphs_};
+}
+
+GraphOptions ReadGraphOptions(const CLumoxDoc& doc) {
+    GraphOptions options;
+    options.title = doc.m_strGraphTitle;
+    options.xIntervalIndex = doc.m_graphTemplate.xIntervals - GraphOptions::kMinIntervals;
+    options.yIntervalIndex = doc.m_graphTemplate.yIntervals - GraphOptions::kMinIntervals;
+    options.pointSize = doc.m_graphTemplate.pointSize;
+    options.grid = doc.m_graphTemplate.grid != 0;
+    return options;
+}
+
+namespace {
+
+// Characters of UTF-8 text: every byte but the continuation bytes starts one.
+size_t CharacterCount(const std::string& text) {
+    size_t count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
+}  // namespace
+
+bool ApplyGraphOptions(CLumoxDoc& doc, const GraphOptions& options) {
+    if (CharacterCount(options.title) > static_cast<size_t>(GraphOptions::kTitleLimit)) {
+        ShowMessage(Format("Enter no more than %d characters.", GraphOptions::kTitleLimit),
+                    Icon::Exclamation);
+        return false;
+    }
+    constexpr int kLastIndex = GraphOptions::kMaxIntervals - GraphOptions::kMinIntervals;
+    for (const int index : {options.xIntervalIndex, options.yIntervalIndex}) {
+        if (index < 0 || index > kLastIndex) {
+            ShowMessage(Format("Choose from 2 to %d grid increments.", GraphOptions::kMaxIntervals),
+                        Icon::Exclamation);
+            return false;
+        }
+    }
+    doc.m_strGraphTitle = options.title;
+    doc.m_graphTemplate.xIntervals = options.xIntervalIndex + GraphOptions::kMinIntervals;
+    doc.m_graphTemplate.yIntervals = options.yIntervalIndex + GraphOptions::kMinIntervals;
+    doc.m_graphTemplate.pointSize = options.pointSize == 0 ? 0 : 1;
+    doc.m_graphTemplate.grid = options.grid ? 1 : 0;
+    return true;
+}
+
+}  // namespace lumox

@@ -1,0 +1,127 @@
+#include "ui/graph_select_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/prompt.h"
+#include "platform/strings.h"
+#include "render/qt_surface.h"
+#include "ui/command_ids.h"
+#include "ui/help_window.h"
+
+namespace lumox {
+namespace {
+
+// For one or two graphs only the left column of graph frames shows.
+constexpr double kNarrowWidth = 0.655;
+
+}  // namespace
+
+CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* parent)
+    : QDialog(parent), selection_(doc, graphs), list_(new QListWidget) {
+    setWindowTitle(QStringLiteral("Graph Variable Selection"));
+    SetHelpContext(this, help::kGraphSelectionDialog);
+    for (const std::string& entry : selection_.Entries()) {
+        list_->addItem(QtSurface::ToQString(entry));
+    }
+    list_->setCurrentRow(-1);
+    connect(list_, &QListWidget::currentRowChanged, this,
+            [this](int row) { selection_.Select(row); });
+
+    auto* variables = new QVBoxLayout;
+    variables->addWidget(new QLabel(QStringLiteral("Variables")));
+    variables->addWidget(list_);
+
+    // Graphs 1 and 2 fill the left column, 3 and 4 the right, as they lie on the page.
+    auto* frames = new QGridLayout;
+    frames->addWidget(new QLabel(QStringLiteral("Graph Page Layout")), 0, 0, 1, 2);
+    for (int k = 0; k < 4; ++k) {
+        GraphControls& c = controls_[static_cast<size_t>(k)];
+        c.frame = new QGroupBox(QStringLiteral("Graph %1").arg(k + 1));
+        c.xBox = new QCheckBox(QStringLiteral("X"));
+        c.yBox = new QCheckBox(QStringLiteral("Y"));
+        c.xEdit = new QLineEdit;
+        c.yEdit = new QLineEdit;
+        c.fittedCurve = new QCheckBox(QStringLiteral("Fitted Curve"));
+        c.trendLine = new QCheckBox(QStringLiteral("Trend Line"));
+        for (QLineEdit* edit : {c.xEdit, c.yEdit}) {
+            edit->setReadOnly(true);
+            edit->setFocusPolicy(Qt::NoFocus);
+        }
+        auto* grid = new QGridLayout(c.frame);
+        grid->addWidget(c.xBox, 0, 0);
+        grid->addWidget(c.xEdit, 0, 1);
+        grid->addWidget(c.yBox, 1, 0);
+        grid->addWidget(c.yEdit, 1, 1);
+        grid->addWidget(c.fittedCurve, 2, 0, 1, 2);
+        grid->addWidget(c.trendLine, 3, 0, 1, 2);
+        frames->addWidget(c.frame, 1 + k % 2, k / 2);
+        connect(c.xBox, &QCheckBox::clicked, this,
+                [this, k] { OnAxisClicked(k, GraphSelection::Axis::X); });
+        connect(c.yBox, &QCheckBox::clicked, this,
+                [this, k] { OnAxisClicked(k, GraphSelection::Axis::Y); });
+        connect(c.fittedCurve, &QCheckBox::toggled, this,
+                [this, k](bool on) { selection_.SetFittedCurve(k, on); });
+        connect(c.trendLine, &QCheckBox::toggled, this,
+                [this, k](bool on) { selection_.SetTrendLine(k, on); });
+        ShowGraph(k);
+    }
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* plot = buttons->addButton(QStringLiteral("Plot"), QDialogButtonBox::AcceptRole);
+    plot->setDefault(true);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CGraphSelectDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CGraphSelectDlg::reject);
+    connect(help, &QPushButton::clicked, this,
+            [] { ShowMessage(ids::kGraphSelectionHelp, Icon::Information); });
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(variables);
+    columns->addLayout(frames, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+
+    designWidth_ = sizeHint().width();
+    if (selection_.Graphs() < 4) {
+        for (int k = selection_.Graphs(); k < 4; ++k)
+            controls_[static_cast<size_t>(k)].frame->hide();
+        resize(static_cast<int>(designWidth_ * kNarrowWidth), sizeHint().height());
+    }
+}
+
+void CGraphSelectDlg::OnAxisClicked(int graph, GraphSelection::Axis axis) {
+    selection_.Toggle(graph, axis);
+    ShowGraph(graph);
+}
+
+void CGraphSelectDlg::ShowGraph(int graph) {
+    const GraphControls& c = controls_[static_cast<size_t>(graph)];
+    using Axis = GraphSelection::Axis;
+    c.xBox->setChecked(selection_.Chosen(graph, Axis::X) >= 0);
+    c.yBox->setChecked(selection_.Chosen(graph, Axis::Y) >= 0);
+    c.xEdit->setText(QtSurface::ToQString(selection_.ChosenName(graph, Axis::X)));
+    c.yEdit->setText(QtSurface::ToQString(selection_.ChosenName(graph, Axis::Y)));
+    // Setting the overlay boxes must not feed back into the selection's flags.
+    const QSignalBlocker fitted(c.fittedCurve);
+    const QSignalBlocker trend(c.trendLine);
+    c.fittedCurve->setChecked(selection_.FittedCurve(graph));
+    c.trendLine->setChecked(selection_.TrendLine(graph));
+    c.fittedCurve->setEnabled(selection_.CanFitCurve(graph));
+    c.trendLine->setEnabled(selection_.CanTrendLine(graph));
+}
+
+void CGraphSelectDlg::accept() {
+    if (selection_.Plot()) QDialog::accept();
+}
+
+}  // namespace lumox

@@ -1,0 +1,356 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSvgRenderer>
+#include <QTest>
+#include <functional>
+
+#include "platform/strings.h"
+#include "document/simple_regression.h"
+#include "render/graph_export.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+#include "ui/command_ids.h"
+#include "ui/document_windows.h"
+#include "ui/graf_view.h"
+#include "ui/graph_commands.h"
+#include "ui/graph_options_dialog.h"
+#include "ui/graph_select_dialog.h"
+#include "ui/help_window.h"
+#include "ui/main_frame.h"
+#include "ui_fixture.h"
+
+namespace lumox::test {
+namespace {
+
+using Script = std::function<void(CGraphSelectDlg&)>;
+
+// The message box of string id, as the scripted prompt records it.
+Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
+
+class GraphWindowTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        // Three columns, the third about twice the second.
+        std::string rows = "N A B\r\n";
+        for (int i = 1; i <= 12; ++i) {
+            rows += std::to_string(i) + " " + std::to_string(i * 3 % 7) + " " +
+                    std::to_string(2 * (i * 3 % 7) + i % 3) + "\r\n";
+        }
+        ASSERT_NE(app->OpenDataFile(DataFile("three.dat", rows)), nullptr);
+        doc = &app->Document()->Doc();
+    }
+    void TearDown() override {
+        SetGraphDialogRunner({});
+        ShellTest::TearDown();
+    }
+
+    // Runs a Scatter command whose dialog is worked by script; true when it plotted.
+    bool Scatter(int id, const Script& script) {
+        bool plotted = false;
+        int dialogs = 0;
+        SetGraphDialogRunner([&](QDialog& dialog) {
+            ++dialogs;
+            auto* select = dynamic_cast<CGraphSelectDlg*>(&dialog);
+            EXPECT_NE(select, nullptr);
+            if (select == nullptr) return int(QDialog::Rejected);
+            EXPECT_EQ(select->windowTitle(), "Graph Variable Selection");
+            script(*select);
+            plotted = select->result() == QDialog::Accepted;
+            return select->result();
+        });
+        Run(id);
+        EXPECT_EQ(dialogs, 1);
+        return plotted;
+    }
+    // Highlights entry and clicks graph k's X or Y box, as a person does.
+    static void Pick(CGraphSelectDlg& dialog, int graph, bool x, int entry) {
+        dialog.Variables()->setCurrentRow(entry);
+        const auto& c = dialog.Controls(graph);
+        (x ? c.xBox : c.yBox)->click();
+    }
+    CGrafView* View() const {
+        return dynamic_cast<CGrafView*>(app->Document()->FindView(ViewKind::Graph));
+    }
+
+    CLumoxDoc* doc = nullptr;
+};
+
+TEST_F(GraphWindowTest, ScatterFourShowsThePageLumoxCliWrites) {
+    ASSERT_TRUE(Scatter(cmd::kScatterFour, [](CGraphSelectDlg& dialog) {
+        for (int k = 0; k < 4; ++k) EXPECT_FALSE(dialog.Controls(k).frame->isHidden()) << k;
+        EXPECT_EQ(dialog.Variables()->count(), 3);  // no fit: data columns only
+        Pick(dialog, 0, true, 1);
+        Pick(dialog, 0, false, 2);
+        EXPECT_EQ(dialog.Controls(0).xEdit->text(), "A");
+        EXPECT_EQ(dialog.Controls(0).yEdit->text(), "B");
+        EXPECT_TRUE(dialog.Controls(0).trendLine->isEnabled());
+        EXPECT_FALSE(dialog.Controls(0).fittedCurve->isEnabled());
+        dialog.Controls(0).trendLine->setChecked(true);
+        Pick(dialog, 1, true, 0);
+        Pick(dialog, 1, false, 1);
+        Pick(dialog, 3, true, 0);
+        Pick(dialog, 3, false, 2);  // graph 3 of 4 left empty
+        dialog.accept();
+    }));
+    CGrafView* view = View();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->parentWidget()->windowTitle(), "three.dat - Graph");
+    EXPECT_EQ(Frame().MdiArea().activeSubWindow(), view->parentWidget());
+    EXPECT_EQ(doc->m_nGraphsPerPage, 4);
+    EXPECT_EQ(doc->m_apGraph[0]->trendLine, 1);
+    EXPECT_EQ(doc->m_apGraph[2]->pointCount, 0);
+    // The same selection through the picture file lumox-cli writes: the same pixels.
+    ASSERT_EQ(view->screen()->geometry().height(), kExportScreenHeight)
+        << "the tests' screen is set up 768 pixels high";
+    ASSERT_EQ(view->devicePixelRatioF(), 1.0);
+    const std::string path = dir.File("page.png");
+    ASSERT_TRUE(ExportGraphPage(*doc, path));
+    QImage written;
+    ASSERT_TRUE(written.load(QString::fromStdString(path)));
+    const QImage shown = view->Page().toImage().convertToFormat(written.format());
+    EXPECT_EQ(shown.size(), QSize(624, 648));
+    EXPECT_TRUE(shown == written);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(GraphWindowTest, ScatterOneIsNarrowAndNeedsAPair) {
+    doc->SetupHistogram(HistogramSettings{0, 1, 4, 0, 0, 1});  // the ogive
+    EXPECT_FALSE(Scatter(cmd::kScatterOne, [](CGraphSelectDlg& dialog) {
+        for (int k = 1; k < 4; ++k) EXPECT_TRUE(dialog.Controls(k).frame->isHidden()) << k;
+        EXPECT_FALSE(dialog.Controls(0).frame->isHidden());
+        EXPECT_EQ(dialog.width(), static_cast<int>(dialog.DesignWidth() * 0.655));
+        Pick(dialog, 0, true, 1);
+        dialog.accept();  // only X: stays open
+        EXPECT_TRUE(dialog.result() != QDialog::Accepted);
+        dialog.reject();
+    }));
+    EXPECT_EQ(prompt.messages, (std::vector<Message>{Msg(ids::kGraphDataIncomplete, Icon::Stop)}));
+    // Cancelled: no graph window, but the page is no longer an ogive.
+    EXPECT_EQ(View(), nullptr);
+    EXPECT_EQ(doc->m_histogram.cumulative, 0);
+}
+
+TEST_F(GraphWindowTest, UncheckingClearsTheEditAndTheOverlays) {
+    ASSERT_TRUE(Scatter(cmd::kScatterTwo, [](CGraphSelectDlg& dialog) {
+        EXPECT_FALSE(dialog.Controls(1).frame->isHidden());
+        EXPECT_TRUE(dialog.Controls(2).frame->isHidden());
+        const auto& c = dialog.Controls(1);
+        Pick(dialog, 1, true, 0);
+        Pick(dialog, 1, false, 2);
+        c.trendLine->setChecked(true);
+        Pick(dialog, 1, true, 2);  // unchecks X whatever is highlighted
+        EXPECT_FALSE(c.xBox->isChecked());
+        EXPECT_EQ(c.xEdit->text(), "");
+        EXPECT_FALSE(c.trendLine->isChecked());
+        EXPECT_FALSE(c.trendLine->isEnabled());
+        Pick(dialog, 1, true, 1);
+        EXPECT_EQ(c.xEdit->text(), "A");
+        dialog.accept();
+    }));
+    EXPECT_EQ(doc->m_nGraphsPerPage, 2);
+    EXPECT_EQ(doc->m_apGraph[0]->pointCount, 0);
+    EXPECT_EQ(doc->m_apGraph[1]->xColumn, 1);
+    EXPECT_EQ(doc->m_apGraph[1]->trendLine, 0);
+}
+
+TEST_F(GraphWindowTest, FittedCurveAndProbabilityPlotAfterAFit) {
+    // B = a + b A, as the simple regression dialog fits it.
+    SimpleRegression simple(*doc);
+    simple.SetX(1);
+    simple.SetY(2);
+    simple.m_nSelectedModel = 0;
+    ASSERT_EQ(simple.Calculate(), 0);
+    ASSERT_TRUE(Scatter(cmd::kScatterTwo, [](CGraphSelectDlg& dialog) {
+        ASSERT_EQ(dialog.Variables()->count(), 7);
+        EXPECT_EQ(dialog.Variables()->item(6)->text(), "Normal Z");
+        Pick(dialog, 0, true, 1);
+        Pick(dialog, 0, false, 2);
+        EXPECT_TRUE(dialog.Controls(0).fittedCurve->isEnabled());
+        dialog.Controls(0).fittedCurve->setChecked(true);
+        Pick(dialog, 1, true, 6);
+        Pick(dialog, 1, false, 5);
+        EXPECT_FALSE(dialog.Controls(1).fittedCurve->isEnabled());
+        dialog.accept();
+    }));
+    EXPECT_EQ(prompt.messages,
+              (std::vector<Message>{Msg(ids::kProbabilityPlotHint, Icon::Information)}));
+    EXPECT_EQ(doc->m_apGraph[0]->fittedCurve, 1);
+    EXPECT_EQ(doc->m_apGraph[1]->xLabel, "Normal Z");
+    ASSERT_NE(View(), nullptr);
+    // The blue fitted curve is on the page.
+    const QImage page = View()->Page().toImage();
+    bool blue = false;
+    for (int y = 0; y < page.height() && !blue; ++y)
+        for (int x = 0; x < page.width() && !blue; ++x) blue = page.pixel(x, y) == qRgb(0, 0, 255);
+    EXPECT_TRUE(blue);
+}
+
+TEST_F(GraphWindowTest, HelpButtonExplainsTheDialog) {
+    Scatter(cmd::kScatterOne, [](CGraphSelectDlg& dialog) {
+        // F1 in the dialog finds its own topic.
+        EXPECT_EQ(HelpContextOf(dialog.Controls(0).xBox, 0), help::kGraphSelectionDialog);
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        ASSERT_NE(buttons, nullptr);
+        buttons->button(QDialogButtonBox::Help)->click();
+        dialog.reject();
+    });
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text,
+              "In the Variables List box, select a variable for the X axis. Click on the X Check "
+              "box to set your selection. Next, select a variable for Y in the same way. Click "
+              "on the Plot button to see your graph.");
+    EXPECT_EQ(prompt.messages[0].icon, Icon::Information);
+}
+
+TEST_F(GraphWindowTest, GraphOptionsStoreTheChoicesAndRedraw) {
+    int runs = 0;
+    SetGraphDialogRunner([&](QDialog& dialog) {
+        ++runs;
+        auto* options = dynamic_cast<CGraphOptionsDlg*>(&dialog);
+        EXPECT_NE(options, nullptr);
+        if (options == nullptr) return int(QDialog::Rejected);
+        EXPECT_EQ(options->XIntervals()->currentText(), "5");
+        EXPECT_EQ(options->YIntervals()->currentText(), "4");
+        EXPECT_EQ(options->PointSize()->currentText(), "Large");
+        EXPECT_TRUE(options->Grid()->isChecked());
+        options->XIntervals()->setCurrentText("3");
+        options->PointSize()->setCurrentText("Small");
+        options->Grid()->setChecked(false);
+        options->Title()->setText(QString(40, QLatin1Char('t')));  // the edit keeps 30
+        options->accept();
+        return options->result();
+    });
+    Run(cmd::kGraphOptions);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(doc->m_graphTemplate.xIntervals, 3);
+    EXPECT_EQ(doc->m_graphTemplate.yIntervals, 4);
+    EXPECT_EQ(doc->m_graphTemplate.pointSize, 0);
+    EXPECT_EQ(doc->m_graphTemplate.grid, 0);
+    EXPECT_EQ(doc->m_strGraphTitle, std::string(30, 't'));
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+class GraphViewTest : public GraphWindowTest {
+protected:
+    void SetUp() override {
+        GraphWindowTest::SetUp();
+        doc->SetupScatterPage(4, {{1, 2, 0, 1}, {0, 1, 0, 0}, {0, 2, 0, 0}, {2, 1, 0, 0}});
+        doc->GetHost()->ShowGraphWindow();
+        view = View();
+        ASSERT_NE(view, nullptr);
+        view->parentWidget()->showNormal();
+        view->parentWidget()->resize(300, 250);
+        ProcessEvents();
+        view->Page();
+    }
+    CGrafView* view = nullptr;
+};
+
+TEST_F(GraphViewTest, KeysScrollByLinesPagesAndToTheEnds) {
+    QScrollBar* v = view->verticalScrollBar();
+    QScrollBar* h = view->horizontalScrollBar();
+    const GraphPageLayout& layout = view->Layout();
+    ASSERT_EQ(layout.scrollHeight, 648);
+    ASSERT_GT(v->maximum(), 0);
+    ASSERT_GT(h->maximum(), 0);
+    struct Step {
+        Qt::Key key;
+        int x, y;
+    };
+    const int line = layout.stepHeight / 10;
+    const Step steps[] = {
+        {Qt::Key_End, h->maximum(), v->maximum()}, {Qt::Key_Home, 0, 0},
+        {Qt::Key_PageDown, 0, layout.stepHeight},  {Qt::Key_Down, 0, layout.stepHeight + line},
+        {Qt::Key_Up, 0, layout.stepHeight},        {Qt::Key_PageUp, 0, 0},
+        {Qt::Key_Right, layout.stepWidth / 10, 0}, {Qt::Key_Left, 0, 0},
+    };
+    for (const Step& step : steps) {
+        QTest::keyClick(view, step.key);
+        EXPECT_EQ(h->value(), step.x) << step.key;
+        EXPECT_EQ(v->value(), step.y) << step.key;
+    }
+}
+
+TEST_F(GraphViewTest, ScrollingAndRepaintingNeverDrawThePageAgain) {
+    const int draws = view->PageDraws();
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(view, Qt::Key_PageDown);
+        view->viewport()->repaint();
+    }
+    EXPECT_EQ(view->PageDraws(), draws);
+    // A change of the settings draws it once more.
+    doc->GetHost()->UpdateAllViews();
+    view->viewport()->repaint();
+    EXPECT_EQ(view->PageDraws(), draws + 1);
+    // What shows is the page at the scrolled place.
+    const QImage shown = view->viewport()->grab().toImage();
+    const QPoint origin(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
+    const QImage page = view->Page().toImage();
+    const QSize visible = view->viewport()->size();
+    int differ = 0;
+    for (int y = 0; y < visible.height(); y += 3)
+        for (int x = 0; x < visible.width(); x += 3)
+            differ += shown.pixel(x, y) != page.pixel(origin + QPoint(x, y)) ? 1 : 0;
+    EXPECT_EQ(differ, 0);
+}
+
+TEST_F(GraphViewTest, PrintIsOnePageWithItsHeader) {
+    dialogs.pdfPath = QString::fromStdString(dir.File("printed.pdf"));
+    Run(cmd::kPrint);
+    EXPECT_EQ(dialogs.printAsked, 1);
+    const std::string pdf = ReadFile(dir.File("printed.pdf"));
+    size_t pages = 0;
+    for (size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+         at = pdf.find("/Type /Page\n", at + 1))
+        ++pages;
+    EXPECT_EQ(pages, 1u);
+    // The printer keeps its own full-page setting for the Results window.
+    EXPECT_TRUE(app->Printer().fullPage());
+    Run(cmd::kPrintPreview);
+    EXPECT_EQ(dialogs.previews, 1);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(GraphViewTest, CopyAndSaveGraphAs) {
+    view->OnCopyGraph();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasImage());
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(624, 648));
+    QSvgRenderer svg(data->data("image/svg+xml"));
+    EXPECT_TRUE(svg.isValid());
+
+    for (const char* name : {"saved.svg", "saved.pdf", "saved.png"}) {
+        const QString path = QString::fromStdString(dir.File(name));
+        dialogs.saveNames.push_back(path);
+        view->OnSaveGraphAs();
+        EXPECT_TRUE(QFileInfo::exists(path)) << name;
+    }
+    EXPECT_EQ(dialogs.saveSuggestions.value(0), "three.png");
+    QImage saved;
+    ASSERT_TRUE(saved.load(QString::fromStdString(dir.File("saved.png"))));
+    EXPECT_EQ(saved.size(), QSize(624, 648));
+    // Cancelled: nothing written, nothing said.
+    dialogs.saveNames.push_back(std::nullopt);
+    view->OnSaveGraphAs();
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+}  // namespace
+}  // namespace lumox::test
