@@ -372,4 +372,77 @@ void CLumoxDoc::OnResultsCleared() {
     m_bResultsEverModified = 0;
 }
 
+void CLumoxDoc::OnNewDocument() {
+    DeleteContents();
+    m_strPathName.clear();
+    m_strTitle = kUntitled;
+    SetModifiedFlag(false);
+}
+
+bool CLumoxDoc::SaveDataAs() {
+    if (m_pHost) m_pHost->GetResultsView();
+    const std::optional<std::string> chosen =
+        m_pHost ? m_pHost->AskSaveFileName(m_strDataPath) : std::nullopt;
+    if (chosen && WriteEditedLines(*chosen)) {
+        std::error_code error;
+        const fs::path absolute = fs::absolute(*chosen, error);
+        m_strDataPath = error ? *chosen : absolute.string();
+        SetPathName(m_strDataPath);
+        if (m_pHost) m_pHost->OnDataFileSaved(m_strDataPath);
+        return true;
+    }
+    if (!m_strDataPath.empty()) {
+        SetPathName(m_strDataPath);
+    } else if (m_pHost) {
+        m_pHost->CloseDocument();  // a new data set the person chose not to save
+    }
+    return false;
+}
+
+void CLumoxDoc::OnInputData() {
+    if (m_pHost == nullptr) return;
+    std::vector<std::string> lines(32);
+    const std::string path = GetPathName();
+    EditDataRequest request;
+    request.lines = &lines;
+    if (!path.empty()) {
+        const bool read =
+            m_bDbase ? ReadDbaseLines(*this, path, lines) : ReadTextLines(path, lines);
+        if (!read) return;
+        request.lineCount = static_cast<int>(m_nRows) + 1;
+        request.columnCount = static_cast<int>(m_nCols);
+    }
+    const bool confirmed = m_pHost->EditData(request) && request.changed;
+    if (!confirmed) {
+        if (path.empty()) m_pHost->CloseDocument();  // a new data set never filled
+        return;
+    }
+
+    m_bSavingData = 1;
+    m_nCols = static_cast<uint32_t>(request.columnCount);
+    m_nRows = static_cast<uint32_t>(request.lineCount);  // the lines to write, names included
+    m_pEditedLines = &lines;
+    bool saved = false;
+    if (!path.empty() &&
+        AskYesNo("Revised data can be saved to a\nnew file or to the current file.\n\n"
+                 "Save data to the current file?") == Answer::Yes) {
+        // A file that cannot be written over is saved under a new name instead.
+        saved = IsWritableFile(path) && WriteEditedLines(path);
+        if (saved) m_pHost->OnDataFileSaved(path);
+    }
+    if (!saved) SaveDataAs();
+    m_pEditedLines = nullptr;
+
+    // Read back what the file holds. Reopening must not lose a changed Results text.
+    const std::string reopen = GetPathName();
+    const bool resultsModified = IsModified();
+    const int resultsEverModified = m_bResultsEverModified;
+    DeleteContents();
+    if (!reopen.empty()) OnOpenDocument(reopen);
+    SetModifiedFlag(resultsModified);
+    m_bResultsEverModified = resultsEverModified;
+    m_bSavingData = 0;
+    m_pHost->UpdateAllViews();
+}
+
 }  // namespace lumox

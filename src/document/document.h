@@ -145,6 +145,16 @@ public:
     // Clear All emptied the Results text: there is nothing left to save.
     void OnResultsCleared();
 
+    // The title of a data set never saved.
+    static constexpr const char* kUntitled = "Untitled";
+    // New Data: an empty data set; the Edit Data dialog (Input Data) follows at once.
+    void OnNewDocument();
+    // Input Data: the data lines go to the Edit Data dialog; confirmed changes are saved,
+    // over the data file after asking or under a new name, text or dBase by its extension,
+    // and read back, so the data set is always what a file holds. A new data set that is
+    // never confirmed (or never saved) closes. A changed Results text stays changed.
+    void OnInputData();
+
     int m_bSavingData = 0;
     std::vector<std::string>* m_pEditedLines = nullptr;
     std::string m_strDataPath;
@@ -168,6 +178,10 @@ private:
     // Writes the Results text, asking for the name first when askName; on success the
     // name becomes m_strResultsPath and the document is no longer modified.
     bool SaveResults(bool askName);
+    // Save As for the edited lines: asks for a name and writes them there. On success the
+    // name becomes the data path; otherwise the old path stays, and a data set that was
+    // never saved closes.
+    bool SaveDataAs();
 
     DocumentHost* m_pHost = nullptr;
     std::string m_strTitle;

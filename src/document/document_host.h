@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumox {
 
@@ -22,6 +23,15 @@ public:
     virtual size_t Capacity() const = 0;
 };
 
+// The Edit Data dialog's hand-over: the data lines (names first) and their counts in,
+// the edited lines, counts and whether anything changed out.
+struct EditDataRequest {
+    std::vector<std::string>* lines = nullptr;
+    int lineCount = 0;    // lines including the names; 0 for a new data set
+    int columnCount = 0;  // 0 for a new data set
+    bool changed = false;
+};
+
 // What the document needs of windows and dialogs. The GUI implements it with real
 // windows, the command line for batch work, tests with fakes.
 class DocumentHost {
@@ -35,6 +45,14 @@ public:
     virtual void ShowGraphWindow() {}
     // Redraws every view of the document.
     virtual void UpdateAllViews() {}
+    // Runs the Edit Data dialog; true on OK, with the request filled in. A host without
+    // the dialog cancels.
+    virtual bool EditData(EditDataRequest& /*request*/) { return false; }
+    // Closes the document and its windows once the running command has finished.
+    virtual void CloseDocument() {}
+    // Data were saved under path: it enters the recent-file list, and the captions follow
+    // the document's title.
+    virtual void OnDataFileSaved(const std::string& /*path*/) {}
 };
 
 }  // namespace lumox

@@ -4,6 +4,7 @@
 
 #include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/edit_data_dialog.h"
 #include "ui/graph_commands.h"
 #include "ui/lumox_app.h"
 #include "ui/lumox_view.h"
@@ -26,6 +27,7 @@ DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
     OnCommand(
         cmd::kRecordInputData, [this] { doc_.OnRecordInputData(); },
         [this] { return doc_.CanRecordInputData(); });
+    OnCommand(cmd::kInputData, [this] { doc_.OnInputData(); });
     OnCommand(cmd::kDescriptiveStatistics, [this] { OnDescriptiveStatistics(*this); });
     OnCommand(
         cmd::kSimpleRegression, [this] { OnSimpleRegression(*this); },
@@ -149,6 +151,27 @@ void DocumentWindows::ShowGraphWindow() {
 
 void DocumentWindows::UpdateAllViews() {
     for (CMDIGChildWnd* frame : Frames()) frame->View().OnUpdate();
+}
+
+bool DocumentWindows::EditData(EditDataRequest& request) {
+    CEditDataDialog dialog(*request.lines, request.lineCount, request.columnCount,
+                           app_.MainFrame());
+    if (app_.Dialogs().ExecDialog(dialog) != QDialog::Accepted) return false;
+    request.lineCount = dialog.LineCount();
+    request.columnCount = dialog.ColumnCount();
+    request.changed = dialog.Changed();
+    return true;
+}
+
+void DocumentWindows::CloseDocument() {
+    QMetaObject::invokeMethod(
+        this, [this] { OnFileClose(); }, Qt::QueuedConnection);
+}
+
+void DocumentWindows::OnDataFileSaved(const std::string& path) {
+    app_.RecentFiles().Add(FromNativePath(path));
+    app_.MainFrame()->UpdateRecentFileMenu();
+    for (CMDIGChildWnd* frame : Frames()) frame->setWindowTitle(Caption(frame->View().Kind()));
 }
 
 }  // namespace lumox

@@ -50,6 +50,9 @@ public:
     std::optional<std::string> AskSaveFileName(const std::string& suggested) override;
     void ShowGraphWindow() override;
     void UpdateAllViews() override;
+    bool EditData(EditDataRequest& request) override;
+    void CloseDocument() override;
+    void OnDataFileSaved(const std::string& path) override;
 
     // A view changed the document (its text, its modified flag).
     void NotifyChanged() { emit changed(); }

@@ -36,7 +36,8 @@ CLumoxApp::CLumoxApp(QSettings& settings, UiDialogs& dialogs)
     OnCommand(cmd::kAbout, [this] { dialogs_.ExecAbout(frame_.get()); });
     OnCommand(
         cmd::kOpenData, [this] { OnFileOpen(); }, [this] { return m_bCanOpen; });
-    // New Data (cmd::kNewData) joins with the Edit Data dialog that it opens.
+    OnCommand(
+        cmd::kNewData, [this] { NewDataDocument(); }, [this] { return m_bCanOpen; });
     OnCommand(cmd::kPrintSetup, [this] { dialogs_.ExecPrintSetup(frame_.get(), Printer()); });
     OnCommand(cmd::kExit, [this] { frame_->close(); });
     for (int i = 0; i < cmd::kRecentFileCount; ++i) {
@@ -57,8 +58,11 @@ bool CLumoxApp::InitInstance() {
     // Dialogs are drawn light grey with black text.
     QPalette grey = QApplication::palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    grey.setColor(QPalette::WindowText, Qt::black);
-    grey.setColor(QPalette::ButtonText, Qt::black);
+    // Disabled controls keep their greyed text.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        grey.setColor(group, QPalette::WindowText, Qt::black);
+        grey.setColor(group, QPalette::ButtonText, Qt::black);
+    }
     QApplication::setPalette(grey, "QDialog");
     SetTemplate(
         {ViewKind::Results, QStringLiteral(" - Results"),
@@ -120,11 +124,7 @@ void CLumoxApp::OnOpenRecentFile(int index) {
     frame_->UpdateRecentFileMenu();
 }
 
-CLumoxDoc* CLumoxApp::OpenDataFile(const QString& path) {
-    if (!m_bCanOpen || !frame_) return nullptr;
-    auto document = std::make_unique<DocumentWindows>(*this);
-    if (!document->Doc().OnOpenDocument(ToNativePath(path))) return nullptr;
-    recent_.Add(path);
+void CLumoxApp::Adopt(std::unique_ptr<DocumentWindows> document) {
     document_ = document.release();
     m_bCanOpen = false;
     connect(document_, &DocumentWindows::changed, frame_.get(), &CMainFrame::UpdateCommandUI);
@@ -133,6 +133,25 @@ CLumoxDoc* CLumoxApp::OpenDataFile(const QString& path) {
     }
     frame_->UpdateRecentFileMenu();
     frame_->UpdateFrame();
+}
+
+CLumoxDoc* CLumoxApp::OpenDataFile(const QString& path) {
+    if (!m_bCanOpen || !frame_) return nullptr;
+    auto document = std::make_unique<DocumentWindows>(*this);
+    if (!document->Doc().OnOpenDocument(ToNativePath(path))) return nullptr;
+    recent_.Add(path);
+    Adopt(std::move(document));
+    return &document_->Doc();
+}
+
+CLumoxDoc* CLumoxApp::NewDataDocument() {
+    if (!m_bCanOpen || !frame_) return nullptr;
+    auto document = std::make_unique<DocumentWindows>(*this);
+    document->Doc().OnNewDocument();
+    Adopt(std::move(document));
+    // As if posted: the dialog opens after New Data has finished.
+    QMetaObject::invokeMethod(
+        this, [this] { router_.Execute(cmd::kInputData); }, Qt::QueuedConnection);
     return &document_->Doc();
 }
 

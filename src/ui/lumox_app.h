@@ -42,6 +42,9 @@ public:
     bool CanOpen() const { return m_bCanOpen; }
     // The open document's windows, or null.
     DocumentWindows* Document() const { return document_; }
+    // New Data: an empty document with its Results window, maximised; the Edit Data
+    // dialog follows once the command has finished. Null when a document is open.
+    CLumoxDoc* NewDataDocument();
     // A document closed: New Data and Open Data are allowed again.
     void OnDocumentClosed(DocumentWindows* document);
 
@@ -65,6 +68,8 @@ public:
     HelpWindow* Help() const;
 
 private:
+    // Makes document the open one and shows its Results window, maximised.
+    void Adopt(std::unique_ptr<DocumentWindows> document);
     void OnFileOpen();
     void OnOpenRecentFile(int index);
     // The targets of a command, in route order, for the window active now.

@@ -125,7 +125,7 @@ TEST_F(ShellTest, FileCommandEnableRulesFollowTheDocument) {
     };
     const Row rows[] = {
         {cmd::kOpenData, true, false, true},
-        {cmd::kNewData, false, false, false},
+        {cmd::kNewData, true, false, true},
         {cmd::kClose, false, true, false},
         {cmd::kSaveResults, false, false, false},
         {cmd::kSaveResultsAs, false, false, false},
@@ -137,13 +137,12 @@ TEST_F(ShellTest, FileCommandEnableRulesFollowTheDocument) {
         {cmd::kRecentFile1, false, false, true},
         {cmd::kAbout, true, true, true},
         {cmd::kRegressionWorkbench, false, true, false},
+        {cmd::kInputData, false, true, false},
         {cmd::kDescriptiveStatistics, false, true, false},
         {cmd::kHistogram, false, true, false},
         {cmd::kScatterOne, false, true, false},
         {cmd::kScatterFour, false, true, false},
         {cmd::kGraphOptions, false, true, false},
-        // Built by later windows and dialogs: present, and disabled until then.
-        {cmd::kInputData, false, false, false},
     };
     for (const Row& row : rows) EXPECT_EQ(Enabled(row.id), row.before) << "before " << row.id;
     ASSERT_NE(app->OpenDataFile(SmallData()), nullptr);

@@ -1,0 +1,147 @@
+#include "data/pasted_table.h"
+
+#include <gtest/gtest.h>
+
+#include "data/text_data.h"
+#include "support/scripted_prompt.h"
+
+namespace lumox {
+namespace {
+
+using test::Message;
+using test::ScriptedPrompt;
+
+const std::string kIncorrect = "Clipboard data appears incorrect...";
+const std::string kNumericNames =
+    "Data File: column names in the first row are all numeric! Is this correct?";
+
+// A copied range as a spreadsheet puts it on the clipboard: cells joined by TAB, every
+// row (the last one included) ended by lineEnd.
+std::string SpreadsheetCopy(const std::vector<std::vector<std::string>>& rows,
+                            const std::string& lineEnd) {
+    std::string text;
+    for (const auto& row : rows) {
+        for (size_t i = 0; i < row.size(); ++i) text += (i ? "\t" : "") + row[i];
+        text += lineEnd;
+    }
+    return text;
+}
+
+TEST(PastedTable, SpreadsheetRangesWithEitherLineEnd) {
+    const std::vector<std::vector<std::string>> range = {
+        {"Hours", "Score", "Age"}, {"1", "57.5", "20"}, {"2.5", "-3e2", "31"}, {"4", "61", "22"}};
+    for (const std::string lineEnd : {"\n", "\r\n"}) {
+        ScriptedPrompt prompt;
+        std::vector<std::string> lines;
+        int columns = 0;
+        ASSERT_TRUE(ReadPastedTable(SpreadsheetCopy(range, lineEnd), lines, columns));
+        EXPECT_EQ(columns, 3);
+        EXPECT_EQ(lines, (std::vector<std::string>{"Hours\tScore\tAge", "1\t57.5\t20",
+                                                   "2.5\t-3e2\t31", "4\t61\t22"}));
+        EXPECT_TRUE(prompt.messages.empty());
+    }
+}
+
+TEST(PastedTable, TheChecksOfTheFirstThreeLines) {
+    struct Case {
+        const char* name;
+        std::string text;
+        bool accepted;
+        std::vector<Message> messages;
+    };
+    const Case cases[] = {
+        {"blank separated, CR LF", "x y\r\n1 2\r\n3 4\r\n", true, {}},
+        {"two lines only", "x y\r\n1 2\r\n", false, {{kIncorrect, Icon::Exclamation}}},
+        {"one line", "x y", false, {{kIncorrect, Icon::Exclamation}}},
+        {"empty text", "", false, {{kIncorrect, Icon::Exclamation}}},
+        {"blank lines only", "\n\n\n", false, {{kIncorrect, Icon::Exclamation}}},
+        {"letter on line 2", "x y\n1 z\n3 4\n", false, {{kIncorrect, Icon::Exclamation}}},
+        {"letter on line 3", "x y\n1 2\n3 q\n", false, {{kIncorrect, Icon::Exclamation}}},
+        {"exponents are numbers", "x y\n1e3 2E-1\n3 4\n", true, {}},
+        {"line 3 one short", "x y\n1 2\n3\n", false, {{kIncorrect, Icon::Exclamation}}},
+        // Only three lines are inspected: a later line is taken as it is.
+        {"line 4 not inspected", "x y\n1 2\n3 4\nfive\n", true, {}},
+        {"lone CR line ends", "x,y\r1,2\r3,4", true, {}},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompt prompt;
+        std::vector<std::string> lines = {"kept"};
+        int columns = 7;
+        EXPECT_EQ(ReadPastedTable(c.text, lines, columns), c.accepted) << c.name;
+        EXPECT_EQ(prompt.messages, c.messages) << c.name;
+        if (c.accepted) {
+            EXPECT_EQ(columns, 2) << c.name;
+        } else {
+            EXPECT_EQ(lines, std::vector<std::string>{"kept"}) << c.name;
+            EXPECT_EQ(columns, 7) << c.name;
+        }
+    }
+}
+
+TEST(PastedTable, AllNumericNamesAreAskedAbout) {
+    for (const Answer answer : {Answer::Yes, Answer::No}) {
+        ScriptedPrompt prompt;
+        prompt.answers = {answer};
+        std::vector<std::string> lines;
+        int columns = 0;
+        const bool accepted = ReadPastedTable("1990 2000\n1 2\n3 4\n", lines, columns);
+        EXPECT_EQ(accepted, answer == Answer::Yes);
+        EXPECT_EQ(prompt.messages, (std::vector<Message>{{kNumericNames, Icon::Question}}));
+        EXPECT_EQ(lines.size(), accepted ? 3u : 0u);
+    }
+}
+
+TEST(PastedTable, WideTablesUpToTheLineLimitAndNoFurther) {
+    // Twelve columns of 20-character numbers: far more than a 159-character line.
+    std::vector<std::vector<std::string>> range(4);
+    for (int c = 0; c < 12; ++c) {
+        range[0].push_back("Column" + std::to_string(c));
+        for (int r = 1; r < 4; ++r)
+            range[static_cast<size_t>(r)].push_back("-1.23456789012345e-10");
+    }
+    {
+        ScriptedPrompt prompt;
+        std::vector<std::string> lines;
+        int columns = 0;
+        ASSERT_TRUE(ReadPastedTable(SpreadsheetCopy(range, "\r\n"), lines, columns));
+        EXPECT_EQ(columns, 12);
+        EXPECT_GT(lines[1].size(), 159u);
+    }
+    // A line of exactly the limit is taken; one character more is refused, naming the line.
+    const std::string atLimit = "1" + std::string(kMaxLineLength - 2, ' ') + "2";
+    const std::string tooLong = atLimit + "0";
+    {
+        ScriptedPrompt prompt;
+        std::vector<std::string> lines;
+        int columns = 0;
+        EXPECT_TRUE(ReadPastedTable("a b\n1 2\n3 4\n" + atLimit + "\n", lines, columns));
+        EXPECT_EQ(lines[3].size(), kMaxLineLength);
+    }
+    {
+        ScriptedPrompt prompt;
+        std::vector<std::string> lines;
+        int columns = 0;
+        EXPECT_FALSE(ReadPastedTable("a b\n1 2\n3 4\n5 6\n" + tooLong + "\n", lines, columns));
+        EXPECT_EQ(prompt.messages,
+                  (std::vector<Message>{{"Clipboard data: line 5 is longer than 4094 characters!",
+                                         Icon::Exclamation}}));
+        EXPECT_TRUE(lines.empty());
+    }
+}
+
+TEST(PastedTable, LargeTextIsWarnedAboutAndStillPasted) {
+    std::string text = "x\ty\n";
+    while (text.size() <= kLargeFileBytes) text += "123.456\t789.012\n";
+    ScriptedPrompt prompt;
+    std::vector<std::string> lines;
+    int columns = 0;
+    EXPECT_TRUE(ReadPastedTable(text, lines, columns));
+    EXPECT_EQ(
+        prompt.messages,
+        (std::vector<Message>{{"Data File: Lumox may not handle this large file on some machines!",
+                               Icon::Exclamation}}));
+    EXPECT_GT(lines.size(), 5000u);
+}
+
+}  // namespace
+}  // namespace lumox

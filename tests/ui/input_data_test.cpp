@@ -1,0 +1,284 @@
+// New Data and Input Data: the Edit Data dialog on the document's lines, then the save
+// (over the file after asking, or Save As, text or dBase by the extension) and the data
+// read back from the file.
+#include <QApplication>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "ui/child_frame.h"
+#include "ui/command_ids.h"
+#include "ui/document_windows.h"
+#include "ui/edit_data_dialog.h"
+#include "ui/grid_ctrl.h"
+#include "ui/lumox_view.h"
+#include "ui/main_frame.h"
+#include "ui/recent_files.h"
+#include "ui_fixture.h"
+
+namespace lumox::test {
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+using Script = std::function<void(CEditDataDialog&)>;
+
+const std::string kOverwrite =
+    "Revised data can be saved to a\nnew file or to the current file.\n\nSave data to the "
+    "current file?";
+
+// The example data set that lumox-cli's expected listing was made from.
+const Table kTab21 = {{"Hours", "Score"}, {"1", "56.7"},   {"2", "62.1"},   {"2.5", "62.8"},
+                      {"3", "63.1"},      {"4", "66.1"},   {"4.5", "73.2"}, {"5", "75"},
+                      {"6", "80.2"},      {"6.5", "81.7"}, {"7", "88.2"},   {"8", "83"},
+                      {"9", "87.3"}};
+
+// Keys to whatever has the focus, as a person types them.
+void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+}
+void Type(const std::string& text) {
+    for (const char c : text) QTest::keyClick(QApplication::focusWidget(), c);
+}
+
+// Types a whole table into the grid of a new data set: names first, row by row.
+void TypeTable(CEditDataDialog& dialog, const Table& table) {
+    for (size_t c = 1; c < table[0].size(); ++c) dialog.Grid().OnCommand(grid_cmd::kAddColumn);
+    Key(Qt::Key_Up);
+    for (size_t r = 0; r < table.size(); ++r) {
+        for (size_t c = 0; c < table[r].size(); ++c) {
+            Type(table[r][c]);
+            // Enter at the end of a row moves down, appending a row after the last one.
+            const bool lastCell = c + 1 == table[r].size();
+            Key(lastCell && r + 1 < table.size() ? Qt::Key_Return : Qt::Key_Tab);
+        }
+        Key(Qt::Key_Home);
+    }
+}
+
+class InputDataTest : public ShellTest {
+protected:
+    // Answers the Edit Data dialog, shown rather than run modally: the script works in
+    // it, then OK (unless the script closed it) ends it.
+    void EditWith(Script script) {
+        dialogs.dialogScripts.push_back([this, script](QDialog& shown) {
+            auto& dialog = static_cast<CEditDataDialog&>(shown);
+            const CGridData& data = dialog.GridData();
+            given.assign(data.Lines().begin(), data.Lines().begin() + data.GetRowCount());
+            givenCounts = {data.GetRowCount(), data.GetColumnCount()};
+            dialog.activateWindow();
+            // The window system may report the window active before the widgets know it.
+            EXPECT_TRUE(QTest::qWaitFor([&dialog] { return dialog.isActiveWindow(); }));
+            dialog.Grid().setFocus();
+            script(dialog);
+            if (dialog.isVisible()) dialog.OkButton().click();
+            return dialog.result();
+        });
+    }
+    static Script Typing(const Table& table) {
+        return [table](CEditDataDialog& dialog) { TypeTable(dialog, table); };
+    }
+    // Changes one cell of an open data set.
+    static Script Changing(int row, int column, const std::string& text) {
+        return [=](CEditDataDialog& dialog) {
+            dialog.Grid().GoToCell(row, column);
+            Type(text);
+            Key(Qt::Key_Tab);
+        };
+    }
+    static Script Cancelling() {
+        return [](CEditDataDialog& dialog) { dialog.reject(); };
+    }
+
+    CLumoxDoc& Doc() const { return app->Document()->Doc(); }
+    std::string RecordedListing() {
+        Run(cmd::kRecordInputData);
+        return Results() ? Results()->GetText() : std::string();
+    }
+    QStringList Captions() const {
+        QStringList captions;
+        for (CMDIGChildWnd* frame : app->Document()->Frames())
+            captions.append(frame->windowTitle());
+        return captions;
+    }
+
+    std::vector<std::string> given;
+    std::pair<int, int> givenCounts;
+};
+
+TEST_F(InputDataTest, NewDataIsTypedSavedAsTextAndReadBack) {
+    EditWith(Typing({{"Hours", "Score"}, {"1", "52.5"}, {"2.5", "61"}, {"4", "-3e1"}}));
+    const std::string path = dir.File("typed.dat");
+    dialogs.saveNames = {QString::fromStdString(path)};
+    Run(cmd::kNewData);
+    ProcessEvents();
+    ASSERT_NE(app->Document(), nullptr);
+    EXPECT_TRUE(dialogs.dialogScripts.empty());
+    EXPECT_EQ(given, (std::vector<std::string>{"", ""}));  // two empty rows of one column
+    EXPECT_EQ(givenCounts, std::make_pair(2, 1));
+    EXPECT_EQ(ReadFile(path), "Hours\tScore\r\n1\t52.5\r\n2.5\t61\r\n4\t-3e1\r\n");
+    EXPECT_EQ(Doc().m_nRows, 3u);
+    EXPECT_EQ(Doc().m_nCols, 2u);
+    EXPECT_EQ(Doc().GetData().At(2, 1), -30.0);
+    EXPECT_EQ(Doc().m_strDataPath, path);
+    EXPECT_EQ(Captions(), QStringList{"typed.dat - Results"});
+    EXPECT_EQ(app->RecentFiles().Files().value(0), QString::fromStdString(path));
+    EXPECT_EQ(dialogs.saveSuggestions, QStringList{""});
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_FALSE(Enabled(cmd::kNewData));
+}
+
+TEST_F(InputDataTest, ANewDataSetNeverConfirmedOrNeverSavedCloses) {
+    struct Case {
+        const char* name;
+        Script script;
+        std::deque<std::optional<QString>> saveNames;
+    };
+    const Case cases[] = {
+        {"cancelled", Cancelling(), {}},
+        {"save declined", Typing({{"x"}, {"1"}, {"2"}}), {std::nullopt}},
+    };
+    for (const Case& c : cases) {
+        EditWith(c.script);
+        dialogs.saveNames = c.saveNames;
+        Run(cmd::kNewData);
+        ProcessEvents();
+        EXPECT_EQ(app->Document(), nullptr) << c.name;
+        EXPECT_TRUE(Enabled(cmd::kNewData)) << c.name;
+        EXPECT_TRUE(dialogs.saveNames.empty()) << c.name;
+        EXPECT_TRUE(app->RecentFiles().Files().isEmpty()) << c.name;
+    }
+}
+
+TEST_F(InputDataTest, RevisedDataOverwriteTheFileAfterAsking) {
+    const QString path = SmallData();
+    ASSERT_NE(app->OpenDataFile(path), nullptr);
+    EditWith(Changing(2, 2, "40"));
+    prompt.answers = {Answer::Yes};
+    Run(cmd::kInputData);
+    EXPECT_EQ(given, (std::vector<std::string>{"X Y", "1 2", "3 4", "5 6"}));
+    EXPECT_EQ(givenCounts, std::make_pair(4, 2));
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{kOverwrite});
+    EXPECT_EQ(ReadFile(path.toStdString()), "X Y\r\n1 2\r\n3 40\r\n5 6\r\n");
+    EXPECT_EQ(Doc().GetData().At(1, 1), 40.0);
+    EXPECT_EQ(Doc().m_strDataPath, path.toStdString());
+    EXPECT_TRUE(dialogs.saveSuggestions.isEmpty());
+}
+
+TEST_F(InputDataTest, NoSavesUnderANewNameAsDbaseByItsExtension) {
+    const QString path = SmallData();
+    ASSERT_NE(app->OpenDataFile(path), nullptr);
+    EditWith(Changing(3, 1, "7.25"));
+    prompt.answers = {Answer::No};
+    const std::string table = dir.File("new.DBF");
+    dialogs.saveNames = {QString::fromStdString(table)};
+    Run(cmd::kInputData);
+    EXPECT_EQ(ReadFile(path.toStdString()), "X Y\r\n1 2\r\n3 4\r\n5 6\r\n");
+    const std::string bytes = ReadFile(table);
+    ASSERT_GT(bytes.size(), 32u);
+    EXPECT_EQ(bytes[0], '\x03');
+    EXPECT_EQ(Doc().m_bDbase, 1);
+    EXPECT_EQ(Doc().m_nRows, 3u);
+    EXPECT_EQ(Doc().GetData().At(2, 0), 7.25);
+    EXPECT_EQ(Doc().m_strDataPath, table);
+    EXPECT_EQ(dialogs.saveSuggestions, QStringList{path});
+    EXPECT_EQ(Captions(), QStringList{"new.DBF - Results"});
+    EXPECT_EQ(app->RecentFiles().Files().value(0), QString::fromStdString(table));
+
+    // The table is edited as text lines and saved over itself as a table again.
+    EditWith(Changing(1, 2, "9"));
+    prompt.answers = {Answer::Yes};
+    Run(cmd::kInputData);
+    EXPECT_EQ(given, (std::vector<std::string>{"X\tY", "1\t2", "3\t4", "7.25\t6"}));
+    EXPECT_EQ(Doc().GetData().At(0, 1), 9.0);
+    EXPECT_EQ(ReadFile(table)[0], '\x03');
+}
+
+TEST_F(InputDataTest, DecliningBothSavesRereadsTheOldFile) {
+    const QString path = SmallData();
+    ASSERT_NE(app->OpenDataFile(path), nullptr);
+    EditWith(Changing(1, 1, "100"));
+    prompt.answers = {Answer::No};
+    dialogs.saveNames = {std::nullopt};
+    Run(cmd::kInputData);
+    ProcessEvents();
+    ASSERT_NE(app->Document(), nullptr);
+    EXPECT_EQ(Doc().m_strDataPath, path.toStdString());
+    EXPECT_EQ(Doc().GetData().At(0, 0), 1.0);  // the edits are gone
+    EXPECT_EQ(ReadFile(path.toStdString()), "X Y\r\n1 2\r\n3 4\r\n5 6\r\n");
+}
+
+TEST_F(InputDataTest, CancelOrNoChangeLeavesAnOpenDataSetAlone) {
+    const QString path = SmallData();
+    ASSERT_NE(app->OpenDataFile(path), nullptr);
+    for (const Script& script : {Cancelling(), Script([](CEditDataDialog&) {})}) {
+        EditWith(script);
+        Run(cmd::kInputData);
+        ProcessEvents();
+        ASSERT_NE(app->Document(), nullptr);
+        EXPECT_EQ(Doc().m_nRows, 3u);
+    }
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(dialogs.saveSuggestions.isEmpty());
+}
+
+TEST_F(InputDataTest, AFileThatCannotBeWrittenOverIsSavedUnderANewName) {
+    const QString path = SmallData();
+    ASSERT_NE(app->OpenDataFile(path), nullptr);
+    std::filesystem::permissions(path.toStdString(), std::filesystem::perms::owner_read);
+    EditWith(Changing(1, 1, "8"));
+    prompt.answers = {Answer::Yes};
+    const std::string copy = dir.File("copy.txt");
+    dialogs.saveNames = {QString::fromStdString(copy)};
+    Run(cmd::kInputData);
+    EXPECT_EQ(ReadFile(copy), "X Y\r\n8 2\r\n3 4\r\n5 6\r\n");
+    EXPECT_EQ(Doc().m_strDataPath, copy);
+    EXPECT_EQ(Doc().GetData().At(0, 0), 8.0);
+}
+
+TEST_F(InputDataTest, AChangedResultsTextStaysChangedAcrossTheReread) {
+    ASSERT_NE(app->OpenDataFile(SmallData()), nullptr);
+    Run(cmd::kRecordInputData);
+    ASSERT_TRUE(Doc().IsModified());
+    EditWith(Changing(1, 1, "8"));
+    prompt.answers = {Answer::Yes};
+    Run(cmd::kInputData);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(Enabled(cmd::kSaveResults));
+    EXPECT_NE(Results()->GetText().find("INPUT DATA"), std::string::npos);
+}
+
+// A data set typed in the grid and saved as text or as a dBase table reads back as the
+// same data: its INPUT DATA listing is lumox-cli's for the example file, byte for byte.
+TEST_F(InputDataTest, TypedDataRoundTripsThroughTextAndDbase) {
+    const std::string expected = ReadFile(LUMOX_SOURCE_DIR "/tests/cli/expected/tab21-input.txt");
+    ASSERT_FALSE(expected.empty());
+    for (const char* name : {"tab21.dat", "tab21.dbf"}) {
+        EditWith(Typing(kTab21));
+        const std::string path = dir.File(name);
+        dialogs.saveNames = {QString::fromStdString(path)};
+        Run(cmd::kNewData);
+        ProcessEvents();
+        ASSERT_NE(app->Document(), nullptr) << name;
+        EXPECT_EQ(RecordedListing(), expected) << name;
+        EXPECT_EQ(Doc().m_nRows, 12u) << name;
+        prompt.answers = {lumox::Answer::No};  // the question about saving the Results
+        Run(cmd::kClose);
+        ProcessEvents();
+        ASSERT_EQ(app->Document(), nullptr) << name;
+        // Opened again from the recent-file list, it is the same data set.
+        ASSERT_NE(app->OpenDataFile(QString::fromStdString(path)), nullptr) << name;
+        EXPECT_EQ(RecordedListing(), expected) << name;
+        prompt.answers = {lumox::Answer::No};
+        Run(cmd::kClose);
+        ProcessEvents();
+    }
+    ASSERT_NE(app->OpenDataFile(LUMOX_SOURCE_DIR "/examples/tab21.dat"), nullptr);
+    EXPECT_EQ(RecordedListing(), expected);
+}
+
+}  // namespace
+}  // namespace lumox::test
