@@ -13,8 +13,8 @@
 namespace lumox {
 namespace {
 
-// One conversion specification, as parsed from the format.
-struct Spec {
+// One conversion directive, as parsed from the format.
+struct Directive {
     bool left = false;   // '-'
     bool plus = false;   // '+'
     bool space = false;  // ' '
@@ -27,17 +27,17 @@ struct Spec {
 
 enum class Length { None, Char, Short, Long, LongLong, Size, Max, Diff };
 
-// Writes sign, prefix and body into a field of spec.width: blanks before (or after, with
+// Writes sign, prefix and body into a field of directive.width: blanks before (or after, with
 // '-'), or zeros between the prefix and the body when zeroFill.
-void Pad(std::string& out, const Spec& spec, std::string_view prefix, std::string_view body,
+void Pad(std::string& out, const Directive& directive, std::string_view prefix, std::string_view body,
          bool zeroFill) {
     const size_t length = prefix.size() + body.size();
-    const size_t width = static_cast<size_t>(spec.width);
+    const size_t width = static_cast<size_t>(directive.width);
     const size_t fill = width > length ? width - length : 0;
     if (fill == 0) {
         out.append(prefix);
         out.append(body);
-    } else if (spec.left) {
+    } else if (directive.left) {
         out.append(prefix);
         out.append(body);
         out.append(fill, ' ');
@@ -130,15 +130,15 @@ char* ShortestGeneral(char* first, double magnitude, int precision) {
     return std::copy(digits + whole, digits + count, out);
 }
 
-void AppendDouble(std::string& out, const Spec& spec, double value) {
-    const char lower = static_cast<char>(spec.conversion | 0x20);
-    const bool upper = spec.conversion != lower;
+void AppendDouble(std::string& out, const Directive& directive, double value) {
+    const char lower = static_cast<char>(directive.conversion | 0x20);
+    const bool upper = directive.conversion != lower;
     char sign[1] = {'\0'};
     if (std::signbit(value)) {
         sign[0] = '-';
-    } else if (spec.plus) {
+    } else if (directive.plus) {
         sign[0] = '+';
-    } else if (spec.space) {
+    } else if (directive.space) {
         sign[0] = ' ';
     }
     const std::string_view prefix(sign, sign[0] != '\0' ? 1 : 0);
@@ -146,11 +146,11 @@ void AppendDouble(std::string& out, const Spec& spec, double value) {
     if (!std::isfinite(magnitude)) {
         const char* word =
             std::isnan(magnitude) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf");
-        Pad(out, spec, prefix, word, false);
+        Pad(out, directive, prefix, word, false);
         return;
     }
 
-    int precision = spec.precision < 0 ? 6 : spec.precision;
+    int precision = directive.precision < 0 ? 6 : directive.precision;
     // Room for the 309 integer digits of the largest double, the point and the digits
     // after it, or an exponent.
     Scratch scratch(static_cast<size_t>(precision) + 320);
@@ -161,7 +161,7 @@ void AppendDouble(std::string& out, const Spec& spec, double value) {
             last =
                 std::to_chars(first, scratch.end(), magnitude, std::chars_format::fixed, precision)
                     .ptr;
-            if (spec.alt && precision == 0) *last++ = '.';
+            if (directive.alt && precision == 0) *last++ = '.';
             break;
         case 'e':
             last = std::to_chars(first, scratch.end(), magnitude, std::chars_format::scientific,
@@ -170,7 +170,7 @@ void AppendDouble(std::string& out, const Spec& spec, double value) {
             break;
         default:  // 'g'
             if (precision == 0) precision = 1;
-            if (!spec.alt) {
+            if (!directive.alt) {
                 last = ShortestGeneral(first, magnitude, precision);
                 if (last == nullptr) {
                     last = std::to_chars(first, scratch.end(), magnitude,
@@ -202,7 +202,7 @@ void AppendDouble(std::string& out, const Spec& spec, double value) {
             break;
     }
     // '#' keeps a point even when no digit follows it; the fixed form was handled above.
-    if (spec.alt && lower != 'f') {
+    if (directive.alt && lower != 'f') {
         char* const e = std::find(first, last, 'e');
         if (e != last && std::find(first, e, '.') == e) {
             std::memmove(e + 1, e, static_cast<size_t>(last - e));
@@ -215,20 +215,20 @@ void AppendDouble(std::string& out, const Spec& spec, double value) {
             if (*c == 'e') *c = 'E';
         }
     }
-    Pad(out, spec, prefix, std::string_view(first, static_cast<size_t>(last - first)), spec.zero);
+    Pad(out, directive, prefix, std::string_view(first, static_cast<size_t>(last - first)), directive.zero);
 }
 
 // Integer conversions d i u o x X (and p): digits, then the precision's leading zeros,
 // then sign or base prefix and the field.
 template <typename Unsigned>
-void AppendInteger(std::string& out, const Spec& spec, Unsigned magnitude, bool negative) {
+void AppendInteger(std::string& out, const Directive& directive, Unsigned magnitude, bool negative) {
     static_assert(std::is_unsigned_v<Unsigned>);
-    const char c = spec.conversion;
+    const char c = directive.conversion;
     const int base = c == 'o' ? 8 : (c == 'x' || c == 'X' || c == 'p') ? 16 : 10;
     char digits[80];
     char* last = digits;
     // A precision of 0 prints nothing for the value 0.
-    if (!(magnitude == 0 && spec.precision == 0)) {
+    if (!(magnitude == 0 && directive.precision == 0)) {
         last = std::to_chars(digits, digits + sizeof digits, magnitude, base).ptr;
     }
     if (c == 'X') {
@@ -237,23 +237,23 @@ void AppendInteger(std::string& out, const Spec& spec, Unsigned magnitude, bool 
         }
     }
     size_t count = static_cast<size_t>(last - digits);
-    size_t zeros = spec.precision > 0 && static_cast<size_t>(spec.precision) > count
-                       ? static_cast<size_t>(spec.precision) - count
+    size_t zeros = directive.precision > 0 && static_cast<size_t>(directive.precision) > count
+                       ? static_cast<size_t>(directive.precision) - count
                        : 0;
     // '#' with o makes the first digit a zero.
-    if (c == 'o' && spec.alt && zeros == 0 && (count == 0 || digits[0] != '0')) zeros = 1;
+    if (c == 'o' && directive.alt && zeros == 0 && (count == 0 || digits[0] != '0')) zeros = 1;
 
     char prefix[2];
     size_t prefixLength = 0;
     if (c == 'd' || c == 'i') {
         if (negative) {
             prefix[prefixLength++] = '-';
-        } else if (spec.plus) {
+        } else if (directive.plus) {
             prefix[prefixLength++] = '+';
-        } else if (spec.space) {
+        } else if (directive.space) {
             prefix[prefixLength++] = ' ';
         }
-    } else if ((c == 'x' || c == 'X') && spec.alt && magnitude != 0) {
+    } else if ((c == 'x' || c == 'X') && directive.alt && magnitude != 0) {
         prefix[prefixLength++] = '0';
         prefix[prefixLength++] = c;
     } else if (c == 'p') {
@@ -264,23 +264,23 @@ void AppendInteger(std::string& out, const Spec& spec, Unsigned magnitude, bool 
     std::string body(zeros, '0');
     body.append(digits, count);
     // A precision turns the '0' flag off.
-    Pad(out, spec, std::string_view(prefix, prefixLength), body, spec.zero && spec.precision < 0);
+    Pad(out, directive, std::string_view(prefix, prefixLength), body, directive.zero && directive.precision < 0);
 }
 
 template <typename Signed>
-void AppendSigned(std::string& out, const Spec& spec, Signed value) {
+void AppendSigned(std::string& out, const Directive& directive, Signed value) {
     using Unsigned = std::make_unsigned_t<Signed>;
     const bool negative = value < 0;
     const Unsigned magnitude =
         negative ? Unsigned(0) - static_cast<Unsigned>(value) : static_cast<Unsigned>(value);
-    AppendInteger(out, spec, magnitude, negative);
+    AppendInteger(out, directive, magnitude, negative);
 }
 
-void AppendText(std::string& out, const Spec& spec, const char* text) {
-    if (text == nullptr) text = spec.precision < 0 || spec.precision >= 6 ? "(null)" : "";
+void AppendText(std::string& out, const Directive& directive, const char* text) {
+    if (text == nullptr) text = directive.precision < 0 || directive.precision >= 6 ? "(null)" : "";
     const size_t length =
-        spec.precision < 0 ? std::strlen(text) : strnlen(text, static_cast<size_t>(spec.precision));
-    Pad(out, spec, {}, std::string_view(text, length), false);
+        directive.precision < 0 ? std::strlen(text) : strnlen(text, static_cast<size_t>(directive.precision));
+    Pad(out, directive, {}, std::string_view(text, length), false);
 }
 
 }  // namespace
@@ -297,40 +297,40 @@ void AppendFormatV(std::string& out, const char* format, va_list args) {
         const char* const start = percent;
         p = percent + 1;
 
-        Spec spec;
+        Directive directive;
         for (;; ++p) {
             if (*p == '-') {
-                spec.left = true;
+                directive.left = true;
             } else if (*p == '+') {
-                spec.plus = true;
+                directive.plus = true;
             } else if (*p == ' ') {
-                spec.space = true;
+                directive.space = true;
             } else if (*p == '#') {
-                spec.alt = true;
+                directive.alt = true;
             } else if (*p == '0') {
-                spec.zero = true;
+                directive.zero = true;
             } else if (*p != '\'') {  // grouping: nothing to group in the C locale
                 break;
             }
         }
         if (*p == '*') {
             const int width = va_arg(args, int);
-            if (width < 0) spec.left = true;
-            spec.width = width < 0 ? -width : width;
+            if (width < 0) directive.left = true;
+            directive.width = width < 0 ? -width : width;
             ++p;
         } else {
-            for (; *p >= '0' && *p <= '9'; ++p) spec.width = spec.width * 10 + (*p - '0');
+            for (; *p >= '0' && *p <= '9'; ++p) directive.width = directive.width * 10 + (*p - '0');
         }
         if (*p == '.') {
             ++p;
             if (*p == '*') {
                 const int precision = va_arg(args, int);
-                spec.precision = precision < 0 ? -1 : precision;
+                directive.precision = precision < 0 ? -1 : precision;
                 ++p;
             } else {
-                spec.precision = 0;
+                directive.precision = 0;
                 for (; *p >= '0' && *p <= '9'; ++p)
-                    spec.precision = spec.precision * 10 + (*p - '0');
+                    directive.precision = directive.precision * 10 + (*p - '0');
             }
         }
         Length length = Length::None;
@@ -358,37 +358,37 @@ void AppendFormatV(std::string& out, const char* format, va_list args) {
             default:
                 break;
         }
-        if (spec.left) spec.zero = false;
-        spec.conversion = *p;
+        if (directive.left) directive.zero = false;
+        directive.conversion = *p;
         if (*p != '\0') ++p;
 
-        switch (spec.conversion) {
+        switch (directive.conversion) {
             case 'd':
             case 'i':
                 switch (length) {
                     case Length::Char:
-                        AppendSigned(out, spec, static_cast<signed char>(va_arg(args, int)));
+                        AppendSigned(out, directive, static_cast<signed char>(va_arg(args, int)));
                         break;
                     case Length::Short:
-                        AppendSigned(out, spec, static_cast<short>(va_arg(args, int)));
+                        AppendSigned(out, directive, static_cast<short>(va_arg(args, int)));
                         break;
                     case Length::Long:
-                        AppendSigned(out, spec, va_arg(args, long));
+                        AppendSigned(out, directive, va_arg(args, long));
                         break;
                     case Length::LongLong:
-                        AppendSigned(out, spec, va_arg(args, long long));
+                        AppendSigned(out, directive, va_arg(args, long long));
                         break;
                     case Length::Size:
-                        AppendSigned(out, spec, va_arg(args, std::make_signed_t<size_t>));
+                        AppendSigned(out, directive, va_arg(args, std::make_signed_t<size_t>));
                         break;
                     case Length::Max:
-                        AppendSigned(out, spec, va_arg(args, intmax_t));
+                        AppendSigned(out, directive, va_arg(args, intmax_t));
                         break;
                     case Length::Diff:
-                        AppendSigned(out, spec, va_arg(args, ptrdiff_t));
+                        AppendSigned(out, directive, va_arg(args, ptrdiff_t));
                         break;
                     case Length::None:
-                        AppendSigned(out, spec, va_arg(args, int));
+                        AppendSigned(out, directive, va_arg(args, int));
                         break;
                 }
                 break;
@@ -398,33 +398,33 @@ void AppendFormatV(std::string& out, const char* format, va_list args) {
             case 'X':
                 switch (length) {
                     case Length::Char:
-                        AppendInteger(out, spec, static_cast<unsigned char>(va_arg(args, unsigned)),
+                        AppendInteger(out, directive, static_cast<unsigned char>(va_arg(args, unsigned)),
                                       false);
                         break;
                     case Length::Short:
-                        AppendInteger(out, spec,
+                        AppendInteger(out, directive,
                                       static_cast<unsigned short>(va_arg(args, unsigned)), false);
                         break;
                     case Length::Long:
-                        AppendInteger(out, spec, va_arg(args, unsigned long), false);
+                        AppendInteger(out, directive, va_arg(args, unsigned long), false);
                         break;
                     case Length::LongLong:
-                        AppendInteger(out, spec, va_arg(args, unsigned long long), false);
+                        AppendInteger(out, directive, va_arg(args, unsigned long long), false);
                         break;
                     case Length::Size:
-                        AppendInteger(out, spec, va_arg(args, size_t), false);
+                        AppendInteger(out, directive, va_arg(args, size_t), false);
                         break;
                     case Length::Max:
-                        AppendInteger(out, spec, va_arg(args, uintmax_t), false);
+                        AppendInteger(out, directive, va_arg(args, uintmax_t), false);
                         break;
                     case Length::Diff:
                         AppendInteger(
-                            out, spec,
+                            out, directive,
                             static_cast<std::make_unsigned_t<ptrdiff_t>>(va_arg(args, ptrdiff_t)),
                             false);
                         break;
                     case Length::None:
-                        AppendInteger(out, spec, va_arg(args, unsigned), false);
+                        AppendInteger(out, directive, va_arg(args, unsigned), false);
                         break;
                 }
                 break;
@@ -434,22 +434,22 @@ void AppendFormatV(std::string& out, const char* format, va_list args) {
             case 'E':
             case 'g':
             case 'G':
-                AppendDouble(out, spec, va_arg(args, double));
+                AppendDouble(out, directive, va_arg(args, double));
                 break;
             case 'c': {
                 const char c = static_cast<char>(va_arg(args, int));
-                Pad(out, spec, {}, std::string_view(&c, 1), false);
+                Pad(out, directive, {}, std::string_view(&c, 1), false);
                 break;
             }
             case 's':
-                AppendText(out, spec, va_arg(args, const char*));
+                AppendText(out, directive, va_arg(args, const char*));
                 break;
             case 'p':
                 if (const void* pointer = va_arg(args, const void*); pointer == nullptr) {
-                    Pad(out, spec, {}, "(nil)", false);
+                    Pad(out, directive, {}, "(nil)", false);
                 } else {
-                    spec.precision = -1;
-                    AppendInteger(out, spec, reinterpret_cast<uintptr_t>(pointer), false);
+                    directive.precision = -1;
+                    AppendInteger(out, directive, reinterpret_cast<uintptr_t>(pointer), false);
                 }
                 break;
             case '%':
