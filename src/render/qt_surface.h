@@ -47,6 +47,9 @@ private:
     // The device rectangle of a chart box, right and bottom edges excluded; empty when the
     // box has no inside.
     QRect DeviceBox(int left, int top, int right, int bottom) const;
+    // Whether a box may be drawn as two pixel fills: an unscaled raster device and a solid
+    // one-pixel pen.
+    bool FillsBoxesByPixels() const;
 
     QPainter& painter_;
     bool printer_;

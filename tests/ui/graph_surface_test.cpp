@@ -48,6 +48,42 @@ TEST_F(QtSurfaceTest, ChartYGrowsUpwardFromThePageTop) {
     EXPECT_EQ(image.pixel(30, 20), qRgb(255, 255, 255));
 }
 
+// Boxes are filled by pixels on images; the result must be the stroked boxes exactly:
+// every size from a line to a square, overlapping in drawing order, clipped and scrolled.
+TEST_F(QtSurfaceTest, BoxesFilledByPixelsAreTheStrokedBoxes) {
+    QImage stroked = image.copy();
+    const QList<QRect> boxes = {{10, 10, 0, 0}, {12, 10, 0, 5}, {14, 10, 5, 0},
+                                {20, 20, 1, 1}, {21, 21, 6, 6}, {24, 24, 6, 6},
+                                {150, 150, 60, 8}, {40, 190, 9, 20}};
+    const Pen pens[] = {Pen{PenStyle::Solid, 1, Rgb{0, 0, 0}}, Pen{PenStyle::Solid, 1, Rgb{255, 0, 0}}};
+    const Brush brushes[] = {Brush{Rgb{0, 0, 255}}, Brush{}};
+    {
+        QPainter painter(&image);
+        painter.translate(3, -4);
+        QtSurface surface(painter, false);
+        surface.SetPageTop(200);
+        surface.ClipTo(ChartRect{5, 195, 190, 5});
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            const QRect& b = boxes[i];
+            surface.SelectPen(pens[i % 2]);
+            surface.SelectBrush(brushes[i / 2 % 2]);
+            surface.Rectangle(b.left(), 200 - b.top(), b.left() + b.width() + 1,
+                              200 - b.top() - b.height() - 1);
+        }
+    }
+    {
+        QPainter painter(&stroked);
+        painter.translate(3, -4);
+        painter.setClipRect(QRect(5, 5, 185, 190));
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            painter.setPen(QPen(i % 2 == 0 ? Qt::black : Qt::red, 1));
+            painter.setBrush(i / 2 % 2 == 0 ? Qt::blue : Qt::white);
+            painter.drawRect(boxes[i]);
+        }
+    }
+    EXPECT_EQ(image, stroked);
+}
+
 TEST_F(QtSurfaceTest, ClippingLimitsLinesUntilRestored) {
     {
         QPainter painter(&image);
