@@ -13,6 +13,7 @@
 #include "platform/abort.h"
 #include "ui/document_windows.h"
 #include "ui/equation_picture.h"
+#include "ui/grey_palette.h"
 #include "ui/lumox_app.h"
 #include "ui/record_reports_dialog.h"
 #include "ui/ui_dialogs.h"
@@ -37,11 +38,8 @@ void Fill(QComboBox* box, const ChoiceList& list) {
 
 CEqView::CEqView(DocumentWindows& document) : document_(document), state_(document.Doc()) {
     // The form is light grey; edits and lists keep their own colours.
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    QPalette grey = GreyPalette(palette());
     grey.setColor(QPalette::Button, QColor(192, 192, 192));
-    grey.setColor(QPalette::WindowText, Qt::black);
-    grey.setColor(QPalette::ButtonText, Qt::black);
     setPalette(grey);
     setAutoFillBackground(true);
 

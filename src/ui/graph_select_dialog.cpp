@@ -73,6 +73,7 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
                 [this, k](bool on) { selection_.SetTrendLine(k, on); });
         ShowGraph(k);
     }
+    frames->setRowStretch(3, 1);
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* plot = buttons->addButton(QStringLiteral("Plot"), QDialogButtonBox::AcceptRole);

@@ -48,7 +48,7 @@ HistogramDialog::HistogramDialog(const DataSet& data, QWidget* parent) : QDialog
     auto* kind = new QGroupBox(QStringLiteral("Select Y"), this);
     frequency = new QRadioButton(QStringLiteral("&Frequency"), kind);
     relative = new QRadioButton(QStringLiteral("&Relative Frequencies (%)"), kind);
-    cumulative = new QRadioButton(QStringLiteral("&Cumulative Frequencies (Ogive)"), kind);
+    cumulative = new QRadioButton(QStringLiteral("Cumulative Frequencies (&Ogive)"), kind);
     frequency->setObjectName(QStringLiteral("frequency"));
     relative->setObjectName(QStringLiteral("relative"));
     cumulative->setObjectName(QStringLiteral("cumulative"));

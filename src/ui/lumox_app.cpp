@@ -5,7 +5,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QPalette>
 #include <QPrinter>
 
 #include "ui/child_frame.h"
@@ -13,6 +12,7 @@
 #include "ui/document_windows.h"
 #include "ui/eq_view.h"
 #include "ui/graf_view.h"
+#include "ui/grey_palette.h"
 #include "ui/help_window.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
@@ -55,15 +55,7 @@ CLumoxApp::~CLumoxApp() {
 }
 
 bool CLumoxApp::InitInstance() {
-    // Dialogs are drawn light grey with black text.
-    QPalette grey = QApplication::palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    // Disabled controls keep their greyed text.
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        grey.setColor(group, QPalette::WindowText, Qt::black);
-        grey.setColor(group, QPalette::ButtonText, Qt::black);
-    }
-    QApplication::setPalette(grey, "QDialog");
+    QApplication::setPalette(GreyPalette(QApplication::palette()), "QDialog");
     SetTemplate(
         {ViewKind::Results, QStringLiteral(" - Results"),
          [](DocumentWindows& document) -> DocumentView* { return new CLumoxView(document); }});
