@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "numeric/matrix.h"
 #include "platform/format.h"
@@ -185,20 +186,49 @@ void ChartEngine::DrawTexts(Surface& surface, const ChartData& chart, const Font
 
     const int xs = l.width / xIntervals_;
     const int xValueStep = (x_.high - x_.low) / xIntervals_;
+    std::vector<std::string> xNumbers;
+    int widest = 0;
     int numberHeight = f;
     for (int i = 0; i <= xIntervals_; ++i) {
-        const std::string text = Format("%d", x_.low + i * xValueStep);
-        const TextSize size = surface.TextExtent(text);
+        xNumbers.push_back(Format("%d", x_.low + i * xValueStep));
+        const TextSize size = surface.TextExtent(xNumbers.back());
+        widest = std::max(widest, size.width);
         numberHeight = size.height;
-        surface.TextOut(l.x0 + i * xs - size.width / 2, l.y0 - 2 * bigT, text);
     }
+    // Numbers wider than their interval would run into each other (long numbers on a
+    // narrow graph of a large screen): they are written smaller, keeping a space between,
+    // down to two thirds of the height; below that only every second (third ...) number is
+    // written.
+    const int space = surface.TextExtent(" ").width;
+    const bool narrow = widest + space > xs && widest > 0;
+    int stride = 1;
+    if (narrow) {
+        const int smallest = std::max(f * 2 / 3, 1);
+        const int smaller = std::max(f * std::max(xs - space, 1) / widest, smallest);
+        surface.SelectFont(Font{font.face, smaller, font.weight, 0});
+        int width = 0;
+        for (const std::string& text : xNumbers) {
+            width = std::max(width, surface.TextExtent(text).width);
+        }
+        while (width + space > stride * xs) ++stride;
+    }
+    for (int i = 0; i <= xIntervals_; i += stride) {
+        const TextSize size = surface.TextExtent(xNumbers[static_cast<size_t>(i)]);
+        surface.TextOut(l.x0 + i * xs - size.width / 2, l.y0 - 2 * bigT,
+                        xNumbers[static_cast<size_t>(i)]);
+    }
+    if (narrow) surface.SelectFont(font);
     const int secondLine = l.y0 - 2 * bigT - numberHeight - t;
+    const TextSize xLabel = surface.TextExtent(chart.xLabel);
+    int xLabelLeft = l.x0 + (l.width - xLabel.width) / 2;
     if (x_.exponent != 0) {
         const std::string text = ExponentText(x_.exponent);
-        surface.TextOut(l.x0 - surface.TextExtent(text).width / 2, secondLine, text);
+        const TextSize size = surface.TextExtent(text);
+        surface.TextOut(l.x0 - size.width / 2, secondLine, text);
+        // A long label (a histogram's class interval) starts after the exponent, not on it.
+        xLabelLeft = std::max(xLabelLeft, l.x0 - size.width / 2 + size.width + space);
     }
-    const TextSize xLabel = surface.TextExtent(chart.xLabel);
-    surface.TextOut(l.x0 + (l.width - xLabel.width) / 2, secondLine, chart.xLabel);
+    surface.TextOut(xLabelLeft, secondLine, chart.xLabel);
 
     const int ys = l.height / yIntervals_;
     const int yValueStep = (y_.high - y_.low) / yIntervals_;

@@ -406,6 +406,62 @@ TEST(ChartEngine, ShowsTheXExponentUnderTheAxis) {
     EXPECT_EQ(surface.Lines("text 39 14")[0], "text 39 14 'X10E2'");
 }
 
+// The texts of the two lines under the X axis (numbers at y 27, exponent and label at 14)
+// as boxes, each measured with the font selected when it was written.
+struct TextBox {
+    int left;
+    int right;
+    int line;
+};
+std::vector<TextBox> TextsUnderTheAxis(const RecordingSurface& surface) {
+    std::vector<TextBox> boxes;
+    int height = 0;
+    for (const std::string& call : surface.calls) {
+        int x, y;
+        char face[16];
+        if (sscanf(call.c_str(), "font %15s %d", face, &height) == 2) continue;
+        if (sscanf(call.c_str(), "text %d %d", &x, &y) != 2 || (y != 27 && y != 14)) continue;
+        const size_t quote = call.find('\'');
+        const int length = static_cast<int>(call.size() - quote - 2);
+        boxes.push_back(TextBox{x, x + length * (height / 2), y});
+    }
+    return boxes;
+}
+
+TEST(ChartEngine, TextsUnderTheXAxisNeverRunIntoEachOther) {
+    // X 10200 .. 13200 times 10 in 10 intervals of 18 units: five-digit numbers are 30
+    // units wide at F = 12, so they are written smaller (not below 8) and every second one;
+    // a histogram's long label starts after "X10E1".
+    const Matrix data = Columns({{102000, 0}, {132000, 10}});
+    ChartData chart = SmallChart(data);
+    chart.xIntervals = 10;
+    chart.xLabel = "Population (Class Interval = 300.00)";
+    ChartEngine engine;
+    RecordingSurface surface;
+    ASSERT_EQ(engine.Draw(surface, chart, 0), ChartEngine::kDrawn);
+    const std::vector<TextBox> boxes = TextsUnderTheAxis(surface);
+    ASSERT_EQ(boxes.size(), 6u + 2u);
+    // Font heights, 0 being the surface's own font selected back at the end.
+    auto expectAtLeast = [](const RecordingSurface& drawn, int least) {
+        for (const std::string& call : drawn.Lines("font Arial")) {
+            int height = 0;
+            sscanf(call.c_str(), "font Arial %d", &height);
+            EXPECT_TRUE(height == 0 || height >= least) << call;
+        }
+    };
+    expectAtLeast(surface, 8);
+    for (size_t i = 1; i < boxes.size(); ++i) {
+        if (boxes[i].line != boxes[i - 1].line) continue;
+        EXPECT_LT(boxes[i - 1].right, boxes[i].left) << "text " << i;
+    }
+    // Numbers that fit keep the font: the small chart's own numbers are F = 12 high.
+    const Matrix small = Columns({{0, 0}, {10, 10}});
+    ChartData fits = SmallChart(small);
+    RecordingSurface plain;
+    ASSERT_EQ(engine.Draw(plain, fits, 0), ChartEngine::kDrawn);
+    expectAtLeast(plain, 12);
+}
+
 TEST(ChartEngine, FailuresDrawNothing) {
     const Matrix constant = Columns({{1, 2}, {1, 3}, {1, 4}});
     ChartEngine engine;
