@@ -88,9 +88,11 @@ QRect QtSurface::DeviceBox(int left, int top, int right, int bottom) const {
 }
 
 bool QtSurface::FillsBoxesByPixels() const {
+    // Scaled (a high-density screen), the box keeps its look in logical pixels: the outline
+    // one logical pixel wide, as crisp as the rest of the page.
     const QTransform& device = painter_.deviceTransform();
     return painter_.paintEngine()->type() == QPaintEngine::Raster &&
-           device.type() <= QTransform::TxTranslate && device.dx() == std::trunc(device.dx()) &&
+           device.type() <= QTransform::TxScale && device.dx() == std::trunc(device.dx()) &&
            device.dy() == std::trunc(device.dy()) && pen_.style == PenStyle::Solid &&
            pen_.width <= 1 && !painter_.testRenderHint(QPainter::Antialiasing);
 }

@@ -47,8 +47,8 @@ private:
     // The device rectangle of a chart box, right and bottom edges excluded; empty when the
     // box has no inside.
     QRect DeviceBox(int left, int top, int right, int bottom) const;
-    // Whether a box may be drawn as two pixel fills: an unscaled raster device and a solid
-    // one-pixel pen.
+    // Whether a box may be drawn as two pixel fills: a raster device, neither turned nor
+    // sheared, and a solid one-pixel pen.
     bool FillsBoxesByPixels() const;
 
     QPainter& painter_;
