@@ -11,10 +11,10 @@ add_custom_target(dist
     -DDIST=${LUMOX_DIST_DIR}
     -DSOURCE=${PROJECT_SOURCE_DIR}
     -DTEXTS=${CMAKE_CURRENT_SOURCE_DIR}/dist
-    -DPROGRAMS=$<TARGET_FILE:lumox>|$<TARGET_FILE:lumox-cli>|$<TARGET_FILE:lumox-setup>
+    -DPROGRAMS=$<TARGET_FILE:lumox>|$<TARGET_FILE:lumox-cli>|$<TARGET_FILE:lumox-cli-graphics>|$<TARGET_FILE:lumox-setup>
     -DCLI=$<TARGET_FILE:lumox-cli>
     -DSTRIP=${CMAKE_STRIP}
     -P ${CMAKE_CURRENT_SOURCE_DIR}/assemble_dist.cmake
-  DEPENDS lumox lumox-cli lumox-setup
+  DEPENDS lumox lumox-cli lumox-cli-graphics lumox-setup
   COMMENT "Assembling ${LUMOX_DIST_DIR}"
   VERBATIM)

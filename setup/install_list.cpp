@@ -10,10 +10,10 @@ namespace fs = std::filesystem;
 
 const std::vector<std::string>& DistributionFiles() {
     static const std::vector<std::string> files = {
-        "lumox",        "lumox-cli",    "help",          "readme.txt",    "pad_file.htm",
-        "overview.txt", "lxtest.txt",   "benchmark.txt", "contents.html", "lxtest.dat",
-        "longley.dat",  "tab21.dat",    "tab411.dat",    "tab421.dat",    "tab441.dat",
-        "pad_file.xml", "vendinfo.diz", "vendor.txt",    "file_id.diz",
+        "lumox",        "lumox-cli",    "lumox-cli-graphics", "help",          "readme.txt",
+        "pad_file.htm", "overview.txt", "lxtest.txt",         "benchmark.txt", "contents.html",
+        "lxtest.dat",   "longley.dat",  "tab21.dat",          "tab411.dat",    "tab421.dat",
+        "tab441.dat",   "pad_file.xml", "vendinfo.diz",       "vendor.txt",    "file_id.diz",
     };
     return files;
 }

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "cli/equation_text.h"
-#include "cli/image_output.h"
 #include "data/field_validation.h"
 #include "document/build_equation.h"
 #include "document/simple_regression.h"
@@ -19,7 +18,10 @@
 
 namespace lumox::cli {
 
-Session::Session(const Options& options) : options_(options) { doc_.SetHost(&host_); }
+Session::Session(const Options& options, GraphImageWriter writeImage)
+    : options_(options), writeImage_(writeImage) {
+    doc_.SetHost(&host_);
+}
 
 namespace {
 
@@ -106,8 +108,9 @@ bool Session::Simple(const std::string& xName, const std::string& yName, const s
         char* end = nullptr;
         const long parsed = std::strtol(model.c_str(), &end, 10);
         if (model.empty() || *end != '\0' || parsed < 0 || parsed >= kSimpleModelCount) {
-            ShowMessage(Format("Unknown model \"%s\": give 0 to 11, best-r2 or best-se.", model.c_str()),
-                        Icon::Stop);
+            ShowMessage(
+                Format("Unknown model \"%s\": give 0 to 11, best-r2 or best-se.", model.c_str()),
+                Icon::Stop);
             return false;
         }
         index = static_cast<int>(parsed);
@@ -137,12 +140,13 @@ bool Session::Simple(const std::string& xName, const std::string& yName, const s
 
 bool Session::Fit(const std::string& equation) {
     std::string error;
-    std::optional<EquationModel> model =
-        ParseEquation(equation, [this](const std::string& name) { return FindVariable(name); }, error);
+    std::optional<EquationModel> model = ParseEquation(
+        equation, [this](const std::string& name) { return FindVariable(name); }, error);
     if (!model) {
         if (!error.empty()) {
-            ShowMessage(Format("Cannot read the equation \"%s\": %s.", equation.c_str(), error.c_str()),
-                        Icon::Stop);
+            ShowMessage(
+                Format("Cannot read the equation \"%s\": %s.", equation.c_str(), error.c_str()),
+                Icon::Stop);
         }
         return false;
     }
@@ -206,8 +210,9 @@ bool Session::AddScatter(const std::string& text) {
     }
     const std::vector<std::string> parts = SplitAt(text, ':');
     if (parts.size() < 2 || parts.size() > 4) {
-        ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", text.c_str()),
-                    Icon::Stop);
+        ShowMessage(
+            Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", text.c_str()),
+            Icon::Stop);
         return false;
     }
     CLumoxDoc::GraphChoice choice;
@@ -220,14 +225,16 @@ bool Session::AddScatter(const std::string& text) {
             choice.trendLine = 1;
         } else if (parts[k] == "fit") {
             if (!doc_.CanAddFittedCurve(choice.x, choice.y)) {
-                ShowMessage("A fitted curve needs the variable of the fitted equation as X and its "
-                            "dependent variable as Y!",
-                            Icon::Stop);
+                ShowMessage(
+                    "A fitted curve needs the variable of the fitted equation as X and its "
+                    "dependent variable as Y!",
+                    Icon::Stop);
                 return false;
             }
             choice.fittedCurve = 1;
         } else {
-            ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", text.c_str()),
+            ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].",
+                               text.c_str()),
                         Icon::Stop);
             return false;
         }
@@ -259,10 +266,11 @@ bool Session::SetHistogram(const std::string& text) {
             const auto found = std::find_if(choices.begin(), choices.end(),
                                             [&part](int n) { return std::to_string(n) == part; });
             if (found == choices.end()) {
-                ShowMessage(Format("Cannot read the histogram \"%s\": classes are 2, 4, 6, 8, 10, 12, "
-                                   "15, 20 or 24; the kind relative or cumulative; and normal.",
-                                   text.c_str()),
-                            Icon::Stop);
+                ShowMessage(
+                    Format("Cannot read the histogram \"%s\": classes are 2, 4, 6, 8, 10, 12, "
+                           "15, 20 or 24; the kind relative or cumulative; and normal.",
+                           text.c_str()),
+                    Icon::Stop);
                 return false;
             }
             settings.classes = *found;
@@ -277,7 +285,8 @@ bool Session::Image(const std::string& path) {
     if (histogram_) {
         doc_.SetupHistogram(*histogram_);
     } else if (!scatters_.empty()) {
-        if (doc_.PlotsOriginalScale(scatters_)) ShowMessage(ids::kOriginalScalePlot, Icon::Information);
+        if (doc_.PlotsOriginalScale(scatters_))
+            ShowMessage(ids::kOriginalScalePlot, Icon::Information);
         const int graphs = scatters_.size() == 1 ? 1 : scatters_.size() == 2 ? 2 : 4;
         doc_.SetupScatterPage(graphs, scatters_);
     } else {
@@ -288,8 +297,12 @@ bool Session::Image(const std::string& path) {
     histogram_.reset();
     // A graph that fails while drawing ("Graph: Failed to scale data!") is left blank on
     // the page, as in the window; the file is written, but the action did not complete.
+    if (writeImage_ == nullptr) {
+        ShowMessage("Graph: this program draws no pictures!", Icon::Stop);
+        return false;
+    }
     StopCounter stops(CurrentPrompt());
-    const bool written = WriteGraphImage(doc_, path);
+    const bool written = writeImage_(doc_, path);
     return written && stops.Count() == 0;
 }
 
@@ -301,7 +314,7 @@ bool Session::RegressionAllowed() {
 
 bool Session::SetReports(const std::string& list) {
     static const std::pair<const char*, int> kNames[] = {
-        {"equation", kRecordEquation},     {"anova", kRecordAnova},
+        {"equation", kRecordEquation},       {"anova", kRecordAnova},
         {"correlation", kRecordCorrelation}, {"residuals", kRecordResiduals},
         {"intervals", kRecordIntervals},
     };

@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_options.h"
@@ -20,7 +21,13 @@ public:
     // The text itself, without a copy.
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text) override { text_ = text; }
-    void AppendText(const std::string& bytes) override { text_ += bytes; }
+    void AppendText(std::string bytes) override {
+        if (text_.empty()) {
+            text_ = std::move(bytes);
+        } else {
+            text_ += bytes;
+        }
+    }
     size_t TextSize() const override { return text_.size(); }
     size_t Capacity() const override { return std::numeric_limits<size_t>::max(); }
 
@@ -38,10 +45,14 @@ private:
     BatchResults results_;
 };
 
+// Draws the document's graph page into a .png, .svg or .pdf file; false after a message.
+using GraphImageWriter = bool (*)(CLumoxDoc& doc, const std::string& path);
+
 // Runs the actions of one command line on one document, each like its GUI command.
 class Session {
 public:
-    explicit Session(const Options& options);
+    // writeImage draws the pages of --image; a program without one takes no --image.
+    explicit Session(const Options& options, GraphImageWriter writeImage = nullptr);
 
     // Opens the data file and runs every action; false when one could not complete
     // (its messages have been shown) and the run stopped there.
@@ -72,6 +83,7 @@ private:
     int FindVariable(const std::string& name) const;
 
     const Options& options_;
+    GraphImageWriter writeImage_;
     BatchHost host_;
     CLumoxDoc doc_;
     // The reports later fits record (flags 1..5 of the document) and their level.

@@ -15,8 +15,9 @@ public:
     virtual std::string GetText() const = 0;
     virtual void SetText(const std::string& text) = 0;
     // Adds bytes at the end; a recording adds its reports this way, so that the text
-    // before them is not copied again.
-    virtual void AppendText(const std::string& bytes) { SetText(GetText() + bytes); }
+    // before them is not copied again. The bytes are the view's to keep (an empty text
+    // takes them over without a copy).
+    virtual void AppendText(std::string bytes) { SetText(GetText() + bytes); }
     // The length of GetText() in bytes.
     virtual size_t TextSize() const { return GetText().size(); }
     // The most bytes a recording may leave in the text (52000 for the window).

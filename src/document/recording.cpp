@@ -1,5 +1,7 @@
 #include "document/recording.h"
 
+#include <utility>
+
 #include "document/document.h"
 #include "platform/atomic_file.h"
 #include "platform/format.h"
@@ -39,6 +41,9 @@ void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
     // left none) they are skipped rather than read a fit that is not there.
     if (doc.HasFit()) {
         const FitResults results = doc.GetFitResults();
+        added.reserve(added.size() + 1024 +
+                      (flags[kRecordResiduals] ? ResidualReportBytes(results) : 0) +
+                      (flags[kRecordIntervals] ? IntervalReportBytes(results) : 0));
         if (flags[kRecordEquation]) WriteEquationReport(results, added);
         if (flags[kRecordAnova]) WriteAnovaReport(results, added);
         if (flags[kRecordCorrelation]) WriteCorrelationReport(results, added);
@@ -51,7 +56,7 @@ void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
         OfferToSave(doc, view.GetText() + added);
         return;
     }
-    view.AppendText(added);
+    view.AppendText(std::move(added));
     doc.SetModifiedFlag(true);
 }
 

@@ -78,9 +78,8 @@ int ChartEngine::Draw(Surface& surface, ChartData& chart, int alreadyScaled) {
         scaled_ = false;
         AxisScale y;
         AxisScale x;
-        if (ScaleY(chart, y) != 0 ||
-            ScaleAxis(*chart.xMatrix, chart.xColumn, chart.pointCount, chart.xIntervals, x,
-                      false) != 0) {
+        if (ScaleY(chart, y) != 0 || ScaleAxis(*chart.xMatrix, chart.xColumn, chart.pointCount,
+                                               chart.xIntervals, x, false) != 0) {
             surface.SelectFont(previousFont);
             return kScalingFailed;
         }

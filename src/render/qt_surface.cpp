@@ -3,9 +3,9 @@
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPaintEngine>
-#include <QTransform>
 #include <QPen>
 #include <QStringDecoder>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 

@@ -240,10 +240,17 @@ void WriteCorrelationReport(const FitResults& results, std::string& out) {
     out += "\r\n";
 }
 
+// Each observation's line is 78 bytes unless a number needs more than its field.
+size_t ResidualReportBytes(const FitResults& results) { return 256 + size_t{results.fit.m_n} * 78; }
+
+// Each observation's two lines are 148 bytes unless a number needs more than its field.
+size_t IntervalReportBytes(const FitResults& results) {
+    return 256 + size_t{results.fit.m_n} * 148;
+}
+
 void WriteResidualReport(const FitResults& results, std::string& out) {
     const RegressionFit& fit = results.fit;
-    // Each observation's line is 78 bytes unless a number needs more than its field.
-    out.reserve(out.size() + 256 + size_t{fit.m_n} * 78);
+    out.reserve(out.size() + ResidualReportBytes(results));
     out += "\r\n\r\nRESIDUAL LISTING\r\n";
     out += "                          Predicted      Std. Dev.                     Std.\r\n";
     AppendFormat(out, "Obsv  %13s         Value      of Predicted        Residual   Resid.\r\n\r\n",
@@ -262,8 +269,7 @@ void WriteResidualReport(const FitResults& results, std::string& out) {
 
 void WriteIntervalReport(const FitResults& results, double level, std::string& out) {
     const RegressionFit& fit = results.fit;
-    // Each observation's two lines are 148 bytes unless a number needs more than its field.
-    out.reserve(out.size() + 256 + size_t{fit.m_n} * 148);
+    out.reserve(out.size() + IntervalReportBytes(results));
     AppendFormat(out, "\r\n\r\nCONFIDENCE / PREDICTION INTERVALS AT THE %.4g%% LEVEL\r\n\r\n",
                  level);
     out += "                          Predicted      Confidence/Prediction Interval\r\n";

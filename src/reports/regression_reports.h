@@ -31,6 +31,10 @@ void WriteCorrelationReport(const FitResults& results, std::string& out);
 void WriteResidualReport(const FitResults& results, std::string& out);
 // CONFIDENCE / PREDICTION INTERVALS at level percent.
 void WriteIntervalReport(const FitResults& results, double level, std::string& out);
+// About the bytes of the two long reports, one or two lines per observation: a recording
+// reserves its text once for all its reports.
+size_t ResidualReportBytes(const FitResults& results);
+size_t IntervalReportBytes(const FitResults& results);
 
 // The fitted equation in terms of the model's entries, wrapped after 57 characters.
 void WriteEquation(const FitResults& results, std::string& out);

@@ -93,7 +93,7 @@ void CLumoxView::SetText(const std::string& text) {
     setPlainText(Decode(text));
 }
 
-void CLumoxView::AppendText(const std::string& bytes) {
+void CLumoxView::AppendText(std::string bytes) {
     if (!latin1_ &&
         !QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8()) {
         // The text turns Latin-1 as a whole, so that it stays one encoding.

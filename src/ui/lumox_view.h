@@ -33,7 +33,7 @@ public:
     // UTF-8 make the whole text Latin-1, so that any file shows and every byte is kept.
     void SetText(const std::string& text) override;
     // Adds bytes at the end without laying out the text before them again.
-    void AppendText(const std::string& bytes) override;
+    void AppendText(std::string bytes) override;
     size_t TextSize() const override;
     size_t Capacity() const override;
 

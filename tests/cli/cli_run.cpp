@@ -16,6 +16,11 @@ namespace lumox::test {
 
 CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinPath,
                  const std::string& stdoutPath) {
+    return RunCliProgram(LUMOX_CLI, args, stdinPath, stdoutPath);
+}
+
+CliResult RunCliProgram(const std::string& program, const std::vector<std::string>& args,
+                        const std::string& stdinPath, const std::string& stdoutPath) {
     TempDir dir;
     const std::string outPath = stdoutPath.empty() ? dir.File("out") : stdoutPath;
     const std::string errPath = dir.File("err");
@@ -29,7 +34,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinP
     const std::string examples = std::string(LUMOX_SOURCE_DIR) + "/examples";
     posix_spawn_file_actions_addchdir_np(&actions, examples.c_str());
 
-    std::vector<std::string> argv0 = {LUMOX_CLI};
+    std::vector<std::string> argv0 = {program};
     argv0.insert(argv0.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& arg : argv0) argv.push_back(arg.data());
@@ -37,7 +42,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinP
 
     CliResult result;
     pid_t pid = 0;
-    if (posix_spawn(&pid, LUMOX_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

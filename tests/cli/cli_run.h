@@ -17,6 +17,10 @@ struct CliResult {
 // (out then stays empty).
 CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinPath = "/dev/null",
                  const std::string& stdoutPath = "");
+// The same with another copy of the program.
+CliResult RunCliProgram(const std::string& program, const std::vector<std::string>& args,
+                        const std::string& stdinPath = "/dev/null",
+                        const std::string& stdoutPath = "");
 
 // The bytes of tests/cli/expected/<name>.
 std::string Expected(const std::string& name);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli_run.h"
 #include "support/temp_dir.h"
 
@@ -35,7 +37,8 @@ TEST(Cli, DescribesAVariableNamedByNameOrByNumber) {
 // The numbers of these reports are checked against independent values by the regression
 // tests (Longley against its certified coefficients); here the whole run is compared.
 TEST(Cli, FitsRecordsAndEstimatesLikeTheWindows) {
-    const CliResult best = RunCli({"lxtest.dat", "--simple", "Time", "Growth", "best-r2", "--estimate", "5"});
+    const CliResult best =
+        RunCli({"lxtest.dat", "--simple", "Time", "Growth", "best-r2", "--estimate", "5"});
     EXPECT_EQ(best.status, 0);
     EXPECT_EQ(best.out, Expected("lxtest-best-r2.txt"));
     // The information note of a transformed y goes to standard error like every message.
@@ -43,10 +46,11 @@ TEST(Cli, FitsRecordsAndEstimatesLikeTheWindows) {
               "lumox: Predicted Y and Confidence/Prediction intervals  are shown in terms of "
               "original scale data.\n");
 
-    const CliResult fit = RunCli(
-        {"longley.dat", "--reports", "equation,anova,correlation,residuals,intervals", "--level", "90",
-         "--fit", "Employed = 1 + GNPDeflator + GNP + Unemployed + ArmedForces + Population + Year",
-         "--estimate", "100,400000,3000,2500,120000,1960"});
+    const CliResult fit =
+        RunCli({"longley.dat", "--reports", "equation,anova,correlation,residuals,intervals",
+                "--level", "90", "--fit",
+                "Employed = 1 + GNPDeflator + GNP + Unemployed + ArmedForces + Population + Year",
+                "--estimate", "100,400000,3000,2500,120000,1960"});
     EXPECT_EQ(fit.status, 0);
     EXPECT_EQ(fit.err, "");
     EXPECT_EQ(fit.out, Expected("longley-fit.txt"));
@@ -56,8 +60,10 @@ TEST(Cli, RegressionFaultsStopTheRun) {
     TempDir dir;
     const std::string zero = dir.Write("zero.dat", "X Y\r\n1 2\r\n2 0\r\n3 5\r\n4 7\r\n");
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"tab421.dat", "--estimate", "10"}, "lumox: No equation has been fitted for a point estimate!\n"},
-        {{"tab421.dat", "--fit", "Response = 1 + Dose + Dose"}, "lumox: Equation has duplicate columns!\n"},
+        {{"tab421.dat", "--estimate", "10"},
+         "lumox: No equation has been fitted for a point estimate!\n"},
+        {{"tab421.dat", "--fit", "Response = 1 + Dose + Dose"},
+         "lumox: Equation has duplicate columns!\n"},
         {{"tab421.dat", "--fit", "Response = Dose"},
          "lumox: Cannot read the equation \"Response = Dose\": the first x term must be 1.\n"},
         {{"tab421.dat", "--simple", "Dose", "Response", "12"},
@@ -76,7 +82,8 @@ TEST(Cli, RegressionFaultsStopTheRun) {
         EXPECT_EQ(run.err, err);
     }
     // A best-model search shows the messages of the models it cannot fit and goes on.
-    const CliResult search = RunCli({zero, "--reports", "equation", "--simple", "X", "Y", "best-r2"});
+    const CliResult search =
+        RunCli({zero, "--reports", "equation", "--simple", "X", "Y", "best-r2"});
     EXPECT_EQ(search.status, 0);
     EXPECT_NE(search.err.find("lumox: Data not suitable for this transform!\n"), std::string::npos);
     EXPECT_NE(search.out.find("REGRESSION EQUATION"), std::string::npos);
@@ -84,12 +91,31 @@ TEST(Cli, RegressionFaultsStopTheRun) {
 
 TEST(Cli, DrawsGraphPagesIntoImageFiles) {
     TempDir dir;
-    const CliResult run = RunCli(
-        {"lxtest.dat", "--reports", "equation", "--simple", "Time", "Growth", "1", "--scatter",
-         "Time:Growth:fit:trend", "--image", dir.File("one.png"), "--scatter",
-         "Normal Z:Std. Residuals", "--scatter", "Time:Residuals", "--scatter", "Predicted Y:Growth",
-         "--title", "Check", "--image", dir.File("four.svg"), "--histogram", "Growth:8:normal",
-         "--image", dir.File("histogram.pdf")});
+    const CliResult run = RunCli({"lxtest.dat",
+                                  "--reports",
+                                  "equation",
+                                  "--simple",
+                                  "Time",
+                                  "Growth",
+                                  "1",
+                                  "--scatter",
+                                  "Time:Growth:fit:trend",
+                                  "--image",
+                                  dir.File("one.png"),
+                                  "--scatter",
+                                  "Normal Z:Std. Residuals",
+                                  "--scatter",
+                                  "Time:Residuals",
+                                  "--scatter",
+                                  "Predicted Y:Growth",
+                                  "--title",
+                                  "Check",
+                                  "--image",
+                                  dir.File("four.svg"),
+                                  "--histogram",
+                                  "Growth:8:normal",
+                                  "--image",
+                                  dir.File("histogram.pdf")});
     EXPECT_EQ(run.status, 0);
     // Residuals of an equation that transformed y are shown on the original scale.
     EXPECT_EQ(run.err,
@@ -103,6 +129,32 @@ TEST(Cli, DrawsGraphPagesIntoImageFiles) {
     // Drawing records nothing: the Results hold the equation report alone.
     EXPECT_EQ(run.out.find("REGRESSION EQUATION"), 4u);
     EXPECT_EQ(run.out.find("ANALYSIS OF VARIANCE"), std::string::npos);
+}
+
+// lumox-cli has no graphics of its own: it runs lumox-cli-graphics beside it for --image,
+// with the same standard input, and says so when that program is missing.
+TEST(Cli, PicturesAreDrawnByTheGraphicsProgram) {
+    TempDir dir;
+    const std::string data = ReadFile(std::string(LUMOX_SOURCE_DIR) + "/examples/tab21.dat");
+    const std::string input = dir.Write("input.dat", data);
+    const CliResult piped = RunCli(
+        {"-", "--describe", "Score", "--scatter", "Hours:Score", "--image", dir.File("piped.svg")},
+        input);
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_NE(ReadFile(dir.File("piped.svg")).find("Hours"), std::string::npos);
+    EXPECT_EQ(piped.out, RunCli({"tab21.dat", "--describe", "Score"}).out);
+
+    const std::string alone = dir.File("lumox-cli");
+    std::filesystem::copy_file(LUMOX_CLI, alone);
+    const CliResult missing = RunCliProgram(
+        alone, {"tab21.dat", "--scatter", "Hours:Score", "--image", dir.File("x.png")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err,
+              "lumox: Graph: cannot start lumox-cli-graphics, which draws the --image pictures: "
+              "No such file or directory\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.png")));
+    // Without pictures the copy runs alone.
+    EXPECT_EQ(RunCliProgram(alone, {"tab21.dat", "--describe", "Score"}).status, 0);
 }
 
 TEST(Cli, GraphFaultsStopTheRun) {
@@ -129,7 +181,8 @@ TEST(Cli, GraphFaultsStopTheRun) {
     }
     // A graph that cannot be scaled is left blank in the written page, and the run fails.
     const std::string negative = dir.Write("negative.dat", "A B\r\n-2 1\r\n-2 2\r\n-2 3\r\n");
-    const CliResult blank = RunCli({negative, "--histogram", "A", "--image", dir.File("blank.png")});
+    const CliResult blank =
+        RunCli({negative, "--histogram", "A", "--image", dir.File("blank.png")});
     EXPECT_EQ(blank.status, 1);
     EXPECT_EQ(blank.err, "lumox: Graph: Failed to scale data!\n");
     EXPECT_EQ(ReadFile(dir.File("blank.png")).substr(1, 3), "PNG");

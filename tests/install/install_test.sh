@@ -54,7 +54,7 @@ contents)
     source=$3
     # Everything but the setup program, which is installed only where it is built.
     expected=$(
-        printf '%s\n' bin/lumox bin/lumox-cli \
+        printf '%s\n' bin/lumox bin/lumox-cli libexec/lumox/lumox-cli-graphics \
             share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
             share/icons/hicolor/scalable/apps/$app_id.svg \
             share/man/man1/lumox.1.gz share/man/man1/lumox-cli.1.gz \
@@ -77,6 +77,12 @@ $difference"
     for program in lumox lumox-cli; do
         [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
     done
+    # The installed lumox-cli finds its graphics program for --image.
+    picture=$(mktemp --suffix=.svg)
+    "$prefix/bin/lumox-cli" "$source/../../examples/tab21.dat" --scatter Hours:Score \
+        --image "$picture" > /dev/null || fail "the installed lumox-cli draws no --image"
+    grep -q '<svg' "$picture" || fail "the installed lumox-cli wrote no SVG picture"
+    rm -f "$picture"
     for png in "$prefix"/share/icons/hicolor/*x*/apps/$app_id.png; do
         folder=$(basename "$(dirname "$(dirname "$png")")")
         [ "$(png_size "$png")" = "$folder" ] || fail "$png is $(png_size "$png"), not $folder"

@@ -13,7 +13,7 @@ class FakeResults : public ResultsView {
 public:
     std::string GetText() const override { return text; }
     void SetText(const std::string& t) override { text = t; }
-    void AppendText(const std::string& bytes) override {
+    void AppendText(std::string bytes) override {
         text += bytes;
         ++appends;
     }

@@ -52,10 +52,11 @@ TEST_F(QtSurfaceTest, ChartYGrowsUpwardFromThePageTop) {
 // every size from a line to a square, overlapping in drawing order, clipped and scrolled.
 TEST_F(QtSurfaceTest, BoxesFilledByPixelsAreTheStrokedBoxes) {
     QImage stroked = image.copy();
-    const QList<QRect> boxes = {{10, 10, 0, 0}, {12, 10, 0, 5}, {14, 10, 5, 0},
-                                {20, 20, 1, 1}, {21, 21, 6, 6}, {24, 24, 6, 6},
+    const QList<QRect> boxes = {{10, 10, 0, 0},    {12, 10, 0, 5},  {14, 10, 5, 0},
+                                {20, 20, 1, 1},    {21, 21, 6, 6},  {24, 24, 6, 6},
                                 {150, 150, 60, 8}, {40, 190, 9, 20}};
-    const Pen pens[] = {Pen{PenStyle::Solid, 1, Rgb{0, 0, 0}}, Pen{PenStyle::Solid, 1, Rgb{255, 0, 0}}};
+    const Pen pens[] = {Pen{PenStyle::Solid, 1, Rgb{0, 0, 0}},
+                        Pen{PenStyle::Solid, 1, Rgb{255, 0, 0}}};
     const Brush brushes[] = {Brush{Rgb{0, 0, 255}}, Brush{}};
     {
         QPainter painter(&image);

@@ -71,9 +71,9 @@ TEST_F(Mnemonics, NoTwoControlsOfADialogShareALetter) {
     dialogs.emplace_back(std::make_unique<CAboutDlg>());
     for (const auto& dialog : dialogs) {
         for (const auto& [letter, texts] : Claims(*dialog)) {
-            EXPECT_EQ(texts.size(), 1) << dialog->windowTitle().toStdString() << ": '"
-                                       << QString(letter).toStdString() << "' in "
-                                       << texts.join(QStringLiteral(", ")).toStdString();
+            EXPECT_EQ(texts.size(), 1)
+                << dialog->windowTitle().toStdString() << ": '" << QString(letter).toStdString()
+                << "' in " << texts.join(QStringLiteral(", ")).toStdString();
         }
     }
 }
