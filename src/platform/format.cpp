@@ -91,10 +91,14 @@ int IntegerDigits(double magnitude) {
     return static_cast<int>(result.ptr - digits);
 }
 
-// %g of a normal value (or zero) from its shortest round-trip digits, when they are no more
-// than the precision and the precision is at most 15: the value then lies within half a
-// unit of its last place of those digits, so rounding it to the precision gives them.
-// Returns the end of the text, or nullptr when the shortcut does not apply.
+// %g of a normal value (or zero) from its shortest round-trip digits, for a precision of
+// at most 15. When those digits are no more than the precision, the value lies within half
+// a unit of their last place, so rounding it gives them. When there are more, rounding
+// them at the precision rounds the value the same way, unless they end exactly on the
+// halfway 5: a rounding boundary (a number of precision + 1 digits) strictly between the
+// value and its shortest digits would itself read back as the value, and be as short or
+// shorter, and the shortest digits are the closest such. Returns the end of the text, or
+// nullptr when the shortcut does not apply.
 char* ShortestGeneral(char* first, double magnitude, int precision) {
     if (precision > 15 || (magnitude != 0.0 && magnitude < DBL_MIN)) return nullptr;
     char shortest[32];
@@ -108,12 +112,36 @@ char* ShortestGeneral(char* first, double magnitude, int precision) {
     for (const char* c = shortest; c != e; ++c) {
         if (*c != '.') digits[count++] = *c;
     }
-    if (count > precision) return nullptr;
-    const int exponent =
-        ExponentOf(std::string_view(shortest, static_cast<size_t>(end - shortest)));
-    if (exponent < -4 || exponent >= precision)
-        return std::copy(static_cast<const char*>(shortest), end, first);
+    int exponent = ExponentOf(std::string_view(shortest, static_cast<size_t>(end - shortest)));
+    if (count > precision) {
+        const char next = digits[precision];
+        if (next == '5' && count == precision + 1) return nullptr;
+        count = precision;
+        if (next >= '5') {
+            int k = count - 1;
+            while (k >= 0 && digits[k] == '9') digits[k--] = '0';
+            if (k >= 0) {
+                ++digits[k];
+            } else {
+                digits[0] = '1';
+                ++exponent;
+            }
+        }
+        while (count > 1 && digits[count - 1] == '0') --count;
+    }
     char* out = first;
+    if (exponent < -4 || exponent >= precision) {
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            out = std::copy(digits + 1, digits + count, out);
+        }
+        *out++ = 'e';
+        *out++ = exponent < 0 ? '-' : '+';
+        const int power = std::abs(exponent);
+        if (power < 10) *out++ = '0';
+        return std::to_chars(out, out + 4, power).ptr;
+    }
     if (exponent < 0) {
         *out++ = '0';
         *out++ = '.';

@@ -123,12 +123,17 @@ std::vector<double> SpecialValues() {
 }
 
 // Random values across the whole range: raw bit patterns (every exponent, subnormals,
-// infinities, NaNs) alternating with short decimals as data files hold them.
+// infinities, NaNs), full-precision values of the sizes results have, and short decimals
+// as data files hold them.
 class RandomValues {
 public:
     explicit RandomValues(uint64_t seed) : engine_(seed) {}
     double Next() {
-        if (++count_ % 2 == 0) {
+        if (++count_ % 3 == 1) {
+            const double mantissa = static_cast<double>(engine_() >> 11);
+            return std::ldexp(mantissa, static_cast<int>(engine_() % 120) - 110);
+        }
+        if (count_ % 3 == 0) {
             const uint64_t bits = engine_();
             double value;
             std::memcpy(&value, &bits, sizeof value);
