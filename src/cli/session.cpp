@@ -282,6 +282,10 @@ bool Session::SetHistogram(const std::string& text) {
 }
 
 bool Session::Image(const std::string& path) {
+    if (writeImage_ == nullptr) {
+        ShowMessage("Graph: this program draws no pictures!", Icon::Stop);
+        return false;
+    }
     if (histogram_) {
         doc_.SetupHistogram(*histogram_);
     } else if (!scatters_.empty()) {
@@ -297,10 +301,6 @@ bool Session::Image(const std::string& path) {
     histogram_.reset();
     // A graph that fails while drawing ("Graph: Failed to scale data!") is left blank on
     // the page, as in the window; the file is written, but the action did not complete.
-    if (writeImage_ == nullptr) {
-        ShowMessage("Graph: this program draws no pictures!", Icon::Stop);
-        return false;
-    }
     StopCounter stops(CurrentPrompt());
     const bool written = writeImage_(doc_, path);
     return written && stops.Count() == 0;
