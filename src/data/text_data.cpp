@@ -89,9 +89,6 @@ bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<
     return true;
 }
 
-// Checks the whole text, reporting the first fault, and collects the values row by row
-// (when values is not null). 0 when acceptable, with m_nRows and m_nCols set; 1 otherwise
-// (both then 0).
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The file's text without a UTF-8 byte order mark, which would otherwise become part of
@@ -102,6 +99,9 @@ std::string ReadDataText(std::istream& file) {
     return text;
 }
 
+// Checks the whole text, reporting the first fault, and collects the values row by row
+// (when values is not null). 0 when acceptable, with m_nRows and m_nCols set; 1 otherwise
+// (both then 0).
 int ScanTextData(DataSet& doc, std::string_view text, std::vector<double>* values) {
     auto fail = [&doc] {
         doc.m_nRows = doc.m_nCols = 0;
@@ -143,9 +143,10 @@ int ScanTextData(DataSet& doc, std::string_view text, std::vector<double>* value
 }  // namespace
 
 int HasNonNumericChar(std::string_view token) {
-    constexpr std::string_view kValueChars = "0123456789.-+eE";
     for (const char c : token) {
-        if (kValueChars.find(c) == std::string_view::npos) return 1;
+        const bool valueChar =
+            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
+        if (!valueChar) return 1;
     }
     return 0;
 }
@@ -172,9 +173,7 @@ void ReadTextDataFile(DataSet& doc, std::istream& file) {
     std::vector<double> values;
     values.reserve(std::min<size_t>(text.size() / 2, Matrix::kMaxElements));
     if (ScanTextData(doc, text, &values) != 0) AbandonCommand();
-    Matrix& data = doc.GetData();
-    data.Resize(doc.m_nRows, doc.m_nCols);
-    std::copy(values.begin(), values.end(), data.Data());
+    doc.GetData() = Matrix(doc.m_nRows, doc.m_nCols, std::move(values));
 
     std::string_view header;
     TextLineReader(text).ReadLine(header);
@@ -201,7 +200,8 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
         if (index >= lines.size()) lines.resize(index + 32);
         lines[index++] = line;
     }
-    if (!lines.empty() && lines[0].starts_with(kByteOrderMark)) lines[0].erase(0, kByteOrderMark.size());
+    if (!lines.empty() && lines[0].starts_with(kByteOrderMark))
+        lines[0].erase(0, kByteOrderMark.size());
     return true;
 }
 

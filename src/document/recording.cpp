@@ -41,9 +41,12 @@ void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
     // left none) they are skipped rather than read a fit that is not there.
     if (doc.HasFit()) {
         const FitResults results = doc.GetFitResults();
-        added.reserve(added.size() + 1024 +
-                      (flags[kRecordResiduals] ? ResidualReportBytes(results) : 0) +
-                      (flags[kRecordIntervals] ? IntervalReportBytes(results) : 0));
+        // Room, reserved once, for the short reports and for per-observation lines an
+        // eighth longer than usual: a report that outgrew it would copy all before it, and
+        // room never written costs no memory.
+        const size_t lines = (flags[kRecordResiduals] ? ResidualReportBytes(results) : 0) +
+                             (flags[kRecordIntervals] ? IntervalReportBytes(results) : 0);
+        added.reserve(added.size() + 65536 + lines + lines / 8);
         if (flags[kRecordEquation]) WriteEquationReport(results, added);
         if (flags[kRecordAnova]) WriteAnovaReport(results, added);
         if (flags[kRecordCorrelation]) WriteCorrelationReport(results, added);

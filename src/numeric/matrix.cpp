@@ -15,6 +15,14 @@ void MatrixError(int id) { FailCommand(id); }
 
 Matrix::Matrix(uint32_t rows, uint32_t cols) { Allocate(rows, cols); }
 
+Matrix::Matrix(uint32_t rows, uint32_t cols, std::vector<double>&& values) {
+    CheckShape(rows, cols);
+    if (values.size() != static_cast<uint64_t>(rows) * cols) MatrixError(ids::kMatrixSizeIncorrect);
+    data_ = std::move(values);
+    rows_ = rows;
+    cols_ = cols;
+}
+
 Matrix& Matrix::operator=(const Matrix& other) {
     if (this != &other) *this = Matrix(other);
     return *this;
@@ -46,13 +54,16 @@ void Matrix::Release() {
     rows_ = cols_ = 0;
 }
 
-void Matrix::Allocate(uint32_t rows, uint32_t cols) {
+void Matrix::CheckShape(uint32_t rows, uint32_t cols) {
     // The product is taken in 64 bits so that huge counts cannot wrap below the limit.
-    const uint64_t count = static_cast<uint64_t>(rows) * cols;
-    if (count > kMaxElements) MatrixError(ids::kMatrixTooLarge);
+    if (static_cast<uint64_t>(rows) * cols > kMaxElements) MatrixError(ids::kMatrixTooLarge);
     if (rows == 0 || cols == 0) MatrixError(ids::kMatrixIndexZero);
+}
+
+void Matrix::Allocate(uint32_t rows, uint32_t cols) {
+    CheckShape(rows, cols);
     try {
-        data_.assign(count, 0.0);
+        data_.assign(static_cast<size_t>(rows) * cols, 0.0);
     } catch (const std::bad_alloc&) {
         ShowMessage(ids::kMatrixMemory, Icon::None);
         throw;

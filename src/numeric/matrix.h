@@ -16,6 +16,9 @@ public:
 
     Matrix() = default;
     Matrix(uint32_t rows, uint32_t cols);
+    // Takes over values, rows x cols of them in storage order, with the checks of
+    // construction (message 6 when the count differs).
+    Matrix(uint32_t rows, uint32_t cols, std::vector<double>&& values);
     Matrix(const Matrix& other) = default;
     Matrix(Matrix&& other) noexcept = default;
     // Copies the elements in storage order. A 1 x n source assigned to an n x 1 matrix (or
@@ -46,6 +49,7 @@ public:
     void CopyRowToColumn(const Matrix& source, uint32_t sourceRow, uint32_t column);
 
 private:
+    static void CheckShape(uint32_t rows, uint32_t cols);
     void Allocate(uint32_t rows, uint32_t cols);
 
     std::vector<double> data_;

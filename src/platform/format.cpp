@@ -29,8 +29,8 @@ enum class Length { None, Char, Short, Long, LongLong, Size, Max, Diff };
 
 // Writes sign, prefix and body into a field of directive.width: blanks before (or after, with
 // '-'), or zeros between the prefix and the body when zeroFill.
-void Pad(std::string& out, const Directive& directive, std::string_view prefix, std::string_view body,
-         bool zeroFill) {
+void Pad(std::string& out, const Directive& directive, std::string_view prefix,
+         std::string_view body, bool zeroFill) {
     const size_t length = prefix.size() + body.size();
     const size_t width = static_cast<size_t>(directive.width);
     const size_t fill = width > length ? width - length : 0;
@@ -179,9 +179,9 @@ void AppendDouble(std::string& out, const Directive& directive, double value) {
     }
 
     int precision = directive.precision < 0 ? 6 : directive.precision;
-    // Room for the 309 integer digits of the largest double, the point and the digits
-    // after it, or an exponent.
-    Scratch scratch(static_cast<size_t>(precision) + 320);
+    // Room for the digits after the point and the 309 integer digits of the largest double
+    // (%f), or for the digits, the point, up to four leading zeros or an exponent (%e, %g).
+    Scratch scratch(static_cast<size_t>(precision) + (lower == 'f' ? 320 : 16));
     char* const first = scratch.begin();
     char* last = first;
     switch (lower) {
@@ -243,13 +243,15 @@ void AppendDouble(std::string& out, const Directive& directive, double value) {
             if (*c == 'e') *c = 'E';
         }
     }
-    Pad(out, directive, prefix, std::string_view(first, static_cast<size_t>(last - first)), directive.zero);
+    Pad(out, directive, prefix, std::string_view(first, static_cast<size_t>(last - first)),
+        directive.zero);
 }
 
 // Integer conversions d i u o x X (and p): digits, then the precision's leading zeros,
 // then sign or base prefix and the field.
 template <typename Unsigned>
-void AppendInteger(std::string& out, const Directive& directive, Unsigned magnitude, bool negative) {
+void AppendInteger(std::string& out, const Directive& directive, Unsigned magnitude,
+                   bool negative) {
     static_assert(std::is_unsigned_v<Unsigned>);
     const char c = directive.conversion;
     const int base = c == 'o' ? 8 : (c == 'x' || c == 'X' || c == 'p') ? 16 : 10;
@@ -292,7 +294,8 @@ void AppendInteger(std::string& out, const Directive& directive, Unsigned magnit
     std::string body(zeros, '0');
     body.append(digits, count);
     // A precision turns the '0' flag off.
-    Pad(out, directive, std::string_view(prefix, prefixLength), body, directive.zero && directive.precision < 0);
+    Pad(out, directive, std::string_view(prefix, prefixLength), body,
+        directive.zero && directive.precision < 0);
 }
 
 template <typename Signed>
@@ -306,8 +309,9 @@ void AppendSigned(std::string& out, const Directive& directive, Signed value) {
 
 void AppendText(std::string& out, const Directive& directive, const char* text) {
     if (text == nullptr) text = directive.precision < 0 || directive.precision >= 6 ? "(null)" : "";
-    const size_t length =
-        directive.precision < 0 ? std::strlen(text) : strnlen(text, static_cast<size_t>(directive.precision));
+    const size_t length = directive.precision < 0
+                              ? std::strlen(text)
+                              : strnlen(text, static_cast<size_t>(directive.precision));
     Pad(out, directive, {}, std::string_view(text, length), false);
 }
 
@@ -426,8 +430,8 @@ void AppendFormatV(std::string& out, const char* format, va_list args) {
             case 'X':
                 switch (length) {
                     case Length::Char:
-                        AppendInteger(out, directive, static_cast<unsigned char>(va_arg(args, unsigned)),
-                                      false);
+                        AppendInteger(out, directive,
+                                      static_cast<unsigned char>(va_arg(args, unsigned)), false);
                         break;
                     case Length::Short:
                         AppendInteger(out, directive,

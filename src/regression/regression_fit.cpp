@@ -229,6 +229,8 @@ int RegressionFit::FitRegression() {
         }
     }
 
+    m_leverage.resize(m_n);
+    for (uint32_t i = 0; i < m_n; ++i) m_leverage[i] = Leverage(m_X.Data() + size_t{i} * m_p);
     m_bAlternateResiduals = CheckLeverage();
     return ComputeAnova() != 0 ? 1 : 0;
 }
@@ -290,10 +292,6 @@ double RegressionFit::Leverage(const double* termRow) const {
         h += column * termRow[j];
     }
     return h;
-}
-
-double RegressionFit::Leverage(uint32_t i) const {
-    return Leverage(m_X.Data() + static_cast<uint64_t>(i) * m_p);
 }
 
 double RegressionFit::PredictionSd(double leverage) const { return std::sqrt(leverage * m_mse); }

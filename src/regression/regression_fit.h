@@ -2,6 +2,7 @@
 #define LUMOX_REGRESSION_REGRESSION_FIT_H
 
 #include <cstdint>
+#include <vector>
 
 #include "numeric/matrix.h"
 
@@ -30,8 +31,8 @@ public:
 
     // x' C x for a term row x of p values: the leverage of an observation or of a point.
     double Leverage(const double* termRow) const;
-    // The leverage of observation i of X.
-    double Leverage(uint32_t i) const;
+    // The leverage of observation i of X, as the fit found it.
+    double Leverage(uint32_t i) const { return m_leverage[i]; }
     // sqrt(h MSE), the standard deviation of the prediction at leverage h.
     double PredictionSd(double leverage) const;
     // Y(i) - y-hat(i).
@@ -59,6 +60,8 @@ public:
     Matrix m_coefficients;  // b, p x 1
     Matrix m_fitted;        // y-hat = X b, n x 1, on the transformed scale
     Matrix m_covariance;    // C = (X'X)^-1, p x p
+    // h(i), taken once by the fit: every per-observation report reads it.
+    std::vector<double> m_leverage;
     double m_ssr = 0.0;
     double m_sse = 0.0;
     double m_sst = 0.0;

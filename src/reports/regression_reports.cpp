@@ -1,6 +1,7 @@
 #include "reports/regression_reports.h"
 
 #include <cmath>
+#include <cstdarg>
 
 #include "numeric/probability.h"
 #include "platform/format.h"
@@ -15,11 +16,17 @@ namespace {
 
 constexpr double kSmallProbability = 0.0001;
 
-// Appends a number already formatted in its field; a number that fills its field is set
-// one blank apart from the text before it, so that two numbers never run together.
-void AppendNumber(std::string& out, const std::string& field) {
-    if (!field.empty() && field.front() != ' ' && !out.empty() && out.back() != ' ') out += ' ';
-    out += field;
+// Appends one number in its field; a number that fills its field is set one blank apart
+// from the text before it, so that two numbers never run together.
+__attribute__((format(printf, 2, 3))) void AppendNumber(std::string& out, const char* format, ...) {
+    const size_t start = out.size();
+    va_list args;
+    va_start(args, format);
+    AppendFormatV(out, format, args);
+    va_end(args);
+    if (out.size() > start && out[start] != ' ' && start > 0 && out[start - 1] != ' ') {
+        out.insert(start, 1, ' ');
+    }
 }
 // exp of a larger magnitude overflows (or underflows) a double.
 constexpr double kExpLimit = 709.0;
@@ -162,13 +169,13 @@ void WriteEquationReport(const FitResults& results, std::string& out) {
         const double t = fit.TRatio(j);
         out += Format("%-18s%15.9g", CoefficientLabel(results, j).c_str(),
                       fit.m_coefficients.At(j, 0));
-        AppendNumber(out, Format("%17.8g", se));
-        AppendNumber(out, Format("%12.5g", t));
+        AppendNumber(out, "%17.8g", se);
+        AppendNumber(out, "%12.5g", t);
         const double probability = fit.CoefficientProbability(j);
         if (probability < kSmallProbability) {
             AppendFormat(out, "%12s\r\n", "< .0001");
         } else {
-            AppendNumber(out, Format("%12.4g", probability));
+            AppendNumber(out, "%12.4g", probability);
             out += "\r\n";
         }
     }
@@ -217,7 +224,7 @@ void WriteCorrelationReport(const FitResults& results, std::string& out) {
     out += "\r\n";
     for (uint32_t a = 0; a < p; ++a) {
         out += "\r\n" + Format("%-*.*s", w, w - 1, name(a).c_str());
-        for (uint32_t b = 0; b <= a; ++b) AppendNumber(out, Format("%*.4g", w, r.At(a, b)));
+        for (uint32_t b = 0; b <= a; ++b) AppendNumber(out, "%*.4g", w, r.At(a, b));
         out += "\r\n" + std::string(static_cast<size_t>(w), ' ');
         for (uint32_t b = 0; b <= a; ++b) {
             const double coefficient = r.At(a, b);
@@ -257,12 +264,12 @@ void WriteResidualReport(const FitResults& results, std::string& out) {
                  YName(results).c_str());
     for (uint32_t i = 0; i < fit.m_n; ++i) {
         const double h = fit.Leverage(i);
-        out += Format("%-5d", static_cast<int>(i + 1));
-        AppendNumber(out, Format("%14.8g", results.fit.m_Y.At(i, 0)));
-        AppendNumber(out, Format("%16.8g", fit.m_fitted.At(i, 0)));
-        AppendNumber(out, Format("%16.8g", fit.PredictionSd(h)));
-        AppendNumber(out, Format("%16.8g", fit.Residual(i)));
-        AppendNumber(out, Format("%9.3g", fit.StandardizedResidual(i)));
+        AppendFormat(out, "%-5d", static_cast<int>(i + 1));
+        AppendNumber(out, "%14.8g", results.fit.m_Y.At(i, 0));
+        AppendNumber(out, "%16.8g", fit.m_fitted.At(i, 0));
+        AppendNumber(out, "%16.8g", fit.PredictionSd(h));
+        AppendNumber(out, "%16.8g", fit.Residual(i));
+        AppendNumber(out, "%9.3g", fit.StandardizedResidual(i));
         out += "\r\n";
     }
 }
@@ -280,10 +287,10 @@ void WriteIntervalReport(const FitResults& results, double level, std::string& o
         const double h = fit.Leverage(i);
         const double predicted = fit.m_fitted.At(i, 0);
         double half = fit.ConfidenceHalfWidth(t, h);
-        out += Format("%-5d", static_cast<int>(i + 1));
-        AppendNumber(out, Format("%14.8g", results.fit.m_Y.At(i, 0)));
-        AppendNumber(out, Format("%16.8g", predicted));
-        out += Format("    CI = [%12.6g, %12.6g]\r\n", predicted - half, predicted + half);
+        AppendFormat(out, "%-5d", static_cast<int>(i + 1));
+        AppendNumber(out, "%14.8g", results.fit.m_Y.At(i, 0));
+        AppendNumber(out, "%16.8g", predicted);
+        AppendFormat(out, "    CI = [%12.6g, %12.6g]\r\n", predicted - half, predicted + half);
         half = fit.PredictionHalfWidth(t, h);
         AppendFormat(out, "%45s%12.6g, %12.6g]\r\n", "PI = [", predicted - half, predicted + half);
     }

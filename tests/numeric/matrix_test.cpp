@@ -25,11 +25,10 @@ TEST(Matrix, ElementLimitAndZeroCountsStopWithTheirMessages) {
     EXPECT_THROW(Matrix(5, 0), UserAbort);
     // A product that would wrap 32 bits must still be refused as too large.
     EXPECT_THROW(Matrix(65536, 65536), UserAbort);
-    EXPECT_EQ(prompt.messages,
-              (std::vector<Message>{{"Matrix: too large", Icon::Stop},
-                                    {"Matrix: index is minus or zero", Icon::Stop},
-                                    {"Matrix: index is minus or zero", Icon::Stop},
-                                    {"Matrix: too large", Icon::Stop}}));
+    EXPECT_EQ(prompt.messages, (std::vector<Message>{{"Matrix: too large", Icon::Stop},
+                                                     {"Matrix: index is minus or zero", Icon::Stop},
+                                                     {"Matrix: index is minus or zero", Icon::Stop},
+                                                     {"Matrix: too large", Icon::Stop}}));
     Matrix tall(65535, 1);
     Matrix wide(255, 257);
     EXPECT_EQ(tall.Rows(), 65535u);
@@ -44,10 +43,15 @@ TEST(Matrix, ShapeMismatchesStopWithTheirMessages) {
     Matrix column(3, 1);
     EXPECT_THROW(column.CopyColumn(a, 2, 0), UserAbort);
     EXPECT_THROW(column.CopyRowToColumn(a, 0, 0), UserAbort);
-    EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{
-                                  "Matrix: multiplication error", "Matrix: size incorrect for operation",
-                                  "Matrix: size incorrect for operation",
-                                  "Matrix: size incorrect for operation"}));
+    // Values taken over must be exactly rows x cols of them.
+    EXPECT_THROW(Matrix(2, 2, std::vector<double>(3)), UserAbort);
+    EXPECT_EQ(prompt.Texts(),
+              (std::vector<std::string>{
+                  "Matrix: multiplication error", "Matrix: size incorrect for operation",
+                  "Matrix: size incorrect for operation", "Matrix: size incorrect for operation",
+                  "Matrix: size incorrect for operation"}));
+    const Matrix taken(2, 3, {1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(taken.At(1, 0), 4.0);
 }
 
 TEST(Matrix, AssignmentKeepsShapeWhenElementCountsAgree) {
