@@ -34,22 +34,12 @@ void Pad(std::string& out, const Directive& directive, std::string_view prefix,
     const size_t length = prefix.size() + body.size();
     const size_t width = static_cast<size_t>(directive.width);
     const size_t fill = width > length ? width - length : 0;
-    if (fill == 0) {
-        out.append(prefix);
-        out.append(body);
-    } else if (directive.left) {
-        out.append(prefix);
-        out.append(body);
-        out.append(fill, ' ');
-    } else if (zeroFill) {
-        out.append(prefix);
-        out.append(fill, '0');
-        out.append(body);
-    } else {
-        out.append(fill, ' ');
-        out.append(prefix);
-        out.append(body);
-    }
+    const bool blanksBefore = fill != 0 && !directive.left && !zeroFill;
+    if (blanksBefore) out.append(fill, ' ');
+    if (!prefix.empty()) out.append(prefix);
+    if (fill != 0 && !directive.left && zeroFill) out.append(fill, '0');
+    out.append(body);
+    if (fill != 0 && directive.left) out.append(fill, ' ');
 }
 
 // A scratch buffer for one converted number: on the stack for the usual sizes.
@@ -105,14 +95,21 @@ char* ShortestGeneral(char* first, double magnitude, int precision) {
     const char* const end = std::to_chars(shortest, shortest + sizeof shortest, magnitude,
                                           std::chars_format::scientific)
                                 .ptr;
-    // "d.ddde+XX" or "de+XX": the digits and the exponent.
-    const char* const e = std::find(static_cast<const char*>(shortest), end, 'e');
+    // "d.ddde+XX" or "de+XX": the exponent is the last few characters, the digits those
+    // before it but the point.
+    const char* e = end - 1;
+    while (*e != 'e') --e;
+    int exponent = 0;
+    for (const char* c = e + 2; c != end; ++c) exponent = exponent * 10 + (*c - '0');
+    if (e[1] == '-') exponent = -exponent;
     char digits[24];
-    int count = 0;
-    for (const char* c = shortest; c != e; ++c) {
-        if (*c != '.') digits[count++] = *c;
+    digits[0] = shortest[0];
+    int count = 1;
+    if (e - shortest > 2) {
+        const size_t fraction = static_cast<size_t>(e - shortest - 2);
+        std::memcpy(digits + 1, shortest + 2, fraction);
+        count += static_cast<int>(fraction);
     }
-    int exponent = ExponentOf(std::string_view(shortest, static_cast<size_t>(end - shortest)));
     if (count > precision) {
         const char next = digits[precision];
         if (next == '5' && count == precision + 1) return nullptr;
