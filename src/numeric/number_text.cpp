@@ -87,7 +87,8 @@ double Convert(std::string_view number, const DecimalPrefix& prefix, bool& overf
 
 double AtoF(std::string_view text) {
     size_t start = 0;
-    while (start < text.size() && (text[start] == ' ' || (text[start] >= '\t' && text[start] <= '\r'))) {
+    while (start < text.size() &&
+           (text[start] == ' ' || (text[start] >= '\t' && text[start] <= '\r'))) {
         ++start;
     }
     const DecimalPrefix prefix = ScanDecimal(text, start);
@@ -97,11 +98,22 @@ double AtoF(std::string_view text) {
 }
 
 NumberToken ReadNumberToken(std::string_view token, double& value) {
-    const DecimalPrefix prefix = ScanDecimal(token, 0);
-    if (prefix.end == 0 || prefix.end != token.size()) return NumberToken::NotNumber;
-    bool overflow = false;
-    const double number = Convert(token, prefix, overflow);
-    if (overflow) return NumberToken::TooLarge;
+    // After its sign a number starts with a digit or a point; from there from_chars takes
+    // exactly the forms ScanDecimal does, so the scan is left to the rare value out of
+    // range, where its power of ten tells an overflow from an underflow.
+    const size_t start = !token.empty() && (token[0] == '+' || token[0] == '-') ? 1 : 0;
+    if (start == token.size() || !(IsDigit(token[start]) || token[start] == '.')) {
+        return NumberToken::NotNumber;
+    }
+    const size_t skip = token[0] == '+' ? 1 : 0;  // from_chars takes no plus sign
+    const char* const end = token.data() + token.size();
+    double number = 0.0;
+    const auto result = std::from_chars(token.data() + skip, end, number);
+    if (result.ptr != end) return NumberToken::NotNumber;
+    if (result.ec == std::errc::result_out_of_range) {
+        if (ScanDecimal(token, 0).magnitude > 0) return NumberToken::TooLarge;
+        number = token[0] == '-' ? -0.0 : 0.0;
+    }
     value = number;
     return NumberToken::Number;
 }

@@ -38,7 +38,7 @@ TEST(LineReaders, EndLinesAtCrLfLfOrLoneCrAndNeverDropACharacter) {
         {"a\r\nb", {"a", "b"}},
         {"a\r\n", {"a"}},
         {"a\r\n\r\nb", {"a", "", "b"}},
-        {"a\rb", {"a", "b"}},         // the byte after a lone CR is kept
+        {"a\rb", {"a", "b"}},            // the byte after a lone CR is kept
         {"a\nb\nc\n", {"a", "b", "c"}},  // LF-only files, the Linux norm
         {"a\n\nb", {"a", "", "b"}},
         {"a\r\rb", {"a", "", "b"}},
@@ -78,12 +78,8 @@ TEST(LineReaders, ReturnPositionsAndRewind) {
 
 TEST(TokenSplitter, SeparatorsRunTogetherAndEmptyFieldsVanish) {
     const std::vector<std::pair<std::string, Lines>> cases = {
-        {" ,1,,2 ", {"1", "2"}},
-        {"x\ty z", {"x", "y", "z"}},
-        {"", {}},
-        {" ,\t, ", {}},
-        {"1.5e3,-.5", {"1.5e3", "-.5"}},
-        {"a\nb", {"a", "b"}},
+        {" ,1,,2 ", {"1", "2"}}, {"x\ty z", {"x", "y", "z"}},     {"", {}},
+        {" ,\t, ", {}},          {"1.5e3,-.5", {"1.5e3", "-.5"}}, {"a\nb", {"a", "b"}},
         {"a\rb", {"a\rb"}},  // CR is an ordinary character to the splitter
     };
     for (const auto& [line, expected] : cases) {
@@ -216,6 +212,25 @@ TEST(NumberText, ConvertsExactlyAsTheCLibrary) {
         }
         const double atof = AtoF(text);
         EXPECT_EQ(std::memcmp(&atof, &expected, sizeof atof), 0) << text;
+    }
+    // Short strings of the characters of numbers in any order: a number exactly when the C
+    // library reads the whole string, and then its value.
+    constexpr char kChars[] = "0123456789.-+eE";
+    for (int i = 0; i < 200000; ++i) {
+        std::string token(1 + random() % 7, ' ');
+        for (char& c : token) c = kChars[random() % (sizeof kChars - 1)];
+        char* end = nullptr;
+        const double expected = std::strtod(token.c_str(), &end);
+        double value = -99.0;
+        const NumberToken kind = ReadNumberToken(token, value);
+        if (end != token.c_str() + token.size()) {
+            EXPECT_EQ(kind, NumberToken::NotNumber) << token;
+        } else if (std::isinf(expected)) {
+            EXPECT_EQ(kind, NumberToken::TooLarge) << token;
+        } else {
+            ASSERT_EQ(kind, NumberToken::Number) << token;
+            EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0) << token;
+        }
     }
 }
 
