@@ -28,18 +28,20 @@ struct Directive {
 enum class Length { None, Char, Short, Long, LongLong, Size, Max, Diff };
 
 // Writes sign, prefix and body into a field of directive.width: blanks before (or after, with
-// '-'), or zeros between the prefix and the body when zeroFill.
+// '-'), or zeros between the prefix and the body when zeroFill. The field is made blank in
+// one step and the texts are copied into it.
 void Pad(std::string& out, const Directive& directive, std::string_view prefix,
          std::string_view body, bool zeroFill) {
     const size_t length = prefix.size() + body.size();
     const size_t width = static_cast<size_t>(directive.width);
     const size_t fill = width > length ? width - length : 0;
-    const bool blanksBefore = fill != 0 && !directive.left && !zeroFill;
-    if (blanksBefore) out.append(fill, ' ');
-    if (!prefix.empty()) out.append(prefix);
-    if (fill != 0 && !directive.left && zeroFill) out.append(fill, '0');
-    out.append(body);
-    if (fill != 0 && directive.left) out.append(fill, ' ');
+    const size_t start = out.size();
+    out.append(length + fill, ' ');
+    char* field = out.data() + start;
+    if (!directive.left && !zeroFill) field += fill;
+    field = std::copy(prefix.begin(), prefix.end(), field);
+    if (!directive.left && zeroFill) field = std::fill_n(field, fill, '0');
+    std::copy(body.begin(), body.end(), field);
 }
 
 // A scratch buffer for one converted number: on the stack for the usual sizes.
