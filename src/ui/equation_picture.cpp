@@ -93,8 +93,9 @@ void PaintGeneralEquation(QPainter& painter, const QRectF& box,
                           const std::vector<double>& centres) {
     const std::vector<Term> terms = GeneralEquationTerms();
     if (centres.size() < terms.size() || box.height() < 4.0) return;
-    // The largest size at which the letters fit the box's height and every term fits
-    // between its neighbours' centres.
+    // The largest size at which the letters fit the box's height, every term fits between
+    // its neighbours' centres, and the outer terms end inside the box: widths grow with
+    // the size, so each limit scales it down by its share.
     double size = box.height() * 0.5;
     double spacing = box.width();
     for (size_t k = 1; k < terms.size(); ++k) {
@@ -103,6 +104,13 @@ void PaintGeneralEquation(QPainter& painter, const QRectF& box,
     double widest = 0.0;
     for (const Term& term : terms) widest = std::max(widest, TermWidth(term, size));
     if (widest > 0.0 && spacing > 0.0) size = std::min(size, size * spacing * 0.92 / widest);
+    const double pad = box.height() * 0.15;
+    const double firstHalf = TermWidth(terms.front(), size) / 2.0;
+    const double lastHalf = TermWidth(terms.back(), size) / 2.0;
+    const double leftRoom = centres.front() - box.left() - pad;
+    const double rightRoom = box.right() - pad - centres[terms.size() - 1];
+    if (firstHalf > 0.0 && leftRoom > 0.0) size = std::min(size, size * leftRoom / firstHalf);
+    if (lastHalf > 0.0 && rightRoom > 0.0) size = std::min(size, size * rightRoom / lastHalf);
     size = std::max(size, 4.0);
 
     painter.save();

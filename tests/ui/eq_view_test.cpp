@@ -279,19 +279,22 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
     EXPECT_NE(expected.find("REGRESSION EQUATION"), std::string::npos);
 }
 
-// The picture has ink over every entry column, and grows with the window.
+// The picture has ink over every entry column, none at the box's ends, and grows with the
+// window. The entry fields are a little narrower than their spacing and the outer ones
+// reach the box's ends, as in the window.
 TEST(EquationPictureTest, TermsStandOverTheirColumnsAtEverySize) {
     EnsureApplication();
     struct Case {
         int width, height;
     };
     int previousInk = 0;
-    for (const Case c : {Case{600, 30}, Case{1200, 60}}) {
+    for (const Case c : {Case{600, 30}, Case{710, 40}, Case{1200, 60}}) {
         QImage image(c.width, c.height, QImage::Format_RGB32);
         image.fill(Qt::white);
         std::vector<double> centres;
+        const double field = (c.width - 10 * 6.0) / 11.0;
         const double column = c.width / 11.0;
-        for (int k = 0; k < 11; ++k) centres.push_back(column * (k + 0.5));
+        for (int k = 0; k < 11; ++k) centres.push_back(k * (field + 6.0) + field / 2.0);
         {
             QPainter painter(&image);
             PaintGeneralEquation(painter, QRectF(0, 0, c.width, c.height), centres);
@@ -312,6 +315,11 @@ TEST(EquationPictureTest, TermsStandOverTheirColumnsAtEverySize) {
             }
             EXPECT_GT(ink, 0) << "column " << k << " at " << c.width;
             inkRows = std::max(inkRows, bottom - top + 1);
+        }
+        for (int y = 0; y < c.height; ++y) {
+            for (const int x : {0, 1, 2, c.width - 3, c.width - 2, c.width - 1}) {
+                EXPECT_GE(qGray(image.pixel(x, y)), 128) << x << "," << y << " at " << c.width;
+            }
         }
         EXPECT_GT(inkRows, previousInk) << c.width;
         previousInk = inkRows;
