@@ -370,8 +370,10 @@ void CMainFrame::UpdateWindowMenu() {
         QMdiSubWindow* window = windows[i];
         QAction* entry =
             windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
-        entry->setCheckable(true);
-        entry->setChecked(window == area_->currentSubWindow());
+        // Only the active window carries a mark; the others show no empty box.
+        const bool active = window == area_->currentSubWindow();
+        entry->setCheckable(active);
+        entry->setChecked(active);
         entry->setStatusTip(QStringLiteral("Activate this window"));
         connect(entry, &QAction::triggered, this, [this, window] {
             if (area_->subWindowList().contains(window)) area_->setActiveSubWindow(window);
