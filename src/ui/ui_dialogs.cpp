@@ -19,36 +19,43 @@ QStringList OpenDataFilters() {
             QStringLiteral("dBase Files (.dbf) (*.dbf)"), QStringLiteral("All Files (*.*) (*)")};
 }
 
-std::optional<QString> QtDialogs::GetOpenFileName(QWidget* owner) {
-    QFileDialog dialog(owner, QStringLiteral("Open"));
+namespace {
+
+// Qt's own file dialog, opening an existing file or saving to any name.
+void SetUp(QFileDialog& dialog, bool save) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(OpenDataFilters());
-    dialog.selectNameFilter(OpenDataFilters().front());
+}
+
+// The file chosen, or nothing when the dialog was cancelled.
+std::optional<QString> Chosen(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
+}
+
+}  // namespace
+
+std::optional<QString> QtDialogs::GetOpenFileName(QWidget* owner) {
+    QFileDialog dialog(owner, QStringLiteral("Open"));
+    SetUp(dialog, false);
+    dialog.setNameFilters(OpenDataFilters());
+    dialog.selectNameFilter(OpenDataFilters().front());
+    return Chosen(dialog);
 }
 
 std::optional<QString> QtDialogs::GetSaveFileName(QWidget* owner, const QString& suggested) {
     QFileDialog dialog(owner, QStringLiteral("Save As"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    SetUp(dialog, true);
     dialog.setNameFilters({QStringLiteral("All Files (*.*) (*)")});
     if (!suggested.isEmpty()) dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
+    return Chosen(dialog);
 }
 
 std::optional<QString> QtDialogs::GetSaveGraphName(QWidget* owner, const QString& suggested) {
     QFileDialog dialog(owner, QStringLiteral("Save Graph As"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    SetUp(dialog, true);
     const QStringList filters = {QStringLiteral("PNG Picture (.png) (*.png)"),
                                  QStringLiteral("SVG Drawing (.svg) (*.svg)"),
                                  QStringLiteral("PDF Page (.pdf) (*.pdf)")};
@@ -63,8 +70,7 @@ std::optional<QString> QtDialogs::GetSaveGraphName(QWidget* owner, const QString
                          if (index >= 0) dialog.setDefaultSuffix(suffixes[index]);
                      });
     if (!suggested.isEmpty()) dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
+    return Chosen(dialog);
 }
 
 bool QtDialogs::ExecPrintDialog(QWidget* owner, QPrinter& printer, bool hasSelection) {

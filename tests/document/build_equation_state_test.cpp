@@ -7,23 +7,15 @@
 #include "data/text_data.h"
 #include "document/document.h"
 #include "platform/format.h"
+#include "support/data_sets.h"
 #include "support/scripted_prompt.h"
 
 namespace lumox {
 namespace {
 
-using Texts = std::array<std::string, EquationModel::kEntries>;
+using test::ThreeVariables;
 
-// Three variables over rows observations: C depends on A and B with a small wobble, so
-// every fit below is exact enough to compare and never singular.
-std::string ThreeVariables(int rows) {
-    std::string text = "A B C\r\n";
-    for (int i = 1; i <= rows; ++i) {
-        const int b = (i * i) % 7;
-        text += Format("%d %d %d\r\n", i, b, 2 + 3 * i - b + (i * 5) % 3);
-    }
-    return text;
-}
+using Texts = std::array<std::string, EquationModel::kEntries>;
 
 class BuildEquationStateTest : public ::testing::Test {
 protected:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/data_set.h"
+#include "platform/format.h"
 
 namespace lumox::test {
 
@@ -19,6 +20,18 @@ inline void FillDataSet(DataSet& set, const std::vector<std::string>& names,
     for (uint32_t i = 0; i < set.m_nRows; ++i) {
         for (uint32_t j = 0; j < set.m_nCols; ++j) set.GetData().At(i, j) = rows[i][j];
     }
+}
+
+// A data file's text of three variables over rows observations: C depends on A and B with
+// a small wobble, so that every fit of C on them is exact enough to compare and never
+// singular.
+inline std::string ThreeVariables(int rows) {
+    std::string text = "A B C\r\n";
+    for (int i = 1; i <= rows; ++i) {
+        const int b = (i * i) % 7;
+        text += Format("%d %d %d\r\n", i, b, 2 + 3 * i - b + (i * 5) % 3);
+    }
+    return text;
 }
 
 }  // namespace lumox::test

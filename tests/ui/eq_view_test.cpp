@@ -12,6 +12,7 @@
 
 #include "cli_run.h"
 #include "platform/format.h"
+#include "support/data_sets.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/equation_picture.h"
@@ -21,16 +22,6 @@
 
 namespace lumox::test {
 namespace {
-
-// Three variables over rows observations, never collinear.
-std::string ThreeVariables(int rows) {
-    std::string text = "A B C\r\n";
-    for (int i = 1; i <= rows; ++i) {
-        const int b = (i * i) % 7;
-        text += Format("%d %d %d\r\n", i, b, 2 + 3 * i - b + (i * 5) % 3);
-    }
-    return text;
-}
 
 class EqViewTest : public ShellTest {
 protected:
