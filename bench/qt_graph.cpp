@@ -81,7 +81,8 @@ void FourGraphPageEngineOnly(benchmark::State& state) {
     lumox::ChartEngine engine;
     for (auto _ : state) {
         NullSurface surface;
-        lumox::DrawGraphPage(doc.GetGraphPage(), surface, engine);
+        lumox::Diagnostics said;
+        lumox::DrawGraphPage(doc.GetGraphPage(), surface, engine, said);
         benchmark::DoNotOptimize(surface.calls);
     }
 }
@@ -111,7 +112,8 @@ void FourGraphPageRaster(benchmark::State& state) {
         image.fill(Qt::white);
         QPainter painter(&image);
         lumox::QtSurface surface(painter, false, 768);
-        lumox::DrawGraphPage(doc.GetGraphPage(), surface, engine);
+        lumox::Diagnostics said;
+        lumox::DrawGraphPage(doc.GetGraphPage(), surface, engine, said);
     }
 }
 BENCHMARK(FourGraphPageRaster)->Unit(benchmark::kMillisecond);

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/simple_regression.h"
 #include "regression/equation_model.h"
 #include "regression/regression_fit.h"
-#include "document/simple_regression.h"
 #include "reports/regression_reports.h"
 
 namespace {
@@ -51,10 +51,13 @@ void BM_MultipleRegressionWithReports(benchmark::State& state) {
     for (auto _ : state) {
         EquationModel fitted;
         RegressionFit fit;
-        if (FitEquation(doc.GetData(), model, fitted, fit) != 0) state.SkipWithError("fit failed");
+        lumox::Diagnostics said;
+        if (FitEquation(doc.GetData(), model, fitted, fit, said) != 0) {
+            state.SkipWithError("fit failed");
+        }
         const FitResults results{doc.m_astrColNames, fitted, fit, -1};
         std::string text;
-        lumox::WriteEquationReport(results, text);
+        lumox::WriteEquationReport(results, text, said);
         lumox::WriteAnovaReport(results, text);
         lumox::WriteCorrelationReport(results, text);
         lumox::WriteResidualReport(results, text);

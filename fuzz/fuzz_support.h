@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/data_set.h"
+#include "platform/diagnostics.h"
 #include "platform/prompt.h"
 
 namespace lumox::fuzz {
@@ -22,6 +23,11 @@ public:
 private:
     ScopedPrompt installed_;
 };
+
+// A refusal always says why: its diagnostics hold a message. Anything else is a fault.
+inline void CheckRefusalSaid(const Diagnostics& said) {
+    if (said.Empty()) std::abort();
+}
 
 // A data set a reader accepted must hold together: one name per column and a value for
 // every cell. Anything else is a fault of the reader, reported as a crash.

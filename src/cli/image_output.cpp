@@ -1,7 +1,6 @@
 #include "cli/image_output.h"
 
 #include <QGuiApplication>
-
 #include <clocale>
 #include <memory>
 
@@ -23,7 +22,7 @@ void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 
 }  // namespace
 
-bool WriteGraphImage(CLumoxDoc& doc, const std::string& path) {
+bool WriteGraphImage(CLumoxDoc& doc, const std::string& path, Diagnostics& said) {
     // Fonts need a GUI application; the batch front end makes one, off screen, on first use.
     if (QCoreApplication::instance() == nullptr) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -35,7 +34,7 @@ bool WriteGraphImage(CLumoxDoc& doc, const std::string& path) {
         // Qt takes the desktop's locale; numbers in reports keep their decimal point.
         std::setlocale(LC_NUMERIC, "C");
     }
-    return ExportGraphPage(doc, path);
+    return ExportGraphPage(doc, path, said);
 }
 
 void CloseGraphics() { Application().reset(); }

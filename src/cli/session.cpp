@@ -23,38 +23,13 @@ Session::Session(const Options& options, GraphImageWriter writeImage)
     doc_.SetHost(&host_);
 }
 
-namespace {
-
-// Passes every message on and counts those with the stop icon.
-class StopCounter final : public Prompt {
-public:
-    explicit StopCounter(Prompt& inner) : inner_(inner), installed_(*this) {}
-    int Count() const { return stops_; }
-    void Show(const std::string& text, Icon icon) override {
-        if (icon == Icon::Stop) ++stops_;
-        inner_.Show(text, icon);
-    }
-    Answer AskYesNo(const std::string& text) override { return inner_.AskYesNo(text); }
-    Answer AskYesNoCancel(const std::string& text) override { return inner_.AskYesNoCancel(text); }
-    void Beep() override { inner_.Beep(); }
-
-private:
-    Prompt& inner_;
-    int stops_ = 0;
-    ScopedPrompt installed_;
-};
-
-}  // namespace
-
 bool Session::Run() {
     if (!doc_.OnOpenDocument(options_.dataFile)) return false;
     ApplyGraphOptions();
     for (const Action& action : options_.actions) {
-        try {
-            if (!RunAction(action)) return false;
-        } catch (const UserAbort&) {
-            return false;  // the message has been shown
-        }
+        bool completed = false;
+        RunCommandStep([&] { completed = RunAction(action); });
+        if (!completed) return false;
     }
     return true;
 }
@@ -176,7 +151,10 @@ bool Session::Estimate(const std::string& values) {
         numbers.push_back(*value);
     }
     PointEstimate estimate(doc_, doc_.m_equation, doc_.m_fit);
-    if (estimate.Calculate(numbers, level_) != 0) return false;
+    Diagnostics said;
+    const int result = estimate.Calculate(numbers, level_, said);
+    Speak(said);
+    if (result != 0) return false;
     doc_.RecordPointEstimate(estimate);
     return true;
 }
@@ -301,9 +279,10 @@ bool Session::Image(const std::string& path) {
     histogram_.reset();
     // A graph that fails while drawing ("Graph: Failed to scale data!") is left blank on
     // the page, as in the window; the file is written, but the action did not complete.
-    StopCounter stops(CurrentPrompt());
-    const bool written = writeImage_(doc_, path);
-    return written && stops.Count() == 0;
+    Diagnostics said;
+    const bool written = writeImage_(doc_, path, said);
+    Speak(said);
+    return written && !said.HasStop();
 }
 
 bool Session::RegressionAllowed() {

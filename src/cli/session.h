@@ -45,8 +45,9 @@ private:
     BatchResults results_;
 };
 
-// Draws the document's graph page into a .png, .svg or .pdf file; false after a message.
-using GraphImageWriter = bool (*)(CLumoxDoc& doc, const std::string& path);
+// Draws the document's graph page into a .png, .svg or .pdf file; false when no file was
+// written. Its messages go to said.
+using GraphImageWriter = bool (*)(CLumoxDoc& doc, const std::string& path, Diagnostics& said);
 
 // Runs the actions of one command line on one document, each like its GUI command.
 class Session {

@@ -8,9 +8,8 @@
 #include "data/text_data.h"
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
-#include "platform/abort.h"
+#include "platform/diagnostics.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 #include "platform/strings.h"
 
 namespace lumox {
@@ -30,12 +29,15 @@ constexpr const char* kWidthsMismatch =
 constexpr const char* kFileCutShort = "Data File: dBase file ends before its last record!";
 constexpr const char* kTruncatingNumber = "Data File: truncating long number to 19 digits!";
 
-[[noreturn]] void Refuse(const std::string& text) {
-    ShowMessage(text, Icon::Stop);
-    AbandonCommand();
-}
+// A fault that ends the reading of a table: thrown where it is found, caught where the
+// public reader returns, which adds it to the caller's diagnostics.
+struct Refusal {
+    std::string text;
+};
 
-[[noreturn]] void Refuse(int id) { FailCommand(id); }
+[[noreturn]] void Refuse(std::string text) { throw Refusal{std::move(text)}; }
+
+[[noreturn]] void Refuse(int id) { Refuse(LoadString(id)); }
 
 uint32_t GetU16(const unsigned char* bytes) { return bytes[0] | (uint32_t{bytes[1]} << 8); }
 
@@ -118,7 +120,7 @@ struct CheckedTable {
     std::string records;  // every record, deleted ones included, as stored
 };
 
-CheckedTable LoadTable(std::istream& file) {
+CheckedTable LoadTable(std::istream& file, Diagnostics& said) {
     const uint64_t length = StreamLength(file);
     unsigned char header[kFileHeaderSize] = {};
     const bool wholeHeader = ReadAt(file, 0, reinterpret_cast<char*>(header),
@@ -140,7 +142,7 @@ CheckedTable LoadTable(std::istream& file) {
         Refuse(ids::kTooLargeForMatrix);
     }
     if (layout.records < 2) Refuse(ids::kNotEnoughData);
-    if (length > kLargeFileBytes) ShowMessage(ids::kLargeFile, Icon::Exclamation);
+    if (length > kLargeFileBytes) said.Add(ids::kLargeFile, Icon::Exclamation);
 
     std::string descriptors(kDescriptorSize * layout.fields, '\0');
     if (!ReadAt(file, kFileHeaderSize, descriptors.data(), descriptors.size())) {
@@ -227,30 +229,32 @@ DbaseDate Today() {
 
 }  // namespace
 
-DbaseLayout ReadDbaseHeader(DataSet& doc, std::istream& file) {
-    const CheckedTable table = LoadTable(file);
-    FillNames(doc, table);
-    return table.layout;
+bool ReadDbaseFile(DataSet& doc, std::istream& file, Diagnostics& said) {
+    try {
+        const CheckedTable table = LoadTable(file, said);
+        Matrix data(table.layout.validRecords, table.layout.fields);
+        ForEachField(table,
+                     [&data](uint32_t record, uint32_t row, uint32_t j, std::string_view field) {
+                         data.At(row, j) = FieldValue(field, record, j);
+                     });
+        FillNames(doc, table);
+        doc.GetData() = std::move(data);
+    } catch (const Refusal& refusal) {
+        said.Add(refusal.text, Icon::Stop);
+        return false;
+    }
+    return true;
 }
 
-void ReadDbaseFile(DataSet& doc, std::istream& file) {
-    const CheckedTable table = LoadTable(file);
-    FillNames(doc, table);
-    Matrix& data = doc.GetData();
-    data.Resize(doc.m_nRows, doc.m_nCols);
-    ForEachField(table, [&data](uint32_t record, uint32_t row, uint32_t j, std::string_view field) {
-        data.At(row, j) = FieldValue(field, record, j);
-    });
-}
-
-bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::string>& lines) {
+bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::string>& lines,
+                    Diagnostics& said) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
+        said.Add(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
         return false;
     }
     try {
-        const CheckedTable table = LoadTable(file);
+        const CheckedTable table = LoadTable(file, said);
         FillNames(doc, table);
         if (lines.size() < size_t{doc.m_nRows} + 1) lines.resize(size_t{doc.m_nRows} + 1);
         lines[0] = doc.m_strHeaderLine;
@@ -263,22 +267,23 @@ bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::stri
                 line += FieldText(field);
             }
         });
-    } catch (const UserAbort&) {
+    } catch (const Refusal& refusal) {
+        said.Add(refusal.text, Icon::Stop);
         return false;
     }
     return true;
 }
 
 bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const DbaseDate& date,
-                     std::ostream& out) {
+                     std::ostream& out, Diagnostics& said) {
     count = std::min(count, lines.size());
     const uint32_t fields = count > 0 ? TokenSplitter(lines[0]).CountTokens() : 0;
     if (fields == 0) {
-        ShowMessage("Data File: no column names to write!", Icon::Stop);
+        said.Add("Data File: no column names to write!", Icon::Stop);
         return false;
     }
     if (fields > kDbaseMaxWrittenFields) {
-        ShowMessage(
+        said.Add(
             Format("Data File: a dBase table holds at most %u columns!", kDbaseMaxWrittenFields),
             Icon::Stop);
         return false;
@@ -296,7 +301,7 @@ bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const 
             size_t m = token.size();
             if (m > kDbaseLongNumber) {
                 m = kDbaseLongNumber;
-                if (lastWarnedField != j) ShowMessage(kTruncatingNumber, Icon::Information);
+                if (lastWarnedField != j) said.Add(kTruncatingNumber, Icon::Information);
                 lastWarnedField = j;
             }
             widths[j] = std::max(widths[j], static_cast<uint32_t>(m + 1));
@@ -345,8 +350,9 @@ bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const 
     return static_cast<bool>(out);
 }
 
-bool WriteDbaseFile(const std::vector<std::string>& lines, size_t count, std::ostream& out) {
-    return WriteDbaseTable(lines, count, Today(), out);
+bool WriteDbaseFile(const std::vector<std::string>& lines, size_t count, std::ostream& out,
+                    Diagnostics& said) {
+    return WriteDbaseTable(lines, count, Today(), out, said);
 }
 
 }  // namespace lumox

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/diagnostics.h"
+
 namespace lumox {
 
 class DataSet;
@@ -34,24 +36,24 @@ struct DbaseDate {
     int day = 1;      // 1 .. 31
 };
 
-// Reads and checks the file header and the field descriptors against the file itself; fills
-// the column names, m_strHeaderLine (the names joined by tabs), m_nRows (records not flagged
-// deleted) and m_nCols, and leaves the file at its start. Abandons the command on a fault
-// after its message (stop icon); the large-file warning lets the reading go on.
-DbaseLayout ReadDbaseHeader(DataSet& doc, std::istream& file);
-// ReadDbaseHeader, then fills the data matrix with the records not flagged deleted.
-void ReadDbaseFile(DataSet& doc, std::istream& file);
+// Reads and checks the file header and the field descriptors against the file itself, then
+// fills the column names, m_strHeaderLine (the names joined by tabs), m_nRows (records not
+// flagged deleted), m_nCols and the data matrix. False with the first fault (stop icon) in
+// said, the data set unchanged; the large-file warning lets the reading go on.
+bool ReadDbaseFile(DataSet& doc, std::istream& file, Diagnostics& said);
 // The table at path as text lines for editing: line 0 the header line, then one line per
 // record not flagged deleted, the fields (blanks and zero bytes removed) joined by tabs.
-// Grows lines to hold them. False, after the message, when the file cannot be read.
-bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::string>& lines);
+// Grows lines to hold them. False, with the fault in said, when the file cannot be read.
+bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::string>& lines,
+                    Diagnostics& said);
 // Writes lines (header line first, count lines) as a table of numeric fields dated date.
-// A line with fewer tokens than names gets blanks for the missing fields. False after a
+// A line with fewer tokens than names gets blanks for the missing fields. False with its
 // message when the lines do not make a table (no names, too many names).
 bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const DbaseDate& date,
-                     std::ostream& out);
+                     std::ostream& out, Diagnostics& said);
 // Writes count edited lines (header first) as a table dated today.
-bool WriteDbaseFile(const std::vector<std::string>& lines, size_t count, std::ostream& out);
+bool WriteDbaseFile(const std::vector<std::string>& lines, size_t count, std::ostream& out,
+                    Diagnostics& said);
 
 }  // namespace lumox
 

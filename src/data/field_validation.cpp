@@ -5,9 +5,7 @@
 
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
-#include "platform/abort.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 
 namespace lumox {
 namespace {
@@ -16,13 +14,13 @@ constexpr size_t kMaxFieldText = 80;    // the fields' text buffers hold 81 byte
 constexpr size_t kMaxListText = 32750;  // characters of a list read on saving
 constexpr int kMaxExponentMagnitude = 999;
 
-// A fault of the program itself, not of what was typed: tell and abandon the command.
-[[noreturn]] void InternalError(const char* text) {
-    ShowMessage(text, Icon::Stop);
-    AbandonCommand();
-}
+// A fault of the program itself, not of what was typed: the command cannot go on.
+[[noreturn]] void InternalError(const char* text) { throw ComputeError(text, Icon::Stop); }
 
-void Say(const std::string& text, Icon icon) { ShowMessage(text.substr(0, kMaxFieldText), icon); }
+// The fields' messages are cut to the length of their text buffers.
+void Say(Diagnostics* said, const std::string& text, Icon icon) {
+    if (said != nullptr) said->Add(text.substr(0, kMaxFieldText), icon);
+}
 
 const FieldLimits& LimitsOf(const DataTableEntry& entry) {
     if (entry.limitRow >= std::size(kFieldLimits)) {
@@ -96,15 +94,15 @@ public:
     double Value() const { return value_; }
 
     // The typing check of one number text; a refused keystroke is beeped at and taken back.
-    bool CheckTyped(std::string_view text) const {
+    bool CheckTyped(std::string_view text, Diagnostics& said) const {
         const TypedFault fault = CheckTypedText(text, Limits(), allowExponent_);
         if (fault == TypedFault::None) return true;
-        Beep();
+        said.AddBeep();
         Control().SendBackspace();
         if (fault == TypedFault::AboveMaximum || fault == TypedFault::BelowMinimum) {
-            Say(LimitMessage(fault == TypedFault::AboveMaximum, Limits()), Icon::None);
+            Say(&said, LimitMessage(fault == TypedFault::AboveMaximum, Limits()), Icon::None);
         } else if (fault == TypedFault::TooLong) {
-            Say("Too many characters...", Icon::Exclamation);
+            Say(&said, "Too many characters...", Icon::Exclamation);
         }
         return false;
     }
@@ -200,12 +198,12 @@ bool PassesRepeatFilter(DataTableEntry& entry, size_t fieldLength, size_t checke
     return checkedLength > 0 && !deleting;
 }
 
-bool RangeCheck(std::string_view text, DataTableEntry& entry, bool messages) {
+bool RangeCheck(std::string_view text, DataTableEntry& entry, Diagnostics* said) {
     const FieldLimits& limits = LimitsOf(entry);
     entry.state = 0;
     if (text.empty()) {
         if (!entry.required) return true;
-        if (messages) Say("Please enter data...", Icon::Exclamation);
+        Say(said, "Please enter data...", Icon::Exclamation);
         return false;
     }
     const double value = AtoF(text);
@@ -213,18 +211,17 @@ bool RangeCheck(std::string_view text, DataTableEntry& entry, bool messages) {
         entry.state = 1;
         return true;
     }
-    if (messages) Say(LimitMessage(value >= limits.minimum, limits), Icon::None);
+    Say(said, LimitMessage(value >= limits.minimum, limits), Icon::None);
     return false;
 }
 
 bool ValidateNumberList(std::string_view text, DataTableEntry& entry, uint32_t valuesPerLine,
-                        bool messages, uint32_t& lineCount) {
+                        Diagnostics* said, uint32_t& lineCount) {
     lineCount = 0;
-    if (text.empty()) return RangeCheck(text, entry, messages);
+    if (text.empty()) return RangeCheck(text, entry, said);
     auto fail = [&](const char* reason, uint32_t line) {
         entry.state = 0;
-        if (messages)
-            Say(Format("%s on line %d !", reason, static_cast<int>(line)), Icon::Exclamation);
+        Say(said, Format("%s on line %d !", reason, static_cast<int>(line)), Icon::Exclamation);
         return false;
     };
     TextLineReader reader(text);
@@ -237,7 +234,7 @@ bool ValidateNumberList(std::string_view text, DataTableEntry& entry, uint32_t v
         TokenSplitter splitter(line);
         uint32_t values = 0;
         while (splitter.NextToken(token)) {
-            if (!RangeCheck(token, entry, messages)) {
+            if (!RangeCheck(token, entry, said)) {
                 values = 0;
                 break;
             }
@@ -277,11 +274,11 @@ std::optional<double> ReadWholeNumber(std::string_view text, const FieldLimits& 
     return std::nullopt;
 }
 
-std::optional<double> ReadConfidenceLevel(std::string_view text) {
+std::optional<double> ReadConfidenceLevel(std::string_view text, Diagnostics& said) {
     std::string problem;
     const std::optional<double> level =
         ReadWholeNumber(text, kFieldLimits[kConfidenceLimits], false, problem);
-    if (!level) Say(problem, Icon::Exclamation);
+    if (!level) Say(&said, problem, Icon::Exclamation);
     return level;
 }
 
@@ -295,30 +292,31 @@ void FieldValidator::InitFieldStates() {
     }
 }
 
-void FieldValidator::CheckTypedNumber(uint32_t controlId) {
+void FieldValidator::CheckTypedNumber(uint32_t controlId, Diagnostics& said) {
     const CNumberField field(table_, dialog_, controlId);
     if (!PassesRepeatFilter(field.Entry(), field.FieldLength(), field.Text().size())) return;
-    field.CheckTyped(field.Text());
+    field.CheckTyped(field.Text(), said);
 }
 
-void FieldValidator::CheckTypedNumberList(uint32_t controlId) {
+void FieldValidator::CheckTypedNumberList(uint32_t controlId, Diagnostics& said) {
     const CNumberListField field(table_, dialog_, controlId);
     if (!PassesRepeatFilter(field.Entry(), field.FieldLength(), field.Text().size())) return;
     TokenSplitter splitter(field.Text());
     std::string token;
     while (splitter.NextToken(token)) {
-        if (!field.CheckTyped(token)) return;
+        if (!field.CheckTyped(token, said)) return;
     }
 }
 
-bool FieldValidator::ExchangeNumber(Exchange exchange, uint32_t controlId, double& value) {
+bool FieldValidator::ExchangeNumber(Exchange exchange, uint32_t controlId, double& value,
+                                    Diagnostics& said) {
     const CNumberField field(table_, dialog_, controlId);
     if (exchange == Exchange::Load) {
         const std::string text = FormatNumber(value, field.Limits()).substr(0, kMaxFieldText);
-        if (RangeCheck(text, field.Entry(), false)) field.Control().SetText(text);
+        if (RangeCheck(text, field.Entry(), nullptr)) field.Control().SetText(text);
         return true;
     }
-    if (!RangeCheck(field.Text(), field.Entry(), true)) {
+    if (!RangeCheck(field.Text(), field.Entry(), &said)) {
         field.Control().TakeFocus();
         return false;
     }
@@ -327,16 +325,17 @@ bool FieldValidator::ExchangeNumber(Exchange exchange, uint32_t controlId, doubl
 }
 
 bool FieldValidator::ExchangeNumberList(Exchange exchange, uint32_t controlId, std::string& text,
-                                        uint32_t& lineCount, uint32_t valuesPerLine) {
+                                        uint32_t& lineCount, uint32_t valuesPerLine,
+                                        Diagnostics& said) {
     const CNumberListField field(table_, dialog_, controlId);
     if (exchange == Exchange::Load) {
-        ValidateNumberList(text, field.Entry(), valuesPerLine, false, lineCount);
+        ValidateNumberList(text, field.Entry(), valuesPerLine, nullptr, lineCount);
         field.Control().SetText(text);
         return true;
     }
     const std::string all = field.Control().Text().substr(0, kMaxListText);
     uint32_t lines = 0;
-    if (!ValidateNumberList(all, field.Entry(), valuesPerLine, true, lines)) {
+    if (!ValidateNumberList(all, field.Entry(), valuesPerLine, &said, lines)) {
         field.Control().TakeFocus();
         return false;
     }

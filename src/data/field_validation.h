@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/diagnostics.h"
+
 namespace lumox {
 
 // One row of limits for numeric edit fields.
@@ -102,13 +104,14 @@ bool PassesRepeatFilter(DataTableEntry& entry, size_t fieldLength, size_t checke
 
 // The range check of an exchange: empty text is valid unless required ("Please enter
 // data..."); otherwise minimum <= value <= maximum. Sets the entry's state to 1 when valid.
-bool RangeCheck(std::string_view text, DataTableEntry& entry, bool messages);
+// The message of a refusal goes to said, when it is not null.
+bool RangeCheck(std::string_view text, DataTableEntry& entry, Diagnostics* said);
 
 // Validates a list of numbers, valuesPerLine on every line (0: any count but at least one).
 // Lines end at CR LF, LF or CR; an empty line or a wrong count of valid numbers fails with
 // "%s on line %d !". On success sets the entry's state to 1 and lineCount to the lines.
 bool ValidateNumberList(std::string_view text, DataTableEntry& entry, uint32_t valuesPerLine,
-                        bool messages, uint32_t& lineCount);
+                        Diagnostics* said, uint32_t& lineCount);
 
 // A whole number text checked by the rules of a field of the limit row: the typed
 // characters, a complete number (a digit before any exponent, no dangling exponent), then
@@ -117,16 +120,16 @@ bool ValidateNumberList(std::string_view text, DataTableEntry& entry, uint32_t v
 std::optional<double> ReadWholeNumber(std::string_view text, const FieldLimits& limits,
                                       bool allowExponent, std::string& problem);
 
-// The confidence level typed as text, checked as the dialogs' level fields check it, with
-// their messages; no value when it is refused.
-std::optional<double> ReadConfidenceLevel(std::string_view text);
+// The confidence level typed as text, checked as the dialogs' level fields check it; no
+// value when it is refused, with the fields' message in said.
+std::optional<double> ReadConfidenceLevel(std::string_view text, Diagnostics& said);
 
 // Direction of a dialog data exchange.
 enum class Exchange { Load, Save };
 
-// The numeric fields of one dialog: its table and its edits. A control id that the table or
-// the dialog does not know is a fault of the program: its message is shown and the command
-// abandoned.
+// The numeric fields of one dialog: its table and its edits. What a check has to tell (a
+// beep, a message) goes to the said of the call. A control id that the table or the
+// dialog does not know is a fault of the program: a ComputeError.
 class FieldValidator {
 public:
     FieldValidator(CDataTable& table, FieldDialog& dialog) : table_(table), dialog_(dialog) {}
@@ -136,19 +139,19 @@ public:
     void InitFieldStates();
     // The typing check of a single-number field; call on every change of the control.
     // A refused keystroke beeps and is taken back with a backspace.
-    void CheckTypedNumber(uint32_t controlId);
+    void CheckTypedNumber(uint32_t controlId, Diagnostics& said);
     // The typing check of the caret line of a multi-line list (exponents allowed); the count
     // of values per line is left to the exchange, since a line being typed is incomplete.
-    void CheckTypedNumberList(uint32_t controlId);
+    void CheckTypedNumberList(uint32_t controlId, Diagnostics& said);
 
     // Loading puts value into the control when it is within the limits; saving range-checks
     // the control's text with messages and stores its value. False when saving fails: the
     // focus is back on the field and the dialog stays open.
-    bool ExchangeNumber(Exchange exchange, uint32_t controlId, double& value);
+    bool ExchangeNumber(Exchange exchange, uint32_t controlId, double& value, Diagnostics& said);
     // Loading validates text silently and puts it into the control; saving validates the
     // control's text (up to 32750 characters) with messages and stores it and its line count.
     bool ExchangeNumberList(Exchange exchange, uint32_t controlId, std::string& text,
-                            uint32_t& lineCount, uint32_t valuesPerLine);
+                            uint32_t& lineCount, uint32_t valuesPerLine, Diagnostics& said);
 
 private:
     CDataTable& table_;

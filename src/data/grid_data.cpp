@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/prompt.h"
 #include "platform/strings.h"
 
 namespace lumox {
@@ -118,9 +117,9 @@ void CGridData::ReplaceAll(std::vector<std::string> lines, int columnCount) {
     modified_ = true;
 }
 
-bool CGridData::Validate(int& row, int& column) const {
+bool CGridData::Validate(int& row, int& column, Diagnostics& said) const {
     if (rowCount_ < 3) {
-        ShowMessage(ids::kNotEnoughData, Icon::None);
+        said.Add(ids::kNotEnoughData, Icon::None);
         row = column = 1;
         return true;
     }
@@ -132,7 +131,7 @@ bool CGridData::Validate(int& row, int& column) const {
             const size_t end = line.find_first_of(kDelimiters, start);
             const size_t stop = end == std::string_view::npos ? line.size() : end;
             if (start >= line.size() || stop == start) {
-                ShowMessage("Please enter data in empty cell!", Icon::None);
+                said.Add("Please enter data in empty cell!", Icon::None);
                 row = r;
                 column = c;
                 return true;

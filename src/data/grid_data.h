@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/diagnostics.h"
+
 namespace lumox {
 
 // The data grid's cells as text lines, exactly as a text data file holds them: line 0 the
@@ -51,9 +53,10 @@ public:
     // Takes a whole new table (a paste): lines, their count and the column count.
     void ReplaceAll(std::vector<std::string> lines, int columnCount);
 
-    // True when the data are incomplete, after its message: fewer than two observations
-    // (the problem cell is (1, 1)), or the first empty cell in row order, names included.
-    bool Validate(int& row, int& column) const;
+    // True when the data are incomplete, with its message in said: fewer than two
+    // observations (the problem cell is (1, 1)), or the first empty cell in row order,
+    // names included.
+    bool Validate(int& row, int& column, Diagnostics& said) const;
 
     // Set by every change.
     bool IsModified() const { return modified_; }

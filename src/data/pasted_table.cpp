@@ -1,15 +1,14 @@
 #include "data/pasted_table.h"
 
-#include "data/text_data.h"
 #include "numeric/scanner.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 #include "platform/strings.h"
 
 namespace lumox {
 
-bool ReadPastedTable(std::string_view text, std::vector<std::string>& lines, int& columnCount) {
-    if (text.size() > kLargeFileBytes) ShowMessage(ids::kLargeFile, Icon::Exclamation);
+ReadStatus ReadPastedTable(std::string_view text, std::vector<std::string>& lines, int& columnCount,
+                           NumericNames names, Diagnostics& said) {
+    if (text.size() > kLargeFileBytes) said.Add(ids::kLargeFile, Icon::Exclamation);
 
     // Every line must fit the data file's line limit, or the saved file could not be read.
     std::vector<std::string> pasted;
@@ -17,10 +16,10 @@ bool ReadPastedTable(std::string_view text, std::vector<std::string>& lines, int
     std::string line;
     while (reader.ReadLine(line) != 0) {
         if (line.size() > kMaxLineLength) {
-            ShowMessage(Format("Clipboard data: line %zu is longer than %zu characters!",
-                               pasted.size() + 1, kMaxLineLength),
-                        Icon::Exclamation);
-            return false;
+            said.Add(Format("Clipboard data: line %zu is longer than %zu characters!",
+                            pasted.size() + 1, kMaxLineLength),
+                     Icon::Exclamation);
+            return ReadStatus::Refused;
         }
         pasted.push_back(line);
     }
@@ -31,20 +30,20 @@ bool ReadPastedTable(std::string_view text, std::vector<std::string>& lines, int
         if (counts[i] == 0) continue;
         const int kind = HasOnlyNumberChars(pasted[i]);
         if (i == 0 && kind == 0) {
-            if (AskYesNo(LoadString(ids::kNumericColumnNames)) != Answer::Yes) return false;
+            if (names == NumericNames::Ask) return ReadStatus::NumericNamesQuestion;
         } else if (i > 0 && kind == 1) {
-            ShowMessage(ids::kClipboardIncorrect, Icon::Exclamation);
-            return false;
+            said.Add(ids::kClipboardIncorrect, Icon::Exclamation);
+            return ReadStatus::Refused;
         }
     }
     // Three lines without a token would make a table without columns.
     if (counts[0] == 0 || counts[0] != counts[1] || counts[1] != counts[2]) {
-        ShowMessage(ids::kClipboardIncorrect, Icon::Exclamation);
-        return false;
+        said.Add(ids::kClipboardIncorrect, Icon::Exclamation);
+        return ReadStatus::Refused;
     }
     lines = std::move(pasted);
     columnCount = static_cast<int>(counts[0]);
-    return true;
+    return ReadStatus::Read;
 }
 
 }  // namespace lumox

@@ -6,20 +6,17 @@
 #include "data/data_set.h"
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
-#include "platform/abort.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 #include "platform/strings.h"
 
 namespace lumox {
 namespace {
 
-void Refuse(const std::string& text) { ShowMessage(text, Icon::Stop); }
-
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // Checks the header line against the fixed limits; false after the message.
-bool HeaderWithinLimits(std::string_view header) {
+bool HeaderWithinLimits(std::string_view header, Diagnostics& said) {
+    auto Refuse = [&said](std::string text) { said.Add(std::move(text), Icon::Stop); };
     if (header.size() > kMaxLineLength) {
         Refuse(Format("Data File: first row is longer than %zu characters!", kMaxLineLength));
         return false;
@@ -44,7 +41,9 @@ bool HeaderWithinLimits(std::string_view header) {
 
 // Checks one observation line and appends its values to values (when not null); false
 // after the message.
-bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<double>* values) {
+bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<double>* values,
+             Diagnostics& said) {
+    auto Refuse = [&said](std::string text) { said.Add(std::move(text), Icon::Stop); };
     if (line.size() > kMaxLineLength) {
         Refuse(Format("Data File: row %u is longer than %zu characters!", row, kMaxLineLength));
         return false;
@@ -99,25 +98,27 @@ std::string ReadDataText(std::istream& file) {
     return text;
 }
 
-// Checks the whole text, reporting the first fault, and collects the values row by row
-// (when values is not null). 0 when acceptable, with m_nRows and m_nCols set; 1 otherwise
-// (both then 0).
-int ScanTextData(DataSet& doc, std::string_view text, std::vector<double>* values) {
-    auto fail = [&doc] {
+// Checks the whole text, adding the first fault to said, and collects the values row by
+// row (when values is not null). Read with m_nRows and m_nCols set; otherwise both 0.
+ReadStatus ScanTextData(DataSet& doc, std::string_view text, std::vector<double>* values,
+                        NumericNames names, Diagnostics& said) {
+    auto fail = [&doc](ReadStatus status = ReadStatus::Refused) {
         doc.m_nRows = doc.m_nCols = 0;
-        return 1;
+        return status;
     };
     TextLineReader reader(text);
     std::string_view line;
     reader.ReadLine(line);
     // A header of separators only names nothing: it is as blank as an empty one.
     if (TokenSplitter(line).CountTokens() == 0) {
-        ShowMessage(ids::kFirstRowBlank, Icon::Stop);
+        said.Add(ids::kFirstRowBlank, Icon::Stop);
         return fail();
     }
-    if (!HeaderWithinLimits(line)) return fail();
-    const uint32_t columns = CountHeaderColumns(line);
-    if (columns == 0) return fail();
+    if (!HeaderWithinLimits(line, said)) return fail();
+    if (names == NumericNames::Ask && !HeaderHasLetter(line)) {
+        return fail(ReadStatus::NumericNamesQuestion);
+    }
+    const uint32_t columns = TokenSplitter(line).CountTokens();
 
     uint32_t rows = 0;
     while (reader.ReadLine(line) != 0) {
@@ -125,19 +126,19 @@ int ScanTextData(DataSet& doc, std::string_view text, std::vector<double>* value
         // Past the matrix's limit the values are no longer kept; the rest is still checked
         // so that the first fault is the one reported.
         if (values != nullptr && values->size() >= Matrix::kMaxElements) values = nullptr;
-        if (!ReadRow(line, rows, columns, values)) return fail();
+        if (!ReadRow(line, rows, columns, values, said)) return fail();
     }
     if (rows < 2) {
-        ShowMessage(ids::kNotEnoughData, Icon::Stop);
+        said.Add(ids::kNotEnoughData, Icon::Stop);
         return fail();
     }
     if (static_cast<uint64_t>(rows) * columns > Matrix::kMaxElements) {
-        ShowMessage(ids::kTooLargeForMatrix, Icon::Stop);
+        said.Add(ids::kTooLargeForMatrix, Icon::Stop);
         return fail();
     }
     doc.m_nRows = rows;
     doc.m_nCols = columns;
-    return 0;
+    return ReadStatus::Read;
 }
 
 }  // namespace
@@ -151,28 +152,27 @@ int HasNonNumericChar(std::string_view token) {
     return 0;
 }
 
-uint32_t CountHeaderColumns(std::string_view header) {
+bool HeaderHasLetter(std::string_view header) {
     TokenSplitter splitter(header);
     std::string_view token;
-    uint32_t count = 0;
-    uint32_t letters = 0;
     while (splitter.NextToken(token)) {
-        ++count;
-        for (const char c : token) letters += IsLetter(c) ? 1 : 0;
+        if (std::any_of(token.begin(), token.end(), IsLetter)) return true;
     }
-    if (letters > 0) return count;
-    return AskYesNo(LoadString(ids::kNumericColumnNames)) == Answer::Yes ? count : 0;
+    return false;
 }
 
-int ValidateTextDataFile(DataSet& doc, std::istream& file) {
-    return ScanTextData(doc, ReadDataText(file), nullptr);
+ReadStatus ValidateTextDataFile(DataSet& doc, std::istream& file, NumericNames names,
+                                Diagnostics& said) {
+    return ScanTextData(doc, ReadDataText(file), nullptr, names, said);
 }
 
-void ReadTextDataFile(DataSet& doc, std::istream& file) {
+ReadStatus ReadTextDataFile(DataSet& doc, std::istream& file, NumericNames names,
+                            Diagnostics& said) {
     const std::string text = ReadDataText(file);
     std::vector<double> values;
     values.reserve(std::min<size_t>(text.size() / 2, Matrix::kMaxElements));
-    if (ScanTextData(doc, text, &values) != 0) AbandonCommand();
+    const ReadStatus status = ScanTextData(doc, text, &values, names, said);
+    if (status != ReadStatus::Read) return status;
     doc.GetData() = Matrix(doc.m_nRows, doc.m_nCols, std::move(values));
 
     std::string_view header;
@@ -184,16 +184,17 @@ void ReadTextDataFile(DataSet& doc, std::istream& file) {
     while (splitter.NextToken(name)) {
         doc.m_astrColNames.emplace_back(name.substr(0, kMaxNameLength));
     }
+    return ReadStatus::Read;
 }
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, Diagnostics& said) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        Refuse(Format("Data File: cannot open %s!", path.c_str()));
+        said.Add(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
         return false;
     }
     FileLineReader reader(file);
-    if (reader.Length() > kLargeFileBytes) ShowMessage(ids::kLargeFile, Icon::Exclamation);
+    if (reader.Length() > kLargeFileBytes) said.Add(ids::kLargeFile, Icon::Exclamation);
     std::string line;
     size_t index = 0;
     while (reader.ReadLine(line) != 0) {

@@ -8,9 +8,22 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/diagnostics.h"
+
 namespace lumox {
 
 class DataSet;
+
+// Whether a first row without a letter may be taken as names. The readers never ask: they
+// return ReadStatus::NumericNamesQuestion, and the caller asks the person and reads again.
+enum class NumericNames { Ask, Accepted };
+
+// The outcome of reading a data text.
+enum class ReadStatus {
+    Read,
+    Refused,               // the first fault is in the diagnostics (stop icon)
+    NumericNamesQuestion,  // no name has a letter: take them as names? (message 30)
+};
 
 // Limits of the text data format.
 constexpr uint32_t kMaxColumns = 127;
@@ -19,19 +32,20 @@ constexpr size_t kMaxTokenLength = 79;
 constexpr size_t kMaxNameLength = 16;
 constexpr uint64_t kLargeFileBytes = 86000;
 
-// Checks the whole file, reporting the first fault (stop icon). 0 when acceptable, with
-// m_nRows and m_nCols set; 1 otherwise (both then 0).
-int ValidateTextDataFile(DataSet& doc, std::istream& file);
-// The number of names in the header, or 0 when it has no letter and the person declined
-// the all-numeric question.
-uint32_t CountHeaderColumns(std::string_view header);
+// Checks the whole file, adding the first fault (stop icon) to said. Read with m_nRows and
+// m_nCols set; otherwise both are 0.
+ReadStatus ValidateTextDataFile(DataSet& doc, std::istream& file, NumericNames names,
+                                Diagnostics& said);
+// Whether some name of the header holds a letter.
+bool HeaderHasLetter(std::string_view header);
 // 1 when the token holds a character outside "0123456789.-+eE", else 0.
 int HasNonNumericChar(std::string_view token);
-// Validates, then fills the data set; abandons the command on any fault.
-void ReadTextDataFile(DataSet& doc, std::istream& file);
+// Validates, then fills the data set; on any fault it stays empty.
+ReadStatus ReadTextDataFile(DataSet& doc, std::istream& file, NumericNames names,
+                            Diagnostics& said);
 // The file's lines for editing (line ends removed), with the large-file warning.
-// False, after a message, when the file cannot be read.
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
+// False, with its message, when the file cannot be read.
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, Diagnostics& said);
 // Writes the first count lines, each followed by CR LF.
 bool WriteTextLines(const std::vector<std::string>& lines, size_t count, std::ostream& out);
 

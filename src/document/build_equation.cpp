@@ -28,7 +28,10 @@ int CalculateEquation(CLumoxDoc& doc, EquationModel& model, int* gap) {
     doc.ResetFit();
     EquationModel fitted;
     RegressionFit fit;
-    if (FitEquation(doc.GetData(), model, fitted, fit) != 0) return 1;
+    Diagnostics said;
+    const int result = FitEquation(doc.GetData(), model, fitted, fit, said);
+    Speak(said);
+    if (result != 0) return 1;
     doc.SetFit(fitted, std::move(fit), -1);
     return 0;
 }

@@ -5,7 +5,6 @@
 
 #include "document/build_equation.h"
 #include "document/document.h"
-#include "platform/abort.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
@@ -83,9 +82,8 @@ int BuildEquationState::Calculate() {
     int result = 1;
     try {
         result = CalculateEquation(m_document, m_equation, &gap);
-    } catch (const UserAbort&) {
-        // A transform abandoned the command; the entries compaction cleared are gone all
-        // the same.
+    } catch (...) {
+        // The command was abandoned; the entries compaction cleared are gone all the same.
         if (gap >= 0) EmptyEntries(gap);
         throw;
     }

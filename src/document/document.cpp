@@ -9,6 +9,7 @@
 
 #include "data/dbase.h"
 #include "data/text_data.h"
+#include "document/numeric_names.h"
 #include "platform/abort.h"
 #include "platform/atomic_file.h"
 #include "platform/format.h"
@@ -107,13 +108,23 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
     const bool empty = file.tellg() <= 0;
     file.seekg(0, std::ios::beg);
     if (!empty) {
+        bool read = false;
         try {
             if (m_bDbase) {
-                ReadDbaseFile(*this, file);
+                Diagnostics said;
+                read = ReadDbaseFile(*this, file, said);
+                Speak(said);
             } else {
-                ReadTextDataFile(*this, file);
+                read = ReadAskingNumericNames([this, &file](NumericNames names, Diagnostics& said) {
+                           file.clear();
+                           file.seekg(0, std::ios::beg);
+                           return ReadTextDataFile(*this, file, names, said);
+                       }) == ReadStatus::Read;
             }
-        } catch (const UserAbort&) {
+        } catch (const ComputeError& error) {
+            Speak(error.Said());
+        }
+        if (!read) {
             DeleteContents();
             SetModifiedFlag(false);
             return false;
@@ -129,13 +140,15 @@ bool CLumoxDoc::WriteEditedLines(const std::string& path) {
     if (m_pEditedLines == nullptr) return false;
     SetFileKind(path);
     std::string failure;
+    Diagnostics said;
     const bool written = WriteFileAtomically(
         path,
-        [this](std::ostream& out) {
-            return m_bDbase ? WriteDbaseFile(*m_pEditedLines, m_nRows, out)
+        [this, &said](std::ostream& out) {
+            return m_bDbase ? WriteDbaseFile(*m_pEditedLines, m_nRows, out, said)
                             : WriteTextLines(*m_pEditedLines, m_nRows, out);
         },
         &failure);
+    Speak(said);
     if (!written) ShowMessage(Format("Could not save data to %s!", failure.c_str()), Icon::Stop);
     return written;
 }
@@ -406,8 +419,10 @@ void CLumoxDoc::OnInputData() {
     EditDataRequest request;
     request.lines = &lines;
     if (!path.empty()) {
+        Diagnostics said;
         const bool read =
-            m_bDbase ? ReadDbaseLines(*this, path, lines) : ReadTextLines(path, lines);
+            m_bDbase ? ReadDbaseLines(*this, path, lines, said) : ReadTextLines(path, lines, said);
+        Speak(said);
         if (!read) return;
         request.lineCount = static_cast<int>(m_nRows) + 1;
         request.columnCount = static_cast<int>(m_nCols);

@@ -36,6 +36,7 @@ void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
     // The reports are composed in memory and appended only when they all fit, so that a
     // recording is all or nothing and leaves no file behind.
     std::string added;
+    Diagnostics said;
     if (flags[kRecordInputData]) WriteInputData(doc, added);
     // The regression reports need a fit; without one (none yet, or a best-model search
     // left none) they are skipped rather than read a fit that is not there.
@@ -47,13 +48,14 @@ void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
         const size_t lines = (flags[kRecordResiduals] ? ResidualReportBytes(results) : 0) +
                              (flags[kRecordIntervals] ? IntervalReportBytes(results) : 0);
         added.reserve(added.size() + 65536 + lines + lines / 8);
-        if (flags[kRecordEquation]) WriteEquationReport(results, added);
+        if (flags[kRecordEquation]) WriteEquationReport(results, added, said);
         if (flags[kRecordAnova]) WriteAnovaReport(results, added);
         if (flags[kRecordCorrelation]) WriteCorrelationReport(results, added);
         if (flags[kRecordResiduals]) WriteResidualReport(results, added);
         if (flags[kRecordIntervals]) WriteIntervalReport(results, request.level, added);
     }
     if (flags[kRecordPointEstimate] || flags[kRecordDescriptive]) added += request.pendingText;
+    Speak(said);
 
     if (view.TextSize() + added.size() > view.Capacity()) {
         OfferToSave(doc, view.GetText() + added);

@@ -18,8 +18,10 @@ int SimpleRegression::Fit(int m, EquationModel& fitted, RegressionFit& fit) {
     }
     m_adRSquare[m] = 0.0;
     m_adStandardError[m] = 0.0;
-    const int result =
-        lumox::FitSimpleModel(m_document.GetData(), m_document.m_nRows, m_nX, m_nY, m, fitted, fit);
+    Diagnostics said;
+    const int result = lumox::FitSimpleModel(m_document.GetData(), m_document.m_nRows, m_nX, m_nY,
+                                             m, fitted, fit, said);
+    Speak(said);
     if (result != 0) return result;
     m_adStandardError[m] = fit.m_standardError;
     m_adRSquare[m] = fit.m_ssr / fit.m_sst;

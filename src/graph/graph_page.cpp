@@ -8,8 +8,7 @@
 #include "graph/surface.h"
 #include "numeric/matrix.h"
 #include "numeric/scale.h"
-#include "platform/abort.h"
-#include "platform/prompt.h"
+#include "platform/diagnostics.h"
 #include "platform/strings.h"
 #include "regression/derived_series.h"
 #include "regression/equation_model.h"
@@ -52,20 +51,23 @@ ChartData Overlay(const ChartData& graph, int points, const Matrix* x, int xColu
 }
 
 // Draws an overlay on the axes just drawn; a scaling failure is reported once.
-void DrawOverlay(Surface& surface, ChartEngine& engine, ChartData& overlay) {
+void DrawOverlay(Surface& surface, ChartEngine& engine, ChartData& overlay, Diagnostics& said) {
     if (engine.Draw(surface, overlay, 1) == ChartEngine::kScalingFailed) {
-        ShowMessage(ids::kGraphScaleFailed, Icon::Stop);
+        said.Add(ids::kGraphScaleFailed, Icon::Stop);
     }
 }
 
 // The fitted equation over the graph's X range: 101 grid points when there are fewer than
 // 100 observations, else the predicted values in observation order. False when nothing is
 // to be drawn (a transform failed, or the graph's X is not the fitted equation's variable).
-bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, ChartData& series) {
+bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, ChartData& series,
+                 Diagnostics& said) {
     const RegressionFit& fit = *page.fit;
     const int observations = static_cast<int>(fit.m_n);
     if (fit.m_n >= kCurveFromPredicted) {
-        if (!BuildDerivedSeries(*page.model, fit, DerivedSeries::PredictedY, curve)) return false;
+        if (!BuildDerivedSeries(*page.model, fit, DerivedSeries::PredictedY, curve, said)) {
+            return false;
+        }
         series = Overlay(graph, std::min(graph.pointCount, observations), graph.xMatrix,
                          graph.xColumn, &curve, 0, kBlue);
         return true;
@@ -92,15 +94,16 @@ bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, C
     // A working copy: building x terms alone would clear the fitted model's record that
     // it transformed y.
     EquationModel model(*page.model);
-    if (model.BuildTermMatrix(terms, unused, grid, true) != 0) return false;
+    if (model.BuildTermMatrix(terms, unused, grid, true, said) != 0) return false;
     Matrix fitted = Multiply(terms, fit.m_coefficients);
-    if (model.BackTransform(fitted) != 0) return false;
+    if (model.BackTransform(fitted, said) != 0) return false;
     curve.CopyColumn(fitted, 0, 1);
     series = Overlay(graph, kCurvePoints, &curve, 0, &curve, 1, kBlue);
     return true;
 }
 
-void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engine, int slot) {
+void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engine, int slot,
+                      Diagnostics& said) {
     ChartData graph = *page.graphs[static_cast<size_t>(slot)];
     const DataSet& data = *page.data;
     const int columns = static_cast<int>(data.m_nCols);
@@ -120,14 +123,14 @@ void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engi
         if (!HasFit(page)) return;
         if (xDerived) {
             if (!BuildDerivedSeries(*page.model, *page.fit, Derived(graph.xColumn, columns),
-                                    xValues)) {
+                                    xValues, said)) {
                 return;
             }
             graph.pointCount = std::min(graph.pointCount, static_cast<int>(xValues.Rows()));
         }
         if (yDerived) {
             if (!BuildDerivedSeries(*page.model, *page.fit, Derived(graph.yColumn, columns),
-                                    yValues)) {
+                                    yValues, said)) {
                 return;
             }
             graph.pointCount = std::min(graph.pointCount, static_cast<int>(yValues.Rows()));
@@ -151,32 +154,35 @@ void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engi
     }
 
     const int result = engine.Draw(surface, graph, 0);
-    if (result == ChartEngine::kScalingFailed) ShowMessage(ids::kGraphScaleFailed, Icon::Stop);
+    if (result == ChartEngine::kScalingFailed) said.Add(ids::kGraphScaleFailed, Icon::Stop);
     if (result != ChartEngine::kDrawn) return;
 
     if (graph.trendLine == 1) {
         const Matrix line = TrendLine(graph, engine);
         if (line.Rows() == 2) {
             ChartData trend = Overlay(graph, 2, &line, 0, &line, 1, kRed);
-            DrawOverlay(surface, engine, trend);
+            DrawOverlay(surface, engine, trend, said);
         }
     }
     if (graph.fittedCurve == 1 && HasFit(page)) {
         Matrix curve;
         ChartData series;
-        if (FittedCurve(page, graph, curve, series)) DrawOverlay(surface, engine, series);
+        if (FittedCurve(page, graph, curve, series, said)) {
+            DrawOverlay(surface, engine, series, said);
+        }
     }
 }
 
-void DrawHistogram(const GraphPage& page, Surface& surface, ChartEngine& engine) {
+void DrawHistogram(const GraphPage& page, Surface& surface, ChartEngine& engine,
+                   Diagnostics& said) {
     ChartData graph = *page.graphs[0];
     const HistogramSettings& settings = *page.histogram;
-    const FrequencyTable frequencies = BuildFrequencyTable(*page.data, settings);
+    const FrequencyTable frequencies = BuildFrequencyTable(*page.data, settings, said);
     if (frequencies.width == 0) return;
     const int width = frequencies.width;
     ApplyFrequencyTable(frequencies, graph);
     const int result = engine.Draw(surface, graph, 0);
-    if (result == ChartEngine::kScalingFailed) ShowMessage(ids::kGraphScaleFailed, Icon::Stop);
+    if (result == ChartEngine::kScalingFailed) said.Add(ids::kGraphScaleFailed, Icon::Stop);
     if (result != ChartEngine::kDrawn) return;
 
     if (settings.addNormalCurve != 1 || settings.cumulative == 1) return;
@@ -188,7 +194,7 @@ void DrawHistogram(const GraphPage& page, Surface& surface, ChartEngine& engine)
     const Matrix curve = statistics.NormalCurve(width * f, graph.xLowOverride * f,
                                                 graph.xHighOverride * f, settings.frequency);
     ChartData normal = Overlay(graph, static_cast<int>(curve.Rows()), &curve, 0, &curve, 1, kBlack);
-    DrawOverlay(surface, engine, normal);
+    DrawOverlay(surface, engine, normal, said);
 }
 
 // The report header line above a printed page, underlined across the printable width.
@@ -261,7 +267,8 @@ GraphPageLayout ComputeGraphPageLayout(int graphsPerPage, int u, int v, bool pri
     return layout;
 }
 
-void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine) {
+void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine,
+                   Diagnostics& said) {
     const bool printing = surface.IsPrinter();
     const int u = surface.PixelsPerInchX();
     const int v = surface.PixelsPerInchY();
@@ -277,12 +284,13 @@ void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine)
         try {
             if (page.graphs[static_cast<size_t>(k)]->barChart == 1 ||
                 page.histogram->cumulative == 1) {
-                if (k == 0) DrawHistogram(page, surface, engine);
+                if (k == 0) DrawHistogram(page, surface, engine, said);
             } else {
-                DrawScatterGraph(page, surface, engine, k);
+                DrawScatterGraph(page, surface, engine, k, said);
             }
-        } catch (const UserAbort&) {
-            // A transform that abandons its command ends only this graph; its message is shown.
+        } catch (const ComputeError& error) {
+            // A computation that cannot go on ends only this graph.
+            said.Add(error.Said().text, error.Said().icon);
         }
     }
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/chart_data.h"
+#include "platform/diagnostics.h"
 
 namespace lumox {
 
@@ -47,9 +48,9 @@ GraphPageLayout ComputeGraphPageLayout(int graphsPerPage, int u, int v, bool pri
 
 // Draws a graph page: the scatter graphs of its slots with their trend lines and fitted
 // curves, or the histogram or ogive; on a printer under the report header line. The slots
-// take the cells of the page. Failures of one graph (message 16, a transform's message)
-// leave it unfinished and the rest of the page is still drawn.
-void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine);
+// take the cells of the page. Failures of one graph (message 16, a transform's message, in
+// said) leave it unfinished and the rest of the page is still drawn.
+void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine, Diagnostics& said);
 
 // Fills the histogram or ogive series of chart from a frequency table, which must outlive
 // the chart's drawing; the caller has set the title, Y intervals, grid and point size.

@@ -5,13 +5,12 @@
 #include <functional>
 #include <new>
 
-#include "platform/abort.h"
-#include "platform/prompt.h"
+#include "platform/diagnostics.h"
 #include "platform/strings.h"
 
 namespace lumox {
 
-void MatrixError(int id) { FailCommand(id); }
+void MatrixError(int id) { throw ComputeError(id, Icon::Stop); }
 
 Matrix::Matrix(uint32_t rows, uint32_t cols) { Allocate(rows, cols); }
 
@@ -65,8 +64,7 @@ void Matrix::Allocate(uint32_t rows, uint32_t cols) {
     try {
         data_.assign(static_cast<size_t>(rows) * cols, 0.0);
     } catch (const std::bad_alloc&) {
-        ShowMessage(ids::kMatrixMemory, Icon::None);
-        throw;
+        throw ComputeError(ids::kMatrixMemory, Icon::None);
     }
     rows_ = rows;
     cols_ = cols;

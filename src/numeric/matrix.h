@@ -8,7 +8,7 @@
 namespace lumox {
 
 // Dense row-major matrix of doubles, 0-based, at most 65535 elements, deep-copying.
-// Every misuse it detects shows its message and abandons the command (MatrixError).
+// Every misuse it detects, and memory running out, throws a ComputeError with its message.
 // New storage holds zeros. At() is unchecked: it is the hot path.
 class Matrix {
 public:
@@ -72,7 +72,7 @@ void SortVector(Matrix& v, bool descending);
 void ColumnMinMax(const Matrix& m, uint32_t column, double& min, double& max,
                   uint32_t rows = UINT32_MAX);
 
-// Shows the string-table text of id (stop icon) and abandons the command.
+// Throws a ComputeError with the string-table text of id (stop icon).
 [[noreturn]] void MatrixError(int id);
 
 }  // namespace lumox

@@ -2,9 +2,8 @@
 
 #include <cmath>
 
-#include "platform/abort.h"
+#include "platform/diagnostics.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 
 namespace lumox {
 
@@ -136,9 +135,8 @@ Matrix NormalScores(uint32_t n) {
 }
 
 void ProbabilityError(int code) {
-    ShowMessage(Format("Probability calculation(%d) stopped due to bad equation data!", code),
-                Icon::Stop);
-    AbandonCommand();
+    throw ComputeError(
+        Format("Probability calculation(%d) stopped due to bad equation data!", code), Icon::Stop);
 }
 
 }  // namespace lumox

@@ -26,7 +26,7 @@ double InverseStudentT(double alpha, double df);
 double InverseNormal(double p);
 // n x 1 expected normal scores at the plotting positions (3i - 1) / (3n + 1).
 Matrix NormalScores(uint32_t n);
-// Shows "Probability calculation(code) stopped due to bad equation data!" and abandons.
+// Throws a ComputeError "Probability calculation(code) stopped due to bad equation data!".
 [[noreturn]] void ProbabilityError(int code);
 
 }  // namespace lumox

@@ -1,7 +1,5 @@
 #include "platform/abort.h"
 
-#include "platform/prompt.h"
-
 namespace lumox {
 
 void AbandonCommand() { throw UserAbort(); }

@@ -3,6 +3,9 @@
 
 #include <exception>
 
+#include "platform/diagnostics.h"
+#include "platform/prompt.h"
+
 namespace lumox {
 
 // Abandons the running user command after its message has been shown. The GUI's command
@@ -16,6 +19,22 @@ public:
 
 // Shows the string-table text of id with the stop icon, then abandons the command.
 [[noreturn]] void FailCommand(int id);
+
+// Runs one step of a command to its end: a step abandoned after its message, or stopped by
+// a computation that could not go on (whose message is shown here), ends here, since an
+// exception must not cross a window system's event. False when the step did not complete.
+template <typename Step>
+bool RunCommandStep(Step&& step) {
+    try {
+        step();
+    } catch (const UserAbort&) {
+        return false;
+    } catch (const ComputeError& error) {
+        Speak(error.Said());
+        return false;
+    }
+    return true;
+}
 
 }  // namespace lumox
 

@@ -38,6 +38,18 @@ Answer AskYesNo(const std::string& text) { return g_prompt->AskYesNo(text); }
 Answer AskYesNoCancel(const std::string& text) { return g_prompt->AskYesNoCancel(text); }
 void Beep() { g_prompt->Beep(); }
 
+void Speak(const Diagnostic& diagnostic) {
+    if (diagnostic.beep) {
+        g_prompt->Beep();
+    } else {
+        g_prompt->Show(diagnostic.text, diagnostic.icon);
+    }
+}
+
+void Speak(const Diagnostics& diagnostics) {
+    for (const Diagnostic& diagnostic : diagnostics.Items()) Speak(diagnostic);
+}
+
 ScopedPrompt::ScopedPrompt(Prompt& prompt) : previous_(&CurrentPrompt()) { SetPrompt(&prompt); }
 ScopedPrompt::~ScopedPrompt() { SetPrompt(previous_); }
 

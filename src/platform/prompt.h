@@ -3,10 +3,9 @@
 
 #include <string>
 
-namespace lumox {
+#include "platform/diagnostics.h"
 
-// The icon of a message box.
-enum class Icon { None, Stop, Exclamation, Question, Information };
+namespace lumox {
 
 // The button a person pressed.
 enum class Answer { Ok, Yes, No, Cancel };
@@ -50,6 +49,9 @@ void ShowMessage(int id, Icon icon);
 Answer AskYesNo(const std::string& text);
 Answer AskYesNoCancel(const std::string& text);
 void Beep();
+// Shows each diagnostic in order: its message, or the beep.
+void Speak(const Diagnostics& diagnostics);
+void Speak(const Diagnostic& diagnostic);
 
 // Installs a prompt for the lifetime of this object and restores the previous one.
 class ScopedPrompt {

@@ -13,19 +13,18 @@ const char* DerivedSeriesName(DerivedSeries which) {
     return kNames[static_cast<int>(which)];
 }
 
-bool BuildDerivedSeries(const EquationModel& fittedModel, const RegressionFit& fit,
-                        DerivedSeries which, Matrix& values) {
+bool BuildDerivedSeries(const EquationModel& model, const RegressionFit& fit, DerivedSeries which,
+                        Matrix& values, Diagnostics& said) {
     const uint32_t n = fit.m_fitted.Rows();
-    EquationModel model(fittedModel);  // back-transforming keeps state in the model
     switch (which) {
         case DerivedSeries::PredictedY:
             values = fit.m_fitted;
-            return model.BackTransform(values) == 0;
+            return model.BackTransform(values, said) == 0;
         case DerivedSeries::Residuals: {
             Matrix predicted = fit.m_fitted;
-            if (model.BackTransform(predicted) != 0) return false;
+            if (model.BackTransform(predicted, said) != 0) return false;
             values = fit.m_Y;
-            if (model.BackTransform(values) != 0) return false;
+            if (model.BackTransform(values, said) != 0) return false;
             for (uint32_t i = 0; i < n; ++i) values.At(i, 0) -= predicted.At(i, 0);
             return true;
         }

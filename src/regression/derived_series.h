@@ -1,6 +1,8 @@
 #ifndef LUMOX_REGRESSION_DERIVED_SERIES_H
 #define LUMOX_REGRESSION_DERIVED_SERIES_H
 
+#include "platform/diagnostics.h"
+
 namespace lumox {
 
 class EquationModel;
@@ -18,10 +20,10 @@ const char* DerivedSeriesName(DerivedSeries which);
 
 // The values of a derived series of a fit, one per observation, in a one-column matrix:
 // predicted Y and residuals on the original scale of y, standardized residuals, normal
-// scores. False when back-transforming failed (its message shown). model is the model as
-// fitted; it is not changed.
+// scores. False when back-transforming failed (its messages in said). model is the model
+// as fitted; it is not changed.
 bool BuildDerivedSeries(const EquationModel& model, const RegressionFit& fit, DerivedSeries which,
-                        Matrix& values);
+                        Matrix& values, Diagnostics& said);
 
 }  // namespace lumox
 

@@ -5,7 +5,6 @@
 
 #include "numeric/matrix.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 #include "platform/strings.h"
 #include "regression/math_hook.h"
 
@@ -25,14 +24,6 @@ const std::string& NameOf(const std::vector<std::string>& names, int column) {
 
 }  // namespace
 
-EquationModel::EquationModel()
-    : m_apfnTransform{
-          &EquationModel::TransformSqrt,       &EquationModel::TransformLog,
-          &EquationModel::TransformReciprocal, &EquationModel::TransformReciprocalSquare,
-          &EquationModel::TransformExpNeg,     &EquationModel::TransformPower} {
-    ResetModel();
-}
-
 void EquationModel::ResetModel() {
     m_nCurrentEntry = 0;
     m_nEntryCount = 1;
@@ -40,7 +31,6 @@ void EquationModel::ResetModel() {
     m_anTransform.fill(kNone);
     m_nSingleVariable = kNone;
     m_bYTransformed = 0;
-    m_bTransformError = 0;
 }
 
 int EquationModel::SelectEntry(int entry) {
@@ -158,15 +148,45 @@ void EquationModel::FillTransformList(ChoiceList& list) const {
     }
 }
 
-double EquationModel::ApplyTransform(int code, double value) {
-    m_bTransformError = 0;
-    if (code >= kCompound) {
-        return (this->*m_apfnTransform[5])(value, static_cast<double>(code - kCompound));
+// The transforms test for any infinity: the math-error hook turns every runtime error into
+// +infinity, and a reciprocal of a tiny negative value overflows to -infinity.
+bool EquationModel::ApplyTransform(int code, double value, double& result, Diagnostics& said) {
+    auto fail = [&said](int id) {
+        said.Add(id, Icon::Stop);
+        return false;
+    };
+    if ((code == kReciprocal || code == kReciprocalSquare) && value == 0.0) {
+        return fail(ids::kEquationUnsuitable);
     }
-    return (this->*m_apfnTransform[static_cast<size_t>(code - 1)])(value, 0.0);
+    switch (code) {
+        case kSqrt:
+            result = CheckedSqrt(value, said);
+            break;
+        case kLog:
+            result = CheckedLog(value, said);
+            break;
+        case kReciprocal:
+            result = 1.0 / value;
+            break;
+        case kReciprocalSquare:
+            result = 1.0 / (value * value);
+            break;
+        case kExpNeg:
+            result = CheckedExp(-value, said);
+            break;
+        default:
+            result = CheckedPow(value, static_cast<double>(code - kCompound), said);
+            break;
+    }
+    if (std::isinf(result)) return fail(ids::kTransformUnsuitable);
+    // e^-x of 0 makes a column of zeros: this equation cannot be fitted, but the command
+    // goes on (a best-model search tries the next model).
+    if (code == kExpNeg && result == 0.0) return fail(ids::kEquationUnsuitable);
+    return true;
 }
 
-int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, bool xOnly) {
+int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, bool xOnly,
+                                   Diagnostics& said) {
     m_bYTransformed = 0;
     const uint32_t n = data.Rows();
     const uint32_t terms = static_cast<uint32_t>(m_nEntryCount - 1);
@@ -179,9 +199,8 @@ int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, boo
         const int b = (code - kCompound) % 10;
         for (const int factor : {m_anVariable[a + kFirstX], m_anVariable[b + kFirstX]}) {
             if (factor < 0 || factor >= kCompound || static_cast<uint32_t>(factor) >= data.Cols()) {
-                ShowMessage(
-                    Format("Cross product X%iX%i uses an entry that holds no variable!", a, b),
-                    Icon::Stop);
+                said.Add(Format("Cross product X%iX%i uses an entry that holds no variable!", a, b),
+                         Icon::Stop);
                 return 1;
             }
         }
@@ -203,17 +222,16 @@ int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, boo
             } else {
                 value = data.At(r, static_cast<uint32_t>(code));
             }
-            if (m_anTransform[entry] != kNone) {
-                value = ApplyTransform(m_anTransform[entry], value);
-                if (m_bTransformError) return 1;
+            if (m_anTransform[entry] != kNone &&
+                !ApplyTransform(m_anTransform[entry], value, value, said)) {
+                return 1;
             }
             x.At(r, k) = value;
         }
         if (xOnly) continue;
         double value = data.At(r, static_cast<uint32_t>(m_anVariable[0]));
         if (m_anTransform[0] != kNone) {
-            value = ApplyTransform(m_anTransform[0], value);
-            if (m_bTransformError) return 1;
+            if (!ApplyTransform(m_anTransform[0], value, value, said)) return 1;
             m_bYTransformed = 1;
         }
         y.At(r, 0) = value;
@@ -221,7 +239,7 @@ int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, boo
     return 0;
 }
 
-int EquationModel::BackTransform(Matrix& values) {
+int EquationModel::BackTransform(Matrix& values, Diagnostics& said) const {
     const int code = m_anTransform[0];
     if (code != kSqrt && code != kLog && code != kReciprocal) return 0;
     const uint64_t count = static_cast<uint64_t>(values.Rows()) * values.Cols();
@@ -233,23 +251,22 @@ int EquationModel::BackTransform(Matrix& values) {
             continue;
         }
         if (code == kLog) {
-            v = CheckedExp(v);
+            v = CheckedExp(v, said);
         } else {
             v = v == 0.0 ? kInfinity : 1.0 / v;
         }
         if (std::isinf(v)) {
-            ShowMessage(ids::kTransformUnsuitable, Icon::Stop);
-            m_bTransformError = 1;
+            said.Add(ids::kTransformUnsuitable, Icon::Stop);
             return 1;
         }
     }
     return 0;
 }
 
-int EquationModel::BackTransformValue(double value, double& result) {
+int EquationModel::BackTransformValue(double value, double& result, Diagnostics& said) const {
     Matrix one(1, 1);
     one.At(0, 0) = value;
-    if (BackTransform(one) != 0) return 1;
+    if (BackTransform(one, said) != 0) return 1;
     result = one.At(0, 0);
     return 0;
 }
@@ -281,50 +298,6 @@ std::string EquationModel::TermName(int entry, const std::vector<std::string>& n
         default:
             return name;
     }
-}
-
-double EquationModel::Fail(int id, double value) {
-    ShowMessage(id, Icon::Stop);
-    m_bTransformError = 1;
-    return value;
-}
-
-// The transforms test for any infinity: the math-error hook turns every runtime error
-// into +infinity, and a reciprocal of a tiny negative value overflows to -infinity.
-double EquationModel::TransformSqrt(double value, double) {
-    const double result = CheckedSqrt(value);
-    return std::isinf(result) ? Fail(ids::kTransformUnsuitable, value) : result;
-}
-
-double EquationModel::TransformLog(double value, double) {
-    const double result = CheckedLog(value);
-    return std::isinf(result) ? Fail(ids::kTransformUnsuitable, value) : result;
-}
-
-double EquationModel::TransformReciprocal(double value, double) {
-    if (value == 0.0) return Fail(ids::kEquationUnsuitable, value);
-    const double result = 1.0 / value;
-    return std::isinf(result) ? Fail(ids::kTransformUnsuitable, value) : result;
-}
-
-double EquationModel::TransformReciprocalSquare(double value, double) {
-    if (value == 0.0) return Fail(ids::kEquationUnsuitable, value);
-    const double result = 1.0 / (value * value);
-    return std::isinf(result) ? Fail(ids::kTransformUnsuitable, value) : result;
-}
-
-double EquationModel::TransformExpNeg(double value, double) {
-    const double result = CheckedExp(-value);
-    if (std::isinf(result)) return Fail(ids::kTransformUnsuitable, value);
-    // e^-x of 0 makes a column of zeros: this equation cannot be fitted, but the command
-    // goes on (a best-model search tries the next model).
-    if (result == 0.0) return Fail(ids::kEquationUnsuitable, value);
-    return result;
-}
-
-double EquationModel::TransformPower(double value, double exponent) {
-    const double result = CheckedPow(value, exponent);
-    return std::isinf(result) ? Fail(ids::kTransformUnsuitable, value) : result;
 }
 
 }  // namespace lumox

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/diagnostics.h"
+
 namespace lumox {
 
 class Matrix;
@@ -31,13 +33,9 @@ public:
 
     enum Transform { kSqrt = 1, kLog = 2, kReciprocal = 3, kReciprocalSquare = 4, kExpNeg = 5 };
 
-    // A transform function: the value, the exponent (power only) -> the transformed value.
-    // On failure it shows its message, sets the transform error flag and returns the value.
-    using TransformFunction = double (EquationModel::*)(double value, double exponent);
+    EquationModel() { ResetModel(); }
 
-    EquationModel();
-
-    // Entry 0, one entry, every code "none", flags cleared; the transform table stays.
+    // Entry 0, one entry, every code "none", flags cleared.
     void ResetModel();
 
     // Makes entry current and returns 0, or returns 1 (nothing changed) when it lies
@@ -71,30 +69,23 @@ public:
 
     // Builds the n x t term matrix X (t = entry count - 1) and, unless xOnly, the response
     // Y from data (observations in rows, variables in columns). 0, or 1 when a transform
-    // failed or a cross product's factor entry holds no data variable (its message shown);
-    // the matrices are then partly filled.
-    int BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, bool xOnly);
-    // Brings values of the fitted scale back to the scale of y, in place. 0, or 1 after
-    // message 32784; the elements before the failing one are already converted.
-    int BackTransform(Matrix& values);
+    // failed or a cross product's factor entry holds no data variable (its messages in
+    // said); the matrices are then partly filled.
+    int BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, bool xOnly, Diagnostics& said);
+    // Brings values of the fitted scale back to the scale of y, in place. 0, or 1 with
+    // message 32784 in said; the elements before the failing one are already converted.
+    int BackTransform(Matrix& values, Diagnostics& said) const;
     // BackTransform of one value: 0 and the converted value, or 1.
-    int BackTransformValue(double value, double& result);
+    int BackTransformValue(double value, double& result, Diagnostics& said) const;
 
     // The text name of entry (0 = y) from the data set's column names, as reports and
     // the equation show it. Not for the constant entry.
     std::string TermName(int entry, const std::vector<std::string>& names) const;
 
-    // Applies the transform of the given code (1 .. 5 or 100 + p) to value, clearing the
-    // transform error flag first.
-    double ApplyTransform(int code, double value);
-
-    double TransformSqrt(double value, double exponent);
-    double TransformLog(double value, double exponent);
-    double TransformReciprocal(double value, double exponent);
-    double TransformReciprocalSquare(double value, double exponent);
-    // exp(-value); a result of exactly 0 abandons the command after message 32807.
-    double TransformExpNeg(double value, double exponent);
-    double TransformPower(double value, double exponent);
+    // Applies the transform of the given code (1 .. 5 or 100 + p) to value. False, with the
+    // math error's message and then 32784 (no result) or 32807 (a zero or e^-v of 0: the
+    // equation cannot be fitted, but a best-model search goes on) in said, when it fails.
+    static bool ApplyTransform(int code, double value, double& result, Diagnostics& said);
 
     int m_nCurrentEntry = 0;
     std::array<int, kEntries> m_anVariable{};
@@ -102,11 +93,6 @@ public:
     std::array<int, kEntries> m_anTransform{};
     int m_nSingleVariable = kNone;
     int m_bYTransformed = 0;
-    int m_bTransformError = 0;
-    std::array<TransformFunction, 6> m_apfnTransform{};
-
-private:
-    double Fail(int id, double value);
 };
 
 }  // namespace lumox

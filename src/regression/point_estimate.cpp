@@ -6,7 +6,6 @@
 #include "data/data_set.h"
 #include "numeric/matrix.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 #include "platform/strings.h"
 #include "regression/regression_fit.h"
 
@@ -43,9 +42,9 @@ std::string PointEstimate::PredictedLabel() const {
                   m_data.GetColName(static_cast<uint32_t>(m_equation.m_anVariable[0])).c_str());
 }
 
-int PointEstimate::Calculate(const std::vector<double>& values, double level) {
+int PointEstimate::Calculate(const std::vector<double>& values, double level, Diagnostics& said) {
     if (values.size() != static_cast<size_t>(m_nVariableCount)) {
-        ShowMessage(ids::kWrongVariableCount, Icon::Stop);
+        said.Add(ids::kWrongVariableCount, Icon::Stop);
         return 1;
     }
     // A row of the data set holding the values at their variables' columns; the other
@@ -57,19 +56,21 @@ int PointEstimate::Calculate(const std::vector<double>& values, double level) {
     }
     Matrix x;
     Matrix unused;
-    if (m_equation.BuildTermMatrix(x, unused, row, true) != 0) return 1;
+    if (m_equation.BuildTermMatrix(x, unused, row, true, said) != 0) return 1;
 
     const RegressionFit& fit = m_fit;
     const double fitted = Multiply(x, fit.m_coefficients).At(0, 0);
     double predicted = 0.0;
-    if (m_equation.BackTransformValue(fitted, predicted) != 0) return 1;
+    if (m_equation.BackTransformValue(fitted, predicted, said) != 0) return 1;
 
     const double h = fit.Leverage(x.Data());
     const double t = fit.CriticalT(level);
     double confidence[2];
     double prediction[2];
-    if (BackTransformInterval(fitted, fit.ConfidenceHalfWidth(t, h), confidence) != 0) return 1;
-    if (BackTransformInterval(fitted, fit.PredictionHalfWidth(t, h), prediction) != 0) return 1;
+    if (BackTransformInterval(fitted, fit.ConfidenceHalfWidth(t, h), confidence, said) != 0)
+        return 1;
+    if (BackTransformInterval(fitted, fit.PredictionHalfWidth(t, h), prediction, said) != 0)
+        return 1;
 
     // Values and results change together, so that Record never mixes two Calculates.
     m_adValues = values;
@@ -79,13 +80,12 @@ int PointEstimate::Calculate(const std::vector<double>& values, double level) {
     m_adConfidenceInterval[1] = confidence[1];
     m_adPredictionInterval[0] = prediction[0];
     m_adPredictionInterval[1] = prediction[1];
-    if (m_bYTransformed) {
-        ShowMessage(ids::kOriginalScaleNote, Icon::Information);
-    }
+    if (m_bYTransformed) said.Add(ids::kOriginalScaleNote, Icon::Information);
     return 0;
 }
 
-int PointEstimate::BackTransformInterval(double fitted, double half, double bounds[2]) {
+int PointEstimate::BackTransformInterval(double fitted, double half, double bounds[2],
+                                         Diagnostics& said) {
     double low = fitted - half;
     double high = fitted + half;
     const int code = m_equation.m_anTransform[0];
@@ -100,8 +100,8 @@ int PointEstimate::BackTransformInterval(double fitted, double half, double boun
         if (!(low * fitted > 0.0)) low = 0.0;
         if (!(high * fitted > 0.0)) high = 0.0;
     }
-    if (m_equation.BackTransformValue(low, bounds[0]) != 0) return 1;
-    if (m_equation.BackTransformValue(high, bounds[1]) != 0) return 1;
+    if (m_equation.BackTransformValue(low, bounds[0], said) != 0) return 1;
+    if (m_equation.BackTransformValue(high, bounds[1], said) != 0) return 1;
     if (bounds[0] > bounds[1]) std::swap(bounds[0], bounds[1]);
     return 0;
 }

@@ -27,11 +27,12 @@ public:
     // The label of the predicted value: "Predicted <y name>:".
     std::string PredictedLabel() const;
 
-    // Predicts y at values, one per variable in order, at level percent. 0 on success;
-    // 1 after message 32800 when the number of values differs from the number of
-    // variables, or after the message of a transform or back-transform that failed (the
-    // results of the last complete Calculate then stay).
-    int Calculate(const std::vector<double>& values, double level);
+    // Predicts y at values, one per variable in order, at level percent. 0 on success,
+    // with the note that results are on the original scale of y (information icon) in said
+    // when the fit transformed y; 1 with message 32800 when the number of values differs
+    // from the number of variables, or with the messages of a transform or back-transform
+    // that failed (the results of the last complete Calculate then stay).
+    int Calculate(const std::vector<double>& values, double level, Diagnostics& said);
     // The texts of the three result fields: "%.8g" and two "[%-.6g, %.6g]".
     std::string PredictedText() const;
     std::string ConfidenceText() const;
@@ -50,12 +51,12 @@ public:
 
 private:
     // The interval fitted -/+ half brought back to the original scale of y, ordered low to
-    // high, a bound outside the transform's range taken at its edge; 1 after the message of
+    // high, a bound outside the transform's range taken at its edge; 1 with the message of
     // a back-transform that failed.
-    int BackTransformInterval(double fitted, double half, double bounds[2]);
+    int BackTransformInterval(double fitted, double half, double bounds[2], Diagnostics& said);
 
     const DataSet& m_data;
-    EquationModel m_equation;  // a working copy: transforming keeps state in the model
+    EquationModel m_equation;  // a working copy: building x terms forgets that y was transformed
     const RegressionFit& m_fit;
     // Whether the fit transformed y; the working copy forgets it when it builds x terms.
     bool m_bYTransformed;

@@ -7,7 +7,6 @@
 #include "numeric/double_double.h"
 #include "numeric/probability.h"
 #include "numeric/svd.h"
-#include "platform/prompt.h"
 #include "platform/strings.h"
 #include "regression/equation_model.h"
 
@@ -179,7 +178,7 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
 
 void RegressionFit::ResetFit() { *this = RegressionFit(); }
 
-int RegressionFit::FitRegression() {
+int RegressionFit::FitRegression(Diagnostics& said) {
     const Matrix& x = m_X;
     const Matrix& y = m_Y;
     m_n = x.Rows();
@@ -200,7 +199,7 @@ int RegressionFit::FitRegression() {
     svd.w.Resize(m_p, 1);
     svd.v.Resize(m_p, m_p);
     if (SingularValueDecomposition(svd.u, svd.w, svd.v) != 0) {
-        ShowMessage(ids::kSvdFailed, Icon::Stop);
+        said.Add(ids::kSvdFailed, Icon::Stop);
         return 1;
     }
 
@@ -215,7 +214,7 @@ int RegressionFit::FitRegression() {
             adjusted = true;
         }
     }
-    if (adjusted) ShowMessage(ids::kIllConditioned, Icon::Information);
+    if (adjusted) said.Add(ids::kIllConditioned, Icon::Information);
 
     m_coefficients.Resize(m_p, 1);
     m_fitted.Resize(m_n, 1);
@@ -231,23 +230,23 @@ int RegressionFit::FitRegression() {
 
     m_leverage.resize(m_n);
     for (uint32_t i = 0; i < m_n; ++i) m_leverage[i] = Leverage(m_X.Data() + size_t{i} * m_p);
-    m_bAlternateResiduals = CheckLeverage();
-    return ComputeAnova() != 0 ? 1 : 0;
+    m_bAlternateResiduals = CheckLeverage(said);
+    return ComputeAnova(said) != 0 ? 1 : 0;
 }
 
-int RegressionFit::CheckLeverage() {
+int RegressionFit::CheckLeverage(Diagnostics& said) {
     m_bAlternateResiduals = 0;
     for (uint32_t i = 0; i < m_n; ++i) {
         if (Leverage(i) >= kLeverageOne) {
             m_bAlternateResiduals = 1;
-            ShowMessage(ids::kAlternateResiduals, Icon::Information);
+            said.Add(ids::kAlternateResiduals, Icon::Information);
             break;
         }
     }
     return m_bAlternateResiduals;
 }
 
-int RegressionFit::ComputeAnova() {
+int RegressionFit::ComputeAnova(Diagnostics& said) {
     const Matrix& y = m_Y;
     const double n = static_cast<double>(m_n);
     const double p = static_cast<double>(m_p);
@@ -268,7 +267,7 @@ int RegressionFit::ComputeAnova() {
     m_sst = sst;
     m_sse = sse;
     if (!(m_sse < m_sst)) {
-        ShowMessage(ids::kEquationDoesNotFit, Icon::Stop);
+        said.Add(ids::kEquationDoesNotFit, Icon::Stop);
         m_ssr = 0.0;
         return 1;
     }
@@ -333,11 +332,11 @@ double RegressionFit::PredictionHalfWidth(double t, double leverage) const {
 }
 
 int FitEquation(const Matrix& data, const EquationModel& model, EquationModel& fitted,
-                RegressionFit& fit) {
+                RegressionFit& fit, Diagnostics& said) {
     fit.ResetFit();
     EquationModel working(model);
-    if (working.BuildTermMatrix(fit.m_X, fit.m_Y, data, false) != 0) return 1;
-    if (fit.FitRegression() != 0) return 1;
+    if (working.BuildTermMatrix(fit.m_X, fit.m_Y, data, false, said) != 0) return 1;
+    if (fit.FitRegression(said) != 0) return 1;
     fitted = working;
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "numeric/matrix.h"
+#include "platform/diagnostics.h"
 
 namespace lumox {
 
@@ -20,14 +21,15 @@ public:
     // Least squares of m_Y on m_X (n > p, column 0 the intercept) by
     // singular value decomposition of X with its columns scaled to unit length, which
     // decides the rank, refined with residuals in double-double to the last digit. 0, or 1
-    // after its message (32783 decomposition failed, 32798 no fit).
-    int FitRegression();
-    // The analysis of variance of the fit; 0, or 1 after message 32798 when SSE is not
+    // with its message in said (32783 decomposition failed, 32798 no fit); notes on the way
+    // (ill-conditioned, alternate residuals) go to said too.
+    int FitRegression(Diagnostics& said);
+    // The analysis of variance of the fit; 0, or 1 with message 32798 when SSE is not
     // below SST (SSR is then 0, the other statistics keep their values).
-    int ComputeAnova();
-    // Sets and returns the alternate residual flag: 1 (after message 34) when some
+    int ComputeAnova(Diagnostics& said);
+    // Sets and returns the alternate residual flag: 1 (with message 34) when some
     // observation has leverage 1 (allowing for rounding, 1 - 1e-9) or more.
-    int CheckLeverage();
+    int CheckLeverage(Diagnostics& said);
 
     // x' C x for a term row x of p values: the leverage of an observation or of a point.
     double Leverage(const double* termRow) const;
@@ -77,10 +79,10 @@ public:
 
 // Fits model to the data matrix in the order every caller uses: ResetFit, the term matrix
 // into the fit's X and Y, FitRegression. On success (0) fitted holds the model as fitted
-// (with its record of what it transformed); 1 after the message of a transform or of the
-// fit, with fit partly filled.
+// (with its record of what it transformed); 1 with the message of a transform or of the
+// fit in said, with fit partly filled.
 int FitEquation(const Matrix& data, const EquationModel& model, EquationModel& fitted,
-                RegressionFit& fit);
+                RegressionFit& fit, Diagnostics& said);
 
 }  // namespace lumox
 

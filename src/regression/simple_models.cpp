@@ -37,7 +37,7 @@ bool SimpleModelTransformsY(int m) {
 }
 
 int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, EquationModel& fitted,
-                   RegressionFit& fit) {
+                   RegressionFit& fit, Diagnostics& said) {
     fit.ResetFit();
     if (m == kPowerExponential && rows < 4) return 1;
     const SimpleModel& form = SimpleModels()[static_cast<size_t>(m)];
@@ -48,7 +48,7 @@ int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, Equat
         model.SetTransform(form.transforms[static_cast<size_t>(entry)]);
     }
     model.CompactModel();
-    return FitEquation(data, model, fitted, fit);
+    return FitEquation(data, model, fitted, fit, said);
 }
 
 }  // namespace lumox

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/diagnostics.h"
+
 namespace lumox {
 
 class EquationModel;
@@ -43,10 +45,10 @@ const std::array<SimpleModel, kSimpleModelCount>& SimpleModels();
 bool SimpleModelTransformsY(int m);
 
 // Fits model m of column y on column x of the data matrix (rows observations) into fit,
-// the model as fitted into fitted. 0 on success; 1 when the fit failed (its messages
-// shown) or the three-parameter model has fewer than 4 observations.
+// the model as fitted into fitted. 0 on success; 1 when the fit failed (its messages in
+// said) or the three-parameter model has fewer than 4 observations.
 int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, EquationModel& fitted,
-                   RegressionFit& fit);
+                   RegressionFit& fit, Diagnostics& said);
 
 }  // namespace lumox
 

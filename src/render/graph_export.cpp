@@ -16,7 +16,6 @@
 #include "graph/graph_page.h"
 #include "platform/atomic_file.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 #include "render/qt_surface.h"
 
 namespace lumox {
@@ -32,16 +31,17 @@ GraphPageLayout ScreenLayout(const CLumoxDoc& doc) {
 }
 
 // The page on a white ground, as the graph window shows it.
-void DrawScreenPage(CLumoxDoc& doc, QPaintDevice& device, const GraphPageLayout& layout) {
+void DrawScreenPage(CLumoxDoc& doc, QPaintDevice& device, const GraphPageLayout& layout,
+                    Diagnostics& said) {
     QPainter painter(&device);
     painter.fillRect(QRect(0, 0, layout.pageWidth, layout.pageHeight), Qt::white);
     QtSurface surface(painter, false, kExportScreenHeight);
     ChartEngine engine;
-    DrawGraphPage(doc.GetGraphPage(), surface, engine);
+    DrawGraphPage(doc.GetGraphPage(), surface, engine, said);
 }
 
-QByteArray RenderPng(CLumoxDoc& doc) {
-    const QImage image = GraphPageImage(doc);
+QByteArray RenderPng(CLumoxDoc& doc, Diagnostics& said) {
+    const QImage image = GraphPageImage(doc, said);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -51,17 +51,17 @@ QByteArray RenderPng(CLumoxDoc& doc) {
 
 }  // namespace
 
-QImage GraphPageImage(CLumoxDoc& doc) {
+QImage GraphPageImage(CLumoxDoc& doc, Diagnostics& said) {
     const GraphPageLayout layout = ScreenLayout(doc);
     QImage image(layout.pageWidth, layout.pageHeight, QImage::Format_RGB32);
     // 96 pixels per inch: 3780 dots per metre.
     image.setDotsPerMeterX(3780);
     image.setDotsPerMeterY(3780);
-    DrawScreenPage(doc, image, layout);
+    DrawScreenPage(doc, image, layout, said);
     return image;
 }
 
-QByteArray GraphPageSvg(CLumoxDoc& doc) {
+QByteArray GraphPageSvg(CLumoxDoc& doc, Diagnostics& said) {
     const GraphPageLayout layout = ScreenLayout(doc);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -72,13 +72,13 @@ QByteArray GraphPageSvg(CLumoxDoc& doc) {
     svg.setSize(QSize(layout.pageWidth, layout.pageHeight));
     svg.setViewBox(QRect(0, 0, layout.pageWidth, layout.pageHeight));
     svg.setTitle(QtSurface::ToQString(doc.GetTitle() + " - Graph"));
-    DrawScreenPage(doc, svg, layout);
+    DrawScreenPage(doc, svg, layout, said);
     return bytes;
 }
 
 namespace {
 
-QByteArray RenderPdf(CLumoxDoc& doc) {
+QByteArray RenderPdf(CLumoxDoc& doc, Diagnostics& said) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -93,27 +93,26 @@ QByteArray RenderPdf(CLumoxDoc& doc) {
         QPainter painter(&pdf);
         QtSurface surface(painter, true);
         ChartEngine engine;
-        DrawGraphPage(doc.GetGraphPage(), surface, engine);
+        DrawGraphPage(doc.GetGraphPage(), surface, engine, said);
     }
     return bytes;
 }
 
 }  // namespace
 
-bool ExportGraphPage(CLumoxDoc& doc, const std::string& path) {
+bool ExportGraphPage(CLumoxDoc& doc, const std::string& path, Diagnostics& said) {
     std::string extension = std::filesystem::path(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     QByteArray bytes;
     if (extension == ".png") {
-        bytes = RenderPng(doc);
+        bytes = RenderPng(doc, said);
     } else if (extension == ".svg") {
-        bytes = GraphPageSvg(doc);
+        bytes = GraphPageSvg(doc, said);
     } else if (extension == ".pdf") {
-        bytes = RenderPdf(doc);
+        bytes = RenderPdf(doc, said);
     } else {
-        ShowMessage(Format("Graph: %s is not a .png, .svg or .pdf file!", path.c_str()),
-                    Icon::Stop);
+        said.Add(Format("Graph: %s is not a .png, .svg or .pdf file!", path.c_str()), Icon::Stop);
         return false;
     }
     std::string failure = path + ": the graph could not be drawn";
@@ -121,7 +120,7 @@ bool ExportGraphPage(CLumoxDoc& doc, const std::string& path) {
         !bytes.isEmpty() &&
         WriteFileAtomically(
             path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &failure);
-    if (!written) ShowMessage(Format("Could not save graph to %s!", failure.c_str()), Icon::Stop);
+    if (!written) said.Add(Format("Could not save graph to %s!", failure.c_str()), Icon::Stop);
     return written;
 }
 

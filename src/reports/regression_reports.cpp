@@ -5,7 +5,6 @@
 
 #include "numeric/probability.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 #include "platform/strings.h"
 #include "regression/equation_model.h"
 #include "regression/regression_fit.h"
@@ -73,7 +72,7 @@ void WriteEquation(const FitResults& results, std::string& out) {
     out += "\r\n";
 }
 
-void WriteModelEquation(const FitResults& results, std::string& out) {
+void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said) {
     const auto model = static_cast<SimpleModelForm>(results.simpleModel);
     const Matrix& coefficients = results.fit.m_coefficients;
     const double a = coefficients.At(0, 0);
@@ -88,7 +87,7 @@ void WriteModelEquation(const FitResults& results, std::string& out) {
     if (model == kExponential || model == kExponentialReciprocal || model == kPower ||
         model == kReciprocalPower || model == kPowerExponential) {
         if (std::fabs(a) >= kExpLimit) {
-            ShowMessage(ids::kConstantTooLarge, Icon::Stop);
+            said.Add(ids::kConstantTooLarge, Icon::Stop);
             WriteEquation(results, out);
             return;
         }
@@ -97,7 +96,7 @@ void WriteModelEquation(const FitResults& results, std::string& out) {
     double bigB = 0.0;
     if (model == kReciprocalPower) {
         if (absB > kExpLimit) {
-            ShowMessage(ids::kModelConstantTooLarge, Icon::Stop);
+            said.Add(ids::kModelConstantTooLarge, Icon::Stop);
             WriteEquation(results, out);
             return;
         }
@@ -148,12 +147,12 @@ void WriteModelEquation(const FitResults& results, std::string& out) {
     out += line + "\r\n";
 }
 
-void WriteEquationReport(const FitResults& results, std::string& out) {
+void WriteEquationReport(const FitResults& results, std::string& out, Diagnostics& said) {
     const RegressionFit& fit = results.fit;
     out += "\r\n\r\nREGRESSION EQUATION\r\n\r\n";
     out += "The regression equation is:\r\n\r\n";
     if (SimpleModelTransformsY(results.simpleModel)) {
-        WriteModelEquation(results, out);
+        WriteModelEquation(results, out, said);
         out += "\r\nThe linearized regression equation is:\r\n\r\n";
     }
     WriteEquation(results, out);

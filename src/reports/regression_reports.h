@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/diagnostics.h"
+
 namespace lumox {
 
 class EquationModel;
@@ -21,8 +23,9 @@ struct FitResults {
 // The regression reports. Each appends its text, CR LF line ends, to out. Every value is
 // on the fitted (transformed) scale of y.
 
-// REGRESSION EQUATION and EQUATION COEFFICIENT ESTIMATES.
-void WriteEquationReport(const FitResults& results, std::string& out);
+// REGRESSION EQUATION and EQUATION COEFFICIENT ESTIMATES; the message of a constant too
+// large for the simple model's form goes to said.
+void WriteEquationReport(const FitResults& results, std::string& out, Diagnostics& said);
 // ANALYSIS OF VARIANCE.
 void WriteAnovaReport(const FitResults& results, std::string& out);
 // CORRELATION COEFFICIENTS / PROBABILITY of y and the terms (lower triangle).
@@ -38,9 +41,9 @@ size_t IntervalReportBytes(const FitResults& results);
 
 // The fitted equation in terms of the model's entries, wrapped after 57 characters.
 void WriteEquation(const FitResults& results, std::string& out);
-// The equation in the form of the simple model; the linearized equation
-// instead, after message 32805 or 32806, when a constant is too large for exp.
-void WriteModelEquation(const FitResults& results, std::string& out);
+// The equation in the form of the simple model; the linearized equation instead, with
+// message 32805 or 32806 in said, when a constant is too large for exp.
+void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said);
 
 }  // namespace lumox
 

@@ -2,7 +2,6 @@
 
 #include "data/data_set.h"
 #include "platform/format.h"
-#include "platform/prompt.h"
 #include "platform/strings.h"
 #include "stats/histogram_settings.h"
 
@@ -26,7 +25,8 @@ int DefaultHistogramClasses(uint32_t n) {
     return 20;
 }
 
-FrequencyTable BuildFrequencyTable(const DataSet& set, const HistogramSettings& settings) {
+FrequencyTable BuildFrequencyTable(const DataSet& set, const HistogramSettings& settings,
+                                   Diagnostics& said) {
     FrequencyTable result;
     const int n = static_cast<int>(set.m_nRows);
     const int classes = settings.classes;
@@ -39,7 +39,7 @@ FrequencyTable BuildFrequencyTable(const DataSet& set, const HistogramSettings& 
 
     AxisScale scale;
     if (ScaleAxis(data, column, n, classes, scale, true) != 0) {
-        ShowMessage(ids::kGraphScaleFailed, Icon::Stop);
+        said.Add(ids::kGraphScaleFailed, Icon::Stop);
         return result;
     }
     const int width = (scale.high - scale.low) / classes;

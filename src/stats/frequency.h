@@ -7,6 +7,7 @@
 
 #include "numeric/matrix.h"
 #include "numeric/scale.h"
+#include "platform/diagnostics.h"
 
 namespace lumox {
 
@@ -28,9 +29,10 @@ struct FrequencyTable {
 };
 
 // Forms the classes of the settings' variable and counts them. width is 0 when nothing is
-// to be drawn (no variable; scaling failed, after message 16). The last class is closed at
-// the top, so every observation is counted.
-FrequencyTable BuildFrequencyTable(const DataSet& data, const HistogramSettings& settings);
+// to be drawn (no variable; scaling failed, with message 16 in said). The last class is
+// closed at the top, so every observation is counted.
+FrequencyTable BuildFrequencyTable(const DataSet& data, const HistogramSettings& settings,
+                                   Diagnostics& said);
 
 // The numbers of classes a histogram may have, in the order they are offered.
 constexpr std::array<int, 9> kHistogramClassChoices = {2, 4, 6, 8, 10, 12, 15, 20, 24};

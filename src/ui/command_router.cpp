@@ -39,11 +39,7 @@ bool CommandRouter::Execute(int id) {
     if (entry == nullptr || (entry->enabled && !entry->enabled())) return false;
     // The entry's target may go away while the command runs (Close): run a copy.
     const std::function<void()> run = entry->run;
-    try {
-        run();
-    } catch (const UserAbort&) {
-        // The message was shown where the command was abandoned.
-    }
+    RunCommandStep(run);
     if (after_) after_();
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "data/pasted_table.h"
+#include "document/numeric_names.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
 #include "ui/grid_ctrl.h"
@@ -83,7 +84,10 @@ void CEditDataDialog::OnPaste() {
     const std::string text = QGuiApplication::clipboard()->mimeData()->text().toStdString();
     std::vector<std::string> lines;
     int columns = 0;
-    if (!ReadPastedTable(text, lines, columns)) return;
+    const ReadStatus status = ReadAskingNumericNames([&](NumericNames names, Diagnostics& said) {
+        return ReadPastedTable(text, lines, columns, names, said);
+    });
+    if (status != ReadStatus::Read) return;
     grid_->EndEdit(false);
     gridData_.ReplaceAll(std::move(lines), columns);
     grid_->Layout();
@@ -98,7 +102,10 @@ void CEditDataDialog::accept() {
     changed_ = gridData_.IsModified();
     int row = 0;
     int column = 0;
-    if (gridData_.Validate(row, column)) {
+    Diagnostics said;
+    const bool incomplete = gridData_.Validate(row, column, said);
+    Speak(said);
+    if (incomplete) {
         grid_->setFocus();
         grid_->GoToCell(row, column);
         return;

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include "platform/prompt.h"
 #include "ui/guarded.h"
 
 namespace lumox {
@@ -50,7 +51,9 @@ void DialogFields::AddNumber(uint32_t controlId, QLineEdit& edit) {
     fields_[controlId] = std::make_unique<LineEditField>(edit);
     // textEdited: only what the person does, never a text the program sets.
     QObject::connect(&edit, &QLineEdit::textEdited, &edit, [this, controlId] {
-        Guarded([&] { validator_.CheckTypedNumber(controlId); });
+        Diagnostics said;
+        Guarded([&] { validator_.CheckTypedNumber(controlId, said); });
+        Speak(said);
     });
 }
 
@@ -60,7 +63,9 @@ void DialogFields::AddNumberList(uint32_t controlId, QPlainTextEdit& edit) {
     fields_[controlId] = std::move(field);
     QObject::connect(&edit, &QPlainTextEdit::textChanged, &edit, [this, controlId, adapter] {
         if (adapter->Setting()) return;
-        Guarded([&] { validator_.CheckTypedNumberList(controlId); });
+        Diagnostics said;
+        Guarded([&] { validator_.CheckTypedNumberList(controlId, said); });
+        Speak(said);
     });
 }
 

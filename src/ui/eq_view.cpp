@@ -130,11 +130,8 @@ CEqView::~CEqView() {
 
 template <typename Step>
 void CEqView::Run(Step step) {
-    try {
-        step();
-    } catch (const UserAbort&) {
-        // Its message has been shown; the window shows what is left.
-    }
+    // A step that did not complete leaves the window showing what is left.
+    RunCommandStep(step);
     ShowFields();
 }
 

@@ -17,6 +17,7 @@
 
 #include "document/document.h"
 #include "graph/chart_engine.h"
+#include "platform/prompt.h"
 #include "render/graph_export.h"
 #include "render/qt_surface.h"
 #include "ui/command_ids.h"
@@ -90,13 +91,15 @@ void CGrafView::DrawPage() {
     QPixmap page((QSizeF(size) * ratio).toSize());
     page.setDevicePixelRatio(ratio);
     page.fill(Qt::white);
+    Diagnostics said;
     {
         QPainter painter(&page);
         QtSurface surface(painter, false, screenHeight_);
         ChartEngine engine;
-        DrawGraphPage(document_.Doc().GetGraphPage(), surface, engine);
+        DrawGraphPage(document_.Doc().GetGraphPage(), surface, engine, said);
     }
     page_ = page;
+    Speak(said);
 }
 
 const QPixmap& CGrafView::Page() {
@@ -199,8 +202,10 @@ bool CGrafView::PrintPage(QPrinter& printer) {
     if (started) {
         QtSurface surface(painter, true);
         ChartEngine engine;
-        DrawGraphPage(document_.Doc().GetGraphPage(), surface, engine);
+        Diagnostics said;
+        DrawGraphPage(document_.Doc().GetGraphPage(), surface, engine, said);
         painter.end();
+        Speak(said);
     }
     printer.setFullPage(fullPage);
     return started;
@@ -209,9 +214,13 @@ bool CGrafView::PrintPage(QPrinter& printer) {
 void CGrafView::OnCopyGraph() {
     CLumoxDoc& doc = document_.Doc();
     auto* data = new QMimeData;
-    data->setImageData(GraphPageImage(doc));
-    data->setData(QStringLiteral("image/svg+xml"), GraphPageSvg(doc));
+    Diagnostics said;
+    data->setImageData(GraphPageImage(doc, said));
+    // The same page drawn again as SVG says the same: it is told once.
+    Diagnostics again;
+    data->setData(QStringLiteral("image/svg+xml"), GraphPageSvg(doc, again));
     QApplication::clipboard()->setMimeData(data);
+    Speak(said);
 }
 
 void CGrafView::OnSaveGraphAs() {
@@ -219,7 +228,10 @@ void CGrafView::OnSaveGraphAs() {
     const QString suggested =
         QFileInfo(document_.Title()).completeBaseName() + QStringLiteral(".png");
     const std::optional<QString> path = app.Dialogs().GetSaveGraphName(window(), suggested);
-    if (path) ExportGraphPage(document_.Doc(), ToNativePath(*path));
+    if (!path) return;
+    Diagnostics said;
+    ExportGraphPage(document_.Doc(), ToNativePath(*path), said);
+    Speak(said);
 }
 
 }  // namespace lumox

@@ -14,6 +14,7 @@
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
 #include "platform/format.h"
+#include "platform/prompt.h"
 #include "ui/command_ids.h"
 #include "ui/guarded.h"
 #include "ui/help_window.h"
@@ -61,8 +62,9 @@ PointEstimateDialog::PointEstimateDialog(CLumoxDoc& doc, QWidget* parent)
     valuesLabel->setBuddy(valuesEdit);
     fields_.AddNumber(field_ids::kPointEstimateConfidence, *levelEdit);
     fields_.AddNumberList(field_ids::kPointEstimateValues, *valuesEdit);
+    Diagnostics loaded;  // loading is silent
     fields_.Validator().ExchangeNumber(Exchange::Load, field_ids::kPointEstimateConfidence,
-                                       estimate_.m_dLevel);
+                                       estimate_.m_dLevel, loaded);
     fields_.Init();
 
     // The equation's variables with their means over the fitted observations.
@@ -120,18 +122,22 @@ void PointEstimateDialog::OnCalculate() {
     std::string text;
     uint32_t lines = 0;
     bool read = false;
+    Diagnostics said;
     Guarded([&] {
         FieldValidator& validator = fields_.Validator();
-        read =
-            validator.ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, level) &&
-            validator.ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text,
-                                         lines, 1);
+        read = validator.ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, level,
+                                        said) &&
+               validator.ExchangeNumberList(Exchange::Save, field_ids::kPointEstimateValues, text,
+                                            lines, 1, said);
     });
+    Speak(said);
     if (!read) return;
     const std::vector<double> values = ReadValues(text);
+    said.Clear();
     int result = 1;
-    Guarded([&] { result = estimate_.Calculate(values, level); });
+    Guarded([&] { result = estimate_.Calculate(values, level, said); });
     if (result != 0) {
+        Speak(said);
         if (values.size() != static_cast<size_t>(estimate_.m_nVariableCount))
             valuesEdit->setFocus();
         return;
@@ -142,6 +148,8 @@ void PointEstimateDialog::OnCalculate() {
     // Record reports the last complete Calculate, whose values and results the estimate
     // keeps together; a later one that stops changes neither.
     recordButton->setEnabled(true);
+    // Notes about the results (shown on the original scale of y) come once they show.
+    Speak(said);
 }
 
 void PointEstimateDialog::OnRecord() {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/prompt.h"
 #include "ui/command_ids.h"
 #include "ui/help_window.h"
 
@@ -36,7 +37,9 @@ RecordReportsDialog::RecordReportsDialog(bool simpleFit, QWidget* parent)
     auto* levelLabel = new QLabel(QStringLiteral("Confidence &Level (%):"), this);
     levelLabel->setBuddy(levelEdit);
     fields_.AddNumber(field_ids::kRecordConfidence, *levelEdit);
-    fields_.Validator().ExchangeNumber(Exchange::Load, field_ids::kRecordConfidence, level_);
+    Diagnostics loaded;  // loading is silent
+    fields_.Validator().ExchangeNumber(Exchange::Load, field_ids::kRecordConfidence, level_,
+                                       loaded);
     fields_.Init();
 
     auto* buttons = new QDialogButtonBox(this);
@@ -62,9 +65,11 @@ RecordReportsDialog::RecordReportsDialog(bool simpleFit, QWidget* parent)
 
 void RecordReportsDialog::OnRecord() {
     double level = level_;
-    if (!fields_.Validator().ExchangeNumber(Exchange::Save, field_ids::kRecordConfidence, level)) {
-        return;
-    }
+    Diagnostics said;
+    const bool saved = fields_.Validator().ExchangeNumber(
+        Exchange::Save, field_ids::kRecordConfidence, level, said);
+    Speak(said);
+    if (!saved) return;
     level_ = level;
     flags_ = RecordFlags{};
     flags_[kRecordEquation] = equation->isChecked();

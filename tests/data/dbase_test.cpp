@@ -64,21 +64,20 @@ struct ReadOutcome {
 };
 
 ReadOutcome ReadBytes(CLumoxDoc& doc, const std::string& bytes) {
-    ScriptedPrompt prompt;
     std::istringstream file(bytes);
+    Diagnostics said;
     ReadOutcome outcome;
-    try {
-        ReadDbaseFile(doc, file);
-    } catch (const UserAbort&) {
-        outcome.abandoned = true;
-    }
-    outcome.messages = prompt.messages;
+    outcome.abandoned = !ReadDbaseFile(doc, file, said);
+    outcome.messages = said.Items();
     return outcome;
 }
 
-std::string WriteLines(const std::vector<std::string>& lines, DbaseDate date = {2026, 3, 5}) {
+// The table of lines; what writing it said goes to said when given.
+std::string WriteLines(const std::vector<std::string>& lines, DbaseDate date = {2026, 3, 5},
+                       Diagnostics* said = nullptr) {
     std::ostringstream out;
-    EXPECT_TRUE(WriteDbaseTable(lines, lines.size(), date, out));
+    Diagnostics unread;
+    EXPECT_TRUE(WriteDbaseTable(lines, lines.size(), date, out, said ? *said : unread));
     return out.str();
 }
 
@@ -297,18 +296,18 @@ TEST(DbaseReader, ReadsTablesWrittenByOtherSoftware) {
 }
 
 TEST(DbaseReader, LinesForEditingLeaveOutDeletedRecords) {
-    ScriptedPrompt prompt;
+    Diagnostics said;
     CLumoxDoc doc;
     std::vector<std::string> lines(1, "old");
-    ASSERT_TRUE(ReadDbaseLines(doc, kFiles + "deleted.dbf", lines));
+    ASSERT_TRUE(ReadDbaseLines(doc, kFiles + "deleted.dbf", lines, said));
     EXPECT_EQ(lines, (std::vector<std::string>{"X\tY\tWeight", "1\t2.250\t10.00",
                                                "-7\t0.125\t1000000.00", "42\t12.500\t0.00"}));
     EXPECT_EQ(doc.m_nRows, 3u);
 
-    EXPECT_FALSE(ReadDbaseLines(doc, kFiles + "labelled.dbf", lines));
-    EXPECT_FALSE(ReadDbaseLines(doc, kFiles + "missing.dbf", lines));
-    ASSERT_EQ(prompt.messages.size(), 2u);
-    EXPECT_EQ(prompt.messages[1].text, "Data File: cannot open " + kFiles + "missing.dbf!");
+    EXPECT_FALSE(ReadDbaseLines(doc, kFiles + "labelled.dbf", lines, said));
+    EXPECT_FALSE(ReadDbaseLines(doc, kFiles + "missing.dbf", lines, said));
+    ASSERT_EQ(said.Items().size(), 2u);
+    EXPECT_EQ(said.Items()[1].text, "Data File: cannot open " + kFiles + "missing.dbf!");
 }
 
 TEST(DbaseWriter, WritesTheTwoFieldExampleByteForByte) {
@@ -330,14 +329,15 @@ TEST(DbaseWriter, WritesTheTwoFieldExampleByteForByte) {
 }
 
 TEST(DbaseWriter, CutsNamesAndLongNumbersAndFillsMissingFields) {
-    ScriptedPrompt prompt;
+    Diagnostics said;
     const std::string longA = "1.2345678901234567890123";  // 24 characters
     const std::string longB = "-98765432109876543210";     // 21 characters
     const std::string bytes =
         WriteLines({"Temperature Pressure_kPa Third", longA + " 1 5", longA + " " + longB + " 6",
-                    "2 " + longB, "3 " + longB + " 7", longA + " 4 8"});
+                    "2 " + longB, "3 " + longB + " 7", longA + " 4 8"},
+                   {2026, 3, 5}, &said);
     // One warning per run of long numbers in the same column: A, B, then A again.
-    EXPECT_EQ(prompt.messages,
+    EXPECT_EQ(said.Items(),
               (std::vector<Message>(
                   3, {"Data File: truncating long number to 19 digits!", Icon::Information})));
     EXPECT_EQ(bytes.substr(32, 11), std::string("Temperatur\0", 11));
@@ -347,7 +347,6 @@ TEST(DbaseWriter, CutsNamesAndLongNumbersAndFillsMissingFields) {
     EXPECT_EQ(bytes[64 + 16], 19);
     EXPECT_EQ(bytes[96 + 16], 2);
 
-    ScriptedPrompt quiet;
     CLumoxDoc doc;
     ASSERT_FALSE(ReadBytes(doc, bytes).abandoned);
     EXPECT_EQ(doc.m_astrColNames, (std::vector<std::string>{"Temperatur", "Pressure_k", "Third"}));
@@ -361,7 +360,8 @@ TEST(DbaseWriter, DatesTheTableWithYearsSince1900) {
     EXPECT_EQ(static_cast<unsigned char>(WriteLines({"A", "1", "2"}, {2026, 1, 1})[1]), 126);
 
     std::ostringstream out;
-    ASSERT_TRUE(WriteDbaseFile({"A", "1", "2"}, 3, out));
+    Diagnostics said;
+    ASSERT_TRUE(WriteDbaseFile({"A", "1", "2"}, 3, out, said));
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -370,11 +370,11 @@ TEST(DbaseWriter, DatesTheTableWithYearsSince1900) {
 }
 
 TEST(DbaseWriter, RefusesLinesWithoutNames) {
-    ScriptedPrompt prompt;
+    Diagnostics said;
     std::ostringstream out;
-    EXPECT_FALSE(WriteDbaseTable({" \t", "1"}, 2, {}, out));
-    EXPECT_FALSE(WriteDbaseTable({}, 0, {}, out));
-    EXPECT_EQ(prompt.messages,
+    EXPECT_FALSE(WriteDbaseTable({" \t", "1"}, 2, {}, out, said));
+    EXPECT_FALSE(WriteDbaseTable({}, 0, {}, out, said));
+    EXPECT_EQ(said.Items(),
               (std::vector<Message>(2, {"Data File: no column names to write!", Icon::Stop})));
 }
 
@@ -397,7 +397,9 @@ TEST(DbaseWriter, AWrittenTableReadsBackThroughTheDocument) {
         for (uint32_t j = 0; j < 3; ++j) EXPECT_EQ(doc.GetData().At(i, j), expected[i][j]);
     }
     std::vector<std::string> edited;
-    ASSERT_TRUE(ReadDbaseLines(doc, path, edited));
+    Diagnostics said;
+    ASSERT_TRUE(ReadDbaseLines(doc, path, edited, said));
+    EXPECT_TRUE(said.Empty());
     EXPECT_EQ(edited, (std::vector<std::string>{"Dose\tResponse\tWeight_in_", "0.5\t-12.25\t1e3",
                                                 "1\t0\t.75", "2.125\t3.5\t-0.001"}));
     EXPECT_TRUE(prompt.messages.empty());

@@ -5,7 +5,7 @@
 #include <functional>
 #include <map>
 
-#include "platform/abort.h"
+#include "platform/diagnostics.h"
 #include "support/scripted_prompt.h"
 
 namespace lumox {
@@ -13,6 +13,7 @@ namespace {
 
 using test::Message;
 using test::ScriptedPrompt;
+using test::Spoken;
 
 // An edit control with a caret; like a real control it reports every change of its text,
 // including the one its own backspace makes.
@@ -65,6 +66,29 @@ public:
     std::map<uint32_t, EditField*> edits;
 };
 
+// The validator as a dialog's fields use it: what a check says is shown at once.
+class SpeakingValidator {
+public:
+    SpeakingValidator(CDataTable& table, FieldDialog& dialog) : validator_(table, dialog) {}
+    void InitFieldStates() { validator_.InitFieldStates(); }
+    void CheckTypedNumber(uint32_t id) { Spoken([&](Diagnostics& s) { validator_.CheckTypedNumber(id, s); }); }
+    void CheckTypedNumberList(uint32_t id) {
+        Spoken([&](Diagnostics& s) { validator_.CheckTypedNumberList(id, s); });
+    }
+    bool ExchangeNumber(Exchange exchange, uint32_t id, double& value) {
+        return Spoken([&](Diagnostics& s) { return validator_.ExchangeNumber(exchange, id, value, s); });
+    }
+    bool ExchangeNumberList(Exchange exchange, uint32_t id, std::string& text, uint32_t& lines,
+                            uint32_t perLine) {
+        return Spoken([&](Diagnostics& s) {
+            return validator_.ExchangeNumberList(exchange, id, text, lines, perLine, s);
+        });
+    }
+
+private:
+    FieldValidator validator_;
+};
+
 // The Point Estimate dialog: its confidence level and its list of X values, one per line.
 class FieldValidation : public ::testing::Test {
 protected:
@@ -83,7 +107,7 @@ protected:
     FakeDialog dialog;
     FakeEdit level{false};
     FakeEdit values{true};
-    FieldValidator validator{table, dialog};
+    SpeakingValidator validator{table, dialog};
 };
 
 TEST_F(FieldValidation, ConfidenceLevelWhileTyping) {
@@ -278,33 +302,42 @@ TEST(TypedNumberText, CharactersDecimalsAndLimits) {
     EXPECT_EQ(LimitMessage(true, digitsOnly), "Maximum value is:40");
 }
 
-TEST(FieldBinding, AControlTheTableOrDialogLacksAbandonsTheCommand) {
-    ScriptedPrompt prompt;
+TEST(FieldBinding, AControlTheTableOrDialogLacksStopsTheCommand) {
     CDataTable table = RecordReportsTable();
     FakeDialog dialog;
     FakeEdit level(false);
     dialog.edits[field_ids::kRecordConfidence] = &level;
     FieldValidator validator(table, dialog);
     double value = 0;
-    EXPECT_THROW(validator.ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value),
-                 UserAbort);
-    dialog.edits.clear();  // in the table, but the dialog has no such control
-    EXPECT_THROW(validator.InitFieldStates(), UserAbort);
-    EXPECT_THROW(validator.CheckTypedNumber(field_ids::kRecordConfidence), UserAbort);
+    Diagnostics said;
     const Message wrongId{"INTERNAL ERROR: Incorrect Edit ID!", Icon::Stop};
-    EXPECT_EQ(prompt.messages, (std::vector<Message>{wrongId, wrongId, wrongId}));
+    auto saysWrongId = [&](auto step) {
+        try {
+            step();
+        } catch (const ComputeError& error) {
+            return error.Said() == wrongId;
+        }
+        return false;
+    };
+    EXPECT_TRUE(saysWrongId([&] {
+        validator.ExchangeNumber(Exchange::Save, field_ids::kPointEstimateConfidence, value, said);
+    }));
+    dialog.edits.clear();  // in the table, but the dialog has no such control
+    EXPECT_TRUE(saysWrongId([&] { validator.InitFieldStates(); }));
+    EXPECT_TRUE(saysWrongId([&] { validator.CheckTypedNumber(field_ids::kRecordConfidence, said); }));
+    EXPECT_TRUE(said.Empty());
 }
 
 TEST(FieldBinding, ConfidenceLevelTextIsCheckedAsTheDialogsCheckIt) {
-    ScriptedPrompt prompt;
-    EXPECT_EQ(ReadConfidenceLevel("90"), 90.0);
-    EXPECT_EQ(ReadConfidenceLevel("99.99"), 99.99);
-    EXPECT_FALSE(ReadConfidenceLevel("49.9"));
-    EXPECT_FALSE(ReadConfidenceLevel("100"));
-    EXPECT_FALSE(ReadConfidenceLevel(""));
-    EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{"Minimum value is:50.00",
-                                                        "Maximum value is:99.99",
-                                                        "Please enter data..."}));
+    Diagnostics said;
+    EXPECT_EQ(ReadConfidenceLevel("90", said), 90.0);
+    EXPECT_EQ(ReadConfidenceLevel("99.99", said), 99.99);
+    EXPECT_FALSE(ReadConfidenceLevel("49.9", said));
+    EXPECT_FALSE(ReadConfidenceLevel("100", said));
+    EXPECT_FALSE(ReadConfidenceLevel("", said));
+    EXPECT_EQ(said.Items(), (std::vector<Message>{{"Minimum value is:50.00", Icon::Exclamation},
+                                                 {"Maximum value is:99.99", Icon::Exclamation},
+                                                 {"Please enter data...", Icon::Exclamation}}));
 }
 
 }  // namespace

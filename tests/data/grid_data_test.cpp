@@ -8,7 +8,6 @@ namespace lumox {
 namespace {
 
 using test::Message;
-using test::ScriptedPrompt;
 
 // Every cell of a row, columns 1 .. count, joined by '|' so a whole row compares at once.
 std::string Row(const CGridData& data, int row, int count) {
@@ -185,20 +184,20 @@ TEST(GridDataValidate, FindsTooFewRowsAndTheFirstEmptyCell) {
         {{"x y", "1 2 9", "3 4"}, 2, false, 0, 0, ""},  // cells past the last column are not read
     };
     for (const Case& c : cases) {
-        ScriptedPrompt prompt;
+        Diagnostics said;
         std::vector<std::string> lines = c.lines;
         CGridData data(lines);
         data.Init(static_cast<int>(lines.size()), c.columns);
         int row = 0;
         int column = 0;
-        EXPECT_EQ(data.Validate(row, column), c.incomplete) << c.lines[0];
+        EXPECT_EQ(data.Validate(row, column, said), c.incomplete) << c.lines[0];
         if (!c.incomplete) {
-            EXPECT_TRUE(prompt.messages.empty());
+            EXPECT_TRUE(said.Empty());
             continue;
         }
         EXPECT_EQ(row, c.row) << c.lines[0];
         EXPECT_EQ(column, c.column) << c.lines[0];
-        EXPECT_EQ(prompt.messages, (std::vector<Message>{{c.message, Icon::None}}));
+        EXPECT_EQ(said.Items(), (std::vector<Message>{{c.message, Icon::None}}));
     }
 }
 

@@ -9,14 +9,16 @@ namespace lumox {
 namespace {
 
 using test::Message;
-using test::ScriptedPrompt;
-
 const std::string kIncorrect = "Clipboard data appears incorrect...";
-const std::string kNumericNames =
-    "Data File: column names in the first row are all numeric! Is this correct?";
 
 // A copied range as a spreadsheet puts it on the clipboard: cells joined by TAB, every
 // row (the last one included) ended by lineEnd.
+// A paste before the numeric-names question has been answered; true when it makes a table.
+bool Paste(std::string_view text, std::vector<std::string>& lines, int& columns,
+           Diagnostics& said) {
+    return ReadPastedTable(text, lines, columns, NumericNames::Ask, said) == ReadStatus::Read;
+}
+
 std::string SpreadsheetCopy(const std::vector<std::vector<std::string>>& rows,
                             const std::string& lineEnd) {
     std::string text;
@@ -31,14 +33,14 @@ TEST(PastedTable, SpreadsheetRangesWithEitherLineEnd) {
     const std::vector<std::vector<std::string>> range = {
         {"Hours", "Score", "Age"}, {"1", "57.5", "20"}, {"2.5", "-3e2", "31"}, {"4", "61", "22"}};
     for (const std::string lineEnd : {"\n", "\r\n"}) {
-        ScriptedPrompt prompt;
+        Diagnostics said;
         std::vector<std::string> lines;
         int columns = 0;
-        ASSERT_TRUE(ReadPastedTable(SpreadsheetCopy(range, lineEnd), lines, columns));
+        ASSERT_TRUE(Paste(SpreadsheetCopy(range, lineEnd), lines, columns, said));
         EXPECT_EQ(columns, 3);
         EXPECT_EQ(lines, (std::vector<std::string>{"Hours\tScore\tAge", "1\t57.5\t20",
                                                    "2.5\t-3e2\t31", "4\t61\t22"}));
-        EXPECT_TRUE(prompt.messages.empty());
+        EXPECT_TRUE(said.Items().empty());
     }
 }
 
@@ -64,11 +66,11 @@ TEST(PastedTable, TheChecksOfTheFirstThreeLines) {
         {"lone CR line ends", "x,y\r1,2\r3,4", true, {}},
     };
     for (const Case& c : cases) {
-        ScriptedPrompt prompt;
+        Diagnostics said;
         std::vector<std::string> lines = {"kept"};
         int columns = 7;
-        EXPECT_EQ(ReadPastedTable(c.text, lines, columns), c.accepted) << c.name;
-        EXPECT_EQ(prompt.messages, c.messages) << c.name;
+        EXPECT_EQ(Paste(c.text, lines, columns, said), c.accepted) << c.name;
+        EXPECT_EQ(said.Items(), c.messages) << c.name;
         if (c.accepted) {
             EXPECT_EQ(columns, 2) << c.name;
         } else {
@@ -78,17 +80,17 @@ TEST(PastedTable, TheChecksOfTheFirstThreeLines) {
     }
 }
 
-TEST(PastedTable, AllNumericNamesAreAskedAbout) {
-    for (const Answer answer : {Answer::Yes, Answer::No}) {
-        ScriptedPrompt prompt;
-        prompt.answers = {answer};
-        std::vector<std::string> lines;
-        int columns = 0;
-        const bool accepted = ReadPastedTable("1990 2000\n1 2\n3 4\n", lines, columns);
-        EXPECT_EQ(accepted, answer == Answer::Yes);
-        EXPECT_EQ(prompt.messages, (std::vector<Message>{{kNumericNames, Icon::Question}}));
-        EXPECT_EQ(lines.size(), accepted ? 3u : 0u);
-    }
+TEST(PastedTable, AllNumericNamesAreTakenOnlyOnceAnswered) {
+    const char* text = "1990 2000\n1 2\n3 4\n";
+    std::vector<std::string> lines;
+    int columns = 0;
+    Diagnostics said;
+    EXPECT_EQ(ReadPastedTable(text, lines, columns, NumericNames::Ask, said),
+              ReadStatus::NumericNamesQuestion);
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(ReadPastedTable(text, lines, columns, NumericNames::Accepted, said), ReadStatus::Read);
+    EXPECT_EQ(lines.size(), 3u);
+    EXPECT_TRUE(said.Empty());
 }
 
 TEST(PastedTable, WideTablesUpToTheLineLimitAndNoFurther) {
@@ -100,10 +102,10 @@ TEST(PastedTable, WideTablesUpToTheLineLimitAndNoFurther) {
             range[static_cast<size_t>(r)].push_back("-1.23456789012345e-10");
     }
     {
-        ScriptedPrompt prompt;
+        Diagnostics said;
         std::vector<std::string> lines;
         int columns = 0;
-        ASSERT_TRUE(ReadPastedTable(SpreadsheetCopy(range, "\r\n"), lines, columns));
+        ASSERT_TRUE(Paste(SpreadsheetCopy(range, "\r\n"), lines, columns, said));
         EXPECT_EQ(columns, 12);
         EXPECT_GT(lines[1].size(), 159u);
     }
@@ -111,18 +113,18 @@ TEST(PastedTable, WideTablesUpToTheLineLimitAndNoFurther) {
     const std::string atLimit = "1" + std::string(kMaxLineLength - 2, ' ') + "2";
     const std::string tooLong = atLimit + "0";
     {
-        ScriptedPrompt prompt;
+        Diagnostics said;
         std::vector<std::string> lines;
         int columns = 0;
-        EXPECT_TRUE(ReadPastedTable("a b\n1 2\n3 4\n" + atLimit + "\n", lines, columns));
+        EXPECT_TRUE(Paste("a b\n1 2\n3 4\n" + atLimit + "\n", lines, columns, said));
         EXPECT_EQ(lines[3].size(), kMaxLineLength);
     }
     {
-        ScriptedPrompt prompt;
+        Diagnostics said;
         std::vector<std::string> lines;
         int columns = 0;
-        EXPECT_FALSE(ReadPastedTable("a b\n1 2\n3 4\n5 6\n" + tooLong + "\n", lines, columns));
-        EXPECT_EQ(prompt.messages,
+        EXPECT_FALSE(Paste("a b\n1 2\n3 4\n5 6\n" + tooLong + "\n", lines, columns, said));
+        EXPECT_EQ(said.Items(),
                   (std::vector<Message>{{"Clipboard data: line 5 is longer than 4094 characters!",
                                          Icon::Exclamation}}));
         EXPECT_TRUE(lines.empty());
@@ -132,12 +134,12 @@ TEST(PastedTable, WideTablesUpToTheLineLimitAndNoFurther) {
 TEST(PastedTable, LargeTextIsWarnedAboutAndStillPasted) {
     std::string text = "x\ty\n";
     while (text.size() <= kLargeFileBytes) text += "123.456\t789.012\n";
-    ScriptedPrompt prompt;
+    Diagnostics said;
     std::vector<std::string> lines;
     int columns = 0;
-    EXPECT_TRUE(ReadPastedTable(text, lines, columns));
+    EXPECT_TRUE(Paste(text, lines, columns, said));
     EXPECT_EQ(
-        prompt.messages,
+        said.Items(),
         (std::vector<Message>{{"Data File: Lumox may not handle this large file on some machines!",
                                Icon::Exclamation}}));
     EXPECT_GT(lines.size(), 5000u);

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "document/document.h"
-#include "platform/abort.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -16,7 +15,6 @@ namespace lumox {
 namespace {
 
 using test::Message;
-using test::ScriptedPrompt;
 
 struct Refusal {
     std::string name;
@@ -58,7 +56,7 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
         {"non-ASCII", "X Y\r\n1 \xe9\r\n3 4\r\n",
          "Data File: found non-numeric character in column 2, row 1!"},
         {"separators only header", " , ,\r\n1\r\n2\r\n", "Data File: first row is blank!"},
-        {"numeric names declined", "1 2\r\n1 2\r\n3 4\r\n", ""},
+        {"numeric names not yet answered", "1 2\r\n1 2\r\n3 4\r\n", ""},
         // Every value is one whole number: no leading part of a token is taken for it.
         {"two points", "X Y\r\n1 2\r\n3 1.2.3\r\n",
          "Data File: value in column 2, row 2 is not a number!"},
@@ -94,21 +92,19 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
             c.file = "A B C\r\n";
             for (int i = 0; i < 21846; ++i) c.file += "1 2 3\r\n";
         }
-        ScriptedPrompt prompt;
-        if (c.message.empty()) prompt.answers.push_back(Answer::No);  // all-numeric question
+        Diagnostics said;
         CLumoxDoc doc;
         doc.m_nRows = doc.m_nCols = 9;
         std::istringstream file(c.file);
-        EXPECT_EQ(ValidateTextDataFile(doc, file), 1) << c.name;
+        const ReadStatus status = ValidateTextDataFile(doc, file, NumericNames::Ask, said);
         EXPECT_EQ(doc.m_nRows, 0u) << c.name;
         EXPECT_EQ(doc.m_nCols, 0u) << c.name;
         if (c.message.empty()) {
-            EXPECT_EQ(prompt.Texts(),
-                      (std::vector<std::string>{
-                          "Data File: column names in the first row are all numeric! Is this correct?"}))
-                << c.name;
+            EXPECT_EQ(status, ReadStatus::NumericNamesQuestion) << c.name;
+            EXPECT_TRUE(said.Empty()) << c.name;
         } else {
-            EXPECT_EQ(prompt.messages, (std::vector<Message>{{c.message, Icon::Stop}})) << c.name;
+            EXPECT_EQ(status, ReadStatus::Refused) << c.name;
+            EXPECT_EQ(said.Items(), (std::vector<Message>{{c.message, Icon::Stop}})) << c.name;
         }
     }
 }
@@ -121,20 +117,22 @@ TEST(ValidateTextDataFile, AcceptsLimitsAndLineEndsOfEveryKind) {
         {"lone CR", "X Y\r1 2\r3 4\r"},
     };
     for (const auto& [name, text] : files) {
-        ScriptedPrompt prompt;
+        Diagnostics said;
         CLumoxDoc doc;
         std::istringstream file(text);
-        EXPECT_EQ(ValidateTextDataFile(doc, file), 0) << name;
+        EXPECT_EQ(ValidateTextDataFile(doc, file, NumericNames::Ask, said), ReadStatus::Read)
+            << name;
         EXPECT_EQ(doc.m_nRows, 2u) << name;
         EXPECT_EQ(doc.m_nCols, 2u) << name;
-        EXPECT_TRUE(prompt.messages.empty()) << name;
+        EXPECT_TRUE(said.Empty()) << name;
     }
     // 65535 values is the most a data set holds.
     std::string big = "A B C\r\n";
     for (int i = 0; i < 21845; ++i) big += "1 2 3\r\n";
     CLumoxDoc doc;
     std::istringstream file(big);
-    EXPECT_EQ(ValidateTextDataFile(doc, file), 0);
+    Diagnostics said;
+    EXPECT_EQ(ValidateTextDataFile(doc, file, NumericNames::Ask, said), ReadStatus::Read);
     EXPECT_EQ(doc.m_nRows, 21845u);
 }
 
@@ -147,49 +145,32 @@ TEST(ReadTextDataFile, ArbitraryBytesNeverCrashTheReader) {
         std::string bytes(random() % 200, ' ');
         for (char& c : bytes) c = alphabet[random() % alphabet.size()];
         if (round % 3 == 0) bytes = "A B\r\n" + bytes;  // a header with letters, often
-        ScriptedPrompt prompt;
-        prompt.answers.assign(1, round % 2 ? Answer::Yes : Answer::No);
+        Diagnostics said;
+        const NumericNames names = round % 2 ? NumericNames::Accepted : NumericNames::Ask;
         CLumoxDoc doc;
         std::istringstream file(bytes);
-        try {
-            ReadTextDataFile(doc, file);
+        const ReadStatus status = ReadTextDataFile(doc, file, names, said);
+        if (status == ReadStatus::Read) {
             EXPECT_GE(doc.m_nRows, 2u);
             EXPECT_EQ(doc.m_astrColNames.size(), doc.m_nCols);
             EXPECT_EQ(doc.GetData().Rows() * doc.GetData().Cols(), doc.m_nRows * doc.m_nCols);
-        } catch (const UserAbort&) {
+            EXPECT_TRUE(said.Empty());
+        } else {
             EXPECT_EQ(doc.m_nRows, 0u);
-            for (const test::Message& message : prompt.messages) {
-                EXPECT_TRUE(message.icon == Icon::Stop || message.icon == Icon::Question)
-                    << message.text;
-            }
+            // A refusal says why, once; the question says nothing itself.
+            EXPECT_EQ(said.Items().size(), status == ReadStatus::Refused ? 1u : 0u);
+            EXPECT_TRUE(said.Empty() || said.Items()[0].icon == Icon::Stop);
         }
     }
 }
 
-TEST(CountHeaderColumns, AsksOnlyWhenNoNameHasALetter) {
-    {
-        ScriptedPrompt prompt;
-        EXPECT_EQ(CountHeaderColumns("1990 Sales"), 2u);
-        EXPECT_TRUE(prompt.messages.empty());
-    }
-    {
-        ScriptedPrompt prompt;
-        prompt.answers = {Answer::Yes, Answer::No};
-        EXPECT_EQ(CountHeaderColumns("1 2 3"), 3u);
-        EXPECT_EQ(CountHeaderColumns("1 2 3"), 0u);
-        ASSERT_EQ(prompt.messages.size(), 2u);
-        EXPECT_EQ(prompt.messages[0].icon, Icon::Question);
-    }
-}
-
 TEST(ReadTextDataFile, FillsNamesValuesAndHeader) {
-    ScriptedPrompt prompt;
-    prompt.answers = {Answer::Yes};
+    Diagnostics said;
     CLumoxDoc doc;
     std::istringstream file(
         "1 2 ABCDEFGHIJKLMNOPQRST\n1.5e3 -.5 1.2\n+4 5. 7E-1\n"
         "1.7976931348623157e308 1e-400 -1e-400\n4.9e-324 0.0001e308 00012\n");
-    ReadTextDataFile(doc, file);
+    ASSERT_EQ(ReadTextDataFile(doc, file, NumericNames::Ask, said), ReadStatus::Read);
     ASSERT_EQ(doc.m_nRows, 4u);
     ASSERT_EQ(doc.m_nCols, 3u);
     EXPECT_EQ(doc.m_strHeaderLine, "1 2 ABCDEFGHIJKLMNOPQRST");
@@ -213,28 +194,29 @@ TEST(ReadTextDataFile, FillsNamesValuesAndHeader) {
 }
 
 TEST(ReadTextDataFile, AUtf8ByteOrderMarkIsNotPartOfTheFirstName) {
-    ScriptedPrompt prompt;
+    Diagnostics said;
     CLumoxDoc doc;
     std::istringstream file("\xEF\xBB\xBFHeight Weight\r\n1 2\r\n3 4\r\n");
-    ReadTextDataFile(doc, file);
+    ReadTextDataFile(doc, file, NumericNames::Ask, said);
     EXPECT_EQ(doc.m_strHeaderLine, "Height Weight");
     EXPECT_EQ(doc.m_astrColNames, (std::vector<std::string>{"Height", "Weight"}));
-    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(said.Empty());
 
     test::TempDir dir;
     std::vector<std::string> lines;
-    ASSERT_TRUE(ReadTextLines(dir.Write("bom.dat", "\xEF\xBB\xBFX Y\n1 2\n3 4\n"), lines));
+    ASSERT_TRUE(
+        ReadTextLines(dir.Write("bom.dat", "\xEF\xBB\xBFX Y\n1 2\n3 4\n"), lines, said));
     EXPECT_EQ(lines[0], "X Y");
 }
 
 TEST(TextLines, ReadForEditingAndWrittenBackWithCrLf) {
     test::TempDir dir;
-    ScriptedPrompt prompt;
+    Diagnostics said;
     std::vector<std::string> lines;
-    ASSERT_TRUE(ReadTextLines(dir.Write("lf.dat", "X Y\n1 2\n3 4\n"), lines));
+    ASSERT_TRUE(ReadTextLines(dir.Write("lf.dat", "X Y\n1 2\n3 4\n"), lines, said));
     lines.resize(3);
     EXPECT_EQ(lines, (std::vector<std::string>{"X Y", "1 2", "3 4"}));
-    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(said.Empty());
 
     lines[2] = "3 5";
     std::ostringstream out;
@@ -242,20 +224,20 @@ TEST(TextLines, ReadForEditingAndWrittenBackWithCrLf) {
     EXPECT_EQ(out.str(), "X Y\r\n1 2\r\n3 5\r\n");
 
     std::vector<std::string> none;
-    EXPECT_FALSE(ReadTextLines(dir.File("missing.dat"), none));
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0].icon, Icon::Stop);
+    EXPECT_FALSE(ReadTextLines(dir.File("missing.dat"), none, said));
+    ASSERT_EQ(said.Items().size(), 1u);
+    EXPECT_EQ(said.Items()[0].icon, Icon::Stop);
 }
 
 TEST(TextLines, WarnsAboutLargeFilesAndGoesOn) {
     test::TempDir dir;
-    ScriptedPrompt prompt;
+    Diagnostics said;
     std::string text = "X\r\n";
     while (text.size() <= 86000) text += "12345678\r\n";
     std::vector<std::string> lines;
-    ASSERT_TRUE(ReadTextLines(dir.Write("big.dat", text), lines));
+    ASSERT_TRUE(ReadTextLines(dir.Write("big.dat", text), lines, said));
     EXPECT_EQ(lines[1], "12345678");
-    EXPECT_EQ(prompt.messages,
+    EXPECT_EQ(said.Items(),
               (std::vector<Message>{
                   {"Data File: Lumox may not handle this large file on some machines!",
                    Icon::Exclamation}}));

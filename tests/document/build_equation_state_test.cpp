@@ -21,7 +21,7 @@ class BuildEquationStateTest : public ::testing::Test {
 protected:
     void Open(const std::string& contents) {
         std::istringstream file(contents);
-        ReadTextDataFile(doc, file);
+        EXPECT_EQ(test::ReadData(doc, file), ReadStatus::Read);
         state.InitialUpdate();
     }
     // Selects entry and picks the list item whose text is variable, then the transform.
@@ -102,7 +102,7 @@ TEST_F(BuildEquationStateTest, ObservationsLimitTheEntries) {
     for (const Case c : {Case{3, 3}, Case{4, 4}, Case{10, 10}, Case{11, 11}, Case{40, 11}}) {
         CLumoxDoc data;
         std::istringstream file(ThreeVariables(c.rows));
-        ReadTextDataFile(data, file);
+        ASSERT_EQ(test::ReadData(data, file), ReadStatus::Read);
         BuildEquationState window(data);
         for (int entry = 0; entry < EquationModel::kEntries; ++entry) {
             EXPECT_EQ(window.IsEntryEnabled(entry), entry < c.enabled)
@@ -187,7 +187,7 @@ TEST_F(BuildEquationStateTest, DefaultDataFillsFromTheColumns) {
     for (const Case& c : cases) {
         CLumoxDoc data;
         std::istringstream file(ThreeVariables(c.rows));
-        ReadTextDataFile(data, file);
+        ASSERT_EQ(test::ReadData(data, file), ReadStatus::Read);
         BuildEquationState window(data);
         window.InitialUpdate();
         ASSERT_TRUE(window.DefaultData());
@@ -213,7 +213,7 @@ TEST_F(BuildEquationStateTest, DefaultDataKeepsTransformsAndRefusesElevenColumns
     std::istringstream file(
         "A B C D E F G H I J K\r\n1 2 3 4 5 6 7 8 9 10 11\r\n"
         "2 3 4 5 6 7 8 9 10 11 1\r\n3 4 5 6 7 8 9 10 11 1 2\r\n");
-    ReadTextDataFile(wide, file);
+    ASSERT_EQ(test::ReadData(wide, file), ReadStatus::Read);
     BuildEquationState window(wide);
     window.InitialUpdate();
     EXPECT_FALSE(window.DefaultData());

@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "data/text_data.h"
 #include "regression/equation_model.h"
+#include "support/data_sets.h"
 #include "support/scripted_prompt.h"
 
 namespace lumox {
@@ -16,7 +17,7 @@ namespace {
 struct Fixture {
     Fixture() {
         std::istringstream file("A B Y\r\n1 0 3\r\n2 1 8\r\n3 0 7\r\n4 1 12\r\n5 3 20\r\n");
-        ReadTextDataFile(doc, file);
+        EXPECT_EQ(test::ReadData(doc, file), ReadStatus::Read);
     }
     EquationModel Model(std::initializer_list<std::pair<int, int>> entries) {
         EquationModel model;

@@ -8,6 +8,7 @@
 #include "data/text_data.h"
 #include "platform/format.h"
 #include "reports/input_data.h"
+#include "support/data_sets.h"
 #include "support/fake_host.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -24,7 +25,7 @@ struct Loaded {
     explicit Loaded(const std::string& text) {
         doc.SetHost(&host);
         std::istringstream file(text);
-        ReadTextDataFile(doc, file);
+        EXPECT_EQ(test::ReadData(doc, file), ReadStatus::Read);
     }
     FakeHost host;
     CLumoxDoc doc;

@@ -59,7 +59,7 @@ TEST_F(SimpleModels, ExponentialDataInItsOwnForm) {
     EXPECT_EQ(doc.m_nSimpleModel, 1);
     EXPECT_TRUE(simple.CanRecord());
     std::string report;
-    WriteEquationReport(doc.GetFitResults(), report);
+    test::Spoken([&](Diagnostics& said) { WriteEquationReport(doc.GetFitResults(), report, said); });
     EXPECT_NE(report.find("The regression equation is:\r\n\r\nY = 2e^(0.5X)\r\n\r\n"
                           "The linearized regression equation is:\r\n\r\n"
                           "log(Y) = 0.693147181 + 0.5X\r\n"),
@@ -74,7 +74,7 @@ TEST_F(SimpleModels, LinearModelsNeedNoLinearizedEquation) {
         simple.m_nSelectedModel = model;
         ASSERT_EQ(simple.Calculate(), 0);
         std::string report;
-        WriteEquationReport(doc.GetFitResults(), report);
+        test::Spoken([&](Diagnostics& said) { WriteEquationReport(doc.GetFitResults(), report, said); });
         EXPECT_EQ(report.find("linearized"), std::string::npos) << model;
     }
 }
@@ -228,7 +228,7 @@ TEST_F(SimpleModels, ThreeParameterModelFitsLogXAndX) {
     EXPECT_TRUE(Near(b.At(1, 0), 1.5, 1e-12));
     EXPECT_TRUE(Near(b.At(2, 0), -0.25, 1e-12));
     std::string text;
-    WriteModelEquation(doc.GetFitResults(), text);
+    test::Spoken([&](Diagnostics& said) { WriteModelEquation(doc.GetFitResults(), text, said); });
     EXPECT_EQ(text, "Y = 1.6487213X^(1.5)e^(-0.25X)\r\n");  // e^0.5 = 1.6487212707
 }
 

@@ -251,7 +251,7 @@ TEST(GraphPage, AnIncompleteSecondGraphLeavesItsCellEmpty) {
     doc.m_nGraphsPerPage = 2;
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc.GetGraphPage(), surface, engine);
+    test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
     // The upper cell starts at H + g = 384 + 24; the lower one is never touched.
     const std::vector<int> ys = DrawnYs(surface);
     ASSERT_FALSE(ys.empty());
@@ -274,7 +274,7 @@ TEST(GraphPage, ScalingFailureIsReportedAndTheRestDrawn) {
     doc.m_nGraphsPerPage = 4;
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc.GetGraphPage(), surface, engine);
+    test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].text, "Graph: Failed to scale data!");
     EXPECT_EQ(prompt.messages[0].icon, Icon::Stop);
@@ -288,7 +288,7 @@ TEST(GraphPage, HistogramWithNormalCurve) {
     LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 1, 0, 0});
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc.GetGraphPage(), surface, engine);
+    test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
     const std::string text = surface.Text();
     // Four cyan bars, then 100 points of the curve joined in black: 100 lines, the first
     // from the first point to itself.
@@ -311,7 +311,7 @@ TEST(GraphPage, AConstantColumnHasBarsButNoNormalCurve) {
     LoadHistogram(doc, {5, 5, 5, 5}, HistogramSettings{1, 0, 4, 1, 0, 0});
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc.GetGraphPage(), surface, engine);
+    test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
     EXPECT_EQ(surface.Lines("brush 0,255,255").size(), 1u);
     EXPECT_EQ(surface.Lines("clip").size(), 1u);
     EXPECT_TRUE(prompt.messages.empty());
@@ -323,7 +323,7 @@ TEST(GraphPage, OgiveHasNoNormalCurve) {
     LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 0, 0, 1});
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc.GetGraphPage(), surface, engine);
+    test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
     EXPECT_EQ(surface.Lines("clip").size(), 1u);
     EXPECT_EQ(surface.Lines("brush 0,0,255").size(), 1u);
     EXPECT_EQ(engine.YScale().high, 8);  // running totals end at n = 8
@@ -339,7 +339,7 @@ TEST(GraphPage, PrintedPageCarriesTheHeaderLine) {
     surface.printer = true;
     surface.horizontalResolution = 768;
     ChartEngine engine;
-    DrawGraphPage(doc.GetGraphPage(), surface, engine);
+    test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
     // 10 points at 96 per inch: character height 13; the recorder's line is 13 + 1, its
     // average character 6 wide: 7 inches hold 112 characters. Page top 384 + 96.
     ASSERT_GE(surface.calls.size(), 7u);
@@ -383,8 +383,12 @@ TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
     ASSERT_EQ(test::FitDocument(doc, LineModel(EquationModel::kLog)), 0);
     Matrix predicted;
     Matrix residuals;
-    ASSERT_TRUE(BuildDerivedSeries(doc.m_equation, doc.m_fit, DerivedSeries::PredictedY, predicted));
-    ASSERT_TRUE(BuildDerivedSeries(doc.m_equation, doc.m_fit, DerivedSeries::Residuals, residuals));
+    Diagnostics said;
+    ASSERT_TRUE(
+        BuildDerivedSeries(doc.m_equation, doc.m_fit, DerivedSeries::PredictedY, predicted, said));
+    ASSERT_TRUE(
+        BuildDerivedSeries(doc.m_equation, doc.m_fit, DerivedSeries::Residuals, residuals, said));
+    EXPECT_TRUE(said.Empty());
     ASSERT_EQ(predicted.Rows(), 5u);
     for (uint32_t i = 0; i < 5; ++i) {
         EXPECT_TRUE(Near(predicted.At(i, 0), rows[i][1], 1e-12)) << i;
@@ -398,7 +402,7 @@ TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
     doc.SetupScatterPage(2, {{0, 1, 1, 0}, {0, c + 1, 0, 0}});
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc.GetGraphPage(), surface, engine);
+    test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
     EXPECT_EQ(doc.m_equation.m_bYTransformed, 1);
 }
 
@@ -427,7 +431,7 @@ TEST(GraphPage, NormalProbabilityPlotSortsTheResiduals) {
         doc.SetupGraphSlot(0, c + 3, y, 0, 0);
         RecordingSurface surface;
         ChartEngine engine;
-        DrawGraphPage(doc.GetGraphPage(), surface, engine);
+        test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
         const auto markers = FirstSeriesMarkers(surface);
         ASSERT_EQ(markers.size(), doc.m_nRows + 1);  // the first point is marked twice
         for (size_t i = 1; i < markers.size(); ++i) {
@@ -439,7 +443,7 @@ TEST(GraphPage, NormalProbabilityPlotSortsTheResiduals) {
     doc.SetupGraphSlot(0, 0, c + 1, 0, 0);
     RecordingSurface surface;
     ChartEngine engine;
-    DrawGraphPage(doc.GetGraphPage(), surface, engine);
+    test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
     const auto markers = FirstSeriesMarkers(surface);
     EXPECT_FALSE(std::is_sorted(markers.begin(), markers.end(),
                                 [](auto a, auto b) { return a.second < b.second; }));
@@ -459,7 +463,7 @@ TEST(GraphPage, FittedCurveUsesAGridBelowAHundredObservations) {
         doc.SetupGraphSlot(0, 0, 1, 1, 0);
         RecordingSurface surface;
         ChartEngine engine;
-        DrawGraphPage(doc.GetGraphPage(), surface, engine);
+        test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
         const std::string text = surface.Text();
         const size_t blue = text.find("pen solid 1 0,0,255");
         ASSERT_NE(blue, std::string::npos) << n;

@@ -21,6 +21,7 @@ using test::Message;
 using test::Msg;
 using test::Near;
 using test::ScriptedPrompt;
+using test::Spoken;
 using test::TempDir;
 
 // Every expected prediction and bound below was computed from the normal equations in
@@ -49,7 +50,7 @@ TEST_F(PointEstimates, OneVariableWithItsSquare) {
     EXPECT_EQ(estimate.VariableNames(), std::vector<std::string>{"A"});
     EXPECT_EQ(estimate.VariableMeans(), std::vector<double>{3.5});
     EXPECT_EQ(estimate.PredictedLabel(), "Predicted Y:");
-    ASSERT_EQ(estimate.Calculate({2.5}, 95.0), 0);
+    ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2.5}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 5.4790178571428569, 1e-13));
     EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[0], 4.3356571662933794, 1e-9));
     EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[1], 6.6223785479923345, 1e-9));
@@ -65,7 +66,7 @@ TEST_F(PointEstimates, LogYIsPredictedOnTheOriginalScaleAndRecorded) {
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
     PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
-    ASSERT_EQ(estimate.Calculate({2.5}, 95.0), 0);
+    ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2.5}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 5.195810556350933, 1e-13));
     EXPECT_EQ(prompt.messages,
               std::vector<Message>{Msg(ids::kOriginalScaleNote, Icon::Information)});
@@ -90,7 +91,7 @@ TEST_F(PointEstimates, ReciprocalYBoundsAreOrderedLowToHigh) {
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 3}, {-1, 0}, {1, 0}})), 0);
     PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
-    ASSERT_EQ(estimate.Calculate({2.5}, 95.0), 0);
+    ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2.5}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 4.730518938761889, 1e-13));
     // The upper bound on the fitted scale becomes the lower bound of y.
     EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[0], 3.814400715459844, 1e-9));
@@ -103,7 +104,7 @@ TEST_F(PointEstimates, ReciprocalYBoundsAreOrderedLowToHigh) {
     // beyond 0: y has no upper bound there, which is reported, not printed as -1/0.0298.
     const double predicted = estimate.m_dPredicted;
     prompt.messages.clear();
-    EXPECT_EQ(estimate.Calculate({10}, 95.0), 1);
+    EXPECT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({10}, 95.0, said); }), 1);
     EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kTransformUnsuitable, Icon::Stop)});
     EXPECT_EQ(estimate.m_dPredicted, predicted);
 }
@@ -114,7 +115,7 @@ TEST_F(PointEstimates, SqrtYBoundBelowZeroIsZero) {
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 1}, {-1, 0}, {1, 0}})), 0);
     PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
-    ASSERT_EQ(estimate.Calculate({-3}, 95.0), 0);
+    ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({-3}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 0.082538424918758882, 1e-12));
     EXPECT_EQ(estimate.m_adConfidenceInterval[0], 0.0);
     EXPECT_TRUE(Near(estimate.m_adConfidenceInterval[1], 0.52194573894978496, 1e-9));
@@ -130,7 +131,7 @@ TEST_F(PointEstimates, CrossProductListsBothVariablesInOrder) {
     PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
     EXPECT_EQ(estimate.VariableNames(), (std::vector<std::string>{"B", "A"}));
     // The term row is 1, b, a, b*a: the prediction is that row times the coefficients.
-    ASSERT_EQ(estimate.Calculate({2, 3}, 95.0), 0);
+    ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2, 3}, 95.0, said); }), 0);
     const Matrix& b = doc.m_fit.m_coefficients;
     const double expected = b.At(0, 0) + 2 * b.At(1, 0) + 3 * b.At(2, 0) + 6 * b.At(3, 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, expected, 1e-13));
@@ -141,16 +142,16 @@ TEST_F(PointEstimates, FailuresKeepTheLastCompleteResults) {
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 2}})), 0);
     PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
-    ASSERT_EQ(estimate.Calculate({2}, 95.0), 0);
+    ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2}, 95.0, said); }), 0);
     const double predicted = estimate.m_dPredicted;
     prompt.messages.clear();
 
     // three values for one variable
-    EXPECT_EQ(estimate.Calculate({1, 2, 3}, 95.0), 1);
+    EXPECT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({1, 2, 3}, 95.0, said); }), 1);
     EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kWrongVariableCount, Icon::Stop)});
     // log of a negative value
     prompt.messages.clear();
-    EXPECT_EQ(estimate.Calculate({-1}, 95.0), 1);
+    EXPECT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({-1}, 95.0, said); }), 1);
     EXPECT_EQ(prompt.messages, (std::vector<Message>{Msg(ids::kMathDomain, Icon::None),
                                                      Msg(ids::kTransformUnsuitable, Icon::Stop)}));
     EXPECT_EQ(estimate.m_dPredicted, predicted);
@@ -161,7 +162,7 @@ TEST_F(PointEstimates, FailuresKeepTheLastCompleteResults) {
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
     PointEstimate linear(doc, doc.m_equation, doc.m_fit);
     prompt.messages.clear();
-    EXPECT_EQ(linear.Calculate({1e300}, 95.0), 1);
+    EXPECT_EQ(Spoken([&](Diagnostics& said) { return linear.Calculate({1e300}, 95.0, said); }), 1);
     EXPECT_EQ(prompt.messages, (std::vector<Message>{Msg(ids::kMathOverflow, Icon::None),
                                                      Msg(ids::kTransformUnsuitable, Icon::Stop)}));
 }

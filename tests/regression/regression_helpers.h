@@ -36,12 +36,15 @@ inline bool LoadData(CLumoxDoc& doc, const TempDir& dir, const std::string& text
 }
 
 // Fits model to the document's data set and makes it the document's fit, as the windows
-// do. 0, or 1 after the fit's messages (the document then holds no fit).
+// do: the fit's messages are shown. 0, or 1 when it failed (the document then holds no fit).
 inline int FitDocument(CLumoxDoc& doc, const EquationModel& model) {
     doc.ResetFit();
     EquationModel fitted;
     RegressionFit fit;
-    if (FitEquation(doc.GetData(), model, fitted, fit) != 0) return 1;
+    Diagnostics said;
+    const int result = FitEquation(doc.GetData(), model, fitted, fit, said);
+    Speak(said);
+    if (result != 0) return 1;
     doc.SetFit(fitted, std::move(fit), -1);
     return 0;
 }

@@ -228,7 +228,7 @@ TEST(RegressionReports, SimpleModelsShowTheirOwnFormWhenYIsTransformed) {
         simple.m_nSelectedModel = model;
         ASSERT_EQ(simple.Calculate(), 0) << model;
         std::string report;
-        WriteEquationReport(doc.GetFitResults(), report);
+        test::Spoken([&](Diagnostics& said) { WriteEquationReport(doc.GetFitResults(), report, said); });
         EXPECT_EQ(
             report.find("\r\nThe linearized regression equation is:\r\n\r\n") != std::string::npos,
             linearized[model])
@@ -298,13 +298,13 @@ TEST_F(ModelEquation, EveryModelInItsOwnForm) {
         ScriptedPrompt prompt;
         Set(model, 0.5, -2.0, 0.25);
         std::string text;
-        WriteModelEquation(doc.GetFitResults(), text);
+        test::Spoken([&](Diagnostics& said) { WriteModelEquation(doc.GetFitResults(), text, said); });
         EXPECT_EQ(text, expected[model]) << model;
         EXPECT_TRUE(prompt.messages.empty());
     }
     Set(0, 0.5, 2.0, 0.0);  // a positive slope takes " + "
     std::string text;
-    WriteModelEquation(doc.GetFitResults(), text);
+    test::Spoken([&](Diagnostics& said) { WriteModelEquation(doc.GetFitResults(), text, said); });
     EXPECT_EQ(text, "Y = 0.5 + 2X\r\n");
 }
 
@@ -325,7 +325,7 @@ TEST_F(ModelEquation, ConstantsTooLargeForExpFallBackToTheLinearizedEquation) {
         ScriptedPrompt prompt;
         Set(c.model, c.a, c.b, 2.0);
         std::string text;
-        WriteModelEquation(doc.GetFitResults(), text);
+        test::Spoken([&](Diagnostics& said) { WriteModelEquation(doc.GetFitResults(), text, said); });
         EXPECT_EQ(text, c.equation) << c.model;
         EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(c.id, Icon::Stop)}) << c.model;
     }
@@ -333,7 +333,7 @@ TEST_F(ModelEquation, ConstantsTooLargeForExpFallBackToTheLinearizedEquation) {
     ScriptedPrompt prompt;
     Set(4, 708.9, 709.0, 0.0);
     std::string text;
-    WriteModelEquation(doc.GetFitResults(), text);
+    test::Spoken([&](Diagnostics& said) { WriteModelEquation(doc.GetFitResults(), text, said); });
     EXPECT_EQ(text.substr(0, 4), "Y = ");
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -402,7 +402,8 @@ TEST(RegressionReports, UndefinedCorrelationAbandonsTheRecording) {
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
     host.results.text = "old text";
     prompt.messages.clear();
-    EXPECT_THROW(RecordReports(doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}}), UserAbort);
+    EXPECT_FALSE(RunCommandStep(
+        [&doc] { RecordReports(doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}}); }));
     EXPECT_EQ(host.results.text, "old text");
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{
                                   "Probability calculation(2) stopped due to bad equation data!"});

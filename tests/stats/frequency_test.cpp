@@ -25,9 +25,11 @@ void Load(CLumoxDoc& doc, const std::vector<double>& values) {
 }
 
 // The frequency table of the document's histogram settings and the chart the graph page
-// makes of it, as the histogram is drawn; returns the class width (0: nothing to draw).
+// makes of it, as the histogram is drawn, its message shown; returns the class width (0:
+// nothing to draw).
 int BuildChart(const CLumoxDoc& doc, Matrix& table, ChartData& chart) {
-    const FrequencyTable frequencies = BuildFrequencyTable(doc, doc.m_histogram);
+    const FrequencyTable frequencies = test::Spoken(
+        [&doc](Diagnostics& said) { return BuildFrequencyTable(doc, doc.m_histogram, said); });
     if (frequencies.width == 0) {
         chart.pointCount = 0;
         return 0;

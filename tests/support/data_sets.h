@@ -1,10 +1,14 @@
 #ifndef LUMOX_TESTS_SUPPORT_DATA_SETS_H
 #define LUMOX_TESTS_SUPPORT_DATA_SETS_H
 
+#include <gtest/gtest.h>
+
+#include <istream>
 #include <string>
 #include <vector>
 
 #include "data/data_set.h"
+#include "data/text_data.h"
 #include "platform/format.h"
 
 namespace lumox::test {
@@ -20,6 +24,15 @@ inline void FillDataSet(DataSet& set, const std::vector<std::string>& names,
     for (uint32_t i = 0; i < set.m_nRows; ++i) {
         for (uint32_t j = 0; j < set.m_nCols; ++j) set.GetData().At(i, j) = rows[i][j];
     }
+}
+
+// Reads a data file's text as the program opens it, numeric names taken; a refusal says
+// why in the test's failure.
+inline ReadStatus ReadData(DataSet& set, std::istream& file) {
+    Diagnostics said;
+    const ReadStatus status = ReadTextDataFile(set, file, NumericNames::Accepted, said);
+    for (const Diagnostic& message : said.Items()) ADD_FAILURE() << message.text;
+    return status;
 }
 
 // A data file's text of three variables over rows observations: C depends on A and B with

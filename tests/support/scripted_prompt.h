@@ -4,21 +4,28 @@
 #include <deque>
 #include <ostream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/prompt.h"
 
+namespace lumox {
+
+// Failed comparisons show the text rather than the object's bytes.
+inline void PrintTo(const Diagnostic& said, std::ostream* out) {
+    if (said.beep) {
+        *out << "(beep)";
+    } else {
+        *out << '"' << said.text << '"';
+    }
+}
+
+}  // namespace lumox
+
 namespace lumox::test {
 
-struct Message {
-    std::string text;
-    Icon icon;
-    friend bool operator==(const Message&, const Message&) = default;
-    // Failed comparisons show the text rather than the object's bytes.
-    friend void PrintTo(const Message& message, std::ostream* out) {
-        *out << '"' << message.text << '"';
-    }
-};
+// A message as a person sees it; the core's diagnostics compare with the same values.
+using Message = Diagnostic;
 
 // Records every message and answers questions from a script. Installed for its lifetime;
 // a question without a scripted answer fails the test and is answered No.
@@ -43,6 +50,33 @@ private:
     Answer NextAnswer(const std::string& text);
     Prompt* previous_;
 };
+
+// What a computation that cannot go on says: the diagnostic of the ComputeError that step
+// throws, or a text that says it threw none.
+template <typename Step>
+Diagnostic StopOf(Step step) {
+    try {
+        step();
+    } catch (const ComputeError& error) {
+        return error.Said();
+    }
+    return {"(no ComputeError)", Icon::None};
+}
+
+// Runs call with a fresh Diagnostics and shows what it said through the current prompt, as
+// a window does; returns what call returns.
+template <typename Call>
+auto Spoken(Call call) {
+    Diagnostics said;
+    if constexpr (std::is_void_v<decltype(call(said))>) {
+        call(said);
+        Speak(said);
+    } else {
+        auto result = call(said);
+        Speak(said);
+        return result;
+    }
+}
 
 }  // namespace lumox::test
 

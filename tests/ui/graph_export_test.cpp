@@ -30,7 +30,10 @@ protected:
         doc.SetupGraphSlot(0, 0, 1, 0, 1);
         doc.m_nGraphsPerPage = 1;
     }
-    ScriptedPrompt prompt;
+    // Draws the page into path; what it says is kept in said.
+    bool Export(const std::string& path) { return ExportGraphPage(doc, path, said); }
+
+    Diagnostics said;
     CLumoxDoc doc;
     TempDir dir;
 };
@@ -44,7 +47,7 @@ int InkPixels(const QImage& image) {
 
 TEST_F(GraphExportTest, PngIsThePageAtNinetySixPixelsPerInch) {
     const std::string path = dir.File("page.PNG");
-    ASSERT_TRUE(ExportGraphPage(doc, path));
+    ASSERT_TRUE(Export(path));
     QImage image;
     ASSERT_TRUE(image.load(QString::fromStdString(path), "PNG"));
     EXPECT_EQ(image.size(), QSize(576, 384));  // 6 x 4 inches
@@ -57,15 +60,15 @@ TEST_F(GraphExportTest, PngIsThePageAtNinetySixPixelsPerInch) {
 
     doc.SetupGraphSlot(1, 1, 0, 0, 0);
     doc.m_nGraphsPerPage = 4;
-    ASSERT_TRUE(ExportGraphPage(doc, path));
+    ASSERT_TRUE(Export(path));
     ASSERT_TRUE(image.load(QString::fromStdString(path), "PNG"));
     EXPECT_EQ(image.size(), QSize(624, 648));
-    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_TRUE(said.Empty());
 }
 
 TEST_F(GraphExportTest, SvgIsAValidDrawingOfThePage) {
     const std::string path = dir.File("page.svg");
-    ASSERT_TRUE(ExportGraphPage(doc, path));
+    ASSERT_TRUE(Export(path));
     const std::string text = ReadFile(path);
     EXPECT_EQ(text.rfind("<?xml", 0), 0u);
     EXPECT_NE(text.find("<svg"), std::string::npos);
@@ -77,7 +80,7 @@ TEST_F(GraphExportTest, SvgIsAValidDrawingOfThePage) {
 
 TEST_F(GraphExportTest, PdfIsThePrintedPage) {
     const std::string path = dir.File("page.pdf");
-    ASSERT_TRUE(ExportGraphPage(doc, path));
+    ASSERT_TRUE(Export(path));
     const std::string bytes = ReadFile(path);
     EXPECT_EQ(bytes.rfind("%PDF-", 0), 0u);
     EXPECT_NE(bytes.find("%%EOF", bytes.size() - 16), std::string::npos);
@@ -91,12 +94,12 @@ TEST_F(GraphExportTest, PdfIsThePrintedPage) {
 }
 
 TEST_F(GraphExportTest, RefusesOtherFormatsAndUnwritablePlaces) {
-    EXPECT_FALSE(ExportGraphPage(doc, dir.File("page.bmp")));
-    EXPECT_FALSE(ExportGraphPage(doc, dir.File("missing/page.png")));
-    ASSERT_EQ(prompt.messages.size(), 2u);
-    EXPECT_EQ(prompt.messages[0].text,
+    EXPECT_FALSE(Export(dir.File("page.bmp")));
+    EXPECT_FALSE(Export(dir.File("missing/page.png")));
+    ASSERT_EQ(said.Items().size(), 2u);
+    EXPECT_EQ(said.Items()[0].text,
               "Graph: " + dir.File("page.bmp") + " is not a .png, .svg or .pdf file!");
-    EXPECT_EQ(prompt.messages[1].text,
+    EXPECT_EQ(said.Items()[1].text,
               "Could not save graph to " + dir.File("missing/page.png") + ": No such file or directory!");
     EXPECT_FALSE(std::filesystem::exists(dir.File("page.bmp")));
 }

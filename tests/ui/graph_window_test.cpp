@@ -120,7 +120,9 @@ TEST_F(GraphWindowTest, ScatterFourShowsThePageLumoxCliWrites) {
         << "the tests' screen is set up 768 pixels high";
     ASSERT_EQ(view->devicePixelRatioF(), 1.0);
     const std::string path = dir.File("page.png");
-    ASSERT_TRUE(ExportGraphPage(*doc, path));
+    Diagnostics said;
+    ASSERT_TRUE(ExportGraphPage(*doc, path, said));
+    EXPECT_TRUE(said.Empty());
     QImage written;
     ASSERT_TRUE(written.load(QString::fromStdString(path)));
     const QImage shown = view->Page().toImage().convertToFormat(written.format());
