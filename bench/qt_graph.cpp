@@ -32,21 +32,22 @@ constexpr uint32_t kPoints = 16383;
 // Four columns of fixed pseudo-random values, each graph one pair of them, a trend line
 // on every graph.
 void LoadPage(lumox::CLumoxDoc& doc) {
-    doc.m_nRows = kPoints;
-    doc.m_nCols = 4;
-    doc.m_astrColNames = {"A", "B", "C", "D"};
-    doc.GetData().Resize(kPoints, 4);
+    lumox::Matrix values(kPoints, 4);
     uint64_t seed = 88172645463325252ull;
     for (uint32_t i = 0; i < kPoints; ++i) {
         for (uint32_t j = 0; j < 4; ++j) {
             seed ^= seed << 13;
             seed ^= seed >> 7;
             seed ^= seed << 17;
-            doc.GetData().At(i, j) = static_cast<double>(seed % 100000) / 100.0 + 10.0 * j;
+            values.At(i, j) = static_cast<double>(seed % 100000) / 100.0 + 10.0 * j;
         }
     }
-    for (int k = 0; k < 4; ++k) doc.SetupGraphSlot(k, k, (k + 1) % 4, 0, 1);
-    doc.m_nGraphsPerPage = 4;
+    lumox::DataSet data;
+    data.Assign("A B C D", {"A", "B", "C", "D"}, std::move(values));
+    doc.AdoptDataSet(std::move(data));
+    std::vector<lumox::CLumoxDoc::GraphChoice> graphs;
+    for (int k = 0; k < 4; ++k) graphs.push_back({k, (k + 1) % 4, 0, 1});
+    doc.SetupScatterPage(4, graphs);
 }
 
 // A surface that draws nothing: the cost of the engine and the page alone.

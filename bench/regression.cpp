@@ -22,19 +22,21 @@ using lumox::RegressionFit;
 // with some noise; every value is positive so that every transform applies.
 void FillData(CLumoxDoc& doc, uint32_t rows, uint32_t cols) {
     doc.DeleteContents();
-    doc.GetData().Resize(rows, cols);
-    for (uint32_t j = 0; j < cols; ++j) doc.m_astrColNames.push_back("V" + std::to_string(j));
+    lumox::Matrix values(rows, cols);
+    std::vector<std::string> names;
+    for (uint32_t j = 0; j < cols; ++j) names.push_back("V" + std::to_string(j));
     for (uint32_t i = 0; i < rows; ++i) {
         double y = 5.0 + 0.3 * std::sin(i * 0.7);
         for (uint32_t j = 1; j < cols; ++j) {
             const double x = 1.0 + std::fmod(i * (0.37 + 0.11 * j) + j * j, 10.0);
-            doc.GetData().At(i, j) = x;
+            values.At(i, j) = x;
             y += x * (0.5 + 0.1 * j);
         }
-        doc.GetData().At(i, 0) = y;
+        values.At(i, 0) = y;
     }
-    doc.m_nRows = rows;
-    doc.m_nCols = cols;
+    lumox::DataSet data;
+    data.Assign("", names, std::move(values));
+    doc.AdoptDataSet(std::move(data));
 }
 
 // y = V0 on 1 and V1 .. V9: 6553 observations x 10 columns, the most the matrix holds.
@@ -55,7 +57,7 @@ void BM_MultipleRegressionWithReports(benchmark::State& state) {
         if (FitEquation(doc.GetData(), model, fitted, fit, said) != 0) {
             state.SkipWithError("fit failed");
         }
-        const FitResults results{doc.m_astrColNames, fitted, fit, -1};
+        const FitResults results{doc.ColNames(), fitted, fit, -1};
         std::string text;
         lumox::WriteEquationReport(results, text, said);
         lumox::WriteAnovaReport(results, text);

@@ -32,10 +32,10 @@ inline void CheckRefusalSaid(const Diagnostics& said) {
 // A data set a reader accepted must hold together: one name per column and a value for
 // every cell. Anything else is a fault of the reader, reported as a crash.
 inline void CheckDataSet(const DataSet& data) {
-    const bool whole = data.m_astrColNames.size() == data.m_nCols &&
-                       data.GetData().Rows() == data.m_nRows &&
-                       data.GetData().Cols() == data.m_nCols &&
-                       static_cast<uint64_t>(data.m_nRows) * data.m_nCols <= Matrix::kMaxElements;
+    const bool whole = data.ColNames().size() == data.Cols() &&
+                       data.GetData().Rows() == data.Rows() &&
+                       data.GetData().Cols() == data.Cols() &&
+                       static_cast<uint64_t>(data.Rows()) * data.Cols() <= Matrix::kMaxElements;
     if (!whole) std::abort();
 }
 

@@ -3,13 +3,16 @@
 #include <cstdlib>
 #include <map>
 
+#include "document/graph_options.h"
+
 namespace lumox::cli {
 namespace {
 
 bool ParseInterval(const std::string& text, int& value) {
     char* end = nullptr;
     const long parsed = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || parsed < 2 || parsed > 10) return false;
+    const bool whole = !text.empty() && *end == '\0' && parsed >= 0 && parsed <= 100;
+    if (!whole || !GraphOptions::IntervalsFit(static_cast<int>(parsed))) return false;
     value = static_cast<int>(parsed);
     return true;
 }
@@ -21,7 +24,8 @@ std::vector<std::string> SplitAt(const std::string& text, char separator) {
     size_t start = 0;
     while (true) {
         const size_t end = text.find(separator, start);
-        fields.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        fields.push_back(
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         if (end == std::string::npos) return fields;
         start = end + 1;
     }
@@ -89,7 +93,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             options.output = text;
         } else if (arg == "--title") {
             if (!value(text)) return std::nullopt;
-            if (text.size() > 30) {
+            if (!GraphOptions::TitleFits(text)) {
                 error = "--title takes at most 30 characters";
                 return std::nullopt;
             }
@@ -101,7 +105,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
                 error = arg + " takes a whole number from 2 to 10";
                 return std::nullopt;
             }
-            (arg == "--xintervals" ? options.graph.xIntervals : options.graph.yIntervals) = intervals;
+            (arg == "--xintervals" ? options.graph.xIntervals : options.graph.yIntervals) =
+                intervals;
         } else if (arg == "--grid") {
             if (!value(text)) return std::nullopt;
             if (text != "on" && text != "off") {
@@ -119,7 +124,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         } else if (auto found = kActions.find(arg); found != kActions.end()) {
             const auto [kind, count] = found->second;
             if (i + count >= args.size()) {
-                error = arg + (count == 1 ? " needs a value" : " needs " + std::to_string(count) + " values");
+                error = arg + (count == 1 ? " needs a value"
+                                          : " needs " + std::to_string(count) + " values");
                 return std::nullopt;
             }
             Action action{kind, {}};

@@ -10,23 +10,23 @@ namespace lumox::cli {
 // One action of the command line, run in the order given.
 struct Action {
     enum class Kind {
-        InputData,   // --input-data
-        Describe,    // --describe VAR
-        Simple,      // --simple X Y MODEL
-        Fit,         // --fit EQUATION
-        Reports,     // --reports LIST
-        Level,       // --level L
-        Estimate,    // --estimate V1,V2,...
-        Scatter,     // --scatter X:Y[:fit][:trend]
-        Histogram,   // --histogram VAR[:CLASSES][:relative|:cumulative][:normal]
-        Image,       // --image FILE
+        InputData,  // --input-data
+        Describe,   // --describe VAR
+        Simple,     // --simple X Y MODEL
+        Fit,        // --fit EQUATION
+        Reports,    // --reports LIST
+        Level,      // --level L
+        Estimate,   // --estimate V1,V2,...
+        Scatter,    // --scatter X:Y[:fit][:trend]
+        Histogram,  // --histogram VAR[:CLASSES][:relative|:cumulative][:normal]
+        Image,      // --image FILE
     };
     Kind kind;
     std::vector<std::string> args;
 };
 
 // Graph Options given on the command line; they apply to every graph of the run.
-struct GraphOptions {
+struct GraphArguments {
     std::optional<std::string> title;
     std::optional<int> xIntervals;
     std::optional<int> yIntervals;
@@ -40,7 +40,7 @@ struct Options {
     bool yes = false;
     bool help = false;
     bool version = false;
-    GraphOptions graph;
+    GraphArguments graph;
     std::vector<Action> actions;
 };
 

@@ -25,7 +25,7 @@ Session::Session(const Options& options, GraphImageWriter writeImage)
 
 bool Session::Run() {
     if (!doc_.OnOpenDocument(options_.dataFile)) return false;
-    ApplyGraphOptions();
+    if (!ApplyGraphOptions()) return false;
     for (const Action& action : options_.actions) {
         bool completed = false;
         RunCommandStep([&] { completed = RunAction(action); });
@@ -62,7 +62,7 @@ bool Session::RunAction(const Action& action) {
 }
 
 bool Session::InputData() {
-    if (doc_.m_nRows == 0) {
+    if (doc_.Rows() == 0) {
         ShowMessage(LoadString(ids::kNotEnoughData), Icon::Stop);
         return false;
     }
@@ -150,7 +150,7 @@ bool Session::Estimate(const std::string& values) {
         }
         numbers.push_back(*value);
     }
-    PointEstimate estimate(doc_, doc_.m_equation, doc_.m_fit);
+    PointEstimate estimate(doc_.Data(), doc_.Equation(), doc_.Fit());
     Diagnostics said;
     const int result = estimate.Calculate(numbers, level_, said);
     Speak(said);
@@ -159,13 +159,15 @@ bool Session::Estimate(const std::string& values) {
     return true;
 }
 
-void Session::ApplyGraphOptions() {
-    const GraphOptions& graph = options_.graph;
-    if (graph.title) doc_.m_strGraphTitle = *graph.title;
-    if (graph.xIntervals) doc_.m_graphTemplate.xIntervals = *graph.xIntervals;
-    if (graph.yIntervals) doc_.m_graphTemplate.yIntervals = *graph.yIntervals;
-    if (graph.grid) doc_.m_graphTemplate.grid = *graph.grid ? 1 : 0;
-    if (graph.largePoints) doc_.m_graphTemplate.pointSize = *graph.largePoints ? 1 : 0;
+bool Session::ApplyGraphOptions() {
+    const GraphArguments& graph = options_.graph;
+    GraphOptions options = doc_.GetGraphOptions();
+    if (graph.title) options.title = *graph.title;
+    if (graph.xIntervals) options.xIntervalIndex = *graph.xIntervals - GraphOptions::kMinIntervals;
+    if (graph.yIntervals) options.yIntervalIndex = *graph.yIntervals - GraphOptions::kMinIntervals;
+    if (graph.grid) options.grid = *graph.grid;
+    if (graph.largePoints) options.pointSize = *graph.largePoints ? 1 : 0;
+    return doc_.ApplyGraphOptions(options);
 }
 
 int Session::FindPlotVariable(const std::string& name) const {
@@ -176,7 +178,7 @@ int Session::FindPlotVariable(const std::string& name) const {
                         Icon::Stop);
             return -1;
         }
-        return static_cast<int>(doc_.m_nCols) + k;
+        return static_cast<int>(doc_.Cols()) + k;
     }
     return FindVariable(name);
 }
@@ -230,7 +232,7 @@ bool Session::SetHistogram(const std::string& text) {
     HistogramSettings settings;
     settings.column = FindVariable(parts[0]);
     if (settings.column < 0) return false;
-    settings.classes = DefaultHistogramClasses(doc_.m_nRows);
+    settings.classes = DefaultHistogramClasses(doc_.Rows());
     settings.frequency = 1;
     for (size_t k = 1; k < parts.size(); ++k) {
         const std::string& part = parts[k];
@@ -312,10 +314,11 @@ bool Session::SetReports(const std::string& list) {
 }
 
 bool Session::SetLevel(const std::string& text) {
-    std::string problem;
-    const std::optional<double> level =
-        ReadWholeNumber(text, kFieldLimits[kConfidenceLimits], false, problem);
+    Diagnostics said;
+    const std::optional<double> level = ReadConfidenceLevel(text, said);
     if (!level) {
+        // The dialogs' own words, behind the option that was given them.
+        const std::string problem = said.Empty() ? std::string() : said.Items()[0].text;
         ShowMessage(Format("--level \"%s\": %s", text.c_str(), problem.c_str()), Icon::Stop);
         return false;
     }
@@ -325,20 +328,20 @@ bool Session::SetLevel(const std::string& text) {
 
 int Session::FindVariable(const std::string& name) const {
     // A column's own name comes first, so that a column named "#2" is not shadowed.
-    for (uint32_t j = 0; j < doc_.m_nCols; ++j) {
+    for (uint32_t j = 0; j < doc_.Cols(); ++j) {
         if (doc_.GetColName(j) == name) return static_cast<int>(j);
     }
     if (name.size() > 1 && name[0] == '#') {
         char* end = nullptr;
         const long k = std::strtol(name.c_str() + 1, &end, 10);
-        if (*end == '\0' && k >= 1 && static_cast<uint32_t>(k) <= doc_.m_nCols) {
+        if (*end == '\0' && k >= 1 && static_cast<uint32_t>(k) <= doc_.Cols()) {
             return static_cast<int>(k - 1);
         }
     }
     // A name longer than the stored one is found by its spelling in the header line.
-    TokenSplitter header(doc_.m_strHeaderLine);
+    TokenSplitter header(doc_.Data().HeaderLine());
     std::string token;
-    for (int j = 0; header.NextToken(token) && j < static_cast<int>(doc_.m_nCols); ++j) {
+    for (int j = 0; header.NextToken(token) && j < static_cast<int>(doc_.Cols()); ++j) {
         if (token == name) return j;
     }
     ShowMessage(Format("No variable \"%s\" in the data file.", name.c_str()), Icon::Stop);

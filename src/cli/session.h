@@ -73,10 +73,11 @@ private:
     bool AddScatter(const std::string& text);
     bool SetHistogram(const std::string& text);
     bool Image(const std::string& path);
-    // Applies the Graph Options of the command line to the graph template.
-    void ApplyGraphOptions();
+    // Applies the Graph Options of the command line to the document's, by the dialog's
+    // rules; false after its message.
+    bool ApplyGraphOptions();
     // A variable or, after a fit, a derived series ("Predicted Y", "Residuals",
-    // "Std. Residuals", "Normal Z": m_nCols + 0 .. 3); -1 after a message.
+    // "Std. Residuals", "Normal Z": Cols() + 0 .. 3); -1 after a message.
     int FindPlotVariable(const std::string& name) const;
     bool SetReports(const std::string& list);
     bool SetLevel(const std::string& text);

@@ -10,23 +10,30 @@
 namespace lumox {
 
 // The data set of one data file: the header line, the column names and the values, one
-// row per observation and one column per variable. The file readers fill it.
+// row per observation and one column per variable. A reader fills it whole.
 class DataSet {
 public:
-    // The name of a column; callers pass 0 <= column < m_nCols.
+    uint32_t Rows() const { return m_nRows; }
+    uint32_t Cols() const { return m_nCols; }
+    // The first line of the file as it stands: the names before they were cut to length.
+    const std::string& HeaderLine() const { return m_strHeaderLine; }
+    const std::vector<std::string>& ColNames() const { return m_astrColNames; }
+    // The name of a column; callers pass 0 <= column < Cols().
     const std::string& GetColName(uint32_t column) const { return m_astrColNames[column]; }
     // The data matrix: observations in rows, variables in columns.
-    Matrix& GetData() { return m_data; }
     const Matrix& GetData() const { return m_data; }
+
+    // Takes the whole data set a reader found: the header line, one name per column and
+    // the values, whose shape gives the counts.
+    void Assign(std::string headerLine, std::vector<std::string> names, Matrix data);
     // Empties the data set.
     void ClearDataSet();
 
+private:
     std::string m_strHeaderLine;
     std::vector<std::string> m_astrColNames;
     uint32_t m_nRows = 0;
     uint32_t m_nCols = 0;
-
-private:
     Matrix m_data;
 };
 

@@ -191,15 +191,14 @@ CheckedTable LoadTable(std::istream& file, Diagnostics& said) {
     return table;
 }
 
-void FillNames(DataSet& doc, const CheckedTable& table) {
-    doc.m_astrColNames = table.names;
-    doc.m_strHeaderLine.clear();
-    for (size_t j = 0; j < table.names.size(); ++j) {
-        if (j > 0) doc.m_strHeaderLine.push_back('\t');
-        doc.m_strHeaderLine += table.names[j];
+// The names joined by tabs: the header line of a table.
+std::string HeaderLineOf(const std::vector<std::string>& names) {
+    std::string line;
+    for (size_t j = 0; j < names.size(); ++j) {
+        if (j > 0) line.push_back('\t');
+        line += names[j];
     }
-    doc.m_nRows = table.layout.validRecords;
-    doc.m_nCols = table.layout.fields;
+    return line;
 }
 
 // Calls visit(record, row, field, bytes) for every field of every record not flagged
@@ -237,8 +236,7 @@ bool ReadDbaseFile(DataSet& doc, std::istream& file, Diagnostics& said) {
                      [&data](uint32_t record, uint32_t row, uint32_t j, std::string_view field) {
                          data.At(row, j) = FieldValue(field, record, j);
                      });
-        FillNames(doc, table);
-        doc.GetData() = std::move(data);
+        doc.Assign(HeaderLineOf(table.names), table.names, std::move(data));
     } catch (const Refusal& refusal) {
         said.Add(refusal.text, Icon::Stop);
         return false;
@@ -246,8 +244,7 @@ bool ReadDbaseFile(DataSet& doc, std::istream& file, Diagnostics& said) {
     return true;
 }
 
-bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::string>& lines,
-                    Diagnostics& said) {
+bool ReadDbaseLines(const std::string& path, std::vector<std::string>& lines, Diagnostics& said) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         said.Add(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
@@ -255,9 +252,9 @@ bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::stri
     }
     try {
         const CheckedTable table = LoadTable(file, said);
-        FillNames(doc, table);
-        if (lines.size() < size_t{doc.m_nRows} + 1) lines.resize(size_t{doc.m_nRows} + 1);
-        lines[0] = doc.m_strHeaderLine;
+        const size_t records = table.layout.validRecords;
+        if (lines.size() < records + 1) lines.resize(records + 1);
+        lines[0] = HeaderLineOf(table.names);
         ForEachField(table, [&lines](uint32_t, uint32_t row, uint32_t j, std::string_view field) {
             std::string& line = lines[size_t{row} + 1];
             if (j == 0) {

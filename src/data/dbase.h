@@ -37,15 +37,14 @@ struct DbaseDate {
 };
 
 // Reads and checks the file header and the field descriptors against the file itself, then
-// fills the column names, m_strHeaderLine (the names joined by tabs), m_nRows (records not
-// flagged deleted), m_nCols and the data matrix. False with the first fault (stop icon) in
-// said, the data set unchanged; the large-file warning lets the reading go on.
+// fills the data set: the column names, the header line (the names joined by tabs) and a
+// row for each record not flagged deleted. False with the first fault (stop icon) in said,
+// the data set unchanged; the large-file warning lets the reading go on.
 bool ReadDbaseFile(DataSet& doc, std::istream& file, Diagnostics& said);
 // The table at path as text lines for editing: line 0 the header line, then one line per
 // record not flagged deleted, the fields (blanks and zero bytes removed) joined by tabs.
 // Grows lines to hold them. False, with the fault in said, when the file cannot be read.
-bool ReadDbaseLines(DataSet& doc, const std::string& path, std::vector<std::string>& lines,
-                    Diagnostics& said);
+bool ReadDbaseLines(const std::string& path, std::vector<std::string>& lines, Diagnostics& said);
 // Writes lines (header line first, count lines) as a table of numeric fields dated date.
 // A line with fewer tokens than names gets blanks for the missing fields. False with its
 // message when the lines do not make a table (no names, too many names).

@@ -98,25 +98,27 @@ std::string ReadDataText(std::istream& file) {
     return text;
 }
 
+// The counts of an acceptable data text.
+struct TextShape {
+    uint32_t rows = 0;
+    uint32_t columns = 0;
+};
+
 // Checks the whole text, adding the first fault to said, and collects the values row by
-// row (when values is not null). Read with m_nRows and m_nCols set; otherwise both 0.
-ReadStatus ScanTextData(DataSet& doc, std::string_view text, std::vector<double>* values,
-                        NumericNames names, Diagnostics& said) {
-    auto fail = [&doc](ReadStatus status = ReadStatus::Refused) {
-        doc.m_nRows = doc.m_nCols = 0;
-        return status;
-    };
+// row (when values is not null); Read with the counts in shape.
+ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, NumericNames names,
+                        TextShape& shape, Diagnostics& said) {
     TextLineReader reader(text);
     std::string_view line;
     reader.ReadLine(line);
     // A header of separators only names nothing: it is as blank as an empty one.
     if (TokenSplitter(line).CountTokens() == 0) {
         said.Add(ids::kFirstRowBlank, Icon::Stop);
-        return fail();
+        return ReadStatus::Refused;
     }
-    if (!HeaderWithinLimits(line, said)) return fail();
+    if (!HeaderWithinLimits(line, said)) return ReadStatus::Refused;
     if (names == NumericNames::Ask && !HeaderHasLetter(line)) {
-        return fail(ReadStatus::NumericNamesQuestion);
+        return ReadStatus::NumericNamesQuestion;
     }
     const uint32_t columns = TokenSplitter(line).CountTokens();
 
@@ -126,18 +128,17 @@ ReadStatus ScanTextData(DataSet& doc, std::string_view text, std::vector<double>
         // Past the matrix's limit the values are no longer kept; the rest is still checked
         // so that the first fault is the one reported.
         if (values != nullptr && values->size() >= Matrix::kMaxElements) values = nullptr;
-        if (!ReadRow(line, rows, columns, values, said)) return fail();
+        if (!ReadRow(line, rows, columns, values, said)) return ReadStatus::Refused;
     }
     if (rows < 2) {
         said.Add(ids::kNotEnoughData, Icon::Stop);
-        return fail();
+        return ReadStatus::Refused;
     }
     if (static_cast<uint64_t>(rows) * columns > Matrix::kMaxElements) {
         said.Add(ids::kTooLargeForMatrix, Icon::Stop);
-        return fail();
+        return ReadStatus::Refused;
     }
-    doc.m_nRows = rows;
-    doc.m_nCols = columns;
+    shape = {rows, columns};
     return ReadStatus::Read;
 }
 
@@ -161,29 +162,24 @@ bool HeaderHasLetter(std::string_view header) {
     return false;
 }
 
-ReadStatus ValidateTextDataFile(DataSet& doc, std::istream& file, NumericNames names,
-                                Diagnostics& said) {
-    return ScanTextData(doc, ReadDataText(file), nullptr, names, said);
-}
-
 ReadStatus ReadTextDataFile(DataSet& doc, std::istream& file, NumericNames names,
                             Diagnostics& said) {
+    doc.ClearDataSet();
     const std::string text = ReadDataText(file);
     std::vector<double> values;
     values.reserve(std::min<size_t>(text.size() / 2, Matrix::kMaxElements));
-    const ReadStatus status = ScanTextData(doc, text, &values, names, said);
+    TextShape shape;
+    const ReadStatus status = ScanTextData(text, &values, names, shape, said);
     if (status != ReadStatus::Read) return status;
-    doc.GetData() = Matrix(doc.m_nRows, doc.m_nCols, std::move(values));
 
     std::string_view header;
     TextLineReader(text).ReadLine(header);
-    doc.m_strHeaderLine = header;
-    doc.m_astrColNames.clear();
+    std::vector<std::string> columnNames;
     TokenSplitter splitter(header);
     std::string_view name;
-    while (splitter.NextToken(name)) {
-        doc.m_astrColNames.emplace_back(name.substr(0, kMaxNameLength));
-    }
+    while (splitter.NextToken(name)) columnNames.emplace_back(name.substr(0, kMaxNameLength));
+    doc.Assign(std::string(header), std::move(columnNames),
+               Matrix(shape.rows, shape.columns, std::move(values)));
     return ReadStatus::Read;
 }
 

@@ -32,15 +32,12 @@ constexpr size_t kMaxTokenLength = 79;
 constexpr size_t kMaxNameLength = 16;
 constexpr uint64_t kLargeFileBytes = 86000;
 
-// Checks the whole file, adding the first fault (stop icon) to said. Read with m_nRows and
-// m_nCols set; otherwise both are 0.
-ReadStatus ValidateTextDataFile(DataSet& doc, std::istream& file, NumericNames names,
-                                Diagnostics& said);
 // Whether some name of the header holds a letter.
 bool HeaderHasLetter(std::string_view header);
 // 1 when the token holds a character outside "0123456789.-+eE", else 0.
 int HasNonNumericChar(std::string_view token);
-// Validates, then fills the data set; on any fault it stays empty.
+// Checks the whole file, then fills the data set; on any fault (the first one, stop icon,
+// in said) or the question, the data set is left empty.
 ReadStatus ReadTextDataFile(DataSet& doc, std::istream& file, NumericNames names,
                             Diagnostics& said);
 // The file's lines for editing (line ends removed), with the large-file warning.

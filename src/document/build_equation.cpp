@@ -21,7 +21,7 @@ int CalculateEquation(CLumoxDoc& doc, EquationModel& model, int* gap) {
     }
     // The window never offers an entry that would give an equation as many terms as
     // observations; other callers are held to the same rule here.
-    if (static_cast<uint32_t>(model.m_nEntryCount) > doc.m_nRows) {
+    if (static_cast<uint32_t>(model.m_nEntryCount) > doc.Rows()) {
         ShowMessage("Too many terms for the number of observations!", Icon::Stop);
         return 1;
     }

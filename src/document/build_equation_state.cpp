@@ -29,7 +29,7 @@ void BuildEquationState::InitialUpdate() {
 }
 
 bool BuildEquationState::IsEntryEnabled(int entry) const {
-    return entry >= 0 && entry < kEntries && static_cast<uint32_t>(entry) < m_document.m_nRows;
+    return entry >= 0 && entry < kEntries && static_cast<uint32_t>(entry) < m_document.Rows();
 }
 
 bool BuildEquationState::SelectEntry(int entry) {
@@ -43,7 +43,7 @@ bool BuildEquationState::SelectEntry(int entry) {
         m_transformList.clear();
         return false;
     }
-    m_equation.FillVariableList(m_variableList, m_document.m_astrColNames);
+    m_equation.FillVariableList(m_variableList, m_document.Data().ColNames());
     m_equation.FillTransformList(m_transformList);
     // x0 can only be the constant: it is chosen at once.
     if (entry == 1) ChooseVariable(1);
@@ -91,8 +91,8 @@ int BuildEquationState::Calculate() {
     if (result != 0) return result;
     m_bFitted = true;
     m_nFitSerial = m_document.FitSerial();
-    m_strStandardError = Format("%g", m_document.m_fit.m_standardError);
-    m_strRSquare = Format("%g", m_document.m_fit.m_rSquare);
+    m_strStandardError = Format("%g", m_document.Fit().m_standardError);
+    m_strRSquare = Format("%g", m_document.Fit().m_rSquare);
     return 0;
 }
 
@@ -102,7 +102,7 @@ bool BuildEquationState::CanRecord() const {
 
 void BuildEquationState::Record(const RecordFlags& flags, double level) {
     if (!CanRecord()) return;
-    m_document.m_abRecord = flags;
+    m_document.SetRecordedFlags(flags);
     m_document.RecordRegressionReports(flags, level);
 }
 
@@ -114,14 +114,14 @@ void BuildEquationState::ClearEquation() {
 }
 
 bool BuildEquationState::DefaultData() {
-    if (m_document.m_nCols >= static_cast<uint32_t>(kEntries)) {
+    if (m_document.Cols() >= static_cast<uint32_t>(kEntries)) {
         ShowMessage(ids::kTooManyDataColumns, Icon::None);
         return false;
     }
     // At most one term fewer than observations; the enable rule of the command leaves at
     // least y and one x variable.
-    const int64_t rows = m_document.m_nRows;
-    const int k = static_cast<int>(std::min<int64_t>(m_document.m_nCols, rows - 1));
+    const int64_t rows = m_document.Rows();
+    const int k = static_cast<int>(std::min<int64_t>(m_document.Cols(), rows - 1));
     if (k >= 1) {
         m_equation.m_anVariable[0] = k - 1;
         m_astrVariable[0] = m_document.GetColName(static_cast<uint32_t>(k - 1));

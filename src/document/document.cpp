@@ -58,6 +58,15 @@ void CLumoxDoc::SetPathName(const std::string& path) {
     m_strTitle = fs::path(path).filename().string();
 }
 
+void CLumoxDoc::SetModifiedFlag(bool modified) {
+    m_bModified = modified;
+    if (modified) m_bResultsEverModified = 1;
+}
+
+void CLumoxDoc::UpdateAllViews() {
+    if (m_pHost != nullptr) m_pHost->UpdateAllViews();
+}
+
 void CLumoxDoc::SetFileKind(const std::string& path) {
     std::string extension = fs::path(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
@@ -66,15 +75,19 @@ void CLumoxDoc::SetFileKind(const std::string& path) {
 }
 
 void CLumoxDoc::DeleteContents() {
-    ClearDataSet();
+    m_data.ClearDataSet();
     m_strDataPath.clear();
-    m_strResultsPath = "RESULTS.TXT";
-    m_bSavingData = 0;
+    m_strResultsPath = kDefaultResultsName;
     m_bResultsEverModified = 0;
     ResetFit();
     m_strGraphTitle.clear();
     m_graphTemplate = DefaultGraphTemplate();
     m_histogram = HistogramSettings();
+}
+
+void CLumoxDoc::AdoptDataSet(DataSet data) {
+    m_data = std::move(data);
+    ResetFit();
 }
 
 bool CLumoxDoc::OnOpenDocument(const std::string& path) {
@@ -103,7 +116,6 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
         ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
         return false;
     }
-    SetModifiedFlag(true);
     file.seekg(0, std::ios::end);
     const bool empty = file.tellg() <= 0;
     file.seekg(0, std::ios::beg);
@@ -112,13 +124,13 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
         try {
             if (m_bDbase) {
                 Diagnostics said;
-                read = ReadDbaseFile(*this, file, said);
+                read = ReadDbaseFile(m_data, file, said);
                 Speak(said);
             } else {
                 read = ReadAskingNumericNames([this, &file](NumericNames names, Diagnostics& said) {
                            file.clear();
                            file.seekg(0, std::ios::beg);
-                           return ReadTextDataFile(*this, file, names, said);
+                           return ReadTextDataFile(m_data, file, names, said);
                        }) == ReadStatus::Read;
             }
         } catch (const ComputeError& error) {
@@ -126,26 +138,28 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
         }
         if (!read) {
             DeleteContents();
-            SetModifiedFlag(false);
+            m_bModified = false;
+            UpdateAllViews();
             return false;
         }
     }
-    SetModifiedFlag(false);
+    m_bModified = false;
     SetPathName(path);
     m_strDataPath = path;
+    UpdateAllViews();
     return true;
 }
 
-bool CLumoxDoc::WriteEditedLines(const std::string& path) {
-    if (m_pEditedLines == nullptr) return false;
+bool CLumoxDoc::WriteDataLines(const std::string& path, const std::vector<std::string>& lines,
+                               size_t count) {
     SetFileKind(path);
     std::string failure;
     Diagnostics said;
     const bool written = WriteFileAtomically(
         path,
-        [this, &said](std::ostream& out) {
-            return m_bDbase ? WriteDbaseFile(*m_pEditedLines, m_nRows, out, said)
-                            : WriteTextLines(*m_pEditedLines, m_nRows, out);
+        [this, &lines, count, &said](std::ostream& out) {
+            return m_bDbase ? WriteDbaseFile(lines, count, out, said)
+                            : WriteTextLines(lines, count, out);
         },
         &failure);
     Speak(said);
@@ -172,6 +186,7 @@ void CLumoxDoc::ResetFit() {
     m_equation.ResetModel();
     m_fit.ResetFit();
     ++m_nFitSerial;
+    UpdateAllViews();
 }
 
 void CLumoxDoc::SetFit(const EquationModel& model, RegressionFit fit, int simpleModel) {
@@ -180,16 +195,17 @@ void CLumoxDoc::SetFit(const EquationModel& model, RegressionFit fit, int simple
     m_nYVariable = model.m_anVariable[0];
     m_nSimpleModel = simpleModel;
     ++m_nFitSerial;
+    UpdateAllViews();
 }
 
 FitResults CLumoxDoc::GetFitResults() const {
-    return FitResults{m_astrColNames, m_equation, m_fit, m_nSimpleModel};
+    return FitResults{m_data.ColNames(), m_equation, m_fit, m_nSimpleModel};
 }
 
 void CLumoxDoc::SetupGraphSlot(int slot, int xColumn, int yColumn, int fittedCurve, int trendLine) {
     if (slot < 0 || slot >= static_cast<int>(m_apGraph.size())) return;
-    const int columns = static_cast<int>(m_nCols);
-    ChartData& graph = *m_apGraph[slot];
+    const int columns = static_cast<int>(Cols());
+    ChartData& graph = *m_apGraph[static_cast<size_t>(slot)];
     graph = m_graphTemplate;
     const bool chosen = xColumn >= 0 && yColumn >= 0 && xColumn < columns + kDerivedSeriesCount &&
                         yColumn < columns + kDerivedSeriesCount;
@@ -213,7 +229,7 @@ void CLumoxDoc::SetupGraphSlot(int slot, int xColumn, int yColumn, int fittedCur
     }
     graph.fittedCurve = fittedCurve;
     graph.trendLine = trendLine;
-    graph.pointCount = chosen ? static_cast<int>(m_nRows) : 0;
+    graph.pointCount = chosen ? static_cast<int>(Rows()) : 0;
 }
 
 bool CLumoxDoc::CanAddFittedCurve(int x, int y) const {
@@ -222,7 +238,7 @@ bool CLumoxDoc::CanAddFittedCurve(int x, int y) const {
 
 bool CLumoxDoc::PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const {
     if (m_nYVariable < -1 || !m_equation.m_bYTransformed) return false;
-    const int columns = static_cast<int>(m_nCols);
+    const int columns = static_cast<int>(Cols());
     for (const GraphChoice& graph : graphs) {
         for (const int axis : {graph.x, graph.y}) {
             if (axis == columns || axis == columns + 1) return true;
@@ -264,7 +280,7 @@ GraphPage CLumoxDoc::GetGraphPage() {
     GraphPage page;
     page.graphsPerPage = m_nGraphsPerPage;
     for (size_t k = 0; k < m_apGraph.size(); ++k) page.graphs[k] = m_apGraph[k].get();
-    page.data = this;
+    page.data = &m_data;
     if (HasFit()) {
         page.model = &m_equation;
         page.fit = &m_fit;
@@ -283,9 +299,36 @@ ResultsView& CLumoxDoc::GetResultsView() {
     return *view;
 }
 
-bool CLumoxDoc::CanSaveResults() {
-    if (IsModified()) m_bResultsEverModified = 1;
-    return IsModified();
+GraphOptions CLumoxDoc::GetGraphOptions() const {
+    GraphOptions options;
+    options.title = m_strGraphTitle;
+    options.xIntervalIndex = m_graphTemplate.xIntervals - GraphOptions::kMinIntervals;
+    options.yIntervalIndex = m_graphTemplate.yIntervals - GraphOptions::kMinIntervals;
+    options.pointSize = m_graphTemplate.pointSize;
+    options.grid = m_graphTemplate.grid != 0;
+    return options;
+}
+
+bool CLumoxDoc::ApplyGraphOptions(const GraphOptions& options) {
+    if (!GraphOptions::TitleFits(options.title)) {
+        ShowMessage(Format("Enter no more than %d characters.", GraphOptions::kTitleLimit),
+                    Icon::Exclamation);
+        return false;
+    }
+    for (const int index : {options.xIntervalIndex, options.yIntervalIndex}) {
+        if (!GraphOptions::IntervalsFit(index + GraphOptions::kMinIntervals)) {
+            ShowMessage(Format("Choose from 2 to %d grid increments.", GraphOptions::kMaxIntervals),
+                        Icon::Exclamation);
+            return false;
+        }
+    }
+    m_strGraphTitle = options.title;
+    m_graphTemplate.xIntervals = options.xIntervalIndex + GraphOptions::kMinIntervals;
+    m_graphTemplate.yIntervals = options.yIntervalIndex + GraphOptions::kMinIntervals;
+    m_graphTemplate.pointSize = options.pointSize == 0 ? 0 : 1;
+    m_graphTemplate.grid = options.grid ? 1 : 0;
+    UpdateAllViews();
+    return true;
 }
 
 namespace {
@@ -381,7 +424,7 @@ void CLumoxDoc::BuildReportHeader(int width) {
 }
 
 void CLumoxDoc::OnResultsCleared() {
-    SetModifiedFlag(false);
+    m_bModified = false;
     m_bResultsEverModified = 0;
 }
 
@@ -389,14 +432,15 @@ void CLumoxDoc::OnNewDocument() {
     DeleteContents();
     m_strPathName.clear();
     m_strTitle = kUntitled;
-    SetModifiedFlag(false);
+    m_bModified = false;
+    UpdateAllViews();
 }
 
-bool CLumoxDoc::SaveDataAs() {
+bool CLumoxDoc::SaveDataAs(const std::vector<std::string>& lines, size_t count) {
     if (m_pHost) m_pHost->GetResultsView();
     const std::optional<std::string> chosen =
         m_pHost ? m_pHost->AskSaveFileName(m_strDataPath) : std::nullopt;
-    if (chosen && WriteEditedLines(*chosen)) {
+    if (chosen && WriteDataLines(*chosen, lines, count)) {
         std::error_code error;
         const fs::path absolute = fs::absolute(*chosen, error);
         m_strDataPath = error ? *chosen : absolute.string();
@@ -421,11 +465,11 @@ void CLumoxDoc::OnInputData() {
     if (!path.empty()) {
         Diagnostics said;
         const bool read =
-            m_bDbase ? ReadDbaseLines(*this, path, lines, said) : ReadTextLines(path, lines, said);
+            m_bDbase ? ReadDbaseLines(path, lines, said) : ReadTextLines(path, lines, said);
         Speak(said);
         if (!read) return;
-        request.lineCount = static_cast<int>(m_nRows) + 1;
-        request.columnCount = static_cast<int>(m_nCols);
+        request.lineCount = static_cast<int>(Rows()) + 1;
+        request.columnCount = static_cast<int>(Cols());
     }
     const bool confirmed = m_pHost->EditData(request) && request.changed;
     if (!confirmed) {
@@ -433,20 +477,16 @@ void CLumoxDoc::OnInputData() {
         return;
     }
 
-    m_bSavingData = 1;
-    m_nCols = static_cast<uint32_t>(request.columnCount);
-    m_nRows = static_cast<uint32_t>(request.lineCount);  // the lines to write, names included
-    m_pEditedLines = &lines;
+    const size_t count = static_cast<size_t>(request.lineCount);  // names included
     bool saved = false;
     if (!path.empty() &&
         AskYesNo("Revised data can be saved to a\nnew file or to the current file.\n\n"
                  "Save data to the current file?") == Answer::Yes) {
         // A file that cannot be written over is saved under a new name instead.
-        saved = IsWritableFile(path) && WriteEditedLines(path);
+        saved = IsWritableFile(path) && WriteDataLines(path, lines, count);
         if (saved) m_pHost->OnDataFileSaved(path);
     }
-    if (!saved) SaveDataAs();
-    m_pEditedLines = nullptr;
+    if (!saved) SaveDataAs(lines, count);
 
     // Read back what the file holds. Reopening must not lose a changed Results text.
     const std::string reopen = GetPathName();
@@ -454,10 +494,9 @@ void CLumoxDoc::OnInputData() {
     const int resultsEverModified = m_bResultsEverModified;
     DeleteContents();
     if (!reopen.empty()) OnOpenDocument(reopen);
-    SetModifiedFlag(resultsModified);
+    m_bModified = resultsModified;
     m_bResultsEverModified = resultsEverModified;
-    m_bSavingData = 0;
-    m_pHost->UpdateAllViews();
+    UpdateAllViews();
 }
 
 }  // namespace lumox

@@ -9,6 +9,7 @@
 
 #include "data/data_set.h"
 #include "document/document_host.h"
+#include "document/graph_options.h"
 #include "document/recording.h"
 #include "graph/chart_data.h"
 #include "graph/graph_page.h"
@@ -22,9 +23,10 @@ namespace lumox {
 class PointEstimate;
 
 // The document: the data set of one data file, everything computed from it, and the
-// names under which data and results are saved. It reaches windows and dialogs only
-// through its DocumentHost.
-class CLumoxDoc : public DataSet {
+// names under which data and results are saved. It keeps its state to itself behind
+// operations, reaches windows and dialogs only through its DocumentHost, and tells the
+// host's views when its data, its fit or its graph settings change.
+class CLumoxDoc {
 public:
     CLumoxDoc();
     CLumoxDoc(const CLumoxDoc&) = delete;
@@ -37,19 +39,36 @@ public:
     const std::string& GetTitle() const { return m_strTitle; }
     const std::string& GetPathName() const { return m_strPathName; }
     void SetPathName(const std::string& path);
+    // Whether the Results changed since they were last saved or cleared. Setting it also
+    // enables Save Results As from then on.
     bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    void SetModifiedFlag(bool modified = true);
 
-    // Sets m_bDbase from the path's extension (".DBF" in any letter case).
-    void SetFileKind(const std::string& path);
+    // Whether the data file is a dBase table (its extension is .DBF in any letter case).
+    bool IsDbase() const { return m_bDbase != 0; }
+    // The data file's path as last opened or saved; empty for a data set never saved.
+    const std::string& DataPath() const { return m_strDataPath; }
     // Deletes the contents and reads the data file by its kind. False when the file could
     // not be read (its message shown); the document then holds an empty data set.
     bool OnOpenDocument(const std::string& path);
-    // Resets every field to its default: no data, no fit, default graph settings.
+    // Resets everything to its default: no data, no fit, default graph settings.
     void DeleteContents();
+    // Takes a data set read elsewhere (a reader's, or one made in memory) in place of the
+    // document's; the fit is forgotten and the views are told.
+    void AdoptDataSet(DataSet data);
+
+    // The data set, and the parts of it most callers read.
+    const DataSet& Data() const { return m_data; }
+    uint32_t Rows() const { return m_data.Rows(); }
+    uint32_t Cols() const { return m_data.Cols(); }
+    const std::string& GetColName(uint32_t column) const { return m_data.GetColName(column); }
+    const Matrix& GetData() const { return m_data.GetData(); }
+    const std::string& HeaderLine() const { return m_data.HeaderLine(); }
+    const std::vector<std::string>& ColNames() const { return m_data.ColNames(); }
+
     // The fit state. ResetFit forgets the last fit; SetFit makes a successful fit, with the
     // model as fitted and its simple model index (-1 for a multiple regression), the
-    // document's fit.
+    // document's fit. Both tell the views.
     void ResetFit();
     void SetFit(const EquationModel& model, RegressionFit fit, int simpleModel);
     // Whether the document holds a fit: the enable rule of Point Estimate and Regression
@@ -61,25 +80,37 @@ public:
     // Changes with every ResetFit and SetFit, so a window can tell whether the fit it made
     // is still the document's.
     unsigned FitSerial() const { return m_nFitSerial; }
+    // The last fit's model as fitted and its fit; read only while HasFit().
+    const EquationModel& Equation() const { return m_equation; }
+    const RegressionFit& Fit() const { return m_fit; }
+    // The dependent column of the last fit, -2 when there is none.
+    int YVariable() const { return m_nYVariable; }
+    // The simple-regression model of the last fit, -1 for a multiple regression.
+    int SimpleModel() const { return m_nSimpleModel; }
     // What the regression reports read of the last fit; call only while HasFit().
     FitResults GetFitResults() const;
 
     // Enable rules of the commands that need data: the scatter graphs need two variables,
     // the regressions two variables and three observations.
-    bool CanScatter() const { return m_nCols > 1; }
-    bool CanRegress() const { return m_nCols > 1 && m_nRows > 2; }
+    bool CanScatter() const { return Cols() > 1; }
+    bool CanRegress() const { return Cols() > 1 && Rows() > 2; }
 
-    // Writes m_pEditedLines (m_nRows lines, header first) to path as a text or dBase file
-    // by the path's extension, atomically. False after a message when it fails.
-    bool WriteEditedLines(const std::string& path);
+    // Writes the first count of lines (header first) to path as a text or dBase file by the
+    // path's extension, atomically. False after a message when it fails.
+    bool WriteDataLines(const std::string& path, const std::vector<std::string>& lines,
+                        size_t count);
     // Writes the Results text raw to path, atomically. False after a message when it fails.
     bool WriteResults(const std::string& path);
 
-    // Fills graph slot 0..3 from m_graphTemplate for X and Y column indices (m_nCols and
+    // Fills graph slot 0..3 from the graph template for X and Y column indices (Cols() and
     // above: the derived series of the last fit, built when drawing) and the fitted-curve
-    // and trend-line flags. A negative or unknown index
-    // leaves the slot empty (point count 0).
+    // and trend-line flags. A negative or unknown index leaves the slot empty (point
+    // count 0).
     void SetupGraphSlot(int slot, int xColumn, int yColumn, int fittedCurve, int trendLine);
+    // The graphs of the page and their number (1, 2 or 4).
+    int GraphsPerPage() const { return m_nGraphsPerPage; }
+    const ChartData& Graph(int slot) const { return *m_apGraph[static_cast<size_t>(slot)]; }
+    const HistogramSettings& Histogram() const { return m_histogram; }
 
     // What the Graph Variable Selection dialog chose for one graph.
     struct GraphChoice {
@@ -106,6 +137,11 @@ public:
     static HistogramSettings CheckedHistogramSettings(HistogramSettings settings);
     // What the graph page draws: the slots, the data set, the last fit and the histogram.
     GraphPage GetGraphPage();
+    // The graph options as the document holds them.
+    GraphOptions GetGraphOptions() const;
+    // Stores the options for the graphs made from now on; false, after a message, when the
+    // title is too long or an interval lies outside 2 to 10 (nothing is stored then).
+    bool ApplyGraphOptions(const GraphOptions& options);
 
     // Makes the Results window active and returns its view; when there is none, shows
     // "Unable to open Results window!" and abandons the command.
@@ -116,21 +152,23 @@ public:
 
     // The name under which the Results are saved until the person chooses one.
     static constexpr const char* kDefaultResultsName = "RESULTS.TXT";
+    // Where Save Results writes.
+    const std::string& ResultsPath() const { return m_strResultsPath; }
     // Enable rule of Save Results: the Results changed since they were last saved or
-    // cleared. Finding it enabled also sets m_bResultsEverModified.
-    bool CanSaveResults();
-    // Enable rule of Save Results As.
+    // cleared.
+    bool CanSaveResults() const { return IsModified(); }
+    // Enable rule of Save Results As: the Results changed since they were last cleared.
     bool CanSaveResultsAs() const { return m_bResultsEverModified != 0; }
-    // Save Results: writes m_strResultsPath, asking for a name first while it is still the
+    // Save Results: writes ResultsPath(), asking for a name first while it is still the
     // default name, names no file or names a read-only one.
     void OnFileSaveResults();
-    // Save Results As: asks for a name, suggesting m_strResultsPath, and writes there.
+    // Save Results As: asks for a name, suggesting ResultsPath(), and writes there.
     void OnFileSaveResultsAs();
     // The question before the document closes (and at exit): "Save Results to a file?".
     // False when the close must stop (Cancel, or the save did not happen).
     bool SaveModified();
     // Enable rule of Record Input Data: the data set has observations.
-    bool CanRecordInputData() const { return m_nRows != 0; }
+    bool CanRecordInputData() const { return Rows() != 0; }
     // Record Input Data: appends the INPUT DATA listing, and nothing else, to the Results.
     void OnRecordInputData();
     // Records the descriptive statistics of a column.
@@ -140,8 +178,12 @@ public:
     void RecordRegressionReports(const RecordFlags& flags, double level);
     // Records the report of a point estimate's last Calculate.
     void RecordPointEstimate(const PointEstimate& estimate);
-    // Sets m_strReportHeader for a page width characters wide.
+    // The report selection of the last recording.
+    const RecordFlags& RecordedFlags() const { return m_abRecord; }
+    void SetRecordedFlags(const RecordFlags& flags) { m_abRecord = flags; }
+    // The header line of printed pages, for a page width characters wide.
     void BuildReportHeader(int width);
+    const std::string& ReportHeader() const { return m_strReportHeader; }
     // Clear All emptied the Results text: there is nothing left to save.
     void OnResultsCleared();
 
@@ -155,8 +197,27 @@ public:
     // never confirmed (or never saved) closes. A changed Results text stays changed.
     void OnInputData();
 
-    int m_bSavingData = 0;
-    std::vector<std::string>* m_pEditedLines = nullptr;
+private:
+    static ChartData DefaultGraphTemplate();
+    // Sets m_bDbase from the path's extension (".DBF" in any letter case).
+    void SetFileKind(const std::string& path);
+    // Tells the host's views that what they show changed.
+    void UpdateAllViews();
+    // Writes the Results text, asking for the name first when askName; on success the
+    // name becomes m_strResultsPath and the document is no longer modified.
+    bool SaveResults(bool askName);
+    // Save As for edited lines: asks for a name and writes them there. On success the
+    // name becomes the data path; otherwise the old path stays, and a data set that was
+    // never saved closes.
+    bool SaveDataAs(const std::vector<std::string>& lines, size_t count);
+
+    DocumentHost* m_pHost = nullptr;
+    std::string m_strTitle;
+    std::string m_strPathName;
+    bool m_bModified = false;
+    unsigned m_nFitSerial = 0;
+
+    DataSet m_data;
     std::string m_strDataPath;
     std::string m_strResultsPath;
     std::string m_strReportHeader;
@@ -172,22 +233,6 @@ public:
     RecordFlags m_abRecord{};  // the flags of the last recording
     EquationModel m_equation;  // the model of the last fit as fitted
     RegressionFit m_fit;       // the last fit, with its X and Y
-
-private:
-    static ChartData DefaultGraphTemplate();
-    // Writes the Results text, asking for the name first when askName; on success the
-    // name becomes m_strResultsPath and the document is no longer modified.
-    bool SaveResults(bool askName);
-    // Save As for the edited lines: asks for a name and writes them there. On success the
-    // name becomes the data path; otherwise the old path stays, and a data set that was
-    // never saved closes.
-    bool SaveDataAs();
-
-    DocumentHost* m_pHost = nullptr;
-    std::string m_strTitle;
-    std::string m_strPathName;
-    bool m_bModified = false;
-    unsigned m_nFitSerial = 0;
 };
 
 }  // namespace lumox

@@ -9,7 +9,7 @@ namespace lumox {
 
 GraphSelection::GraphSelection(const CLumoxDoc& doc, int graphs)
     : doc_(doc), graphs_(graphs == 2 || graphs == 4 ? graphs : 1) {
-    for (uint32_t column = 0; column < doc.m_nCols; ++column) {
+    for (uint32_t column = 0; column < doc.Cols(); ++column) {
         entries_.push_back(doc.GetColName(column));
     }
     if (doc.HasFit()) {
@@ -21,7 +21,7 @@ GraphSelection::GraphSelection(const CLumoxDoc& doc, int graphs)
 
 void GraphSelection::Select(int index) {
     selection_ = index >= 0 && index < static_cast<int>(entries_.size()) ? index : -1;
-    const int normalZ = static_cast<int>(doc_.m_nCols) + static_cast<int>(DerivedSeries::NormalZ);
+    const int normalZ = static_cast<int>(doc_.Cols()) + static_cast<int>(DerivedSeries::NormalZ);
     if (selection_ == normalZ) ShowMessage(ids::kProbabilityPlotHint, Icon::Information);
 }
 
@@ -87,49 +87,6 @@ bool GraphSelection::Plot() const {
 
 std::vector<CLumoxDoc::GraphChoice> GraphSelection::Choices() const {
     return {choices_.begin(), choices_.begin() + graphs_};
-}
-
-GraphOptions ReadGraphOptions(const CLumoxDoc& doc) {
-    GraphOptions options;
-    options.title = doc.m_strGraphTitle;
-    options.xIntervalIndex = doc.m_graphTemplate.xIntervals - GraphOptions::kMinIntervals;
-    options.yIntervalIndex = doc.m_graphTemplate.yIntervals - GraphOptions::kMinIntervals;
-    options.pointSize = doc.m_graphTemplate.pointSize;
-    options.grid = doc.m_graphTemplate.grid != 0;
-    return options;
-}
-
-namespace {
-
-// Characters of UTF-8 text: every byte but the continuation bytes starts one.
-size_t CharacterCount(const std::string& text) {
-    size_t count = 0;
-    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return count;
-}
-
-}  // namespace
-
-bool ApplyGraphOptions(CLumoxDoc& doc, const GraphOptions& options) {
-    if (CharacterCount(options.title) > static_cast<size_t>(GraphOptions::kTitleLimit)) {
-        ShowMessage(Format("Enter no more than %d characters.", GraphOptions::kTitleLimit),
-                    Icon::Exclamation);
-        return false;
-    }
-    constexpr int kLastIndex = GraphOptions::kMaxIntervals - GraphOptions::kMinIntervals;
-    for (const int index : {options.xIntervalIndex, options.yIntervalIndex}) {
-        if (index < 0 || index > kLastIndex) {
-            ShowMessage(Format("Choose from 2 to %d grid increments.", GraphOptions::kMaxIntervals),
-                        Icon::Exclamation);
-            return false;
-        }
-    }
-    doc.m_strGraphTitle = options.title;
-    doc.m_graphTemplate.xIntervals = options.xIntervalIndex + GraphOptions::kMinIntervals;
-    doc.m_graphTemplate.yIntervals = options.yIntervalIndex + GraphOptions::kMinIntervals;
-    doc.m_graphTemplate.pointSize = options.pointSize == 0 ? 0 : 1;
-    doc.m_graphTemplate.grid = options.grid ? 1 : 0;
-    return true;
 }
 
 }  // namespace lumox

@@ -62,24 +62,6 @@ private:
     std::array<CLumoxDoc::GraphChoice, 4> choices_{};
 };
 
-// What the Scatter Graph and Histogram Options dialog edits.
-struct GraphOptions {
-    static constexpr int kTitleLimit = 30;  // characters
-    static constexpr int kMinIntervals = 2;
-    static constexpr int kMaxIntervals = 10;
-    std::string title;
-    int xIntervalIndex = 0;  // list position: intervals - 2
-    int yIntervalIndex = 0;
-    int pointSize = 1;  // 0 small, 1 large
-    bool grid = true;
-};
-
-// The options as the document holds them.
-GraphOptions ReadGraphOptions(const CLumoxDoc& doc);
-// Stores the options for the graphs made from now on; false, after a message, when the
-// title is too long or an interval lies outside 2 to 10 (nothing is stored then).
-bool ApplyGraphOptions(CLumoxDoc& doc, const GraphOptions& options);
-
 }  // namespace lumox
 
 #endif

@@ -29,7 +29,7 @@ void OfferToSave(CLumoxDoc& doc, const std::string& combined) {
 }  // namespace
 
 void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
-    doc.m_abRecord = request.flags;
+    doc.SetRecordedFlags(request.flags);
     const RecordFlags& flags = request.flags;
     ResultsView& view = doc.GetResultsView();
 
@@ -37,7 +37,7 @@ void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
     // recording is all or nothing and leaves no file behind.
     std::string added;
     Diagnostics said;
-    if (flags[kRecordInputData]) WriteInputData(doc, added);
+    if (flags[kRecordInputData]) WriteInputData(doc.Data(), added);
     // The regression reports need a fit; without one (none yet, or a best-model search
     // left none) they are skipped rather than read a fit that is not there.
     if (doc.HasFit()) {

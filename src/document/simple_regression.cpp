@@ -7,7 +7,7 @@
 namespace lumox {
 
 SimpleRegression::SimpleRegression(CLumoxDoc& document)
-    : m_document(document), m_nVariableCount(static_cast<int>(document.m_nCols)) {
+    : m_document(document), m_nVariableCount(static_cast<int>(document.Cols())) {
     ClearModelResults();
 }
 
@@ -19,8 +19,8 @@ int SimpleRegression::Fit(int m, EquationModel& fitted, RegressionFit& fit) {
     m_adRSquare[m] = 0.0;
     m_adStandardError[m] = 0.0;
     Diagnostics said;
-    const int result = lumox::FitSimpleModel(m_document.GetData(), m_document.m_nRows, m_nX, m_nY,
-                                             m, fitted, fit, said);
+    const int result = lumox::FitSimpleModel(m_document.GetData(), m_document.Rows(), m_nX, m_nY, m,
+                                             fitted, fit, said);
     Speak(said);
     if (result != 0) return result;
     m_adStandardError[m] = fit.m_standardError;

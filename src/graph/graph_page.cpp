@@ -81,7 +81,7 @@ bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, C
     double high = 0.0;
     ColumnMinMax(*graph.xMatrix, static_cast<uint32_t>(graph.xColumn), low, high,
                  static_cast<uint32_t>(graph.pointCount));
-    Matrix grid(kCurvePoints, page.data->m_nCols);
+    Matrix grid(kCurvePoints, page.data->Cols());
     grid.Fill(0.0);
     curve.Resize(kCurvePoints, 2);
     for (int i = 0; i < kCurvePoints; ++i) {
@@ -106,7 +106,7 @@ void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engi
                       Diagnostics& said) {
     ChartData graph = *page.graphs[static_cast<size_t>(slot)];
     const DataSet& data = *page.data;
-    const int columns = static_cast<int>(data.m_nCols);
+    const int columns = static_cast<int>(data.Cols());
     if (graph.pointCount < 2 || graph.xColumn < 0 || graph.yColumn < 0) return;
     const bool xDerived = graph.xColumn >= columns;
     const bool yDerived = graph.yColumn >= columns;
@@ -115,7 +115,7 @@ void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engi
         return;
     }
     // The slot may be older than the data set it refers to: never read past its rows.
-    graph.pointCount = std::min(graph.pointCount, static_cast<int>(data.m_nRows));
+    graph.pointCount = std::min(graph.pointCount, static_cast<int>(data.Rows()));
 
     Matrix xValues;
     Matrix yValues;

@@ -49,7 +49,7 @@ int PointEstimate::Calculate(const std::vector<double>& values, double level, Di
     }
     // A row of the data set holding the values at their variables' columns; the other
     // columns are never read.
-    Matrix row(1, m_data.m_nCols);
+    Matrix row(1, m_data.Cols());
     row.Fill(0.0);
     for (size_t k = 0; k < values.size(); ++k) {
         row.At(0, static_cast<uint32_t>(m_anVariables[k])) = values[k];

@@ -27,7 +27,7 @@ constexpr double kPrinterMarginInches = 0.25;
 
 // The page as the graph window lays it out at 96 pixels per inch.
 GraphPageLayout ScreenLayout(const CLumoxDoc& doc) {
-    return ComputeGraphPageLayout(doc.m_nGraphsPerPage, kScreenDpi, kScreenDpi, false, 0);
+    return ComputeGraphPageLayout(doc.GraphsPerPage(), kScreenDpi, kScreenDpi, false, 0);
 }
 
 // The page on a white ground, as the graph window shows it.

@@ -13,8 +13,8 @@ namespace lumox {
 
 void WriteInputData(const DataSet& set, std::string& out) {
     const Matrix& data = set.GetData();
-    const uint32_t rows = set.m_nRows;
-    const uint32_t cols = set.m_nCols;
+    const uint32_t rows = set.Rows();
+    const uint32_t cols = set.Cols();
     // Every value is formatted once with "%.9g", row by row into one buffer: the widest
     // text sizes its column, and the texts are what the listing writes.
     std::string texts;

@@ -28,9 +28,9 @@ int DefaultHistogramClasses(uint32_t n) {
 FrequencyTable BuildFrequencyTable(const DataSet& set, const HistogramSettings& settings,
                                    Diagnostics& said) {
     FrequencyTable result;
-    const int n = static_cast<int>(set.m_nRows);
+    const int n = static_cast<int>(set.Rows());
     const int classes = settings.classes;
-    if (settings.column < 0 || settings.column >= static_cast<int>(set.m_nCols) || classes < 1 ||
+    if (settings.column < 0 || settings.column >= static_cast<int>(set.Cols()) || classes < 1 ||
         n < 1) {
         return result;
     }

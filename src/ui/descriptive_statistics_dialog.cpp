@@ -29,7 +29,7 @@ DescriptiveStatisticsDialog::DescriptiveStatisticsDialog(CLumoxDoc& doc, QWidget
     auto* steps = new QLabel(
         QStringLiteral("Select Variable to calculate, then click on check box below:"), this);
     steps->setWordWrap(true);
-    variables = MakeVariableList(doc, this);
+    variables = MakeVariableList(doc.Data(), this);
     auto* listLabel = new QLabel(QStringLiteral("&Variables"), this);
     listLabel->setBuddy(variables);
     take = new QCheckBox(this);

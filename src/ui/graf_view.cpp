@@ -59,7 +59,7 @@ void CGrafView::OnInitialUpdate() {
 }
 
 void CGrafView::OnUpdate() {
-    layout_ = ComputeGraphPageLayout(document_.Doc().m_nGraphsPerPage, logicalDpiX(), logicalDpiY(),
+    layout_ = ComputeGraphPageLayout(document_.Doc().GraphsPerPage(), logicalDpiX(), logicalDpiY(),
                                      false, 0);
     UpdateScrollBars();
     stale_ = true;

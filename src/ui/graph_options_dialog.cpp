@@ -31,7 +31,7 @@ CGraphOptionsDlg::CGraphOptionsDlg(CLumoxDoc& doc, QWidget* parent)
     }
     pointSize_->addItems({QStringLiteral("Small"), QStringLiteral("Large")});
 
-    const GraphOptions options = ReadGraphOptions(doc);
+    const GraphOptions options = doc.GetGraphOptions();
     title_->setText(QtSurface::ToQString(options.title));
     xIntervals_->setCurrentIndex(options.xIntervalIndex);
     yIntervals_->setCurrentIndex(options.yIntervalIndex);
@@ -60,7 +60,7 @@ void CGraphOptionsDlg::accept() {
     options.yIntervalIndex = yIntervals_->currentIndex();
     options.pointSize = pointSize_->currentIndex();
     options.grid = grid_->isChecked();
-    if (ApplyGraphOptions(doc_, options)) QDialog::accept();
+    if (doc_.ApplyGraphOptions(options)) QDialog::accept();
 }
 
 }  // namespace lumox

@@ -66,7 +66,7 @@ HistogramDialog::HistogramDialog(const DataSet& data, QWidget* parent) : QDialog
     classes = new QComboBox(this);
     classes->setObjectName(QStringLiteral("classes"));
     for (const int count : kHistogramClassChoices) classes->addItem(QString::number(count));
-    classes->setCurrentText(QString::number(DefaultHistogramClasses(data.m_nRows)));
+    classes->setCurrentText(QString::number(DefaultHistogramClasses(data.Rows())));
     auto* classesLabel =
         new QLabel(QStringLiteral("Select number of &classes\n(bars) on Histogram"), this);
     classesLabel->setBuddy(classes);

@@ -44,7 +44,7 @@ std::vector<double> ReadValues(const std::string& text) {
 PointEstimateDialog::PointEstimateDialog(CLumoxDoc& doc, QWidget* parent)
     : QDialog(parent),
       doc_(doc),
-      estimate_(doc, doc.m_equation, doc.m_fit),
+      estimate_(doc.Data(), doc.Equation(), doc.Fit()),
       fields_(PointEstimateTable()) {
     setWindowTitle(QStringLiteral("Point Estimate"));
     SetHelpContext(this, help::kPointEstimateDialog);

@@ -90,7 +90,7 @@ int PrintResultsText(QPrinter& printer, CLumoxDoc& doc, const QString& text) {
         if (printed > 0) printer.newPage();
         doc.BuildReportHeader(layout.headerWidth);
         painter.drawText(layout.header.x(), layout.header.y() + metrics.ascent(),
-                         QString::fromUtf8(doc.m_strReportHeader));
+                         QString::fromUtf8(doc.ReportHeader()));
         painter.save();
         painter.setPen(rule);
         painter.drawLine(layout.text.left(), layout.ruleY, layout.text.right() + 1, layout.ruleY);

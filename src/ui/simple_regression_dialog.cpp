@@ -37,9 +37,9 @@ SimpleRegressionDialog::SimpleRegressionDialog(CLumoxDoc& doc, UiDialogs& dialog
     : QDialog(parent), doc_(doc), dialogs_(dialogs), state_(doc) {
     setWindowTitle(QStringLiteral("Simple Linear Regression (X, Y)"));
     SetHelpContext(this, help::kSimpleRegressionDialog);
-    state_.m_nVariableCount = static_cast<int>(doc.m_nCols);
+    state_.m_nVariableCount = static_cast<int>(doc.Cols());
 
-    variables = MakeVariableList(doc, this);
+    variables = MakeVariableList(doc.Data(), this);
     auto* variablesLabel = new QLabel(QStringLiteral("&Variables"), this);
     variablesLabel->setBuddy(variables);
     takeX = new QCheckBox(QStringLiteral(" &X"), this);

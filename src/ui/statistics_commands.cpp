@@ -48,7 +48,7 @@ void OnRegressionReports(DocumentWindows& windows) {
 
 void OnHistogram(DocumentWindows& windows) {
     CLumoxDoc& doc = windows.Doc();
-    HistogramDialog dialog(doc, windows.App().MainFrame());
+    HistogramDialog dialog(doc.Data(), windows.App().MainFrame());
     if (Exec(windows, dialog) != QDialog::Accepted) return;
     doc.SetupHistogram(CLumoxDoc::CheckedHistogramSettings(dialog.Settings()));
     windows.ShowGraphWindow();

@@ -11,7 +11,7 @@ namespace lumox {
 QListWidget* MakeVariableList(const DataSet& data, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QStringLiteral("variables"));
-    for (uint32_t j = 0; j < data.m_nCols; ++j) {
+    for (uint32_t j = 0; j < data.Cols(); ++j) {
         list->addItem(QString::fromStdString(data.GetColName(j)));
     }
     list->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -63,7 +63,7 @@ struct ReadOutcome {
     std::vector<Message> messages;
 };
 
-ReadOutcome ReadBytes(CLumoxDoc& doc, const std::string& bytes) {
+ReadOutcome ReadBytes(DataSet& doc, const std::string& bytes) {
     std::istringstream file(bytes);
     Diagnostics said;
     ReadOutcome outcome;
@@ -82,7 +82,7 @@ std::string WriteLines(const std::vector<std::string>& lines, DbaseDate date = {
 }
 
 TEST(DbaseReader, ReadsBlankAndPaddedFieldsAndSkipsDeletedRecords) {
-    CLumoxDoc doc;
+    DataSet doc;
     const std::string bytes =
         RawTable({{"Blank", 7}, {"Padded", 7}, {"Zeroes", 4}},
                  {std::string(" ") + "       " + " 12.50 " + std::string("3\0\0\0", 4),
@@ -91,9 +91,9 @@ TEST(DbaseReader, ReadsBlankAndPaddedFieldsAndSkipsDeletedRecords) {
     const ReadOutcome outcome = ReadBytes(doc, bytes);
     ASSERT_FALSE(outcome.abandoned);
     EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_EQ(doc.m_nRows, 2u);
-    EXPECT_EQ(doc.m_nCols, 3u);
-    EXPECT_EQ(doc.m_strHeaderLine, "Blank\tPadded\tZeroes");
+    EXPECT_EQ(doc.Rows(), 2u);
+    EXPECT_EQ(doc.Cols(), 3u);
+    EXPECT_EQ(doc.HeaderLine(), "Blank\tPadded\tZeroes");
     const Matrix& data = doc.GetData();
     EXPECT_EQ(data.At(0, 0), 0.0);
     EXPECT_EQ(data.At(0, 1), 12.5);
@@ -104,11 +104,11 @@ TEST(DbaseReader, ReadsBlankAndPaddedFieldsAndSkipsDeletedRecords) {
 }
 
 TEST(DbaseReader, NamesStopAtTheFirstBlankZeroOrSeparator) {
-    CLumoxDoc doc;
+    DataSet doc;
     const std::string bytes =
         RawTable({{"ElevenChars", 2}, {"Two Words", 2}, {"a,b", 2}}, {"  1 2 3", "  4 5 6"});
     ASSERT_FALSE(ReadBytes(doc, bytes).abandoned);
-    EXPECT_EQ(doc.m_astrColNames, (std::vector<std::string>{"ElevenChars", "Two", "a"}));
+    EXPECT_EQ(doc.ColNames(), (std::vector<std::string>{"ElevenChars", "Two", "a"}));
 }
 
 // Every fault a table can have: one stop message, the open abandoned, nothing read past
@@ -166,7 +166,7 @@ TEST(DbaseReader, RefusesTablesThatDoNotAddUp) {
          "Not enough data for calculation or graphing!"},
     };
     for (const auto& c : cases) {
-        CLumoxDoc doc;
+        DataSet doc;
         const ReadOutcome outcome = ReadBytes(doc, c.bytes);
         EXPECT_TRUE(outcome.abandoned) << c.what;
         EXPECT_EQ(outcome.messages, (std::vector<Message>{{c.message, Icon::Stop}})) << c.what;
@@ -197,7 +197,7 @@ TEST(DbaseReader, RefusesFieldsThatAreNotOneNumber) {
     for (const auto& c : cases) {
         std::vector<std::string> records = good;
         records.push_back(std::string(1, c.flag) + c.a + c.b);
-        CLumoxDoc doc;
+        DataSet doc;
         const ReadOutcome outcome = ReadBytes(doc, RawTable({{"A", 3}, {"B", 5}}, records));
         EXPECT_TRUE(outcome.abandoned) << c.what;
         EXPECT_EQ(outcome.messages,
@@ -219,12 +219,12 @@ TEST(DbaseReader, WarnsAboutALargeFileAndGoesOn) {
     // 2300 records of two 19-byte fields: 32 + 64 + 1 + 2300 x 39 = 89797 bytes > 86000.
     const std::string record = " " + std::string(18, ' ') + "1" + std::string(18, ' ') + "2";
     const std::vector<std::string> records(2300, record);
-    CLumoxDoc doc;
+    DataSet doc;
     const ReadOutcome outcome = ReadBytes(doc, RawTable({{"P", 19}, {"Q", 19}}, records));
     EXPECT_FALSE(outcome.abandoned);
     EXPECT_EQ(outcome.messages,
               (std::vector<Message>{{LoadString(ids::kLargeFile), Icon::Exclamation}}));
-    EXPECT_EQ(doc.m_nRows, 2300u);
+    EXPECT_EQ(doc.Rows(), 2300u);
     EXPECT_EQ(doc.GetData().At(2299, 1), 2.0);
 }
 
@@ -249,17 +249,17 @@ TEST(DbaseReader, NeverFailsOnArbitraryBytes) {
     }
     int read = 0;
     for (const std::string& bytes : inputs) {
-        CLumoxDoc doc;
+        DataSet doc;
         const ReadOutcome outcome = ReadBytes(doc, bytes);
         if (outcome.abandoned) {
             ASSERT_EQ(outcome.messages.size(), 1u);
             EXPECT_EQ(outcome.messages[0].icon, Icon::Stop);
         } else {
             ++read;
-            EXPECT_GE(doc.m_nRows, 2u);
-            EXPECT_EQ(doc.GetData().Rows(), doc.m_nRows);
-            EXPECT_EQ(doc.GetData().Cols(), doc.m_nCols);
-            EXPECT_EQ(doc.m_astrColNames.size(), doc.m_nCols);
+            EXPECT_GE(doc.Rows(), 2u);
+            EXPECT_EQ(doc.GetData().Rows(), doc.Rows());
+            EXPECT_EQ(doc.GetData().Cols(), doc.Cols());
+            EXPECT_EQ(doc.ColNames().size(), doc.Cols());
         }
     }
     EXPECT_GT(read, 0);  // damage to the values alone still reads
@@ -269,9 +269,9 @@ TEST(DbaseReader, ReadsTablesWrittenByOtherSoftware) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(kFiles + "numbers.dbf"));
-    EXPECT_EQ(doc.m_strHeaderLine, "X\tY\tWeight");
-    ASSERT_EQ(doc.m_nRows, 4u);
-    ASSERT_EQ(doc.m_nCols, 3u);
+    EXPECT_EQ(doc.HeaderLine(), "X\tY\tWeight");
+    ASSERT_EQ(doc.Rows(), 4u);
+    ASSERT_EQ(doc.Cols(), 3u);
     // The values of numbers.csv.
     const double expected[4][3] = {{1, 2.25, 10}, {10, 3, -4.5}, {-7, 0.125, 1e6}, {42, 12.5, 0}};
     for (uint32_t i = 0; i < 4; ++i) {
@@ -279,7 +279,7 @@ TEST(DbaseReader, ReadsTablesWrittenByOtherSoftware) {
     }
 
     ASSERT_TRUE(doc.OnOpenDocument(kFiles + "deleted.dbf"));
-    ASSERT_EQ(doc.m_nRows, 3u);
+    ASSERT_EQ(doc.Rows(), 3u);
     EXPECT_EQ(doc.GetData().At(1, 0), -7.0);
     EXPECT_EQ(doc.GetData().At(2, 1), 12.5);
 
@@ -292,20 +292,18 @@ TEST(DbaseReader, ReadsTablesWrittenByOtherSoftware) {
     EXPECT_FALSE(doc.OnOpenDocument(kFiles + "labelled.dbf"));
     EXPECT_EQ(prompt.Texts(),
               (std::vector<std::string>{"Data File: detected a non-numeric dBase field!"}));
-    EXPECT_EQ(doc.m_nRows, 0u);
+    EXPECT_EQ(doc.Rows(), 0u);
 }
 
 TEST(DbaseReader, LinesForEditingLeaveOutDeletedRecords) {
     Diagnostics said;
-    CLumoxDoc doc;
     std::vector<std::string> lines(1, "old");
-    ASSERT_TRUE(ReadDbaseLines(doc, kFiles + "deleted.dbf", lines, said));
+    ASSERT_TRUE(ReadDbaseLines(kFiles + "deleted.dbf", lines, said));
     EXPECT_EQ(lines, (std::vector<std::string>{"X\tY\tWeight", "1\t2.250\t10.00",
                                                "-7\t0.125\t1000000.00", "42\t12.500\t0.00"}));
-    EXPECT_EQ(doc.m_nRows, 3u);
 
-    EXPECT_FALSE(ReadDbaseLines(doc, kFiles + "labelled.dbf", lines, said));
-    EXPECT_FALSE(ReadDbaseLines(doc, kFiles + "missing.dbf", lines, said));
+    EXPECT_FALSE(ReadDbaseLines(kFiles + "labelled.dbf", lines, said));
+    EXPECT_FALSE(ReadDbaseLines(kFiles + "missing.dbf", lines, said));
     ASSERT_EQ(said.Items().size(), 2u);
     EXPECT_EQ(said.Items()[1].text, "Data File: cannot open " + kFiles + "missing.dbf!");
 }
@@ -347,9 +345,9 @@ TEST(DbaseWriter, CutsNamesAndLongNumbersAndFillsMissingFields) {
     EXPECT_EQ(bytes[64 + 16], 19);
     EXPECT_EQ(bytes[96 + 16], 2);
 
-    CLumoxDoc doc;
+    DataSet doc;
     ASSERT_FALSE(ReadBytes(doc, bytes).abandoned);
-    EXPECT_EQ(doc.m_astrColNames, (std::vector<std::string>{"Temperatur", "Pressure_k", "Third"}));
+    EXPECT_EQ(doc.ColNames(), (std::vector<std::string>{"Temperatur", "Pressure_k", "Third"}));
     EXPECT_EQ(doc.GetData().At(0, 0), 1.23456789012345678);  // the first 19 characters
     EXPECT_EQ(doc.GetData().At(1, 1), -987654321098765432.0);
     EXPECT_EQ(doc.GetData().At(2, 2), 0.0);  // the missing third value is blank
@@ -384,21 +382,18 @@ TEST(DbaseWriter, AWrittenTableReadsBackThroughTheDocument) {
     CLumoxDoc doc;
     std::vector<std::string> lines = {"Dose\tResponse\tWeight_in_grams", "0.5\t-12.25\t1e3",
                                       "1\t0\t.75", "2.125\t3.5\t-0.001"};
-    doc.m_pEditedLines = &lines;
-    doc.m_nRows = 4;
     const std::string path = dir.File("trial.DbF");
-    ASSERT_TRUE(doc.WriteEditedLines(path));
-    doc.m_pEditedLines = nullptr;
+    ASSERT_TRUE(doc.WriteDataLines(path, lines, lines.size()));
     ASSERT_TRUE(doc.OnOpenDocument(path));
-    EXPECT_EQ(doc.m_strHeaderLine, "Dose\tResponse\tWeight_in_");
-    ASSERT_EQ(doc.m_nRows, 3u);
+    EXPECT_EQ(doc.HeaderLine(), "Dose\tResponse\tWeight_in_");
+    ASSERT_EQ(doc.Rows(), 3u);
     const double expected[3][3] = {{0.5, -12.25, 1000}, {1, 0, 0.75}, {2.125, 3.5, -0.001}};
     for (uint32_t i = 0; i < 3; ++i) {
         for (uint32_t j = 0; j < 3; ++j) EXPECT_EQ(doc.GetData().At(i, j), expected[i][j]);
     }
     std::vector<std::string> edited;
     Diagnostics said;
-    ASSERT_TRUE(ReadDbaseLines(doc, path, edited, said));
+    ASSERT_TRUE(ReadDbaseLines(path, edited, said));
     EXPECT_TRUE(said.Empty());
     EXPECT_EQ(edited, (std::vector<std::string>{"Dose\tResponse\tWeight_in_", "0.5\t-12.25\t1e3",
                                                 "1\t0\t.75", "2.125\t3.5\t-0.001"}));

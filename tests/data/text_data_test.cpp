@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "document/document.h"
+#include "support/data_sets.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -23,7 +24,7 @@ struct Refusal {
 };
 
 // Every fault of a data file, each with the exact text a person sees.
-TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
+TEST(ReadTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
     const std::string longLine(4095, '1');
     const std::string longToken(80, '1');
     std::string manyNames;
@@ -93,12 +94,12 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
             for (int i = 0; i < 21846; ++i) c.file += "1 2 3\r\n";
         }
         Diagnostics said;
-        CLumoxDoc doc;
-        doc.m_nRows = doc.m_nCols = 9;
+        DataSet doc;
+        test::FillDataSet(doc, {"Old"}, {{1.0}, {2.0}});  // a refusal leaves no data behind
         std::istringstream file(c.file);
-        const ReadStatus status = ValidateTextDataFile(doc, file, NumericNames::Ask, said);
-        EXPECT_EQ(doc.m_nRows, 0u) << c.name;
-        EXPECT_EQ(doc.m_nCols, 0u) << c.name;
+        const ReadStatus status = ReadTextDataFile(doc, file, NumericNames::Ask, said);
+        EXPECT_EQ(doc.Rows(), 0u) << c.name;
+        EXPECT_EQ(doc.Cols(), 0u) << c.name;
         if (c.message.empty()) {
             EXPECT_EQ(status, ReadStatus::NumericNamesQuestion) << c.name;
             EXPECT_TRUE(said.Empty()) << c.name;
@@ -109,7 +110,7 @@ TEST(ValidateTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
     }
 }
 
-TEST(ValidateTextDataFile, AcceptsLimitsAndLineEndsOfEveryKind) {
+TEST(ReadTextDataFile, AcceptsLimitsAndLineEndsOfEveryKind) {
     const std::vector<std::pair<std::string, std::string>> files = {
         {"comma separated", "X,Y\r\n1,2\r\n3,4"},
         {"trailing line end", "X,Y\r\n1,2\r\n3,4\r\n"},
@@ -118,22 +119,22 @@ TEST(ValidateTextDataFile, AcceptsLimitsAndLineEndsOfEveryKind) {
     };
     for (const auto& [name, text] : files) {
         Diagnostics said;
-        CLumoxDoc doc;
+        DataSet doc;
         std::istringstream file(text);
-        EXPECT_EQ(ValidateTextDataFile(doc, file, NumericNames::Ask, said), ReadStatus::Read)
+        EXPECT_EQ(ReadTextDataFile(doc, file, NumericNames::Ask, said), ReadStatus::Read)
             << name;
-        EXPECT_EQ(doc.m_nRows, 2u) << name;
-        EXPECT_EQ(doc.m_nCols, 2u) << name;
+        EXPECT_EQ(doc.Rows(), 2u) << name;
+        EXPECT_EQ(doc.Cols(), 2u) << name;
         EXPECT_TRUE(said.Empty()) << name;
     }
     // 65535 values is the most a data set holds.
     std::string big = "A B C\r\n";
     for (int i = 0; i < 21845; ++i) big += "1 2 3\r\n";
-    CLumoxDoc doc;
+    DataSet doc;
     std::istringstream file(big);
     Diagnostics said;
-    EXPECT_EQ(ValidateTextDataFile(doc, file, NumericNames::Ask, said), ReadStatus::Read);
-    EXPECT_EQ(doc.m_nRows, 21845u);
+    EXPECT_EQ(ReadTextDataFile(doc, file, NumericNames::Ask, said), ReadStatus::Read);
+    EXPECT_EQ(doc.Rows(), 21845u);
 }
 
 // Arbitrary bytes give a data set or a message, never a crash (the sanitizer build runs
@@ -147,16 +148,16 @@ TEST(ReadTextDataFile, ArbitraryBytesNeverCrashTheReader) {
         if (round % 3 == 0) bytes = "A B\r\n" + bytes;  // a header with letters, often
         Diagnostics said;
         const NumericNames names = round % 2 ? NumericNames::Accepted : NumericNames::Ask;
-        CLumoxDoc doc;
+        DataSet doc;
         std::istringstream file(bytes);
         const ReadStatus status = ReadTextDataFile(doc, file, names, said);
         if (status == ReadStatus::Read) {
-            EXPECT_GE(doc.m_nRows, 2u);
-            EXPECT_EQ(doc.m_astrColNames.size(), doc.m_nCols);
-            EXPECT_EQ(doc.GetData().Rows() * doc.GetData().Cols(), doc.m_nRows * doc.m_nCols);
+            EXPECT_GE(doc.Rows(), 2u);
+            EXPECT_EQ(doc.ColNames().size(), doc.Cols());
+            EXPECT_EQ(doc.GetData().Rows() * doc.GetData().Cols(), doc.Rows() * doc.Cols());
             EXPECT_TRUE(said.Empty());
         } else {
-            EXPECT_EQ(doc.m_nRows, 0u);
+            EXPECT_EQ(doc.Rows(), 0u);
             // A refusal says why, once; the question says nothing itself.
             EXPECT_EQ(said.Items().size(), status == ReadStatus::Refused ? 1u : 0u);
             EXPECT_TRUE(said.Empty() || said.Items()[0].icon == Icon::Stop);
@@ -166,15 +167,15 @@ TEST(ReadTextDataFile, ArbitraryBytesNeverCrashTheReader) {
 
 TEST(ReadTextDataFile, FillsNamesValuesAndHeader) {
     Diagnostics said;
-    CLumoxDoc doc;
+    DataSet doc;
     std::istringstream file(
         "1 2 ABCDEFGHIJKLMNOPQRST\n1.5e3 -.5 1.2\n+4 5. 7E-1\n"
         "1.7976931348623157e308 1e-400 -1e-400\n4.9e-324 0.0001e308 00012\n");
     ASSERT_EQ(ReadTextDataFile(doc, file, NumericNames::Ask, said), ReadStatus::Read);
-    ASSERT_EQ(doc.m_nRows, 4u);
-    ASSERT_EQ(doc.m_nCols, 3u);
-    EXPECT_EQ(doc.m_strHeaderLine, "1 2 ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(doc.m_astrColNames, (std::vector<std::string>{"1", "2", "ABCDEFGHIJKLMNOP"}));
+    ASSERT_EQ(doc.Rows(), 4u);
+    ASSERT_EQ(doc.Cols(), 3u);
+    EXPECT_EQ(doc.HeaderLine(), "1 2 ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(doc.ColNames(), (std::vector<std::string>{"1", "2", "ABCDEFGHIJKLMNOP"}));
     const Matrix& data = doc.GetData();
     EXPECT_EQ(data.At(0, 0), 1500.0);
     EXPECT_EQ(data.At(0, 1), -0.5);
@@ -195,11 +196,11 @@ TEST(ReadTextDataFile, FillsNamesValuesAndHeader) {
 
 TEST(ReadTextDataFile, AUtf8ByteOrderMarkIsNotPartOfTheFirstName) {
     Diagnostics said;
-    CLumoxDoc doc;
+    DataSet doc;
     std::istringstream file("\xEF\xBB\xBFHeight Weight\r\n1 2\r\n3 4\r\n");
     ReadTextDataFile(doc, file, NumericNames::Ask, said);
-    EXPECT_EQ(doc.m_strHeaderLine, "Height Weight");
-    EXPECT_EQ(doc.m_astrColNames, (std::vector<std::string>{"Height", "Weight"}));
+    EXPECT_EQ(doc.HeaderLine(), "Height Weight");
+    EXPECT_EQ(doc.ColNames(), (std::vector<std::string>{"Height", "Weight"}));
     EXPECT_TRUE(said.Empty());
 
     test::TempDir dir;

@@ -120,13 +120,13 @@ TEST_F(BuildEquationStateTest, CalculateShowsTheSummaryAndEnablesRecord) {
     ASSERT_EQ(state.Calculate(), 0);
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_TRUE(state.CanRecord());
-    EXPECT_EQ(state.m_strStandardError, Format("%g", doc.m_fit.m_standardError));
-    EXPECT_EQ(state.m_strRSquare, Format("%g", doc.m_fit.m_ssr / doc.m_fit.m_sst));
+    EXPECT_EQ(state.m_strStandardError, Format("%g", doc.Fit().m_standardError));
+    EXPECT_EQ(state.m_strRSquare, Format("%g", doc.Fit().m_ssr / doc.Fit().m_sst));
     EXPECT_NE(state.m_strRSquare, "");
-    EXPECT_EQ(doc.m_nYVariable, 2);
-    EXPECT_EQ(doc.m_equation.m_anVariable, state.Equation().m_anVariable);
+    EXPECT_EQ(doc.YVariable(), 2);
+    EXPECT_EQ(doc.Equation().m_anVariable, state.Equation().m_anVariable);
     // Another fit of the document (the simple regression's) takes Record away.
-    doc.SetFit(doc.m_equation, doc.m_fit, 0);
+    doc.SetFit(doc.Equation(), doc.Fit(), 0);
     EXPECT_FALSE(state.CanRecord());
 }
 

@@ -45,11 +45,11 @@ TEST(CalculateEquation, FitsAndKeepsTheModel) {
     EquationModel model = f.Model({{2, 0}, {-1, 0}, {0, 0}, {1, 0}});
     ASSERT_EQ(CalculateEquation(f.doc, model), 0);
     EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_EQ(f.doc.m_nYVariable, 2);
-    EXPECT_EQ(f.doc.m_nSimpleModel, -1);
-    EXPECT_NEAR(f.doc.m_fit.m_coefficients.At(0, 0), 1.0, 1e-12);
-    EXPECT_NEAR(f.doc.m_fit.m_coefficients.At(1, 0), 2.0, 1e-12);
-    EXPECT_NEAR(f.doc.m_fit.m_coefficients.At(2, 0), 3.0, 1e-12);
+    EXPECT_EQ(f.doc.YVariable(), 2);
+    EXPECT_EQ(f.doc.SimpleModel(), -1);
+    EXPECT_NEAR(f.doc.Fit().m_coefficients.At(0, 0), 1.0, 1e-12);
+    EXPECT_NEAR(f.doc.Fit().m_coefficients.At(1, 0), 2.0, 1e-12);
+    EXPECT_NEAR(f.doc.Fit().m_coefficients.At(2, 0), 3.0, 1e-12);
 }
 
 TEST(CalculateEquation, RefusesWhatCannotBeFitted) {
@@ -71,7 +71,7 @@ TEST(CalculateEquation, RefusesWhatCannotBeFitted) {
         f.doc.ResetFit();
         EXPECT_EQ(CalculateEquation(f.doc, c.model), 1) << c.message;
         EXPECT_EQ(prompt.messages, (std::vector<test::Message>{{c.message, Icon::Stop}}));
-        EXPECT_EQ(f.doc.m_nYVariable, -2) << c.message;
+        EXPECT_EQ(f.doc.YVariable(), -2) << c.message;
     }
 }
 
@@ -93,7 +93,7 @@ TEST(CalculateEquation, RefusesACrossProductThatLostAFactor) {
     EXPECT_EQ(prompt.messages,
               (std::vector<test::Message>{
                   {"Cross product X2X3 uses an entry that holds no variable!", Icon::Stop}}));
-    EXPECT_EQ(f.doc.m_nYVariable, -2);
+    EXPECT_EQ(f.doc.YVariable(), -2);
 }
 
 }  // namespace

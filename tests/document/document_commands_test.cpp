@@ -2,6 +2,8 @@
 // Record Input Data, and their enable rules.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <filesystem>
 
 #include "document/document.h"
@@ -57,7 +59,7 @@ TEST(DocumentCommands, SaveResultsAsksWhileTheNameIsTheDefaultThenSavesInPlace) 
     f.doc.OnFileSaveResults();
     EXPECT_EQ(f.host.suggestions, std::vector<std::string>{"RESULTS.TXT"});
     EXPECT_EQ(ReadFile(chosen), "one\r\n");
-    EXPECT_EQ(f.doc.m_strResultsPath, chosen);
+    EXPECT_EQ(f.doc.ResultsPath(), chosen);
     EXPECT_FALSE(f.doc.IsModified());
     EXPECT_GE(f.host.shown, 1);  // the Results window was brought forward
 
@@ -75,18 +77,28 @@ TEST(DocumentCommands, SaveResultsAsksWhenTheChosenFileIsGoneOrReadOnly) {
     Fixture f;
     f.host.results.text = "text";
     const std::string gone = f.dir.File("gone.txt");
-    const std::string readOnly = f.dir.Write("ro.txt", "old");
-    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+    const std::string readOnly = f.dir.File("ro.txt");
     const std::string fresh = f.dir.File("fresh.txt");
-    for (const std::string& path : {gone, readOnly}) {
-        f.doc.m_strResultsPath = path;
+    // Each file is chosen by Save Results As, then removed or made read-only.
+    const std::pair<std::string, std::function<void(const std::string&)>> cases[] = {
+        {gone, [](const std::string& path) { fs::remove(path); }},
+        {readOnly,
+         [](const std::string& path) {
+             fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+         }},
+    };
+    for (const auto& [path, spoil] : cases) {
+        f.host.names = {path};
+        f.doc.OnFileSaveResultsAs();
+        ASSERT_EQ(f.doc.ResultsPath(), path);
+        spoil(path);
         f.host.names = {fresh};
         f.host.suggestions.clear();
         f.doc.OnFileSaveResults();
         EXPECT_EQ(f.host.suggestions, std::vector<std::string>{path});
-        EXPECT_EQ(f.doc.m_strResultsPath, fresh);
+        EXPECT_EQ(f.doc.ResultsPath(), fresh);
     }
-    EXPECT_EQ(ReadFile(readOnly), "old");
+    EXPECT_EQ(ReadFile(readOnly), "text");
 }
 
 TEST(DocumentCommands, ACancelledOrFailedSaveChangesNothing) {
@@ -97,7 +109,7 @@ TEST(DocumentCommands, ACancelledOrFailedSaveChangesNothing) {
     f.doc.OnFileSaveResultsAs();
     f.doc.OnFileSaveResultsAs();
     EXPECT_TRUE(f.doc.IsModified());
-    EXPECT_EQ(f.doc.m_strResultsPath, "RESULTS.TXT");
+    EXPECT_EQ(f.doc.ResultsPath(), "RESULTS.TXT");
     EXPECT_EQ(f.prompt.Texts(), std::vector<std::string>{"Could not save Results to file!\n" +
                                                          f.dir.File("no/such/folder/r.txt") +
                                                          ": No such file or directory"});
@@ -114,7 +126,7 @@ TEST(DocumentCommands, SaveResultsAsAlwaysAsksSuggestingTheLastName) {
     f.doc.OnFileSaveResultsAs();
     EXPECT_EQ(f.host.suggestions, (std::vector<std::string>{"RESULTS.TXT", first}));
     EXPECT_EQ(ReadFile(second), "r");
-    EXPECT_EQ(f.doc.m_strResultsPath, second);
+    EXPECT_EQ(f.doc.ResultsPath(), second);
 }
 
 TEST(DocumentCommands, EnableRulesOfTheResultsCommands) {
@@ -123,9 +135,8 @@ TEST(DocumentCommands, EnableRulesOfTheResultsCommands) {
     EXPECT_FALSE(f.doc.CanSaveResultsAs());
     EXPECT_FALSE(f.doc.CanRecordInputData());
 
-    // A change enables Save Results; finding it so enables Save Results As for good.
+    // A change enables Save Results, and Save Results As for good; asking changes nothing.
     f.doc.SetModifiedFlag(true);
-    EXPECT_FALSE(f.doc.CanSaveResultsAs());
     EXPECT_TRUE(f.doc.CanSaveResults());
     EXPECT_TRUE(f.doc.CanSaveResultsAs());
     f.doc.SetModifiedFlag(false);
@@ -188,7 +199,7 @@ TEST(DocumentCommands, RecordInputDataAppendsTheListingAlone) {
     Fixture f;
     ASSERT_TRUE(f.doc.OnOpenDocument(f.dir.Write("xy.dat", "X Y\r\n1 2\r\n3 4\r\n")));
     // Flags left from an earlier recording must not join in.
-    f.doc.m_abRecord.fill(1);
+    f.doc.SetRecordedFlags(RecordFlags{1, 1, 1, 1, 1, 1, 1, 1});
     f.host.results.text = "typed\r\n";
     f.doc.OnRecordInputData();
     EXPECT_EQ(f.host.results.text,
@@ -197,7 +208,7 @@ TEST(DocumentCommands, RecordInputDataAppendsTheListingAlone) {
               "X  Y  \r\n"
               "1  2\r\n"
               "3  4\r\n");
-    EXPECT_EQ(f.doc.m_abRecord, (std::array<uint8_t, 8>{1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(f.doc.RecordedFlags(), (std::array<uint8_t, 8>{1, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE(f.doc.IsModified());
     EXPECT_TRUE(f.prompt.messages.empty());
 }

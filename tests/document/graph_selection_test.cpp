@@ -202,15 +202,15 @@ TEST_F(GraphSelectionTest, OriginalScaleNoteOnPlot) {
 
 TEST_F(GraphSelectionTest, ScatterClearsTheOgiveBeforeItsDialog) {
     doc.SetupHistogram(HistogramSettings{0, 0, 4, 0, 0, 1});
-    ASSERT_EQ(doc.m_histogram.cumulative, 1);
+    ASSERT_EQ(doc.Histogram().cumulative, 1);
     doc.BeginScatterSelection();
-    EXPECT_EQ(doc.m_histogram.cumulative, 0);
+    EXPECT_EQ(doc.Histogram().cumulative, 0);
     // The rest of the histogram's choices stay for the next Histogram.
-    EXPECT_EQ(doc.m_histogram.classes, 4);
+    EXPECT_EQ(doc.Histogram().classes, 4);
 }
 
 TEST_F(GraphSelectionTest, OptionsRoundTripThroughTheTemplate) {
-    GraphOptions options = ReadGraphOptions(doc);
+    GraphOptions options = doc.GetGraphOptions();
     EXPECT_EQ(options.title, "");
     EXPECT_EQ(options.xIntervalIndex, 3);  // 5 intervals
     EXPECT_EQ(options.yIntervalIndex, 2);  // 4 intervals
@@ -222,13 +222,16 @@ TEST_F(GraphSelectionTest, OptionsRoundTripThroughTheTemplate) {
     options.yIntervalIndex = 8;  // "10"
     options.pointSize = 0;
     options.grid = false;
-    ASSERT_TRUE(ApplyGraphOptions(doc, options));
-    EXPECT_EQ(doc.m_strGraphTitle, options.title);
-    EXPECT_EQ(doc.m_graphTemplate.xIntervals, 3);
-    EXPECT_EQ(doc.m_graphTemplate.yIntervals, 10);
-    EXPECT_EQ(doc.m_graphTemplate.pointSize, 0);
-    EXPECT_EQ(doc.m_graphTemplate.grid, 0);
-    const GraphOptions back = ReadGraphOptions(doc);
+    ASSERT_TRUE(doc.ApplyGraphOptions(options));
+    // The graphs made from now on take them.
+    doc.SetupGraphSlot(0, 0, 1, 0, 0);
+    const ChartData& graph = doc.Graph(0);
+    EXPECT_EQ(graph.title, options.title);
+    EXPECT_EQ(graph.xIntervals, 3);
+    EXPECT_EQ(graph.yIntervals, 10);
+    EXPECT_EQ(graph.pointSize, 0);
+    EXPECT_EQ(graph.grid, 0);
+    const GraphOptions back = doc.GetGraphOptions();
     EXPECT_EQ(back.title, options.title);
     EXPECT_EQ(back.xIntervalIndex, 1);
     EXPECT_EQ(back.yIntervalIndex, 8);
@@ -248,15 +251,15 @@ TEST_F(GraphSelectionTest, BadOptionsAreRefusedWhole) {
     };
     for (const auto& c : cases) {
         ScriptedPrompt local;
-        GraphOptions options = ReadGraphOptions(doc);
+        GraphOptions options = doc.GetGraphOptions();
         options.title = c.title;
         options.xIntervalIndex = c.x;
         options.yIntervalIndex = c.y;
         options.grid = false;
-        EXPECT_FALSE(ApplyGraphOptions(doc, options)) << c.name;
+        EXPECT_FALSE(doc.ApplyGraphOptions(options)) << c.name;
         EXPECT_EQ(local.messages.size(), 1u) << c.name;
-        EXPECT_EQ(doc.m_graphTemplate.grid, 1) << c.name;
-        EXPECT_EQ(doc.m_strGraphTitle, "") << c.name;
+        EXPECT_TRUE(doc.GetGraphOptions().grid) << c.name;
+        EXPECT_EQ(doc.GetGraphOptions().title, "") << c.name;
     }
 }
 

@@ -13,9 +13,11 @@ void LoadThreeColumns(CLumoxDoc& doc) {
 TEST(SetupGraphSlot, DataColumnsReferToTheDataMatrix) {
     CLumoxDoc doc;
     LoadThreeColumns(doc);
-    doc.m_graphTemplate.pointSize = 0;
+    GraphOptions options = doc.GetGraphOptions();
+    options.pointSize = 0;
+    ASSERT_TRUE(doc.ApplyGraphOptions(options));
     doc.SetupGraphSlot(1, 2, 0, 1, 1);
-    const ChartData& slot = *doc.m_apGraph[1];
+    const ChartData& slot = doc.Graph(1);
     EXPECT_EQ(slot.pointCount, 5);
     EXPECT_EQ(slot.xMatrix, &doc.GetData());
     EXPECT_EQ(slot.yMatrix, &doc.GetData());
@@ -48,7 +50,7 @@ TEST(SetupGraphSlot, DerivedVariablesCarryOnlyTheirNames) {
         CLumoxDoc doc;
         LoadThreeColumns(doc);
         doc.SetupGraphSlot(0, c.x, c.y, 0, 0);
-        const ChartData& slot = *doc.m_apGraph[0];
+        const ChartData& slot = doc.Graph(0);
         EXPECT_EQ(slot.xLabel, c.xLabel);
         EXPECT_EQ(slot.yLabel, c.yLabel);
         EXPECT_EQ(slot.title, "Results");
@@ -61,11 +63,13 @@ TEST(SetupGraphSlot, DerivedVariablesCarryOnlyTheirNames) {
 TEST(SetupGraphSlot, AnUnchosenOrUnknownAxisLeavesTheSlotEmpty) {
     CLumoxDoc doc;
     LoadThreeColumns(doc);
-    doc.m_strGraphTitle = "Mine";
+    GraphOptions options = doc.GetGraphOptions();
+    options.title = "Mine";
+    ASSERT_TRUE(doc.ApplyGraphOptions(options));
     for (const auto& [x, y] : {std::pair{-1, 1}, std::pair{0, -1}, std::pair{0, 7}}) {
         doc.SetupGraphSlot(3, 0, 1, 0, 0);
         doc.SetupGraphSlot(3, x, y, 0, 1);
-        const ChartData& slot = *doc.m_apGraph[3];
+        const ChartData& slot = doc.Graph(3);
         EXPECT_EQ(slot.pointCount, 0) << x << " " << y;
         EXPECT_EQ(slot.xLabel, "");
         EXPECT_EQ(slot.title, "Mine");

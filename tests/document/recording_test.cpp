@@ -34,7 +34,7 @@ struct Loaded {
 std::string InputData(const std::string& file) {
     Loaded loaded(file);
     std::string out;
-    WriteInputData(loaded.doc, out);
+    WriteInputData(loaded.doc.Data(), out);
     return out;
 }
 
@@ -89,7 +89,7 @@ TEST(RecordReports, AppendsTheSelectedReportsAndMarksTheDocumentModified) {
     EXPECT_EQ(loaded.host.results.text,
               "old\r\n\r\n\r\nINPUT DATA\r\n\r\nX  Y  \r\n1  2\r\n3  4\r\n\r\nPENDING\r\n");
     EXPECT_TRUE(loaded.doc.IsModified());
-    EXPECT_EQ(loaded.doc.m_abRecord, (RecordFlags{1, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(loaded.doc.RecordedFlags(), (RecordFlags{1, 0, 0, 0, 0, 0, 0, 1}));
     // The reports are added at the end; the text before them is not set again.
     EXPECT_EQ(loaded.host.results.appends, 1);
 

@@ -52,11 +52,11 @@ TEST_F(SimpleModels, ExponentialDataInItsOwnForm) {
     ScriptedPrompt prompt;
     simple.m_nSelectedModel = 1;
     ASSERT_EQ(simple.Calculate(), 0);
-    EXPECT_TRUE(Near(doc.m_fit.m_coefficients.At(0, 0), std::log(2.0), 1e-14));
-    EXPECT_TRUE(Near(doc.m_fit.m_coefficients.At(1, 0), 0.5, 1e-14));
+    EXPECT_TRUE(Near(doc.Fit().m_coefficients.At(0, 0), std::log(2.0), 1e-14));
+    EXPECT_TRUE(Near(doc.Fit().m_coefficients.At(1, 0), 0.5, 1e-14));
     EXPECT_TRUE(Near(simple.m_adRSquare[1], 1.0, 1e-15));
-    EXPECT_EQ(doc.m_nYVariable, 1);
-    EXPECT_EQ(doc.m_nSimpleModel, 1);
+    EXPECT_EQ(doc.YVariable(), 1);
+    EXPECT_EQ(doc.SimpleModel(), 1);
     EXPECT_TRUE(simple.CanRecord());
     std::string report;
     test::Spoken([&](Diagnostics& said) { WriteEquationReport(doc.GetFitResults(), report, said); });
@@ -112,12 +112,12 @@ TEST_F(SimpleModels, SearchWithAZeroYSkipsTheTransformedModels) {
     EXPECT_EQ(simple.m_nBestRSquareModel, 0);
     EXPECT_EQ(simple.m_nBestStandardErrorModel, 0);
     // The search leaves no fitted model and, so, nothing to record until Calculate.
-    EXPECT_EQ(doc.m_nYVariable, -2);
+    EXPECT_EQ(doc.YVariable(), -2);
     EXPECT_EQ(simple.SelectBestRSquare(), 0);
     EXPECT_FALSE(simple.CanRecord());
     ASSERT_EQ(simple.Calculate(), 0);
     EXPECT_TRUE(simple.CanRecord());
-    EXPECT_EQ(doc.m_nYVariable, 1);
+    EXPECT_EQ(doc.YVariable(), 1);
 }
 
 TEST_F(SimpleModels, SearchWithNegativeYFailsOnlyTheLogModels) {
@@ -222,7 +222,7 @@ TEST_F(SimpleModels, ThreeParameterModelFitsLogXAndX) {
     ScriptedPrompt prompt;
     simple.m_nSelectedModel = kPowerExponential;
     ASSERT_EQ(simple.Calculate(), 0);
-    const Matrix& b = doc.m_fit.m_coefficients;
+    const Matrix& b = doc.Fit().m_coefficients;
     ASSERT_EQ(b.Rows(), 3u);
     EXPECT_TRUE(Near(b.At(0, 0), 0.5, 1e-12));
     EXPECT_TRUE(Near(b.At(1, 0), 1.5, 1e-12));

@@ -27,7 +27,10 @@ using test::Near;
 using test::RecordingSurface;
 using test::ScriptedPrompt;
 
-constexpr auto Load = test::FillDataSet;
+void Load(CLumoxDoc& doc, const std::vector<std::string>& names,
+          const std::vector<std::vector<double>>& rows) {
+    test::FillDataSet(doc, names, rows);
+}
 
 // A one-column data set "V" with slot 0 set up as the Histogram command does.
 void LoadHistogram(CLumoxDoc& doc, const std::vector<double>& values,
@@ -35,11 +38,7 @@ void LoadHistogram(CLumoxDoc& doc, const std::vector<double>& values,
     std::vector<std::vector<double>> rows;
     for (double v : values) rows.push_back({v});
     Load(doc, {"V"}, rows);
-    doc.m_histogram = settings;
-    *doc.m_apGraph[0] = doc.m_graphTemplate;
-    doc.m_apGraph[0]->title = "Histogram";
-    doc.m_apGraph[0]->barChart = 1;
-    doc.m_nGraphsPerPage = 1;
+    doc.SetupHistogram(settings);
 }
 
 // The y of every move, line and box corner drawn.
@@ -246,9 +245,7 @@ TEST(GraphPage, AnIncompleteSecondGraphLeavesItsCellEmpty) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     Load(doc, {"A", "B"}, {{1, 2}, {2, 4}, {3, 5}, {4, 9}});
-    doc.SetupGraphSlot(0, 0, 1, 0, 1);
-    doc.SetupGraphSlot(1, 0, -1, 0, 0);
-    doc.m_nGraphsPerPage = 2;
+    doc.SetupScatterPage(2, {{0, 1, 0, 1}, {0, -1, 0, 0}});
     RecordingSurface surface;
     ChartEngine engine;
     test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
@@ -257,7 +254,7 @@ TEST(GraphPage, AnIncompleteSecondGraphLeavesItsCellEmpty) {
     ASSERT_FALSE(ys.empty());
     for (int y : ys) EXPECT_GE(y, 408);
     EXPECT_EQ(surface.calls.front(), "page top 792");
-    EXPECT_EQ(doc.m_apGraph[1]->cell, (ChartRect{0, 384, 576, 0}));
+    EXPECT_EQ(doc.Graph(1).cell, (ChartRect{0, 384, 576, 0}));
     // The trend line is the red overlay.
     EXPECT_EQ(surface.Lines("pen solid 1 255,0,0").size(), 1u);
     EXPECT_TRUE(prompt.messages.empty());
@@ -267,11 +264,8 @@ TEST(GraphPage, ScalingFailureIsReportedAndTheRestDrawn) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     Load(doc, {"A", "B", "C"}, {{1, 2, 7}, {2, 4, 7}, {3, 5, 7}});
-    doc.SetupGraphSlot(0, 0, 2, 0, 1);
-    doc.SetupGraphSlot(1, 0, 1, 0, 0);
-    doc.SetupGraphSlot(2, 0, 3, 0, 0);  // derived before any fit: blank, silent
-    doc.SetupGraphSlot(3, 1, 0, 0, 0);
-    doc.m_nGraphsPerPage = 4;
+    // The third graph is of a derived series before any fit: blank, silent.
+    doc.SetupScatterPage(4, {{0, 2, 0, 1}, {0, 1, 0, 0}, {0, 3, 0, 0}, {1, 0, 0, 0}});
     RecordingSurface surface;
     ChartEngine engine;
     test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
@@ -351,7 +345,7 @@ TEST(GraphPage, PrintedPageCarriesTheHeaderLine) {
     EXPECT_EQ(surface.calls[4], "move 72 445");
     EXPECT_EQ(surface.calls[5], "line 744 445");
     // The graph is centred in the printable width: o = (768 - 576) / 2.
-    EXPECT_EQ(doc.m_apGraph[0]->cell, (ChartRect{96, 384, 672, 0}));
+    EXPECT_EQ(doc.Graph(0).cell, (ChartRect{96, 384, 672, 0}));
 }
 
 }  // namespace
@@ -385,9 +379,9 @@ TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
     Matrix residuals;
     Diagnostics said;
     ASSERT_TRUE(
-        BuildDerivedSeries(doc.m_equation, doc.m_fit, DerivedSeries::PredictedY, predicted, said));
+        BuildDerivedSeries(doc.Equation(), doc.Fit(), DerivedSeries::PredictedY, predicted, said));
     ASSERT_TRUE(
-        BuildDerivedSeries(doc.m_equation, doc.m_fit, DerivedSeries::Residuals, residuals, said));
+        BuildDerivedSeries(doc.Equation(), doc.Fit(), DerivedSeries::Residuals, residuals, said));
     EXPECT_TRUE(said.Empty());
     ASSERT_EQ(predicted.Rows(), 5u);
     for (uint32_t i = 0; i < 5; ++i) {
@@ -397,13 +391,12 @@ TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
 
     // Drawing the fitted curve and the derived series leaves the fitted model as it was:
     // it still knows that it transformed y (the point estimate's note depends on it).
-    const int c = static_cast<int>(doc.m_nCols);
-    doc.m_equation.CompactModel();
+    const int c = static_cast<int>(doc.Cols());
     doc.SetupScatterPage(2, {{0, 1, 1, 0}, {0, c + 1, 0, 0}});
     RecordingSurface surface;
     ChartEngine engine;
     test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
-    EXPECT_EQ(doc.m_equation.m_bYTransformed, 1);
+    EXPECT_EQ(doc.Equation().m_bYTransformed, 1);
 }
 
 // The y of the markers of the first plotted series, in drawing order.
@@ -426,14 +419,14 @@ TEST(GraphPage, NormalProbabilityPlotSortsTheResiduals) {
     CLumoxDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(LUMOX_SOURCE_DIR "/examples/tab21.dat"));
     ASSERT_EQ(test::FitDocument(doc, LineModel(0)), 0);
-    const int c = static_cast<int>(doc.m_nCols);
+    const int c = static_cast<int>(doc.Cols());
     for (int y : {c + 1, c + 2}) {
         doc.SetupGraphSlot(0, c + 3, y, 0, 0);
         RecordingSurface surface;
         ChartEngine engine;
         test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
         const auto markers = FirstSeriesMarkers(surface);
-        ASSERT_EQ(markers.size(), doc.m_nRows + 1);  // the first point is marked twice
+        ASSERT_EQ(markers.size(), doc.Rows() + 1);  // the first point is marked twice
         for (size_t i = 1; i < markers.size(); ++i) {
             EXPECT_LE(markers[i - 1].first, markers[i].first);
             EXPECT_LE(markers[i - 1].second, markers[i].second);

@@ -92,7 +92,7 @@ TEST(CertifiedData, EveryValueKeepsItsDigits) {
         std::vector<std::pair<int, int>> entries = {{0, 0}, {-1, 0}};
         entries.insert(entries.end(), set.terms.begin(), set.terms.end());
         ASSERT_EQ(test::FitDocument(doc, MakeModel(entries)), 0) << set.file;
-        const RegressionFit& fit = doc.m_fit;
+        const RegressionFit& fit = doc.Fit();
         ASSERT_EQ(fit.m_p, set.b.size());
         double minB = 15.0;
         double minSd = 15.0;

@@ -45,7 +45,7 @@ protected:
 TEST_F(PointEstimates, OneVariableWithItsSquare) {
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {1, 102}})), 0);
-    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     EXPECT_EQ(estimate.m_nVariableCount, 1);
     EXPECT_EQ(estimate.VariableNames(), std::vector<std::string>{"A"});
     EXPECT_EQ(estimate.VariableMeans(), std::vector<double>{3.5});
@@ -65,7 +65,7 @@ TEST_F(PointEstimates, OneVariableWithItsSquare) {
 TEST_F(PointEstimates, LogYIsPredictedOnTheOriginalScaleAndRecorded) {
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
-    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2.5}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 5.195810556350933, 1e-13));
     EXPECT_EQ(prompt.messages,
@@ -84,13 +84,13 @@ TEST_F(PointEstimates, LogYIsPredictedOnTheOriginalScaleAndRecorded) {
               "Predicted Y = 5.1958106\r\n"
               "Confidence Interval = [4.51559, 5.9785]\r\n"
               "Prediction Interval = [3.74243, 7.21362]\r\n");
-    EXPECT_EQ(doc.m_abRecord, (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(doc.RecordedFlags(), (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0, 1, 0}));
 }
 
 TEST_F(PointEstimates, ReciprocalYBoundsAreOrderedLowToHigh) {
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 3}, {-1, 0}, {1, 0}})), 0);
-    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2.5}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 4.730518938761889, 1e-13));
     // The upper bound on the fitted scale becomes the lower bound of y.
@@ -114,7 +114,7 @@ TEST_F(PointEstimates, SqrtYBoundBelowZeroIsZero) {
     // stand for y = 0, so each interval holds its prediction 0.2873^2.
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 1}, {-1, 0}, {1, 0}})), 0);
-    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({-3}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 0.082538424918758882, 1e-12));
     EXPECT_EQ(estimate.m_adConfidenceInterval[0], 0.0);
@@ -128,11 +128,11 @@ TEST_F(PointEstimates, CrossProductListsBothVariablesInOrder) {
     ScriptedPrompt prompt;
     // y = Y, x1 = B, x2 = A, x3 = B*A
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {2, 0}, {1, 0}, {112, 0}})), 0);
-    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     EXPECT_EQ(estimate.VariableNames(), (std::vector<std::string>{"B", "A"}));
     // The term row is 1, b, a, b*a: the prediction is that row times the coefficients.
     ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2, 3}, 95.0, said); }), 0);
-    const Matrix& b = doc.m_fit.m_coefficients;
+    const Matrix& b = doc.Fit().m_coefficients;
     const double expected = b.At(0, 0) + 2 * b.At(1, 0) + 3 * b.At(2, 0) + 6 * b.At(3, 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, expected, 1e-13));
     EXPECT_EQ(estimate.m_adValues, (std::vector<double>{2.0, 3.0}));
@@ -141,7 +141,7 @@ TEST_F(PointEstimates, CrossProductListsBothVariablesInOrder) {
 TEST_F(PointEstimates, FailuresKeepTheLastCompleteResults) {
     ScriptedPrompt prompt;
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 2}})), 0);
-    PointEstimate estimate(doc, doc.m_equation, doc.m_fit);
+    PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2}, 95.0, said); }), 0);
     const double predicted = estimate.m_dPredicted;
     prompt.messages.clear();
@@ -160,7 +160,7 @@ TEST_F(PointEstimates, FailuresKeepTheLastCompleteResults) {
     // A prediction too large for exp on the original scale: the hook's overflow, then
     // the back-transform's message.
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
-    PointEstimate linear(doc, doc.m_equation, doc.m_fit);
+    PointEstimate linear(doc.Data(), doc.Equation(), doc.Fit());
     prompt.messages.clear();
     EXPECT_EQ(Spoken([&](Diagnostics& said) { return linear.Calculate({1e300}, 95.0, said); }), 1);
     EXPECT_EQ(prompt.messages, (std::vector<Message>{Msg(ids::kMathOverflow, Icon::None),

@@ -41,11 +41,11 @@ TEST(RegressionFit, MatchesExactLeastSquaresOnASmallMultipleFit) {
     ASSERT_TRUE(LoadData(doc, dir, kSmallData));
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
     EXPECT_TRUE(prompt.messages.empty());
-    const RegressionFit& fit = doc.m_fit;
+    const RegressionFit& fit = doc.Fit();
     ASSERT_EQ(fit.m_n, 6u);
     ASSERT_EQ(fit.m_p, 3u);
-    EXPECT_EQ(doc.m_nYVariable, 0);
-    EXPECT_EQ(doc.m_nSimpleModel, -1);
+    EXPECT_EQ(doc.YVariable(), 0);
+    EXPECT_EQ(doc.SimpleModel(), -1);
 
     const double b[] = {0.96875, 2.3854166666666665, -0.4479166666666667};
     const double se[] = {0.48943555689370566, 0.21642280614232526, 0.21642280614232526};
@@ -110,7 +110,7 @@ TEST(RegressionFit, AnalysisOfVariance) {
         }
         ASSERT_TRUE(LoadData(doc, dir, text));
         ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0) << c.offset;
-        const RegressionFit& fit = doc.m_fit;
+        const RegressionFit& fit = doc.Fit();
         EXPECT_TRUE(Near(fit.m_sst, 10.0, c.tolerance)) << c.offset;
         EXPECT_TRUE(Near(fit.m_sse, 2.0, c.tolerance)) << c.offset;
         EXPECT_TRUE(Near(fit.m_ssr, 8.0, c.tolerance)) << c.offset;
@@ -146,7 +146,7 @@ TEST(RegressionFit, CubicInYearsKeepsItsDigits) {
     const double certified[] = {7683367.3274532054, -11681.771909769188, 5.9200436319211134,
                                 -0.001};
     for (uint32_t j = 0; j < 4; ++j) {
-        const double lre = LogRelativeError(doc.m_fit.m_coefficients.At(j, 0), certified[j]);
+        const double lre = LogRelativeError(doc.Fit().m_coefficients.At(j, 0), certified[j]);
         EXPECT_GE(lre, 14.5) << j;  // reaches 15; none without the column scaling
     }
 }
@@ -160,7 +160,7 @@ TEST(RegressionFit, DuplicateColumnsAreAdjustedOnce) {
     ASSERT_TRUE(LoadData(doc, dir, "Y B C\r\n1 1 1\r\n4 2 2\r\n7 3 3\r\n8 4 4\r\n12 5 5\r\n"));
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
     EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kIllConditioned, Icon::Information)});
-    const RegressionFit& fit = doc.m_fit;
+    const RegressionFit& fit = doc.Fit();
     EXPECT_TRUE(Near(fit.m_coefficients.At(1, 0), 1.3, 1e-12));
     EXPECT_TRUE(Near(fit.m_coefficients.At(2, 0), 1.3, 1e-12));
     EXPECT_TRUE(Near(fit.m_coefficients.At(0, 0), 6.4 - 2.6 * 3, 1e-12));
@@ -192,7 +192,7 @@ TEST(RegressionFit, ExactDataFitExactly) {
         ASSERT_TRUE(LoadData(doc, dir, c.data)) << c.name;
         const int y = doc.GetColName(0) == "Y" ? 0 : 1;
         ASSERT_EQ(test::FitDocument(doc, MakeModel({{y, 0}, {-1, 0}, {1 - y, 0}})), 0) << c.name;
-        const RegressionFit& fit = doc.m_fit;
+        const RegressionFit& fit = doc.Fit();
         EXPECT_EQ(fit.m_coefficients.At(0, 0), c.intercept) << c.name;
         EXPECT_EQ(fit.m_coefficients.At(1, 0), c.slope) << c.name;
         EXPECT_EQ(fit.m_sse, 0.0) << c.name;
@@ -226,7 +226,7 @@ TEST(RegressionFit, OffsetXKeepsItsDigits) {
         text += Format("%.17g %.17g\r\n", i + (i % 2 ? -0.1 : 0.1), 1e13 + i);
     ASSERT_TRUE(LoadData(doc, dir, text));
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0);
-    const RegressionFit& fit = doc.m_fit;
+    const RegressionFit& fit = doc.Fit();
     EXPECT_GE(LogRelativeError(fit.m_coefficients.At(1, 0), 0.9939393939393939), 14.0);
     EXPECT_GE(LogRelativeError(fit.m_coefficients.At(0, 0), -9939393939393.912), 14.0);
     EXPECT_GE(LogRelativeError(fit.m_sse, 0.09696969696969658), 9.0);
@@ -243,8 +243,8 @@ TEST(RegressionFit, ProbFIsTheUpperTail) {
         LoadData(doc, dir,
                  "Y X\r\n3 1\r\n1 2\r\n4 3\r\n1 4\r\n5 5\r\n9 6\r\n2 7\r\n6 8\r\n5 9\r\n1 10\r\n"));
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0);
-    EXPECT_TRUE(Near(doc.m_fit.m_f, 0.29508196721311475, 1e-12));
-    EXPECT_TRUE(Near(doc.m_fit.m_probF, 0.60178534241271036791, 1e-7));
+    EXPECT_TRUE(Near(doc.Fit().m_f, 0.29508196721311475, 1e-12));
+    EXPECT_TRUE(Near(doc.Fit().m_probF, 0.60178534241271036791, 1e-7));
 }
 
 TEST(RegressionFit, ConstantResponseDoesNotFit) {
@@ -254,9 +254,9 @@ TEST(RegressionFit, ConstantResponseDoesNotFit) {
     ASSERT_TRUE(LoadData(doc, dir, "Y X\r\n4 1\r\n4 2\r\n4 3\r\n4 5\r\n"));
     EXPECT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 1);
     EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kEquationDoesNotFit, Icon::Stop)});
-    EXPECT_EQ(doc.m_fit.m_ssr, 0.0);
-    EXPECT_EQ(doc.m_fit.m_sst, 0.0);
-    EXPECT_EQ(doc.m_nYVariable, -2);  // no fitted model kept
+    EXPECT_EQ(doc.Fit().m_ssr, 0.0);
+    EXPECT_EQ(doc.Fit().m_sst, 0.0);
+    EXPECT_EQ(doc.YVariable(), -2);  // no fitted model kept
 }
 
 TEST(RegressionFit, LeverageOneSwitchesToTheAlternateResiduals) {
@@ -270,7 +270,7 @@ TEST(RegressionFit, LeverageOneSwitchesToTheAlternateResiduals) {
     ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
     EXPECT_EQ(prompt.messages,
               std::vector<Message>{Msg(ids::kAlternateResiduals, Icon::Information)});
-    const RegressionFit& fit = doc.m_fit;
+    const RegressionFit& fit = doc.Fit();
     EXPECT_EQ(fit.m_bAlternateResiduals, 1);
     EXPECT_TRUE(Near(fit.Leverage(5), 1.0, 1e-14));
     // The first five observations fit y = 0.6 + 0.8x (by hand) with SSE 3.6, so

@@ -208,13 +208,13 @@ TEST(Descriptive, WriteReportRecordsThisReportAlone) {
     doc.SetHost(&host);
     ASSERT_TRUE(doc.OnOpenDocument(dir.Write("xy.dat", "X Y\r\n1 10\r\n2 20\r\n3 60\r\n")));
     host.results.text = "Earlier results\r\n";
-    doc.m_abRecord.fill(1);  // left over from a regression recording
+    doc.SetRecordedFlags(RecordFlags{1, 1, 1, 1, 1, 1, 1, 1});  // left from a regression recording
 
     const DescriptiveStatistics s(doc.GetData(), 1);
     doc.RecordDescriptiveStatistics(1);
     EXPECT_EQ(host.results.text, "Earlier results\r\n" + s.ComposeReport(doc.GetColName(1)));
     EXPECT_NE(host.results.text.find("Variable Name: Y "), std::string::npos);
-    EXPECT_EQ(doc.m_abRecord, (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(doc.RecordedFlags(), (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0, 0, 1}));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(prompt.messages.empty());
 }

@@ -17,19 +17,26 @@ namespace {
 using test::ScriptedPrompt;
 
 // A one-column data set named "V".
-void Load(CLumoxDoc& doc, const std::vector<double>& values) {
+// One variable with the histogram settings the dialog gives it.
+struct HistogramData {
+    DataSet data;
+    HistogramSettings settings;
+    HistogramSettings& Histogram() { return settings; }
+};
+
+void Load(HistogramData& doc, const std::vector<double>& values) {
     std::vector<std::vector<double>> rows;
     for (const double v : values) rows.push_back({v});
-    test::FillDataSet(doc, {"V"}, rows);
-    doc.m_histogram = HistogramSettings{0, 0, 4, 1, 0, 0};
+    test::FillDataSet(doc.data, {"V"}, rows);
+    doc.Histogram() = HistogramSettings{0, 0, 4, 1, 0, 0};
 }
 
 // The frequency table of the document's histogram settings and the chart the graph page
 // makes of it, as the histogram is drawn, its message shown; returns the class width (0:
 // nothing to draw).
-int BuildChart(const CLumoxDoc& doc, Matrix& table, ChartData& chart) {
+int BuildChart(const HistogramData& doc, Matrix& table, ChartData& chart) {
     const FrequencyTable frequencies = test::Spoken(
-        [&doc](Diagnostics& said) { return BuildFrequencyTable(doc, doc.m_histogram, said); });
+        [&doc](Diagnostics& said) { return BuildFrequencyTable(doc.data, doc.settings, said); });
     if (frequencies.width == 0) {
         chart.pointCount = 0;
         return 0;
@@ -49,10 +56,10 @@ std::vector<double> ColumnOf(const Matrix& m, int column, int rows) {
 TEST(FrequencyTable, LabelledIntervalsDivideTheClasses) {
     const std::pair<int, int> cases[] = {{2, 2},  {4, 4},  {6, 6},  {8, 4}, {10, 5},
                                          {12, 6}, {15, 5}, {20, 5}, {24, 6}};
-    CLumoxDoc doc;
+    HistogramData doc;
     Load(doc, {3.1, 9.7, 5.0});
     for (const auto& [classes, labelled] : cases) {
-        doc.m_histogram.classes = classes;
+        doc.Histogram().classes = classes;
         Matrix table;
         ChartData chart;
         ASSERT_GT(BuildChart(doc, table, chart), 0) << classes;
@@ -66,9 +73,9 @@ TEST(FrequencyTable, LabelledIntervalsDivideTheClasses) {
 TEST(FrequencyTable, ClassesAreRoundAndCentredOnTheData) {
     // 3.1 .. 9.7 in 6 classes scales to 0 .. 12 with E = 0: W = 2 (worked by hand with the
     // nice-number search), and the data fill the four middle classes; 4.0 opens 4 .. 6.
-    CLumoxDoc doc;
+    HistogramData doc;
     Load(doc, {3.1, 4.0, 5.5, 6.2, 7.9, 9.7});
-    doc.m_histogram.classes = 6;
+    doc.Histogram().classes = 6;
     Matrix table;
     ChartData chart;
     ASSERT_EQ(BuildChart(doc, table, chart), 2);
@@ -93,7 +100,7 @@ TEST(FrequencyTable, ClassWidthIsPrintedWithTwoDecimals) {
         {{0, 8000, 10}, "V (Class Interval = 2000.00)"},
     };
     for (const auto& [values, label] : cases) {
-        CLumoxDoc doc;
+        HistogramData doc;
         Load(doc, values);
         Matrix table;
         ChartData chart;
@@ -104,7 +111,7 @@ TEST(FrequencyTable, ClassWidthIsPrintedWithTwoDecimals) {
 
 TEST(FrequencyTable, AConstantPositiveColumnStartsAtZero) {
     // Five 5s in 4 classes: include-zero makes 0 .. 5, step 2: axis 0 .. 8, all in 4 .. 6.
-    CLumoxDoc doc;
+    HistogramData doc;
     Load(doc, {5, 5, 5, 5, 5});
     Matrix table;
     ChartData chart;
@@ -115,9 +122,9 @@ TEST(FrequencyTable, AConstantPositiveColumnStartsAtZero) {
 
 TEST(FrequencyTable, TheUpperLimitIsCountedInTheLastClass) {
     // 0 .. 10 in 5 classes: boundaries 0, 2, ... 10; 10 itself belongs to the last class.
-    CLumoxDoc doc;
+    HistogramData doc;
     Load(doc, {0, 10, 1.99, 2, 9.99, 10});
-    doc.m_histogram.classes = 5;
+    doc.Histogram().classes = 5;
     Matrix table;
     ChartData chart;
     ASSERT_EQ(BuildChart(doc, table, chart), 2);
@@ -129,9 +136,9 @@ TEST(FrequencyTable, RelativeFrequenciesArePercentages) {
     // 20 values, 3 in the first of two classes (0 .. 5, 5 .. 10): 15 % and 85 %.
     std::vector<double> values(3, 0.5);
     values.resize(20, 9.5);
-    CLumoxDoc doc;
+    HistogramData doc;
     Load(doc, values);
-    doc.m_histogram = HistogramSettings{0, 0, 2, 0, 1, 0};
+    doc.Histogram() = HistogramSettings{0, 0, 2, 0, 1, 0};
     Matrix table;
     ChartData chart;
     ASSERT_EQ(BuildChart(doc, table, chart), 5);
@@ -142,9 +149,9 @@ TEST(FrequencyTable, RelativeFrequenciesArePercentages) {
 
 TEST(FrequencyTable, OgiveStandsOnMidpointsWithRunningTotals) {
     // 0 .. 8 in classes of 2: counts 1, 2, 1, 4 (8 closes the last class), totals 1, 3, 4, 8.
-    CLumoxDoc doc;
+    HistogramData doc;
     Load(doc, {1, 3, 3, 5, 7, 7, 7, 8});
-    doc.m_histogram = HistogramSettings{1, 0, 4, 0, 0, 1};
+    doc.Histogram() = HistogramSettings{1, 0, 4, 0, 0, 1};
     Matrix table;
     ChartData chart;
     ASSERT_EQ(BuildChart(doc, table, chart), 2);
@@ -158,7 +165,7 @@ TEST(FrequencyTable, OgiveStandsOnMidpointsWithRunningTotals) {
 
 TEST(FrequencyTable, NothingToDraw) {
     ScriptedPrompt prompt;
-    CLumoxDoc doc;
+    HistogramData doc;
     Load(doc, {0, 0, 0});
     Matrix table;
     ChartData chart;
@@ -181,7 +188,7 @@ TEST(FrequencyTable, NothingToDraw) {
     prompt.messages.clear();
     Load(doc, {1, 2, 3});
     for (int column : {-1, 1}) {
-        doc.m_histogram.column = column;
+        doc.Histogram().column = column;
         chart.pointCount = 7;
         EXPECT_EQ(BuildChart(doc, table, chart), 0) << column;
         EXPECT_EQ(chart.pointCount, 0);

@@ -9,21 +9,30 @@
 
 #include "data/data_set.h"
 #include "data/text_data.h"
+#include "document/document.h"
 #include "platform/format.h"
 
 namespace lumox::test {
 
-// Makes the data set hold these names and rows, as a reader would have filled it.
+// Makes the data set hold these names and rows, as a reader would have filled it (the
+// header line the names joined by blanks).
 inline void FillDataSet(DataSet& set, const std::vector<std::string>& names,
                         const std::vector<std::vector<double>>& rows) {
-    set.ClearDataSet();
-    set.m_nRows = static_cast<uint32_t>(rows.size());
-    set.m_nCols = static_cast<uint32_t>(names.size());
-    set.m_astrColNames = names;
-    set.GetData().Resize(set.m_nRows, set.m_nCols);
-    for (uint32_t i = 0; i < set.m_nRows; ++i) {
-        for (uint32_t j = 0; j < set.m_nCols; ++j) set.GetData().At(i, j) = rows[i][j];
+    Matrix values(static_cast<uint32_t>(rows.size()), static_cast<uint32_t>(names.size()));
+    std::string header;
+    for (const std::string& name : names) header += (header.empty() ? "" : " ") + name;
+    for (uint32_t i = 0; i < values.Rows(); ++i) {
+        for (uint32_t j = 0; j < values.Cols(); ++j) values.At(i, j) = rows[i][j];
     }
+    set.Assign(header, names, std::move(values));
+}
+
+// The document takes the data set of these names and rows, as after opening a file.
+inline void FillDataSet(CLumoxDoc& doc, const std::vector<std::string>& names,
+                        const std::vector<std::vector<double>>& rows) {
+    DataSet set;
+    FillDataSet(set, names, rows);
+    doc.AdoptDataSet(std::move(set));
 }
 
 // Reads a data file's text as the program opens it, numeric names taken; a refusal says
@@ -32,6 +41,14 @@ inline ReadStatus ReadData(DataSet& set, std::istream& file) {
     Diagnostics said;
     const ReadStatus status = ReadTextDataFile(set, file, NumericNames::Accepted, said);
     for (const Diagnostic& message : said.Items()) ADD_FAILURE() << message.text;
+    return status;
+}
+
+// Reads a data file's text into the document, as opening the file does.
+inline ReadStatus ReadData(CLumoxDoc& doc, std::istream& file) {
+    DataSet set;
+    const ReadStatus status = ReadData(set, file);
+    doc.AdoptDataSet(std::move(set));
     return status;
 }
 

@@ -29,7 +29,9 @@ class FakeHost : public DocumentHost {
 public:
     ResultsView* GetResultsView() override { return hasResults ? &results : nullptr; }
     std::optional<std::string> AskSaveFileName(const std::string&) override { return saveName; }
+    void UpdateAllViews() override { ++viewUpdates; }
     FakeResults results;
+    int viewUpdates = 0;
     bool hasResults = true;
     std::optional<std::string> saveName;
 };

@@ -7,7 +7,10 @@ namespace lumox::test {
 ScriptedPrompt::ScriptedPrompt() : previous_(&CurrentPrompt()) { SetPrompt(this); }
 ScriptedPrompt::~ScriptedPrompt() { SetPrompt(previous_); }
 
-void ScriptedPrompt::Show(const std::string& text, Icon icon) { messages.push_back({text, icon}); }
+void ScriptedPrompt::Show(const std::string& text, Icon icon) {
+    messages.push_back({text, icon});
+    if (onShow) onShow(messages.back());
+}
 
 Answer ScriptedPrompt::NextAnswer(const std::string& text) {
     messages.push_back({text, Icon::Question});

@@ -2,6 +2,7 @@
 #define LUMOX_TESTS_SUPPORT_SCRIPTED_PROMPT_H
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <type_traits>
@@ -45,6 +46,8 @@ public:
     std::vector<Message> messages;
     std::deque<Answer> answers;
     int beeps = 0;
+    // Called with each message as it shows, to look at the windows at that moment.
+    std::function<void(const Message&)> onShow;
 
 private:
     Answer NextAnswer(const std::string& text);

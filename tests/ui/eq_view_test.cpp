@@ -139,8 +139,8 @@ TEST_F(EqViewTest, CalculateShowsTheFitAndAFailureTakesRecordAway) {
     CLumoxDoc& doc = app->Document()->Doc();
     ASSERT_TRUE(doc.HasFit());
     EXPECT_EQ(view->StandardErrorField()->text().toStdString(),
-              Format("%g", doc.m_fit.m_standardError));
-    EXPECT_EQ(view->RSquareField()->text().toStdString(), Format("%g", doc.m_fit.m_rSquare));
+              Format("%g", doc.Fit().m_standardError));
+    EXPECT_EQ(view->RSquareField()->text().toStdString(), Format("%g", doc.Fit().m_rSquare));
     EXPECT_TRUE(view->RecordButton()->isEnabled());
     EXPECT_TRUE(Enabled(cmd::kRegressionWorkbench));
 
@@ -261,7 +261,7 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
         ASSERT_EQ(cli.status, 0) << cli.err;
         expected += cli.out;
         EXPECT_EQ(Results()->GetText(), expected) << c.reports;
-        EXPECT_EQ(app->Document()->Doc().m_abRecord, c.flags);
+        EXPECT_EQ(app->Document()->Doc().RecordedFlags(), c.flags);
     }
     dialogs.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
     Click(view->RecordButton());

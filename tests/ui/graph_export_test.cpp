@@ -27,8 +27,7 @@ protected:
     GraphExportTest() {
         EnsureApplication();
         EXPECT_TRUE(doc.OnOpenDocument(LUMOX_SOURCE_DIR "/examples/tab21.dat"));
-        doc.SetupGraphSlot(0, 0, 1, 0, 1);
-        doc.m_nGraphsPerPage = 1;
+        doc.SetupScatterPage(1, {{0, 1, 0, 1}});
     }
     // Draws the page into path; what it says is kept in said.
     bool Export(const std::string& path) { return ExportGraphPage(doc, path, said); }
@@ -58,8 +57,7 @@ TEST_F(GraphExportTest, PngIsThePageAtNinetySixPixelsPerInch) {
         for (int x = 0; x < image.width() && !red; ++x) red = image.pixel(x, y) == qRgb(255, 0, 0);
     EXPECT_TRUE(red);
 
-    doc.SetupGraphSlot(1, 1, 0, 0, 0);
-    doc.m_nGraphsPerPage = 4;
+    doc.SetupScatterPage(4, {{0, 1, 0, 1}, {1, 0, 0, 0}});
     ASSERT_TRUE(Export(path));
     ASSERT_TRUE(image.load(QString::fromStdString(path), "PNG"));
     EXPECT_EQ(image.size(), QSize(624, 648));

@@ -120,10 +120,10 @@ TEST_F(InputDataTest, NewDataIsTypedSavedAsTextAndReadBack) {
     EXPECT_EQ(given, (std::vector<std::string>{"", ""}));  // two empty rows of one column
     EXPECT_EQ(givenCounts, std::make_pair(2, 1));
     EXPECT_EQ(ReadFile(path), "Hours\tScore\r\n1\t52.5\r\n2.5\t61\r\n4\t-3e1\r\n");
-    EXPECT_EQ(Doc().m_nRows, 3u);
-    EXPECT_EQ(Doc().m_nCols, 2u);
+    EXPECT_EQ(Doc().Rows(), 3u);
+    EXPECT_EQ(Doc().Cols(), 2u);
     EXPECT_EQ(Doc().GetData().At(2, 1), -30.0);
-    EXPECT_EQ(Doc().m_strDataPath, path);
+    EXPECT_EQ(Doc().DataPath(), path);
     EXPECT_EQ(Captions(), QStringList{"typed.dat - Results"});
     EXPECT_EQ(app->RecentFiles().Files().value(0), QString::fromStdString(path));
     EXPECT_EQ(dialogs.saveSuggestions, QStringList{""});
@@ -164,7 +164,7 @@ TEST_F(InputDataTest, RevisedDataOverwriteTheFileAfterAsking) {
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{kOverwrite});
     EXPECT_EQ(ReadFile(path.toStdString()), "X Y\r\n1 2\r\n3 40\r\n5 6\r\n");
     EXPECT_EQ(Doc().GetData().At(1, 1), 40.0);
-    EXPECT_EQ(Doc().m_strDataPath, path.toStdString());
+    EXPECT_EQ(Doc().DataPath(), path.toStdString());
     EXPECT_TRUE(dialogs.saveSuggestions.isEmpty());
 }
 
@@ -180,10 +180,10 @@ TEST_F(InputDataTest, NoSavesUnderANewNameAsDbaseByItsExtension) {
     const std::string bytes = ReadFile(table);
     ASSERT_GT(bytes.size(), 32u);
     EXPECT_EQ(bytes[0], '\x03');
-    EXPECT_EQ(Doc().m_bDbase, 1);
-    EXPECT_EQ(Doc().m_nRows, 3u);
+    EXPECT_EQ(Doc().IsDbase(), 1);
+    EXPECT_EQ(Doc().Rows(), 3u);
     EXPECT_EQ(Doc().GetData().At(2, 0), 7.25);
-    EXPECT_EQ(Doc().m_strDataPath, table);
+    EXPECT_EQ(Doc().DataPath(), table);
     EXPECT_EQ(dialogs.saveSuggestions, QStringList{path});
     EXPECT_EQ(Captions(), QStringList{"new.DBF - Results"});
     EXPECT_EQ(app->RecentFiles().Files().value(0), QString::fromStdString(table));
@@ -206,7 +206,7 @@ TEST_F(InputDataTest, DecliningBothSavesRereadsTheOldFile) {
     Run(cmd::kInputData);
     ProcessEvents();
     ASSERT_NE(app->Document(), nullptr);
-    EXPECT_EQ(Doc().m_strDataPath, path.toStdString());
+    EXPECT_EQ(Doc().DataPath(), path.toStdString());
     EXPECT_EQ(Doc().GetData().At(0, 0), 1.0);  // the edits are gone
     EXPECT_EQ(ReadFile(path.toStdString()), "X Y\r\n1 2\r\n3 4\r\n5 6\r\n");
 }
@@ -219,7 +219,7 @@ TEST_F(InputDataTest, CancelOrNoChangeLeavesAnOpenDataSetAlone) {
         Run(cmd::kInputData);
         ProcessEvents();
         ASSERT_NE(app->Document(), nullptr);
-        EXPECT_EQ(Doc().m_nRows, 3u);
+        EXPECT_EQ(Doc().Rows(), 3u);
     }
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_TRUE(dialogs.saveSuggestions.isEmpty());
@@ -235,7 +235,7 @@ TEST_F(InputDataTest, AFileThatCannotBeWrittenOverIsSavedUnderANewName) {
     dialogs.saveNames = {QString::fromStdString(copy)};
     Run(cmd::kInputData);
     EXPECT_EQ(ReadFile(copy), "X Y\r\n8 2\r\n3 4\r\n5 6\r\n");
-    EXPECT_EQ(Doc().m_strDataPath, copy);
+    EXPECT_EQ(Doc().DataPath(), copy);
     EXPECT_EQ(Doc().GetData().At(0, 0), 8.0);
 }
 
@@ -264,7 +264,7 @@ TEST_F(InputDataTest, TypedDataRoundTripsThroughTextAndDbase) {
         ProcessEvents();
         ASSERT_NE(app->Document(), nullptr) << name;
         EXPECT_EQ(RecordedListing(), expected) << name;
-        EXPECT_EQ(Doc().m_nRows, 12u) << name;
+        EXPECT_EQ(Doc().Rows(), 12u) << name;
         prompt.answers = {lumox::Answer::No};  // the question about saving the Results
         Run(cmd::kClose);
         ProcessEvents();

@@ -61,7 +61,7 @@ TEST_F(Mnemonics, NoTwoControlsOfADialogShareALetter) {
 
     std::vector<std::unique_ptr<QWidget>> dialogs;
     dialogs.emplace_back(std::make_unique<DescriptiveStatisticsDialog>(doc));
-    dialogs.emplace_back(std::make_unique<HistogramDialog>(doc));
+    dialogs.emplace_back(std::make_unique<HistogramDialog>(doc.Data()));
     dialogs.emplace_back(std::make_unique<SimpleRegressionDialog>(doc, this->dialogs));
     dialogs.emplace_back(std::make_unique<PointEstimateDialog>(doc));
     dialogs.emplace_back(std::make_unique<RecordReportsDialog>(false));

@@ -106,7 +106,7 @@ TEST_F(RegressionDialogs, SimpleRecordAppendsWhatTheCliRecords) {
     });
     Run(cmd::kSimpleRegression);
     EXPECT_TRUE(dialogs.dialogScripts.empty());
-    EXPECT_EQ(doc.m_nSimpleModel, 0);
+    EXPECT_EQ(doc.SimpleModel(), 0);
     EXPECT_EQ(ResultsText(), Cli({"tab21.dat", "--reports", "equation,anova,residuals,intervals",
                                   "--level", "90", "--simple", "Hours", "Score", "0"}));
     EXPECT_TRUE(prompt.messages.empty());
@@ -197,7 +197,8 @@ TEST_F(RegressionDialogs, PointEstimateRecordAppendsWhatTheCliRecords) {
         FitTab21(doc, row.model);
         prompt.messages.clear();
         ASSERT_TRUE(Enabled(cmd::kPointEstimate));
-        Script<PointEstimateDialog>([&row](PointEstimateDialog& dialog) {
+        bool resultsShownFirst = true;
+        Script<PointEstimateDialog>([this, &row, &resultsShownFirst](PointEstimateDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), "Point Estimate");
             ASSERT_EQ(dialog.names.size(), 1U);
             EXPECT_EQ(dialog.names[0]->text(), "Hours");
@@ -207,7 +208,12 @@ TEST_F(RegressionDialogs, PointEstimateRecordAppendsWhatTheCliRecords) {
             EXPECT_FALSE(dialog.recordButton->isEnabled());
             TypeLines(dialog.valuesEdit, QString::fromLatin1(row.values));
             EXPECT_EQ(dialog.valuesEdit->toPlainText(), row.values);
+            // A note about the results comes once the results show.
+            prompt.onShow = [&dialog, &resultsShownFirst](const Message&) {
+                resultsShownFirst = resultsShownFirst && !dialog.prediction->text().isEmpty();
+            };
             dialog.calculateButton->click();
+            prompt.onShow = nullptr;
             EXPECT_EQ(dialog.predicted->text().toStdString(), dialog.Estimate().PredictedText());
             EXPECT_EQ(dialog.confidence->text().toStdString(), dialog.Estimate().ConfidenceText());
             EXPECT_EQ(dialog.prediction->text().toStdString(), dialog.Estimate().PredictionText());
@@ -221,6 +227,7 @@ TEST_F(RegressionDialogs, PointEstimateRecordAppendsWhatTheCliRecords) {
                 ? std::vector<Message>{{LoadString(ids::kOriginalScaleNote), Icon::Information}}
                 : std::vector<Message>{};
         EXPECT_EQ(prompt.messages, expected);
+        EXPECT_TRUE(resultsShownFirst);
         // The CLI records the equation report, then the estimate: the part after the
         // equation report is what the dialog's Record appended.
         const std::vector<std::string> fit = {"tab21.dat",

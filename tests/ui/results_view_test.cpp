@@ -91,7 +91,7 @@ TEST_F(ShellTest, ResultsKeepTheirBytesWhateverTheNamesEncoding) {
         QTest::keyClicks(view, "x");
 
         std::string listing;
-        WriteInputData(app->Document()->Doc(), listing);
+        WriteInputData(app->Document()->Doc().Data(), listing);
         const std::string expected = c.before + listing + listing + "x";
         EXPECT_EQ(view->GetText(), expected);
         EXPECT_TRUE(view->toPlainText().contains(c.shownName));

@@ -173,7 +173,7 @@ TEST_F(ShellTest, OpenDataIsGreyedInMenuToolbarAndAcceleratorWhileADocumentIsOpe
 TEST_F(ShellTest, OneDocumentAtATimeWithItsResultsWindowEmptyAndMaximised) {
     CLumoxDoc* doc = app->OpenDataFile(SmallData());
     ASSERT_NE(doc, nullptr);
-    EXPECT_EQ(doc->m_nRows, 3u);
+    EXPECT_EQ(doc->Rows(), 3u);
     EXPECT_FALSE(app->CanOpen());
     EXPECT_EQ(app->OpenDataFile(DataFile("other.dat", "A B\r\n1 2\r\n3 4\r\n")), nullptr);
     EXPECT_EQ(&app->Document()->Doc(), doc);

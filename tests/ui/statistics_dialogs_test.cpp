@@ -138,7 +138,7 @@ TEST_F(StatisticsDialogs, HistogramPlotWithoutAVariableIsRefused) {
         dialog.reject();
     });
     Run(cmd::kHistogram);
-    EXPECT_EQ(app->Document()->Doc().m_histogram.classes, 0) << "Cancel stores nothing";
+    EXPECT_EQ(app->Document()->Doc().Histogram().classes, 0) << "Cancel stores nothing";
 }
 
 TEST_F(StatisticsDialogs, HistogramPlotStoresTheSettingsOnTheDocument) {
@@ -166,16 +166,16 @@ TEST_F(StatisticsDialogs, HistogramPlotStoresTheSettingsOnTheDocument) {
             dialog.plotButton->click();
         });
         Run(cmd::kHistogram);
-        const HistogramSettings& kept = doc.m_histogram;
+        const HistogramSettings& kept = doc.Histogram();
         EXPECT_EQ(kept.addNormalCurve, row.expected.addNormalCurve);
         EXPECT_EQ(kept.column, row.expected.column);
         EXPECT_EQ(kept.classes, row.expected.classes);
         EXPECT_EQ(kept.frequency, row.expected.frequency);
         EXPECT_EQ(kept.relative, row.expected.relative);
         EXPECT_EQ(kept.cumulative, row.expected.cumulative);
-        EXPECT_EQ(doc.m_nGraphsPerPage, 1);
-        EXPECT_EQ(doc.m_apGraph[0]->title, row.title);
-        EXPECT_EQ(doc.m_apGraph[0]->barChart, 1);
+        EXPECT_EQ(doc.GraphsPerPage(), 1);
+        EXPECT_EQ(doc.Graph(0).title, row.title);
+        EXPECT_EQ(doc.Graph(0).barChart, 1);
     }
     EXPECT_TRUE(prompt.messages.empty());
 }
