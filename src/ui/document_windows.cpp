@@ -2,13 +2,13 @@
 
 #include <QMdiArea>
 
-#include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/edit_data_dialog.h"
 #include "ui/graph_commands.h"
 #include "ui/lumox_app.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
+#include "ui/mdig_child_wnd.h"
 #include "ui/path_text.h"
 #include "ui/statistics_commands.h"
 #include "ui/ui_dialogs.h"

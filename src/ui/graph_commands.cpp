@@ -1,8 +1,8 @@
 #include "ui/graph_commands.h"
 
 #include "ui/document_windows.h"
-#include "ui/graph_options_dialog.h"
-#include "ui/graph_select_dialog.h"
+#include "ui/graph_options_dlg.h"
+#include "ui/graph_select_dlg.h"
 #include "ui/lumox_app.h"
 #include "ui/main_frame.h"
 

@@ -7,7 +7,6 @@
 #include <QMimeData>
 #include <QPrinter>
 
-#include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/eq_view.h"
@@ -16,6 +15,7 @@
 #include "ui/help_window.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
+#include "ui/mdig_child_wnd.h"
 #include "ui/path_text.h"
 #include "ui/ui_dialogs.h"
 

@@ -9,7 +9,7 @@
 
 #include "ui/command_router.h"
 #include "ui/document_view.h"
-#include "ui/recent_files.h"
+#include "ui/recent_file_list.h"
 
 class QPrinter;
 class QSettings;

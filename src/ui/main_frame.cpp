@@ -13,13 +13,13 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/command_prompts.h"
 #include "ui/document_windows.h"
 #include "ui/help_window.h"
 #include "ui/key_indicators.h"
 #include "ui/lumox_app.h"
+#include "ui/mdig_child_wnd.h"
 
 namespace lumox {
 namespace {

@@ -19,8 +19,8 @@
 #include <QTest>
 #include <functional>
 
-#include "platform/strings.h"
 #include "document/simple_regression.h"
+#include "platform/strings.h"
 #include "render/graph_export.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
@@ -28,8 +28,8 @@
 #include "ui/document_windows.h"
 #include "ui/graf_view.h"
 #include "ui/graph_commands.h"
-#include "ui/graph_options_dialog.h"
-#include "ui/graph_select_dialog.h"
+#include "ui/graph_options_dlg.h"
+#include "ui/graph_select_dlg.h"
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
 #include "ui_fixture.h"

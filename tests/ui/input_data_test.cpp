@@ -10,14 +10,14 @@
 #include <fstream>
 #include <functional>
 
-#include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/edit_data_dialog.h"
 #include "ui/grid_ctrl.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
-#include "ui/recent_files.h"
+#include "ui/mdig_child_wnd.h"
+#include "ui/recent_file_list.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {

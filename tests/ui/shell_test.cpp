@@ -13,13 +13,13 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "ui/about_dialog.h"
-#include "ui/child_frame.h"
+#include "ui/about_dlg.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/help_window.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
+#include "ui/mdig_child_wnd.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
