@@ -8,28 +8,19 @@
 
 namespace lumox {
 
-// One command a target handles: what it does, whether it may run now, and (for a
-// checkable command) whether it shows its check mark.
-struct CommandEntry {
-    std::function<void()> run;
-    std::function<bool()> enabled;  // empty: always enabled
-    std::function<bool()> checked;  // empty: not checkable
-};
-
 // Something on the command route (a view, the document, the main frame, the
-// application) with its table of command ids.
+// application) with the commands it carries out.
 class CommandTarget {
 public:
     virtual ~CommandTarget() = default;
-    // The entry of id, or null when this target does not handle it.
-    virtual const CommandEntry* FindCommand(int id) const;
+    // What id does here, or null when this target does not handle it.
+    const std::function<void()>* FindCommand(int id) const;
 
 protected:
-    void OnCommand(int id, std::function<void()> run, std::function<bool()> enabled = {},
-                   std::function<bool()> checked = {});
+    void OnCommand(int id, std::function<void()> run);
 
 private:
-    std::map<int, CommandEntry> commands_;
+    std::map<int, std::function<void()>> commands_;
 };
 
 // What the router found for a command: a command nobody handles is disabled.
@@ -41,15 +32,18 @@ struct CommandState {
 };
 
 // Sends a command along the route (active view, its document, the main frame, the
-// application): the first target that handles it runs it, and the same route answers
-// whether it is enabled. A command abandoned by UserAbort ends silently (its message
-// was already shown).
+// application): the first target that handles it runs it. Whether a handled command may
+// run, and its check mark, are the command's own rules. A command abandoned by UserAbort
+// ends silently (its message was already shown).
 class CommandRouter {
 public:
     // The targets in route order, for the window that is active now (nulls are skipped).
     using Route = std::function<std::vector<CommandTarget*>()>;
+    // The enabled and checked state of a command, asked once a target on the route
+    // handles it (the router sets handled itself).
+    using Rules = std::function<CommandState(int id)>;
 
-    explicit CommandRouter(Route route) : route_(std::move(route)) {}
+    CommandRouter(Route route, Rules rules) : route_(std::move(route)), rules_(std::move(rules)) {}
 
     CommandState Query(int id) const;
     // Runs id when it is handled and enabled; true when it ran (even if abandoned).
@@ -58,9 +52,10 @@ public:
     void SetAfterCommand(std::function<void()> after) { after_ = std::move(after); }
 
 private:
-    const CommandEntry* Find(int id) const;
+    const std::function<void()>* Find(int id) const;
 
     Route route_;
+    Rules rules_;
     std::function<void()> after_;
 };
 

@@ -2,13 +2,13 @@
 
 #include <QMdiArea>
 
-#include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/edit_data_dialog.h"
 #include "ui/graph_commands.h"
 #include "ui/lumox_app.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
+#include "ui/mdig_child_wnd.h"
 #include "ui/path_text.h"
 #include "ui/statistics_commands.h"
 #include "ui/ui_dialogs.h"
@@ -18,42 +18,24 @@ namespace lumox {
 DocumentWindows::DocumentWindows(CLumoxApp& app) : app_(app) {
     doc_.SetHost(this);
     OnCommand(cmd::kClose, [this] { OnFileClose(); });
-    OnCommand(
-        cmd::kSaveResults, [this] { doc_.OnFileSaveResults(); },
-        [this] { return doc_.CanSaveResults(); });
-    OnCommand(
-        cmd::kSaveResultsAs, [this] { doc_.OnFileSaveResultsAs(); },
-        [this] { return doc_.CanSaveResultsAs(); });
-    OnCommand(
-        cmd::kRecordInputData, [this] { doc_.OnRecordInputData(); },
-        [this] { return doc_.CanRecordInputData(); });
+    OnCommand(cmd::kSaveResults, [this] { doc_.OnFileSaveResults(); });
+    OnCommand(cmd::kSaveResultsAs, [this] { doc_.OnFileSaveResultsAs(); });
+    OnCommand(cmd::kRecordInputData, [this] { doc_.OnRecordInputData(); });
     OnCommand(cmd::kInputData, [this] { doc_.OnInputData(); });
     OnCommand(cmd::kDescriptiveStatistics, [this] { OnDescriptiveStatistics(*this); });
-    OnCommand(
-        cmd::kSimpleRegression, [this] { OnSimpleRegression(*this); },
-        [this] { return doc_.CanRegress(); });
-    OnCommand(
-        cmd::kPointEstimate, [this] { OnPointEstimate(*this); }, [this] { return doc_.HasFit(); });
-    OnCommand(
-        cmd::kRegressionReports, [this] { OnRegressionReports(*this); },
-        [this] { return doc_.HasFit(); });
+    OnCommand(cmd::kSimpleRegression, [this] { OnSimpleRegression(*this); });
+    OnCommand(cmd::kPointEstimate, [this] { OnPointEstimate(*this); });
+    OnCommand(cmd::kRegressionReports, [this] { OnRegressionReports(*this); });
     OnCommand(cmd::kHistogram, [this] { OnHistogram(*this); });
-    // The graph commands.
-    for (const auto& [id, graphs] : {std::pair{cmd::kScatterOne, 1}, std::pair{cmd::kScatterTwo, 2},
-                                     std::pair{cmd::kScatterFour, 4}}) {
-        OnCommand(
-            id, [this, graphs = graphs] { OnScatter(*this, graphs); },
-            [this] { return doc_.CanScatter(); });
-    }
+    OnCommand(cmd::kScatterOne, [this] { OnScatter(*this, 1); });
+    OnCommand(cmd::kScatterTwo, [this] { OnScatter(*this, 2); });
+    OnCommand(cmd::kScatterFour, [this] { OnScatter(*this, 4); });
     OnCommand(cmd::kGraphOptions, [this] { OnGraphOptions(*this); });
     // Regression Workbench: the Build Equation window, then every view redrawn.
-    OnCommand(
-        cmd::kRegressionWorkbench,
-        [this] {
-            ShowView(ViewKind::BuildEquation);
-            UpdateAllViews();
-        },
-        [this] { return doc_.CanRegress(); });
+    OnCommand(cmd::kRegressionWorkbench, [this] {
+        ShowView(ViewKind::BuildEquation);
+        UpdateAllViews();
+    });
 }
 
 DocumentWindows::~DocumentWindows() {

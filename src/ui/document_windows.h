@@ -15,8 +15,8 @@ class CLumoxApp;
 class CMDIGChildWnd;
 
 // The open document on the shell's side: it owns the CLumoxDoc, keeps its windows,
-// answers the document's requests for windows and dialogs, and holds the document's
-// command table (second on the command route, after the active view).
+// answers the document's requests for windows and dialogs, and carries out the document's
+// commands (second on the command route, after the active view).
 class DocumentWindows : public QObject, public DocumentHost, public CommandTarget {
     Q_OBJECT
 public:

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/command_ids.h"
+#include "ui/command_table.h"
 
 namespace lumox {
 namespace {
@@ -19,52 +20,11 @@ QUrl HelpPage(const QString& page, const QString& anchor = QString()) {
     return url;
 }
 
-// Commands with a topic of their own in the command reference.
-constexpr int kDescribedCommands[] = {
-    cmd::kNewData,
-    cmd::kOpenData,
-    cmd::kClose,
-    cmd::kSaveResults,
-    cmd::kSaveResultsAs,
-    cmd::kPrint,
-    cmd::kPrintPreview,
-    cmd::kPrintSetup,
-    cmd::kExit,
-    cmd::kClearAll,
-    cmd::kInputData,
-    cmd::kGraphOptions,
-    cmd::kCut,
-    cmd::kCopy,
-    cmd::kPaste,
-    cmd::kUndo,
-    cmd::kToolbar,
-    cmd::kStatusBar,
-    cmd::kRecordInputData,
-    cmd::kDescriptiveStatistics,
-    cmd::kRegressionWorkbench,
-    cmd::kSimpleRegression,
-    cmd::kPointEstimate,
-    cmd::kRegressionReports,
-    cmd::kScatterOne,
-    cmd::kScatterTwo,
-    cmd::kScatterFour,
-    cmd::kHistogram,
-    cmd::kCascade,
-    cmd::kTile,
-    cmd::kArrangeIcons,
-    cmd::kAbout,
-    cmd::kHelpTopics,
-    cmd::kUsingHelp,
-    cmd::kContextHelp,
-    cmd::kHelp,
-};
-
 // The page of each window's and dialog's topic.
 constexpr struct {
     int context;
     const char* page;
 } kWindowPages[] = {
-    {help::kOverview, "overview.html"},
     {HelpWindow::kUsingHelp, "using.html"},
     {help::kDocumentWindow, "results.html"},
     {help::kGraphWindow, "graph.html"},
@@ -88,13 +48,18 @@ QUrl HelpWindow::PageForContext(int context) {
     for (const auto& [topic, page] : kWindowPages) {
         if (context == topic) return HelpPage(QString::fromLatin1(page));
     }
-    if (context >= cmd::kRecentFile1 + help::kCommandBase &&
-        context < cmd::kRecentFile1 + cmd::kRecentFileCount + help::kCommandBase) {
-        return HelpPage(QStringLiteral("commands.html"), QStringLiteral("recent"));
-    }
-    for (const int id : kDescribedCommands) {
-        if (context == help::kCommandBase + id) {
-            return HelpPage(QStringLiteral("commands.html"), QStringLiteral("cmd%1").arg(id));
+    // A command's context: the topic its row of the command table names.
+    const int id = context - help::kCommandBase;
+    if (const Command* command = CommandOf(id)) {
+        switch (command->topic) {
+            case HelpTopic::OwnEntry:
+                return HelpPage(QStringLiteral("commands.html"), QStringLiteral("cmd%1").arg(id));
+            case HelpTopic::RecentFiles:
+                return HelpPage(QStringLiteral("commands.html"), QStringLiteral("recent"));
+            case HelpTopic::Overview:
+                return HelpPage(QStringLiteral("overview.html"));
+            case HelpTopic::Contents:
+                break;
         }
     }
     return HelpPage(QStringLiteral("index.html"));

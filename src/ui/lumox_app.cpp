@@ -7,8 +7,8 @@
 #include <QMimeData>
 #include <QPrinter>
 
-#include "ui/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/command_table.h"
 #include "ui/document_windows.h"
 #include "ui/eq_view.h"
 #include "ui/graf_view.h"
@@ -16,6 +16,7 @@
 #include "ui/help_window.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
+#include "ui/mdig_child_wnd.h"
 #include "ui/path_text.h"
 #include "ui/ui_dialogs.h"
 
@@ -28,23 +29,18 @@ namespace lumox {
 CLumoxApp::CLumoxApp(QSettings& settings, UiDialogs& dialogs)
     : dialogs_(dialogs),
       recent_(settings, cmd::kRecentFileCount),
-      router_([this] { return Route(); }) {
+      router_([this] { return Route(); }, [this](int id) { return RuleState(id, RouteNow()); }) {
     InitLumoxResources();
     router_.SetAfterCommand([this] {
         if (frame_) frame_->UpdateCommandUI();
     });
     OnCommand(cmd::kAbout, [this] { dialogs_.ExecAbout(frame_.get()); });
-    OnCommand(
-        cmd::kOpenData, [this] { OnFileOpen(); }, [this] { return m_bCanOpen; });
-    OnCommand(
-        cmd::kNewData, [this] { NewDataDocument(); }, [this] { return m_bCanOpen; });
+    OnCommand(cmd::kOpenData, [this] { OnFileOpen(); });
+    OnCommand(cmd::kNewData, [this] { NewDataDocument(); });
     OnCommand(cmd::kPrintSetup, [this] { dialogs_.ExecPrintSetup(frame_.get(), Printer()); });
     OnCommand(cmd::kExit, [this] { frame_->close(); });
     for (int i = 0; i < cmd::kRecentFileCount; ++i) {
-        // Recent files follow Open Data's rule: none opens while a document is open.
-        OnCommand(
-            cmd::kRecentFile1 + i, [this, i] { OnOpenRecentFile(i); },
-            [this, i] { return m_bCanOpen && i < recent_.Files().size(); });
+        OnCommand(cmd::kRecentFile1 + i, [this, i] { OnOpenRecentFile(i); });
     }
 }
 
@@ -92,16 +88,15 @@ const ViewTemplate* CLumoxApp::Template(ViewKind kind) const {
     return pattern ? &*pattern : nullptr;
 }
 
-std::vector<CommandTarget*> CLumoxApp::Route() const {
-    std::vector<CommandTarget*> route;
+RouteState CLumoxApp::RouteNow() {
     CMDIGChildWnd* child = frame_ ? frame_->ActiveChild() : nullptr;
-    if (child != nullptr && document_ != nullptr && child->Document() == document_) {
-        route.push_back(&child->View());
-    }
-    route.push_back(document_);
-    route.push_back(frame_.get());
-    route.push_back(const_cast<CLumoxApp*>(this));
-    return route;
+    const bool ours = child != nullptr && document_ != nullptr && child->Document() == document_;
+    return {*this, document_, ours ? &child->View() : nullptr};
+}
+
+std::vector<CommandTarget*> CLumoxApp::Route() {
+    const RouteState now = RouteNow();
+    return {now.view, now.document, frame_.get(), this};
 }
 
 void CLumoxApp::OnFileOpen() {

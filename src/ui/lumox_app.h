@@ -9,7 +9,7 @@
 
 #include "ui/command_router.h"
 #include "ui/document_view.h"
-#include "ui/recent_files.h"
+#include "ui/recent_file_list.h"
 
 class QPrinter;
 class QSettings;
@@ -21,6 +21,7 @@ class CMainFrame;
 class DocumentWindows;
 class HelpWindow;
 class UiDialogs;
+struct RouteState;
 
 // The application: it allows one document at a time (the can-open flag), knows how each
 // kind of document window is made, owns the main frame, the recent-file list, the
@@ -73,7 +74,9 @@ private:
     void OnFileOpen();
     void OnOpenRecentFile(int index);
     // The targets of a command, in route order, for the window active now.
-    std::vector<CommandTarget*> Route() const;
+    std::vector<CommandTarget*> Route();
+    // What the enable rules read on that route.
+    RouteState RouteNow();
 
     UiDialogs& dialogs_;
     RecentFileList recent_;

@@ -40,16 +40,11 @@ CLumoxView::CLumoxView(DocumentWindows& document) : document_(document) {
     connect(this, &QPlainTextEdit::selectionChanged, &document_, &DocumentWindows::changed);
     connect(this, &QPlainTextEdit::undoAvailable, &document_, &DocumentWindows::changed);
 
-    OnCommand(
-        cmd::kUndo, [this] { undo(); }, [this] { return this->document()->isUndoAvailable(); });
-    OnCommand(
-        cmd::kCut, [this] { cut(); }, [this] { return textCursor().hasSelection(); });
-    OnCommand(
-        cmd::kCopy, [this] { copy(); }, [this] { return textCursor().hasSelection(); });
-    OnCommand(
-        cmd::kPaste, [this] { paste(); }, [this] { return document_.App().ClipboardHasText(); });
-    OnCommand(
-        cmd::kClearAll, [this] { OnClearAll(); }, [this] { return CanClearAll(); });
+    OnCommand(cmd::kUndo, [this] { undo(); });
+    OnCommand(cmd::kCut, [this] { cut(); });
+    OnCommand(cmd::kCopy, [this] { copy(); });
+    OnCommand(cmd::kPaste, [this] { paste(); });
+    OnCommand(cmd::kClearAll, [this] { OnClearAll(); });
     OnCommand(cmd::kPrint, [this] { OnFilePrint(); });
     OnCommand(cmd::kPrintPreview, [this] { OnFilePrintPreview(); });
 }

@@ -13,18 +13,22 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "ui/child_frame.h"
 #include "ui/command_ids.h"
-#include "ui/command_prompts.h"
+#include "ui/command_table.h"
 #include "ui/document_windows.h"
 #include "ui/help_window.h"
 #include "ui/key_indicators.h"
 #include "ui/lumox_app.h"
+#include "ui/mdig_child_wnd.h"
 
 namespace lumox {
 namespace {
 
 const QString kFrameTitle = QStringLiteral("Lumox - Equation Fitting Tools");
+
+// In a menu's entries: a separator, and the recent-file entries.
+constexpr int kSeparator = 0;
+constexpr int kRecentFiles = -1;
 
 QString FirstLocalFile(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls()) return QString();
@@ -47,36 +51,19 @@ CMainFrame::CMainFrame(CLumoxApp& app) : app_(app) {
     connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateFrame);
     resize(760, 560);
 
-    OnCommand(
-        cmd::kShowResultsWindow, [this] { app_.Document()->ShowView(ViewKind::Results); },
-        [this] { return app_.Document() != nullptr; });
-    OnCommand(
-        cmd::kShowGraphWindow, [this] { app_.Document()->ShowGraphWindow(); },
-        [this] { return app_.Document() != nullptr && app_.Template(ViewKind::Graph); });
-    OnCommand(
-        cmd::kShowBuildEquationWindow,
-        [this] {
-            app_.Document()->ShowView(ViewKind::BuildEquation);
-            app_.Document()->UpdateAllViews();
-        },
-        [this] { return app_.Document() != nullptr && app_.Template(ViewKind::BuildEquation); });
-    auto hasChild = [this] { return ActiveChild() != nullptr; };
-    OnCommand(
-        cmd::kCascade, [this] { area_->cascadeSubWindows(); }, hasChild);
-    OnCommand(
-        cmd::kTile, [this] { area_->tileSubWindows(); }, hasChild);
-    OnCommand(
-        cmd::kArrangeIcons, [this] { ArrangeIcons(); }, hasChild);
-    OnCommand(
-        cmd::kNextPane, [this] { area_->activateNextSubWindow(); }, hasChild);
-    OnCommand(
-        cmd::kPreviousPane, [this] { area_->activatePreviousSubWindow(); }, hasChild);
-    OnCommand(
-        cmd::kToolbar, [this] { toolBar_->setVisible(toolBar_->isHidden()); }, {},
-        [this] { return !toolBar_->isHidden(); });
-    OnCommand(
-        cmd::kStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); }, {},
-        [this] { return !statusBar()->isHidden(); });
+    OnCommand(cmd::kShowResultsWindow, [this] { app_.Document()->ShowView(ViewKind::Results); });
+    OnCommand(cmd::kShowGraphWindow, [this] { app_.Document()->ShowGraphWindow(); });
+    OnCommand(cmd::kShowBuildEquationWindow, [this] {
+        app_.Document()->ShowView(ViewKind::BuildEquation);
+        app_.Document()->UpdateAllViews();
+    });
+    OnCommand(cmd::kCascade, [this] { area_->cascadeSubWindows(); });
+    OnCommand(cmd::kTile, [this] { area_->tileSubWindows(); });
+    OnCommand(cmd::kArrangeIcons, [this] { ArrangeIcons(); });
+    OnCommand(cmd::kNextPane, [this] { area_->activateNextSubWindow(); });
+    OnCommand(cmd::kPreviousPane, [this] { area_->activatePreviousSubWindow(); });
+    OnCommand(cmd::kToolbar, [this] { toolBar_->setVisible(toolBar_->isHidden()); });
+    OnCommand(cmd::kStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
     OnCommand(cmd::kHelpTopics, [this] { app_.ShowHelp(HelpWindow::kContents); });
     OnCommand(cmd::kDefaultHelp, [this] { app_.ShowHelp(HelpWindow::kContents); });
     OnCommand(cmd::kUsingHelp, [this] { app_.ShowHelp(HelpWindow::kUsingHelp); });
@@ -102,19 +89,24 @@ bool CMainFrame::Create() {
     return true;
 }
 
-QAction* CMainFrame::MakeAction(int id, const QString& text, const QList<QKeySequence>& keys,
-                                const QString& icon) {
-    auto* action = new QAction(text, this);
+void CMainFrame::MakeAction(const Command& command) {
+    auto* action = new QAction(QString::fromLatin1(command.text), this);
+    const int id = command.id;
     action->setData(id);
-    action->setStatusTip(QString::fromLatin1(CommandPrompt(id)));
+    action->setStatusTip(QString::fromLatin1(command.prompt));
+    QList<QKeySequence> keys;
+    for (const QKeyCombination key : command.keys) {
+        if (key.key() != Qt::Key_unknown) keys.append(QKeySequence(key));
+    }
     if (!keys.isEmpty()) action->setShortcuts(keys);
-    if (!icon.isEmpty()) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    if (command.icon != nullptr)
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(command.icon))));
     action->setIconVisibleInMenu(false);
+    action->setCheckable(command.checked != nullptr);
     // Accelerators work whichever menu is shown, as long as the route enables them.
     addAction(action);
     connect(action, &QAction::triggered, this, [this, id] { OnCommandTriggered(id); });
     actions_[id] = action;
-    return action;
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -122,140 +114,66 @@ QAction* CMainFrame::Action(int id) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
-QMenu* CMainFrame::NewMenu(const QString& title) {
+QMenu* CMainFrame::NewMenu(const QString& title, std::initializer_list<int> entries) {
     auto* menu = new QMenu(title, this);
     menu->setSeparatorsCollapsible(false);
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    for (const int entry : entries) {
+        if (entry == kSeparator) {
+            menu->addSeparator();
+        } else if (entry == kRecentFiles) {
+            for (int i = 0; i < cmd::kRecentFileCount; ++i)
+                menu->addAction(Action(cmd::kRecentFile1 + i));
+        } else {
+            menu->addAction(Action(entry));
+        }
+    }
     return menu;
 }
 
-void CMainFrame::AddRecentFiles(QMenu* menu) {
-    for (int i = 0; i < cmd::kRecentFileCount; ++i) menu->addAction(Action(cmd::kRecentFile1 + i));
-}
-
 void CMainFrame::BuildMenus() {
-    QAction* newData = MakeAction(cmd::kNewData, QStringLiteral("&New Data\tCtrl+N"),
-                                  {QKeySequence(Qt::CTRL | Qt::Key_N)}, QStringLiteral("new"));
-    QAction* openData = MakeAction(cmd::kOpenData, QStringLiteral("&Open Data...\tCtrl+O"),
-                                   {QKeySequence(Qt::CTRL | Qt::Key_O)}, QStringLiteral("open"));
-    QAction* close = MakeAction(cmd::kClose, QStringLiteral("&Close"));
-    QAction* save = MakeAction(cmd::kSaveResults, QStringLiteral("&Save Results\tCtrl+S"),
-                               {QKeySequence(Qt::CTRL | Qt::Key_S)}, QStringLiteral("save"));
-    QAction* saveAs = MakeAction(cmd::kSaveResultsAs, QStringLiteral("Save Results &As..."));
-    QAction* print = MakeAction(cmd::kPrint, QStringLiteral("&Print...\tCtrl+P"),
-                                {QKeySequence(Qt::CTRL | Qt::Key_P)}, QStringLiteral("print"));
-    QAction* preview = MakeAction(cmd::kPrintPreview, QStringLiteral("Print Pre&view"));
-    QAction* printSetup = MakeAction(cmd::kPrintSetup, QStringLiteral("P&rint Setup..."));
-    for (int i = 0; i < cmd::kRecentFileCount; ++i) {
-        MakeAction(cmd::kRecentFile1 + i, QStringLiteral("Recent File"));
+    for (const Command& command : Commands()) {
+        if (command.text != nullptr) MakeAction(command);
     }
-    QAction* exit = MakeAction(cmd::kExit, QStringLiteral("E&xit"));
-
-    QAction* clearAll = MakeAction(cmd::kClearAll, QStringLiteral("Clear &All"));
-    QAction* inputData = MakeAction(cmd::kInputData, QStringLiteral("Input &Data"));
-    QAction* graphOptions = MakeAction(cmd::kGraphOptions, QStringLiteral("&Graph Options"));
-    QAction* cut =
-        MakeAction(cmd::kCut, QStringLiteral("Cu&t\tCtrl+X"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
-                   QStringLiteral("cut"));
-    QAction* copy =
-        MakeAction(cmd::kCopy, QStringLiteral("&Copy\tCtrl+C"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
-                   QStringLiteral("copy"));
-    QAction* paste =
-        MakeAction(cmd::kPaste, QStringLiteral("&Paste\tCtrl+V"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
-                   QStringLiteral("paste"));
-    MakeAction(cmd::kUndo, QStringLiteral("&Undo"),
-               {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-
-    QAction* toolbar = MakeAction(cmd::kToolbar, QStringLiteral("&Toolbar"));
-    QAction* statusbar = MakeAction(cmd::kStatusBar, QStringLiteral("&Status Bar"));
-    toolbar->setCheckable(true);
-    statusbar->setCheckable(true);
-
-    QAction* recordInput = MakeAction(cmd::kRecordInputData, QStringLiteral("&Record Input Data"));
-    QAction* descriptive =
-        MakeAction(cmd::kDescriptiveStatistics, QStringLiteral("&Descriptive Statistics"));
-    QAction* workbench =
-        MakeAction(cmd::kRegressionWorkbench, QStringLiteral("Regression &Workbench"));
-    QAction* simple =
-        MakeAction(cmd::kSimpleRegression, QStringLiteral("&Simple (X,Y) Regression"));
-    QAction* estimate = MakeAction(cmd::kPointEstimate, QStringLiteral("&Point Estimate"));
-    QAction* reports = MakeAction(cmd::kRegressionReports, QStringLiteral("Regression Reports..."));
-
-    QAction* one = MakeAction(cmd::kScatterOne, QStringLiteral("&One"));
-    QAction* two = MakeAction(cmd::kScatterTwo, QStringLiteral("&Two"));
-    QAction* four = MakeAction(cmd::kScatterFour, QStringLiteral("&Four"));
-    QAction* histogram = MakeAction(cmd::kHistogram, QStringLiteral("&Histogram"));
-
-    QAction* cascade = MakeAction(cmd::kCascade, QStringLiteral("&Cascade"));
-    QAction* tile = MakeAction(cmd::kTile, QStringLiteral("&Tile"));
-    QAction* arrange = MakeAction(cmd::kArrangeIcons, QStringLiteral("&Arrange Icons"));
-
-    QAction* topics = MakeAction(cmd::kHelpTopics, QStringLiteral("&Help Topics"));
-    QAction* overview = MakeAction(cmd::kHelpOverview, QStringLiteral("&Overview"));
-    QAction* usingHelp = MakeAction(cmd::kUsingHelp, QStringLiteral("&Using Help"));
-    QAction* about =
-        MakeAction(cmd::kAbout, QStringLiteral("&About Lumox..."), {}, QStringLiteral("about"));
-    MakeAction(cmd::kContextHelp, QStringLiteral("Help"), {QKeySequence(Qt::SHIFT | Qt::Key_F1)},
-               QStringLiteral("context_help"));
-    MakeAction(cmd::kHelp, QStringLiteral("Help"), {QKeySequence(Qt::Key_F1)});
-    MakeAction(cmd::kNextPane, QStringLiteral("Next Pane"), {QKeySequence(Qt::Key_F6)});
-    MakeAction(cmd::kPreviousPane, QStringLiteral("Previous Pane"),
-               {QKeySequence(Qt::SHIFT | Qt::Key_F6)});
+    QMenu* view = NewMenu(QStringLiteral("&View"), {cmd::kToolbar, cmd::kStatusBar});
+    QMenu* help = NewMenu(QStringLiteral("&Help"), {cmd::kHelpTopics, cmd::kHelpOverview,
+                                                    cmd::kUsingHelp, kSeparator, cmd::kAbout});
 
     // Menu 2: no document window.
-    QMenu* file2 = NewMenu(QStringLiteral("&File"));
-    file2->addActions({newData, openData});
-    file2->addSeparator();
-    file2->addAction(printSetup);
-    file2->addSeparator();
-    AddRecentFiles(file2);
-    file2->addSeparator();
-    file2->addAction(exit);
-    QMenu* edit2 = NewMenu(QStringLiteral("&Edit"));
-    edit2->addAction(clearAll);
-    edit2->addSeparator();
-    edit2->addAction(inputData);
-    edit2->addSeparator();
-    edit2->addActions({cut, copy, paste});
-    edit2->addSeparator();
-    QMenu* view = NewMenu(QStringLiteral("&View"));
-    view->addActions({toolbar, statusbar});
-    QMenu* helpMenu = NewMenu(QStringLiteral("&Help"));
-    helpMenu->addActions({topics, overview, usingHelp});
-    helpMenu->addSeparator();
-    helpMenu->addAction(about);
-    menus2_ = {file2, edit2, view, helpMenu};
+    menus2_ = {
+        NewMenu(QStringLiteral("&File"),
+                {cmd::kNewData, cmd::kOpenData, kSeparator, cmd::kPrintSetup, kSeparator,
+                 kRecentFiles, kSeparator, cmd::kExit}),
+        NewMenu(QStringLiteral("&Edit"), {cmd::kClearAll, kSeparator, cmd::kInputData, kSeparator,
+                                          cmd::kCut, cmd::kCopy, cmd::kPaste, kSeparator}),
+        view,
+        help,
+    };
 
     // Menu 3: a document window is active.
-    QMenu* file3 = NewMenu(QStringLiteral("&File"));
-    file3->addActions({newData, openData, close, save, saveAs});
-    file3->addSeparator();
-    file3->addActions({print, preview, printSetup});
-    file3->addSeparator();
-    AddRecentFiles(file3);
-    file3->addSeparator();
-    file3->addAction(exit);
-    QMenu* edit3 = NewMenu(QStringLiteral("&Edit"));
-    edit3->addAction(clearAll);
-    edit3->addSeparator();
-    edit3->addActions({inputData, graphOptions});
-    edit3->addSeparator();
-    edit3->addActions({cut, copy, paste});
-    edit3->addSeparator();
-    QMenu* statistics = NewMenu(QStringLiteral("&Statistics"));
-    statistics->addActions({recordInput, descriptive, workbench, simple, estimate, reports});
     QMenu* graphs = NewMenu(QStringLiteral("&Graphs"));
-    QMenu* scatter = NewMenu(QStringLiteral("Scatter"));
-    scatter->addActions({one, two, four});
-    graphs->addMenu(scatter);
-    graphs->addAction(histogram);
-    windowMenu_ = NewMenu(QStringLiteral("&Window"));
-    windowMenu_->addActions({cascade, tile, arrange});
+    graphs->addMenu(NewMenu(QStringLiteral("Scatter"),
+                            {cmd::kScatterOne, cmd::kScatterTwo, cmd::kScatterFour}));
+    graphs->addAction(Action(cmd::kHistogram));
+    windowMenu_ =
+        NewMenu(QStringLiteral("&Window"), {cmd::kCascade, cmd::kTile, cmd::kArrangeIcons});
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowMenu);
-    menus3_ = {file3, edit3, view, statistics, graphs, windowMenu_, helpMenu};
+    menus3_ = {
+        NewMenu(QStringLiteral("&File"),
+                {cmd::kNewData, cmd::kOpenData, cmd::kClose, cmd::kSaveResults, cmd::kSaveResultsAs,
+                 kSeparator, cmd::kPrint, cmd::kPrintPreview, cmd::kPrintSetup, kSeparator,
+                 kRecentFiles, kSeparator, cmd::kExit}),
+        NewMenu(QStringLiteral("&Edit"),
+                {cmd::kClearAll, kSeparator, cmd::kInputData, cmd::kGraphOptions, kSeparator,
+                 cmd::kCut, cmd::kCopy, cmd::kPaste, kSeparator}),
+        view,
+        NewMenu(QStringLiteral("&Statistics"),
+                {cmd::kRecordInputData, cmd::kDescriptiveStatistics, cmd::kRegressionWorkbench,
+                 cmd::kSimpleRegression, cmd::kPointEstimate, cmd::kRegressionReports}),
+        graphs,
+        windowMenu_,
+        help,
+    };
 }
 
 void CMainFrame::BuildToolBar() {

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <initializer_list>
 #include <map>
 
 #include "ui/command_router.h"
@@ -16,11 +17,13 @@ namespace lumox {
 
 class CLumoxApp;
 class CMDIGChildWnd;
+struct Command;
 
 // The main window: the MDI area with the document windows, the menus (menu 2 while no
 // document window is active, menu 3 while one is), the accelerators, the toolbar and
-// the status bar. Every menu entry, toolbar button and accelerator is a QAction that
-// carries its command id and goes through the application's command router.
+// the status bar. Every menu entry, toolbar button and accelerator is a QAction made from
+// its row of the command table; it carries the command id and goes through the
+// application's command router.
 class CMainFrame : public QMainWindow, public CommandTarget {
     Q_OBJECT
 public:
@@ -54,10 +57,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* MakeAction(int id, const QString& text, const QList<QKeySequence>& keys = {},
-                        const QString& icon = QString());
-    QMenu* NewMenu(const QString& title);
-    void AddRecentFiles(QMenu* menu);
+    void MakeAction(const Command& command);
+    // A menu of command ids in order (kSeparator, kRecentFiles: see main_frame.cpp).
+    QMenu* NewMenu(const QString& title, std::initializer_list<int> entries = {});
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();

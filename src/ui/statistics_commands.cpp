@@ -1,11 +1,11 @@
 #include "ui/statistics_commands.h"
 
-#include "ui/child_frame.h"
 #include "ui/descriptive_statistics_dialog.h"
 #include "ui/document_windows.h"
 #include "ui/histogram_dialog.h"
 #include "ui/lumox_app.h"
 #include "ui/main_frame.h"
+#include "ui/mdig_child_wnd.h"
 #include "ui/point_estimate_dialog.h"
 #include "ui/record_reports_dialog.h"
 #include "ui/simple_regression_dialog.h"

@@ -6,7 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "ui/about_dialog.h"
+#include "ui/about_dlg.h"
 
 namespace lumox {
 

@@ -27,21 +27,6 @@ protected:
         return *doc;
     }
 
-    // The next dialog a command runs is handed to script as its concrete class; the result
-    // code is the dialog's own (Accepted once one of its buttons accepted it).
-    template <typename Dialog>
-    void Script(std::function<void(Dialog&)> script) {
-        dialogs.dialogScripts.push_back([script](QDialog& dialog) {
-            auto* concrete = dynamic_cast<Dialog*>(&dialog);
-            if (concrete == nullptr) {
-                ADD_FAILURE() << "another dialog: " << dialog.windowTitle().toStdString();
-                return static_cast<int>(QDialog::Rejected);
-            }
-            script(*concrete);
-            return dialog.result();
-        });
-    }
-
     std::string ResultsText() const { return Results() ? Results()->GetText() : std::string(); }
 
     // lumox-cli's Results text for an example file and actions; it must succeed.

@@ -19,17 +19,16 @@
 #include <QTest>
 #include <functional>
 
-#include "platform/strings.h"
 #include "document/simple_regression.h"
+#include "platform/strings.h"
 #include "render/graph_export.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/graf_view.h"
-#include "ui/graph_commands.h"
-#include "ui/graph_options_dialog.h"
-#include "ui/graph_select_dialog.h"
+#include "ui/graph_options_dlg.h"
+#include "ui/graph_select_dlg.h"
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
 #include "ui_fixture.h"
@@ -37,7 +36,7 @@
 namespace lumox::test {
 namespace {
 
-using Script = std::function<void(CGraphSelectDlg&)>;
+using SelectScript = std::function<void(CGraphSelectDlg&)>;
 
 // The message box of string id, as the scripted prompt records it.
 Message Msg(int id, Icon icon) { return {LoadString(id), icon}; }
@@ -55,27 +54,15 @@ protected:
         ASSERT_NE(app->OpenDataFile(DataFile("three.dat", rows)), nullptr);
         doc = &app->Document()->Doc();
     }
-    void TearDown() override {
-        SetGraphDialogRunner({});
-        ShellTest::TearDown();
-    }
-
     // Runs a Scatter command whose dialog is worked by script; true when it plotted.
-    bool Scatter(int id, const Script& script) {
+    bool Scatter(int id, const SelectScript& script) {
         bool plotted = false;
-        int dialogs = 0;
-        SetGraphDialogRunner([&](QDialog& dialog) {
-            ++dialogs;
-            auto* select = dynamic_cast<CGraphSelectDlg*>(&dialog);
-            EXPECT_NE(select, nullptr);
-            if (select == nullptr) return int(QDialog::Rejected);
-            EXPECT_EQ(select->windowTitle(), "Graph Variable Selection");
-            script(*select);
-            plotted = select->result() == QDialog::Accepted;
-            return select->result();
+        Script<CGraphSelectDlg>([&](CGraphSelectDlg& select) {
+            EXPECT_EQ(select.windowTitle(), "Graph Variable Selection");
+            script(select);
+            plotted = select.result() == QDialog::Accepted;
         });
         Run(id);
-        EXPECT_EQ(dialogs, 1);
         return plotted;
     }
     // Highlights entry and clicks graph k's X or Y box, as a person does.
@@ -230,25 +217,18 @@ TEST_F(GraphWindowTest, HelpButtonExplainsTheDialog) {
 }
 
 TEST_F(GraphWindowTest, GraphOptionsStoreTheChoicesAndRedraw) {
-    int runs = 0;
-    SetGraphDialogRunner([&](QDialog& dialog) {
-        ++runs;
-        auto* options = dynamic_cast<CGraphOptionsDlg*>(&dialog);
-        EXPECT_NE(options, nullptr);
-        if (options == nullptr) return int(QDialog::Rejected);
-        EXPECT_EQ(options->XIntervals()->currentText(), "5");
-        EXPECT_EQ(options->YIntervals()->currentText(), "4");
-        EXPECT_EQ(options->PointSize()->currentText(), "Large");
-        EXPECT_TRUE(options->Grid()->isChecked());
-        options->XIntervals()->setCurrentText("3");
-        options->PointSize()->setCurrentText("Small");
-        options->Grid()->setChecked(false);
-        options->Title()->setText(QString(40, QLatin1Char('t')));  // the edit keeps 30
-        options->accept();
-        return options->result();
+    Script<CGraphOptionsDlg>([](CGraphOptionsDlg& options) {
+        EXPECT_EQ(options.XIntervals()->currentText(), "5");
+        EXPECT_EQ(options.YIntervals()->currentText(), "4");
+        EXPECT_EQ(options.PointSize()->currentText(), "Large");
+        EXPECT_TRUE(options.Grid()->isChecked());
+        options.XIntervals()->setCurrentText("3");
+        options.PointSize()->setCurrentText("Small");
+        options.Grid()->setChecked(false);
+        options.Title()->setText(QString(40, QLatin1Char('t')));  // the edit keeps 30
+        options.accept();
     });
     Run(cmd::kGraphOptions);
-    EXPECT_EQ(runs, 1);
     const GraphOptions options = doc->GetGraphOptions();
     EXPECT_EQ(options.xIntervalIndex, 1);  // 3 intervals
     EXPECT_EQ(options.yIntervalIndex, 2);  // 4

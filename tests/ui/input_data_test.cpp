@@ -10,21 +10,21 @@
 #include <fstream>
 #include <functional>
 
-#include "ui/child_frame.h"
 #include "ui/command_ids.h"
 #include "ui/document_windows.h"
 #include "ui/edit_data_dialog.h"
 #include "ui/grid_ctrl.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
-#include "ui/recent_files.h"
+#include "ui/mdig_child_wnd.h"
+#include "ui/recent_file_list.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
 namespace {
 
 using Table = std::vector<std::vector<std::string>>;
-using Script = std::function<void(CEditDataDialog&)>;
+using EditScript = std::function<void(CEditDataDialog&)>;
 
 const std::string kOverwrite =
     "Revised data can be saved to a\nnew file or to the current file.\n\nSave data to the "
@@ -63,7 +63,7 @@ class InputDataTest : public ShellTest {
 protected:
     // Answers the Edit Data dialog, shown rather than run modally: the script works in
     // it, then OK (unless the script closed it) ends it.
-    void EditWith(Script script) {
+    void EditWith(EditScript script) {
         dialogs.dialogScripts.push_back([this, script](QDialog& shown) {
             auto& dialog = static_cast<CEditDataDialog&>(shown);
             const CGridData& data = dialog.GridData();
@@ -78,18 +78,18 @@ protected:
             return dialog.result();
         });
     }
-    static Script Typing(const Table& table) {
+    static EditScript Typing(const Table& table) {
         return [table](CEditDataDialog& dialog) { TypeTable(dialog, table); };
     }
     // Changes one cell of an open data set.
-    static Script Changing(int row, int column, const std::string& text) {
+    static EditScript Changing(int row, int column, const std::string& text) {
         return [=](CEditDataDialog& dialog) {
             dialog.Grid().GoToCell(row, column);
             Type(text);
             Key(Qt::Key_Tab);
         };
     }
-    static Script Cancelling() {
+    static EditScript Cancelling() {
         return [](CEditDataDialog& dialog) { dialog.reject(); };
     }
 
@@ -134,7 +134,7 @@ TEST_F(InputDataTest, NewDataIsTypedSavedAsTextAndReadBack) {
 TEST_F(InputDataTest, ANewDataSetNeverConfirmedOrNeverSavedCloses) {
     struct Case {
         const char* name;
-        Script script;
+        EditScript script;
         std::deque<std::optional<QString>> saveNames;
     };
     const Case cases[] = {
@@ -214,7 +214,7 @@ TEST_F(InputDataTest, DecliningBothSavesRereadsTheOldFile) {
 TEST_F(InputDataTest, CancelOrNoChangeLeavesAnOpenDataSetAlone) {
     const QString path = SmallData();
     ASSERT_NE(app->OpenDataFile(path), nullptr);
-    for (const Script& script : {Cancelling(), Script([](CEditDataDialog&) {})}) {
+    for (const EditScript& script : {Cancelling(), EditScript([](CEditDataDialog&) {})}) {
         EditWith(script);
         Run(cmd::kInputData);
         ProcessEvents();

@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "dialog_test_support.h"
-#include "ui/about_dialog.h"
+#include "ui/about_dlg.h"
 #include "ui/descriptive_statistics_dialog.h"
 #include "ui/edit_data_dialog.h"
-#include "ui/graph_options_dialog.h"
-#include "ui/graph_select_dialog.h"
+#include "ui/graph_options_dlg.h"
+#include "ui/graph_select_dlg.h"
 #include "ui/histogram_dialog.h"
 #include "ui/point_estimate_dialog.h"
 #include "ui/record_reports_dialog.h"

@@ -1,5 +1,5 @@
-// The command route: the first target that handles a command runs it and answers for
-// its state; a command abandoned by UserAbort ends quietly.
+// The command route: the first target that handles a command runs it when the command's
+// rules allow; a command nobody handles is disabled; one abandoned by UserAbort ends quietly.
 #include <gtest/gtest.h>
 
 #include "platform/abort.h"
@@ -13,32 +13,44 @@ public:
     using CommandTarget::OnCommand;
 };
 
-TEST(CommandRouter, TheFirstTargetOnTheRouteDecides) {
+// Rules that enable every command but 1 (until told) and check 3.
+CommandRouter::Rules Rules(const bool& oneEnabled) {
+    return [&oneEnabled](int id) {
+        CommandState state;
+        state.enabled = id != 1 || oneEnabled;
+        state.checkable = state.checked = id == 3;
+        return state;
+    };
+}
+
+TEST(CommandRouter, TheFirstTargetOnTheRouteRunsWhatTheRulesAllow) {
     Target view, document, app;
     std::vector<std::string> ran;
-    bool viewEnabled = false;
-    view.OnCommand(
-        1, [&] { ran.push_back("view 1"); }, [&] { return viewEnabled; });
+    bool oneEnabled = false;
+    view.OnCommand(1, [&] { ran.push_back("view 1"); });
     document.OnCommand(1, [&] { ran.push_back("document 1"); });
     document.OnCommand(2, [&] { ran.push_back("document 2"); });
     app.OnCommand(2, [&] { ran.push_back("app 2"); });
-    app.OnCommand(
-        3, [&] { ran.push_back("app 3"); }, {}, [] { return true; });
+    app.OnCommand(3, [&] { ran.push_back("app 3"); });
     CommandTarget* viewOnRoute = &view;
     int after = 0;
-    CommandRouter router([&] {
-        return std::vector<CommandTarget*>{viewOnRoute, &document, nullptr, &app};
-    });
+    CommandRouter router(
+        [&] {
+            return std::vector<CommandTarget*>{viewOnRoute, &document, nullptr, &app};
+        },
+        Rules(oneEnabled));
     router.SetAfterCommand([&] { ++after; });
 
-    // The view handles 1 but disables it: nothing runs, even though the document could.
+    // 1 is handled but its rule disables it: nothing runs.
+    EXPECT_TRUE(router.Query(1).handled);
     EXPECT_FALSE(router.Query(1).enabled);
     EXPECT_FALSE(router.Execute(1));
-    viewEnabled = true;
+    oneEnabled = true;
     EXPECT_TRUE(router.Execute(1));
     EXPECT_TRUE(router.Execute(2));
     EXPECT_TRUE(router.Query(3).checkable);
     EXPECT_TRUE(router.Query(3).checked);
+    // Nobody handles 4: disabled, though its rule would allow it.
     EXPECT_FALSE(router.Query(4).handled);
     EXPECT_FALSE(router.Query(4).enabled);
     EXPECT_FALSE(router.Execute(4));
@@ -53,7 +65,8 @@ TEST(CommandRouter, AnAbandonedCommandEndsSilently) {
     Target target;
     target.OnCommand(7, [] { AbandonCommand(); });
     int after = 0;
-    CommandRouter router([&] { return std::vector<CommandTarget*>{&target}; });
+    const bool enabled = true;
+    CommandRouter router([&] { return std::vector<CommandTarget*>{&target}; }, Rules(enabled));
     router.SetAfterCommand([&] { ++after; });
     EXPECT_NO_THROW(EXPECT_TRUE(router.Execute(7)));
     EXPECT_EQ(after, 1);

@@ -12,14 +12,16 @@
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
+#include <set>
 
-#include "ui/about_dialog.h"
-#include "ui/child_frame.h"
+#include "ui/about_dlg.h"
 #include "ui/command_ids.h"
+#include "ui/command_table.h"
 #include "ui/document_windows.h"
 #include "ui/help_window.h"
 #include "ui/lumox_view.h"
 #include "ui/main_frame.h"
+#include "ui/mdig_child_wnd.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
@@ -94,9 +96,17 @@ TEST_F(ShellTest, MenuThreeWithADocumentWindow) {
 }
 
 TEST_F(ShellTest, EveryEntryCarriesItsCommandIdAndPrompt) {
+    // Among them the commands most easily taken for one another.
     const std::pair<int, const char*> prompts[] = {
         {cmd::kNewData, "Create a new data file"},
         {cmd::kRecordInputData, "Copy input data to Results window"},
+        {cmd::kSaveResultsAs, "Save the Results window to a file under a new name"},
+        {cmd::kCut, "Move the selection to the Clipboard"},
+        {cmd::kCopy, "Copy the selection to the Clipboard"},
+        {cmd::kScatterTwo, "Two scatter graphs on the page"},
+        {cmd::kPreviousPane, "Go to the previous window"},
+        {cmd::kContextHelp, "Click a command or a window to see its Help"},
+        {cmd::kHelp, "Show Help for the active window"},
     };
     for (const auto& [id, text] : prompts) {
         ASSERT_NE(Action(id), nullptr) << id;
@@ -366,10 +376,15 @@ TEST_F(ShellTest, HelpOpensAtTheTopicOfAContextNumber) {
     EXPECT_FALSE(Enabled(cmd::kSaveResults));
 }
 
+// Every command's topic, and each of a few other contexts, is a page that exists and an
+// anchor in it.
 TEST_F(ShellTest, TheHelpPagesOfEveryContextExist) {
-    for (const int context : {0, 1, help::kOverview, help::kMainWindow, help::kDocumentWindow,
-                              help::kCommandBase + cmd::kRecordInputData,
-                              help::kCommandBase + cmd::kRecentFile1 + 2, 12345}) {
+    std::set<int> contexts = {0, 1, help::kMainWindow, help::kDocumentWindow, 12345};
+    for (const Command& command : Commands()) {
+        EXPECT_TRUE(contexts.insert(help::kCommandBase + command.id).second)
+            << "two rows of " << command.id;
+    }
+    for (const int context : contexts) {
         const QUrl page = HelpWindow::PageForContext(context);
         EXPECT_TRUE(QFile::exists(":" + page.path())) << context;
         if (page.hasFragment()) {
@@ -408,6 +423,15 @@ TEST_F(ShellTest, TheAcceleratorTable) {
             if (action->shortcuts().contains(key)) owners.append(action->data().toInt());
         }
         EXPECT_EQ(owners, QList<int>{id}) << key.toString().toStdString();
+    }
+    // The shortcut a menu text shows is its command's first key.
+    for (QAction* action : actions) {
+        const qsizetype tab = action->text().indexOf('\t');
+        if (tab < 0) continue;
+        ASSERT_FALSE(action->shortcuts().isEmpty()) << action->text().toStdString();
+        EXPECT_EQ(action->text().mid(tab + 1).toStdString(),
+                  action->shortcuts().front().toString().toStdString())
+            << action->data().toInt();
     }
 
     // Alt+Backspace is no key of the text control itself: it undoes through the command.

@@ -113,6 +113,7 @@ void ShellTest::TearDown() {
     ProcessEvents();
     guard.reset();
     EXPECT_TRUE(prompt.answers.empty()) << "answers left unused";
+    EXPECT_TRUE(dialogs.dialogScripts.empty()) << "a scripted dialog never came";
 }
 
 QString ShellTest::DataFile(const std::string& name, const std::string& contents) const {

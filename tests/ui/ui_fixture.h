@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QSettings>
 #include <QStringList>
 #include <QTimer>
@@ -84,6 +85,20 @@ protected:
     CLumoxView* Results() const;
     // Lets deferred deletions and queued calls happen.
     static void ProcessEvents();
+    // The next dialog a command runs is handed to script as its concrete class; the result
+    // code is the dialog's own (Accepted once one of its buttons accepted it).
+    template <typename Dialog>
+    void Script(std::function<void(Dialog&)> script) {
+        dialogs.dialogScripts.push_back([script](QDialog& dialog) {
+            auto* concrete = dynamic_cast<Dialog*>(&dialog);
+            if (concrete == nullptr) {
+                ADD_FAILURE() << "another dialog: " << dialog.windowTitle().toStdString();
+                return static_cast<int>(QDialog::Rejected);
+            }
+            script(*concrete);
+            return dialog.result();
+        });
+    }
 
     TempDir dir;
     ScriptedPrompt prompt;

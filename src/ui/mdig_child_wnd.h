@@ -1,5 +1,5 @@
-#ifndef LUMOX_UI_CHILD_FRAME_H
-#define LUMOX_UI_CHILD_FRAME_H
+#ifndef LUMOX_UI_MDIG_CHILD_WND_H
+#define LUMOX_UI_MDIG_CHILD_WND_H
 
 #include <QMdiSubWindow>
 #include <QPointer>

@@ -1,5 +1,5 @@
-#ifndef LUMOX_UI_ABOUT_DIALOG_H
-#define LUMOX_UI_ABOUT_DIALOG_H
+#ifndef LUMOX_UI_ABOUT_DLG_H
+#define LUMOX_UI_ABOUT_DLG_H
 
 #include <QDialog>
 

@@ -1,5 +1,5 @@
-#ifndef LUMOX_UI_RECENT_FILES_H
-#define LUMOX_UI_RECENT_FILES_H
+#ifndef LUMOX_UI_RECENT_FILE_LIST_H
+#define LUMOX_UI_RECENT_FILE_LIST_H
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ui/child_frame.h"
+#include "ui/mdig_child_wnd.h"
 
 #include <QCloseEvent>
 #include <QIcon>

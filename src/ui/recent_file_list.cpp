@@ -1,4 +1,4 @@
-#include "ui/recent_files.h"
+#include "ui/recent_file_list.h"
 
 #include <QDir>
 #include <QFileInfo>

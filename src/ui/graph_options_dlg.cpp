@@ -1,4 +1,4 @@
-#include "ui/graph_options_dialog.h"
+#include "ui/graph_options_dlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/about_dialog.h"
+#include "ui/about_dlg.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "ui/graph_select_dialog.h"
+#include "ui/graph_select_dlg.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

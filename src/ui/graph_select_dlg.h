@@ -1,5 +1,5 @@
-#ifndef LUMOX_UI_GRAPH_SELECT_DIALOG_H
-#define LUMOX_UI_GRAPH_SELECT_DIALOG_H
+#ifndef LUMOX_UI_GRAPH_SELECT_DLG_H
+#define LUMOX_UI_GRAPH_SELECT_DLG_H
 
 #include <QDialog>
 #include <array>
