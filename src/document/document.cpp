@@ -177,7 +177,7 @@ void CLumoxDoc::ResetFit() {
 void CLumoxDoc::SetFit(const EquationModel& model, RegressionFit fit, int simpleModel) {
     m_equation = model;
     m_fit = std::move(fit);
-    m_nYVariable = model.m_anVariable[0];
+    m_nYVariable = model.YColumn();
     m_nSimpleModel = simpleModel;
     ++m_nFitSerial;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "data/data_set.h"
 #include "graph/chart_engine.h"
@@ -73,10 +74,11 @@ bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, C
         return true;
     }
     // The grid is put in the place of the equation's variable in an otherwise empty data set.
-    const int variable = page.model->m_nSingleVariable;
-    if (graph.xMatrix != &page.data->GetData() || graph.xColumn != variable || variable < 0) {
+    const std::optional<int> single = page.model->m_nSingleVariable;
+    if (graph.xMatrix != &page.data->GetData() || !single || graph.xColumn != *single) {
         return false;
     }
+    const int variable = *single;
     double low = 0.0;
     double high = 0.0;
     ColumnMinMax(*graph.xMatrix, static_cast<uint32_t>(graph.xColumn), low, high,
