@@ -35,11 +35,7 @@ void LoadHistogram(CLumoxDoc& doc, const std::vector<double>& values,
     std::vector<std::vector<double>> rows;
     for (double v : values) rows.push_back({v});
     Load(doc, {"V"}, rows);
-    doc.m_histogram = settings;
-    *doc.m_apGraph[0] = doc.m_graphTemplate;
-    doc.m_apGraph[0]->title = "Histogram";
-    doc.m_apGraph[0]->barChart = 1;
-    doc.m_nGraphsPerPage = 1;
+    doc.SetupHistogram(settings);
 }
 
 // The y of every move, line and box corner drawn.
@@ -285,7 +281,8 @@ TEST(GraphPage, ScalingFailureIsReportedAndTheRestDrawn) {
 TEST(GraphPage, HistogramWithNormalCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 1, 0, 0});
+    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8},
+                  HistogramSettings{.addNormalCurve = true, .classes = 4});
     RecordingSurface surface;
     ChartEngine engine;
     test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
@@ -308,7 +305,7 @@ TEST(GraphPage, HistogramWithNormalCurve) {
 TEST(GraphPage, AConstantColumnHasBarsButNoNormalCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    LoadHistogram(doc, {5, 5, 5, 5}, HistogramSettings{1, 0, 4, 1, 0, 0});
+    LoadHistogram(doc, {5, 5, 5, 5}, HistogramSettings{.addNormalCurve = true, .classes = 4});
     RecordingSurface surface;
     ChartEngine engine;
     test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
@@ -320,7 +317,9 @@ TEST(GraphPage, AConstantColumnHasBarsButNoNormalCurve) {
 TEST(GraphPage, OgiveHasNoNormalCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 0, 0, 1});
+    LoadHistogram(
+        doc, {1, 3, 3, 5, 7, 7, 7, 8},
+        HistogramSettings{.addNormalCurve = true, .classes = 4, .kind = HistogramKind::Cumulative});
     RecordingSurface surface;
     ChartEngine engine;
     test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });

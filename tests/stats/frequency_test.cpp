@@ -21,7 +21,7 @@ void Load(CLumoxDoc& doc, const std::vector<double>& values) {
     std::vector<std::vector<double>> rows;
     for (const double v : values) rows.push_back({v});
     test::FillDataSet(doc, {"V"}, rows);
-    doc.m_histogram = HistogramSettings{0, 0, 4, 1, 0, 0};
+    doc.m_histogram = HistogramSettings{.classes = 4};
 }
 
 // The frequency table of the document's histogram settings and the chart the graph page
@@ -131,7 +131,7 @@ TEST(FrequencyTable, RelativeFrequenciesArePercentages) {
     values.resize(20, 9.5);
     CLumoxDoc doc;
     Load(doc, values);
-    doc.m_histogram = HistogramSettings{0, 0, 2, 0, 1, 0};
+    doc.m_histogram = HistogramSettings{.classes = 2, .kind = HistogramKind::Relative};
     Matrix table;
     ChartData chart;
     ASSERT_EQ(BuildChart(doc, table, chart), 5);
@@ -144,7 +144,8 @@ TEST(FrequencyTable, OgiveStandsOnMidpointsWithRunningTotals) {
     // 0 .. 8 in classes of 2: counts 1, 2, 1, 4 (8 closes the last class), totals 1, 3, 4, 8.
     CLumoxDoc doc;
     Load(doc, {1, 3, 3, 5, 7, 7, 7, 8});
-    doc.m_histogram = HistogramSettings{1, 0, 4, 0, 0, 1};
+    doc.m_histogram =
+        HistogramSettings{.addNormalCurve = true, .classes = 4, .kind = HistogramKind::Cumulative};
     Matrix table;
     ChartData chart;
     ASSERT_EQ(BuildChart(doc, table, chart), 2);
