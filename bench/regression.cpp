@@ -17,6 +17,7 @@ using lumox::CLumoxDoc;
 using lumox::EquationModel;
 using lumox::FitResults;
 using lumox::RegressionFit;
+using lumox::Term;
 
 // Fills the document's data set with rows x cols values: column 0 depends on the others
 // with some noise; every value is positive so that every transform applies.
@@ -45,8 +46,8 @@ void BM_MultipleRegressionWithReports(benchmark::State& state) {
     FillData(doc, 6553, 10);
     EquationModel model;
     for (int entry = 0; entry <= 10; ++entry) {
-        model.SelectEntry(entry);
-        model.SetVariable(entry == 0 ? 0 : entry == 1 ? EquationModel::kConstant : entry - 1);
+        model.m_aTerms[entry] =
+            entry == 1 ? Term::Constant() : Term::Variable(entry == 0 ? 0 : entry - 1);
     }
     model.CompactModel();
     size_t bytes = 0;

@@ -19,37 +19,40 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.rfind(prefix, 0) == 0;
 }
 
-// A term split into its variable name and transform code (EquationModel's codes).
-struct Term {
+// A term split into its variable name and its transform.
+struct NamedTerm {
     std::string name;
-    int transform = EquationModel::kNone;
+    Transform transform;
 };
 
 // The forms of one side or term: f(name), 1/name, 1/name^2, e^-name, name^p, name.
-std::optional<Term> ReadTerm(const std::string& text, bool ySide) {
+std::optional<NamedTerm> ReadTerm(const std::string& text, bool ySide) {
     auto inside = [&text](const std::string& open) -> std::optional<std::string> {
         if (StartsWith(text, open) && text.size() > open.size() + 1 && text.back() == ')') {
             return Trim(text.substr(open.size(), text.size() - open.size() - 1));
         }
         return std::nullopt;
     };
-    if (auto name = inside("sqrt(")) return Term{*name, 1};
-    if (auto name = inside("log(")) return Term{*name, 2};
+    if (auto name = inside("sqrt(")) return NamedTerm{*name, TransformKind::Sqrt};
+    if (auto name = inside("log(")) return NamedTerm{*name, TransformKind::Log};
     if (StartsWith(text, "1/") && text.size() > 2) {
         const std::string rest = Trim(text.substr(2));
         if (!ySide && rest.size() > 2 && rest.compare(rest.size() - 2, 2, "^2") == 0) {
-            return Term{Trim(rest.substr(0, rest.size() - 2)), 4};
+            return NamedTerm{Trim(rest.substr(0, rest.size() - 2)),
+                             TransformKind::ReciprocalSquare};
         }
-        return Term{rest, 3};
+        return NamedTerm{rest, TransformKind::Reciprocal};
     }
-    if (ySide) return Term{text, EquationModel::kNone};
-    if (StartsWith(text, "e^-") && text.size() > 3) return Term{Trim(text.substr(3)), 5};
+    if (ySide) return NamedTerm{text, TransformKind::None};
+    if (StartsWith(text, "e^-") && text.size() > 3) {
+        return NamedTerm{Trim(text.substr(3)), TransformKind::ExpNeg};
+    }
     const size_t caret = text.rfind('^');
     if (caret != std::string::npos && caret > 0 && caret + 2 == text.size() && text[caret + 1] >= '2' &&
         text[caret + 1] <= '6') {
-        return Term{Trim(text.substr(0, caret)), 100 + (text[caret + 1] - '0')};
+        return NamedTerm{Trim(text.substr(0, caret)), Transform::Power(text[caret + 1] - '0')};
     }
-    return Term{text, EquationModel::kNone};
+    return NamedTerm{text, TransformKind::None};
 }
 
 }  // namespace
@@ -63,15 +66,14 @@ std::optional<EquationModel> ParseEquation(const std::string& text,
         return std::nullopt;
     }
     EquationModel model;
-    const std::optional<Term> y = ReadTerm(Trim(text.substr(0, equals)), true);
+    const std::optional<NamedTerm> y = ReadTerm(Trim(text.substr(0, equals)), true);
     if (!y || y->name.empty()) {
         error = "the equation has no y variable";
         return std::nullopt;
     }
     const int yColumn = findVariable(y->name);
     if (yColumn < 0) return std::nullopt;
-    model.m_anVariable[0] = yColumn;
-    model.m_anTransform[0] = y->transform;
+    model.m_aTerms[0] = Term::Variable(yColumn, y->transform);
 
     std::vector<std::string> terms = SplitAt(text.substr(equals + 1), '+');
     for (std::string& term : terms) term = Trim(term);
@@ -91,7 +93,7 @@ std::optional<EquationModel> ParseEquation(const std::string& text,
                 error = "the first x term must be 1";
                 return std::nullopt;
             }
-            model.m_anVariable[entry] = EquationModel::kConstant;
+            model.m_aTerms[entry] = Term::Constant();
             continue;
         }
         const size_t star = term.find('*');
@@ -103,7 +105,7 @@ std::optional<EquationModel> ParseEquation(const std::string& text,
             if (second < 0) return std::nullopt;
             auto plainEntry = [&model, entry](int column) {
                 for (int e = 2; e < entry; ++e) {
-                    if (model.m_anVariable[e] == column && model.m_anTransform[e] == EquationModel::kNone) {
+                    if (model.m_aTerms[e] == Term::Variable(column)) {
                         return e - 1;  // x index
                     }
                 }
@@ -117,10 +119,10 @@ std::optional<EquationModel> ParseEquation(const std::string& text,
                 return std::nullopt;
             }
             if (a > b) std::swap(a, b);
-            model.m_anVariable[entry] = 100 + 10 * a + b;
+            model.m_aTerms[entry] = Term::CrossProduct(a, b);
             continue;
         }
-        const std::optional<Term> x = ReadTerm(term, false);
+        const std::optional<NamedTerm> x = ReadTerm(term, false);
         if (!x || x->name.empty()) {
             error = "cannot read the term " + term;
             return std::nullopt;
@@ -131,8 +133,7 @@ std::optional<EquationModel> ParseEquation(const std::string& text,
             error = "the y variable cannot be an x term";
             return std::nullopt;
         }
-        model.m_anVariable[entry] = column;
-        model.m_anTransform[entry] = x->transform;
+        model.m_aTerms[entry] = Term::Variable(column, x->transform);
     }
     model.m_nEntryCount = static_cast<int>(terms.size()) + 1;
     return model;

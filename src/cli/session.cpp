@@ -233,14 +233,14 @@ bool Session::SetHistogram(const std::string& text) {
     settings.column = FindVariable(parts[0]);
     if (settings.column < 0) return false;
     settings.classes = DefaultHistogramClasses(doc_.Rows());
-    settings.frequency = 1;
     for (size_t k = 1; k < parts.size(); ++k) {
         const std::string& part = parts[k];
-        if (part == "relative" || part == "cumulative") {
-            settings.frequency = 0;
-            (part == "relative" ? settings.relative : settings.cumulative) = 1;
+        if (part == "relative") {
+            settings.kind = HistogramKind::Relative;
+        } else if (part == "cumulative") {
+            settings.kind = HistogramKind::Cumulative;
         } else if (part == "normal") {
-            settings.addNormalCurve = 1;
+            settings.addNormalCurve = true;
         } else {
             const auto& choices = kHistogramClassChoices;
             const auto found = std::find_if(choices.begin(), choices.end(),

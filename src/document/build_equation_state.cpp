@@ -13,7 +13,8 @@ namespace lumox {
 namespace {
 
 // The text a field shows for the chosen item of a list: nothing for item 0, "(None)".
-std::string FieldText(const ChoiceList& list, int item) {
+template <typename Value>
+std::string FieldText(const ChoiceList<Value>& list, int item) {
     return item == 0 ? std::string() : list[static_cast<size_t>(item)].text;
 }
 
@@ -38,13 +39,13 @@ bool BuildEquationState::SelectEntry(int entry) {
         return false;
     }
     m_nSelectedEntry = entry;
-    if (m_equation.SelectEntry(entry) != 0) {
+    if (!m_equation.CanSelectEntry(entry)) {
         m_variableList.clear();
         m_transformList.clear();
         return false;
     }
-    m_equation.FillVariableList(m_variableList, m_document.Data().ColNames());
-    m_equation.FillTransformList(m_transformList);
+    m_equation.FillVariableList(entry, m_variableList, m_document.Data().ColNames());
+    m_equation.FillTransformList(entry, m_transformList);
     // x0 can only be the constant: it is chosen at once.
     if (entry == 1) ChooseVariable(1);
     return true;
@@ -52,19 +53,18 @@ bool BuildEquationState::SelectEntry(int entry) {
 
 void BuildEquationState::ChooseVariable(int item) {
     if (item < 0 || static_cast<size_t>(item) >= m_variableList.size()) return;
-    const int entry = m_equation.m_nCurrentEntry;
-    m_equation.SetVariable(m_variableList[static_cast<size_t>(item)].data);
-    m_astrVariable[static_cast<size_t>(entry)] = FieldText(m_variableList, item);
-    m_astrTransform[static_cast<size_t>(entry)].clear();
-    m_equation.SetTransform(0);
-    m_equation.FillTransformList(m_transformList);
+    const size_t entry = static_cast<size_t>(m_nSelectedEntry);
+    m_equation.m_aTerms[entry] = Term{m_variableList[static_cast<size_t>(item)].value, Transform()};
+    m_astrVariable[entry] = FieldText(m_variableList, item);
+    m_astrTransform[entry].clear();
+    m_equation.FillTransformList(m_nSelectedEntry, m_transformList);
 }
 
 void BuildEquationState::ChooseTransform(int item) {
     if (item < 0 || static_cast<size_t>(item) >= m_transformList.size()) return;
-    m_astrTransform[static_cast<size_t>(m_equation.m_nCurrentEntry)] =
-        FieldText(m_transformList, item);
-    m_equation.SetTransform(m_transformList[static_cast<size_t>(item)].data);
+    const size_t entry = static_cast<size_t>(m_nSelectedEntry);
+    m_astrTransform[entry] = FieldText(m_transformList, item);
+    m_equation.m_aTerms[entry].transform = m_transformList[static_cast<size_t>(item)].value;
 }
 
 void BuildEquationState::EmptyEntries(int first) {
@@ -123,12 +123,12 @@ bool BuildEquationState::DefaultData() {
     const int64_t rows = m_document.Rows();
     const int k = static_cast<int>(std::min<int64_t>(m_document.Cols(), rows - 1));
     if (k >= 1) {
-        m_equation.m_anVariable[0] = k - 1;
+        m_equation.m_aTerms[0].factor = TermFactor::Variable(k - 1);
         m_astrVariable[0] = m_document.GetColName(static_cast<uint32_t>(k - 1));
-        m_equation.m_anVariable[1] = EquationModel::kConstant;
+        m_equation.m_aTerms[1].factor = TermFactor::Constant();
         m_astrVariable[1].assign(1, '1');  // not = "1": a false -Wrestrict of GCC 12
         for (int j = 0; j + 1 < k; ++j) {
-            m_equation.m_anVariable[static_cast<size_t>(j + 2)] = j;
+            m_equation.m_aTerms[static_cast<size_t>(j + 2)].factor = TermFactor::Variable(j);
             m_astrVariable[static_cast<size_t>(j + 2)] =
                 m_document.GetColName(static_cast<uint32_t>(j));
         }

@@ -57,9 +57,9 @@ public:
     std::array<std::string, kEntries> m_astrTransform;  // the transform fields
     std::string m_strStandardError;
     std::string m_strRSquare;
-    ChoiceList m_variableList;
-    ChoiceList m_transformList;
-    int m_nSelectedEntry = 0;  // the entry whose radio button is checked
+    ChoiceList<TermFactor> m_variableList;
+    ChoiceList<Transform> m_transformList;
+    int m_nSelectedEntry = 0;  // the entry whose radio button is checked, which the lists change
 
 private:
     // Empties the fields of entries first .. x9.

@@ -192,7 +192,7 @@ void CLumoxDoc::ResetFit() {
 void CLumoxDoc::SetFit(const EquationModel& model, RegressionFit fit, int simpleModel) {
     m_equation = model;
     m_fit = std::move(fit);
-    m_nYVariable = model.m_anVariable[0];
+    m_nYVariable = model.YColumn();
     m_nSimpleModel = simpleModel;
     ++m_nFitSerial;
     UpdateAllViews();
@@ -248,7 +248,8 @@ bool CLumoxDoc::PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const
 }
 
 void CLumoxDoc::SetupScatterPage(int graphsPerPage, const std::vector<GraphChoice>& graphs) {
-    m_histogram.cumulative = 0;
+    BeginScatterSelection();
+    m_bHistogramPage = false;
     for (int slot = 0; slot < graphsPerPage && slot < static_cast<int>(m_apGraph.size()); ++slot) {
         const GraphChoice choice = slot < static_cast<int>(graphs.size())
                                        ? graphs[static_cast<size_t>(slot)]
@@ -266,13 +267,13 @@ void CLumoxDoc::SetupHistogram(const HistogramSettings& settings) {
     if (!m_strGraphTitle.empty()) {
         graph.title = m_strGraphTitle;
     } else {
-        graph.title = settings.cumulative ? "Ogive" : "Histogram";
+        graph.title = settings.kind == HistogramKind::Cumulative ? "Ogive" : "Histogram";
     }
-    graph.barChart = 1;
+    m_bHistogramPage = true;
 }
 
 HistogramSettings CLumoxDoc::CheckedHistogramSettings(HistogramSettings settings) {
-    if (settings.cumulative) settings.addNormalCurve = 0;
+    if (settings.kind == HistogramKind::Cumulative) settings.addNormalCurve = false;
     return settings;
 }
 
@@ -286,6 +287,10 @@ GraphPage CLumoxDoc::GetGraphPage() {
         page.fit = &m_fit;
     }
     page.histogram = &m_histogram;
+    if (m_bHistogramPage) {
+        page.kind =
+            m_histogram.kind == HistogramKind::Cumulative ? GraphKind::Ogive : GraphKind::Histogram;
+    }
     page.title = GetTitle();
     return page;
 }

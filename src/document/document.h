@@ -127,7 +127,10 @@ public:
     bool PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const;
     // Scatter One, Two or Four, before the selection dialog opens: the page is no longer
     // an ogive, whether or not the person goes on to plot.
-    void BeginScatterSelection() { m_histogram.cumulative = 0; }
+    void BeginScatterSelection() {
+        if (m_histogram.kind == HistogramKind::Cumulative)
+            m_histogram.kind = HistogramKind::Frequency;
+    }
     // Scatter One, Two or Four on Plot: fills graphsPerPage slots from the choices (the
     // others stay empty) and sets the page layout; clears the ogive mode.
     void SetupScatterPage(int graphsPerPage, const std::vector<GraphChoice>& graphs);
@@ -228,6 +231,7 @@ private:
     std::array<std::unique_ptr<ChartData>, 4> m_apGraph;
     ChartData m_graphTemplate;
     HistogramSettings m_histogram;
+    bool m_bHistogramPage = false;  // the graph page is m_histogram's graph, not the slots
     int m_nYVariable = -2;     // dependent column of the last fit, -2 when there is none
     int m_nSimpleModel = -1;   // simple-regression model of the last fit, -1 for multiple
     RecordFlags m_abRecord{};  // the flags of the last recording

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "data/data_set.h"
 #include "graph/chart_engine.h"
@@ -73,10 +74,11 @@ bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, C
         return true;
     }
     // The grid is put in the place of the equation's variable in an otherwise empty data set.
-    const int variable = page.model->m_nSingleVariable;
-    if (graph.xMatrix != &page.data->GetData() || graph.xColumn != variable || variable < 0) {
+    const std::optional<int> single = page.model->m_nSingleVariable;
+    if (graph.xMatrix != &page.data->GetData() || !single || graph.xColumn != *single) {
         return false;
     }
+    const int variable = *single;
     double low = 0.0;
     double high = 0.0;
     ColumnMinMax(*graph.xMatrix, static_cast<uint32_t>(graph.xColumn), low, high,
@@ -185,14 +187,15 @@ void DrawHistogram(const GraphPage& page, Surface& surface, ChartEngine& engine,
     if (result == ChartEngine::kScalingFailed) said.Add(ids::kGraphScaleFailed, Icon::Stop);
     if (result != ChartEngine::kDrawn) return;
 
-    if (settings.addNormalCurve != 1 || settings.cumulative == 1) return;
+    if (!settings.addNormalCurve || page.kind == GraphKind::Ogive) return;
     const DescriptiveStatistics statistics(page.data->GetData(),
                                            static_cast<uint32_t>(settings.column));
     // A constant column has no spread: its normal curve would have no finite height.
     if (!(statistics.stdDeviation > 0.0) || !std::isfinite(statistics.stdDeviation)) return;
     const double f = PowerOfTen(graph.xExponentOverride);
-    const Matrix curve = statistics.NormalCurve(width * f, graph.xLowOverride * f,
-                                                graph.xHighOverride * f, settings.frequency);
+    const Matrix curve =
+        statistics.NormalCurve(width * f, graph.xLowOverride * f, graph.xHighOverride * f,
+                               settings.kind == HistogramKind::Frequency);
     ChartData normal = Overlay(graph, static_cast<int>(curve.Rows()), &curve, 0, &curve, 1, kBlack);
     DrawOverlay(surface, engine, normal, said);
 }
@@ -282,11 +285,10 @@ void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine,
 
     for (int k = 0; k < graphs; ++k) {
         try {
-            if (page.graphs[static_cast<size_t>(k)]->barChart == 1 ||
-                page.histogram->cumulative == 1) {
-                if (k == 0) DrawHistogram(page, surface, engine, said);
-            } else {
+            if (page.kind == GraphKind::Scatter) {
                 DrawScatterGraph(page, surface, engine, k, said);
+            } else if (k == 0) {
+                DrawHistogram(page, surface, engine, said);
             }
         } catch (const ComputeError& error) {
             // A computation that cannot go on ends only this graph.

@@ -18,8 +18,13 @@ class Surface;
 struct FrequencyTable;
 struct HistogramSettings;
 
+// What a graph page shows: the scatter graphs of its slots, or slot 0 as the histogram or
+// the ogive of the histogram settings.
+enum class GraphKind { Scatter, Histogram, Ogive };
+
 // What a graph page draws; the document gathers it.
 struct GraphPage {
+    GraphKind kind = GraphKind::Scatter;
     int graphsPerPage = 1;                 // 1, 2 or 4
     std::array<ChartData*, 4> graphs{};    // the graph slots; drawing sets their cells
     const DataSet* data = nullptr;         // the data set the slots' columns refer to

@@ -1,5 +1,6 @@
 #include "regression/equation_model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,62 +15,50 @@ namespace {
 constexpr int kFirstX = 1;  // entry of x0
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-bool IsPlainCode(int code) { return code >= 0 && code <= EquationModel::kCompound; }
-
-const std::string& NameOf(const std::vector<std::string>& names, int column) {
+const std::string& NameOf(const std::vector<std::string>& names, const Term& term) {
     static const std::string kUnknown;
-    if (column < 0 || static_cast<size_t>(column) >= names.size()) return kUnknown;
+    const int column = term.factor.column;
+    if (!term.IsVariable() || column < 0 || static_cast<size_t>(column) >= names.size()) {
+        return kUnknown;
+    }
     return names[static_cast<size_t>(column)];
 }
 
 }  // namespace
 
 void EquationModel::ResetModel() {
-    m_nCurrentEntry = 0;
     m_nEntryCount = 1;
-    m_anVariable.fill(kNone);
-    m_anTransform.fill(kNone);
-    m_nSingleVariable = kNone;
+    m_aTerms.fill(Term{});
+    m_nSingleVariable.reset();
     m_bYTransformed = 0;
 }
 
-int EquationModel::SelectEntry(int entry) {
-    CountEntries();
+int EquationModel::EntriesInUse() const {
+    int count = 0;
+    while (count < kEntries && m_aTerms[count].InUse()) ++count;
+    return count;
+}
+
+bool EquationModel::CanSelectEntry(int entry) const {
     // There are only kEntries entries, however many are defined.
-    if (entry < 0 || entry >= kEntries || entry > m_nEntryCount) return 1;
-    m_nCurrentEntry = entry;
-    return 0;
+    return entry >= 0 && entry < kEntries && entry <= EntriesInUse();
 }
-
-int EquationModel::SetVariable(int code) {
-    m_anVariable[m_nCurrentEntry] = code;
-    return 0;
-}
-
-int EquationModel::SetTransform(int code) {
-    m_anTransform[m_nCurrentEntry] = code == 0 ? kNone : code;
-    return 0;
-}
-
-bool EquationModel::IsPlainVariable() const { return IsPlainCode(m_anVariable[m_nCurrentEntry]); }
 
 int EquationModel::CountEntries() {
-    int count = 0;
-    while (count < kEntries && m_anVariable[count] >= kConstant) ++count;
-    m_nEntryCount = count;
-    return count;
+    m_nEntryCount = EntriesInUse();
+    return m_nEntryCount;
 }
 
 int EquationModel::CompactModel() {
     CountEntries();
     int gap = -1;
     for (int entry = m_nEntryCount; entry < kEntries; ++entry) {
-        if (gap < 0 && m_anVariable[entry] != kNone) gap = entry;
-        m_anVariable[entry] = kNone;
-        m_anTransform[entry] = kNone;
+        if (gap < 0 && m_aTerms[entry].InUse()) gap = entry;
+        m_aTerms[entry] = Term{};
     }
-    m_nSingleVariable = kNone;
-    if (ListDistinctVariables() == 1) m_nSingleVariable = m_anVariable[kFirstX + 1];
+    m_nSingleVariable.reset();
+    const Term& x1 = m_aTerms[kFirstX + 1];
+    if (ListDistinctVariables() == 1 && x1.IsVariable()) m_nSingleVariable = x1.factor.column;
     return gap;
 }
 
@@ -77,111 +66,116 @@ int EquationModel::FindDuplicateTerm() const {
     int duplicate = 0;
     for (int i = kFirstX; i < m_nEntryCount; ++i) {
         for (int j = i + 1; j < m_nEntryCount; ++j) {
-            if (m_anVariable[i] == m_anVariable[j] && m_anTransform[i] == m_anTransform[j]) {
-                duplicate = j;
-            }
+            if (m_aTerms[i] == m_aTerms[j]) duplicate = j;
         }
     }
     return duplicate;
 }
 
 int EquationModel::ListDistinctVariables(std::vector<int>* variables) const {
-    std::array<int, kEntries> codes = m_anVariable;
-    constexpr int kUsed = kNone;
-    if (variables != nullptr) variables->clear();
-    int count = 0;
+    std::vector<int> columns;
     for (int i = kFirstX; i < kEntries; ++i) {
-        if (!IsPlainCode(codes[i])) continue;
-        ++count;
-        if (variables != nullptr) variables->push_back(codes[i]);
-        for (int j = i + 1; j < kEntries; ++j) {
-            if (codes[j] == codes[i]) codes[j] = kUsed;
+        if (!m_aTerms[i].IsVariable()) continue;
+        const int column = m_aTerms[i].factor.column;
+        if (std::find(columns.begin(), columns.end(), column) == columns.end()) {
+            columns.push_back(column);
         }
     }
-    return count;
+    if (variables != nullptr) *variables = columns;
+    return static_cast<int>(columns.size());
 }
 
-void EquationModel::FillVariableList(ChoiceList& list, const std::vector<std::string>& names) {
+void EquationModel::FillVariableList(int entry, ChoiceList<TermFactor>& list,
+                                     const std::vector<std::string>& names) const {
     list.clear();
-    list.push_back({"(None)", kNone});
-    if (m_nCurrentEntry == 0) {
+    list.push_back({"(None)", TermFactor{}});
+    if (entry == 0) {
         for (size_t column = 0; column < names.size(); ++column) {
-            list.push_back({names[column], static_cast<int>(column)});
+            list.push_back({names[column], TermFactor::Variable(static_cast<int>(column))});
         }
         return;
     }
-    if (m_nCurrentEntry == kFirstX) {
-        list.push_back({"1", kConstant});
+    if (entry == kFirstX) {
+        list.push_back({"1", TermFactor::Constant()});
         return;
     }
     for (size_t column = 0; column < names.size(); ++column) {
-        if (static_cast<int>(column) == m_anVariable[0]) continue;
-        list.push_back({names[column], static_cast<int>(column)});
+        const TermFactor variable = TermFactor::Variable(static_cast<int>(column));
+        if (variable == m_aTerms[0].factor) continue;
+        list.push_back({names[column], variable});
     }
-    CountEntries();
+    const int count = EntriesInUse();
     // Cross products join two different untransformed variables of other entries.
-    auto usable = [this](int entry) {
-        return entry < m_nEntryCount && entry != m_nCurrentEntry &&
-               IsPlainCode(m_anVariable[entry]) && m_anTransform[entry] == kNone;
+    auto usable = [this, entry, count](int other) {
+        return other < count && other != entry && m_aTerms[other].IsVariable() &&
+               m_aTerms[other].transform.kind == TransformKind::None;
     };
     for (int a = 0; a < kEntries - 1; ++a) {
         for (int b = a + 1; b < kEntries - 1; ++b) {
             const int ea = a + kFirstX;
             const int eb = b + kFirstX;
-            if (usable(ea) && usable(eb) && m_anVariable[ea] != m_anVariable[eb]) {
-                list.push_back({Format("X%iX%i", a, b), kCompound + 10 * a + b});
+            if (usable(ea) && usable(eb) && m_aTerms[ea].factor != m_aTerms[eb].factor) {
+                list.push_back({Format("X%iX%i", a, b), TermFactor::CrossProduct(a, b)});
             }
         }
     }
 }
 
-void EquationModel::FillTransformList(ChoiceList& list) const {
+void EquationModel::FillTransformList(int entry, ChoiceList<Transform>& list) const {
+    using enum TransformKind;
     list.clear();
-    if (!IsPlainVariable()) return;
-    if (m_nCurrentEntry == 0) {
-        list = {{"(None)", 0}, {"sqrt(y)", 1}, {"log(y)", 2}, {"1/y", 3}};
+    if (!m_aTerms[entry].IsVariable()) return;
+    if (entry == 0) {
+        list = {{"(None)", None}, {"sqrt(y)", Sqrt}, {"log(y)", Log}, {"1/y", Reciprocal}};
         return;
     }
-    list = {{"(None)", 0}, {"sqrt(x)", 1}, {"log(x)", 2}, {"1/x", 3}, {"1/x^2", 4}, {"e^-x", 5}};
+    list = {{"(None)", None},    {"sqrt(x)", Sqrt},           {"log(x)", Log},
+            {"1/x", Reciprocal}, {"1/x^2", ReciprocalSquare}, {"e^-x", ExpNeg}};
     for (int power = 2; power <= 6; ++power) {
-        list.push_back({Format("x^%i", power), kCompound + power});
+        list.push_back({Format("x^%i", power), Transform::Power(power)});
     }
 }
 
 // The transforms test for any infinity: the math-error hook turns every runtime error into
 // +infinity, and a reciprocal of a tiny negative value overflows to -infinity.
-bool EquationModel::ApplyTransform(int code, double value, double& result, Diagnostics& said) {
+bool EquationModel::ApplyTransform(Transform transform, double value, double& result,
+                                   Diagnostics& said) {
     auto fail = [&said](int id) {
         said.Add(id, Icon::Stop);
         return false;
     };
-    if ((code == kReciprocal || code == kReciprocalSquare) && value == 0.0) {
+    const TransformKind kind = transform.kind;
+    if ((kind == TransformKind::Reciprocal || kind == TransformKind::ReciprocalSquare) &&
+        value == 0.0) {
         return fail(ids::kEquationUnsuitable);
     }
-    switch (code) {
-        case kSqrt:
+    switch (kind) {
+        case TransformKind::None:
+            result = value;
+            return true;
+        case TransformKind::Sqrt:
             result = CheckedSqrt(value, said);
             break;
-        case kLog:
+        case TransformKind::Log:
             result = CheckedLog(value, said);
             break;
-        case kReciprocal:
+        case TransformKind::Reciprocal:
             result = 1.0 / value;
             break;
-        case kReciprocalSquare:
+        case TransformKind::ReciprocalSquare:
             result = 1.0 / (value * value);
             break;
-        case kExpNeg:
+        case TransformKind::ExpNeg:
             result = CheckedExp(-value, said);
             break;
-        default:
-            result = CheckedPow(value, static_cast<double>(code - kCompound), said);
+        case TransformKind::Power:
+            result = CheckedPow(value, static_cast<double>(transform.exponent), said);
             break;
     }
     if (std::isinf(result)) return fail(ids::kTransformUnsuitable);
     // e^-x of 0 makes a column of zeros: this equation cannot be fitted, but the command
     // goes on (a best-model search tries the next model).
-    if (code == kExpNeg && result == 0.0) return fail(ids::kEquationUnsuitable);
+    if (kind == TransformKind::ExpNeg && result == 0.0) return fail(ids::kEquationUnsuitable);
     return true;
 }
 
@@ -193,45 +187,51 @@ int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, boo
     // A cross product names its factors by entry, and those entries may have been set to
     // "(None)" or to another product since it was chosen: such a term has no data to read.
     for (int entry = kFirstX; entry < m_nEntryCount; ++entry) {
-        const int code = m_anVariable[entry];
-        if (code <= kCompound) continue;
-        const int a = (code - kCompound) / 10;
-        const int b = (code - kCompound) % 10;
-        for (const int factor : {m_anVariable[a + kFirstX], m_anVariable[b + kFirstX]}) {
-            if (factor < 0 || factor >= kCompound || static_cast<uint32_t>(factor) >= data.Cols()) {
-                said.Add(Format("Cross product X%iX%i uses an entry that holds no variable!", a, b),
+        const TermFactor& product = m_aTerms[entry].factor;
+        if (product.kind != FactorKind::CrossProduct) continue;
+        for (const int factor : {product.first, product.second}) {
+            const Term& term = m_aTerms[factor + kFirstX];
+            if (!term.IsVariable() || term.factor.column < 0 ||
+                static_cast<uint32_t>(term.factor.column) >= data.Cols()) {
+                said.Add(Format("Cross product X%iX%i uses an entry that holds no variable!",
+                                product.first, product.second),
                          Icon::Stop);
                 return 1;
             }
         }
     }
+    auto column = [this](int entry) {
+        return static_cast<uint32_t>(m_aTerms[entry].factor.column);
+    };
     x.Resize(n, terms);
     if (!xOnly) y.Resize(n, 1);
     for (uint32_t r = 0; r < n; ++r) {
         for (uint32_t k = 0; k < terms; ++k) {
             const int entry = static_cast<int>(k) + kFirstX;
-            const int code = m_anVariable[entry];
-            double value;
-            if (code == kConstant) {
-                value = 1.0;
-            } else if (code > kCompound) {
-                const int a = (code - kCompound) / 10 + kFirstX;
-                const int b = (code - kCompound) % 10 + kFirstX;
-                value = data.At(r, static_cast<uint32_t>(m_anVariable[a])) *
-                        data.At(r, static_cast<uint32_t>(m_anVariable[b]));
-            } else {
-                value = data.At(r, static_cast<uint32_t>(code));
+            const Term& term = m_aTerms[entry];
+            double value = 1.0;
+            switch (term.factor.kind) {
+                case FactorKind::None:
+                case FactorKind::Constant:
+                    break;
+                case FactorKind::Variable:
+                    value = data.At(r, column(entry));
+                    break;
+                case FactorKind::CrossProduct:
+                    value = data.At(r, column(term.factor.first + kFirstX)) *
+                            data.At(r, column(term.factor.second + kFirstX));
+                    break;
             }
-            if (m_anTransform[entry] != kNone &&
-                !ApplyTransform(m_anTransform[entry], value, value, said)) {
+            if (term.transform.kind != TransformKind::None &&
+                !ApplyTransform(term.transform, value, value, said)) {
                 return 1;
             }
             x.At(r, k) = value;
         }
         if (xOnly) continue;
-        double value = data.At(r, static_cast<uint32_t>(m_anVariable[0]));
-        if (m_anTransform[0] != kNone) {
-            if (!ApplyTransform(m_anTransform[0], value, value, said)) return 1;
+        double value = data.At(r, column(0));
+        if (m_aTerms[0].transform.kind != TransformKind::None) {
+            if (!ApplyTransform(m_aTerms[0].transform, value, value, said)) return 1;
             m_bYTransformed = 1;
         }
         y.At(r, 0) = value;
@@ -240,17 +240,20 @@ int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, boo
 }
 
 int EquationModel::BackTransform(Matrix& values, Diagnostics& said) const {
-    const int code = m_anTransform[0];
-    if (code != kSqrt && code != kLog && code != kReciprocal) return 0;
+    const TransformKind kind = m_aTerms[0].transform.kind;
+    if (kind != TransformKind::Sqrt && kind != TransformKind::Log &&
+        kind != TransformKind::Reciprocal) {
+        return 0;
+    }
     const uint64_t count = static_cast<uint64_t>(values.Rows()) * values.Cols();
     double* element = values.Data();
     for (uint64_t i = 0; i < count; ++i) {
         double& v = element[i];
-        if (code == kSqrt) {
+        if (kind == TransformKind::Sqrt) {
             v = v * v;
             continue;
         }
-        if (code == kLog) {
+        if (kind == TransformKind::Log) {
             v = CheckedExp(v, said);
         } else {
             v = v == 0.0 ? kInfinity : 1.0 / v;
@@ -272,32 +275,31 @@ int EquationModel::BackTransformValue(double value, double& result, Diagnostics&
 }
 
 std::string EquationModel::TermName(int entry, const std::vector<std::string>& names) const {
-    const int v = m_anVariable[entry];
-    const int t = m_anTransform[entry] == kNone ? 0 : m_anTransform[entry];
-    if (v > kCompound) {
-        const int a = (v - kCompound) / 10 + kFirstX;
-        const int b = (v - kCompound) % 10 + kFirstX;
-        return Format("%-.8s*%-.8s", NameOf(names, m_anVariable[a]).c_str(),
-                      NameOf(names, m_anVariable[b]).c_str());
+    const Term& term = m_aTerms[entry];
+    if (term.factor.kind == FactorKind::CrossProduct) {
+        return Format("%-.8s*%-.8s", NameOf(names, m_aTerms[term.factor.first + kFirstX]).c_str(),
+                      NameOf(names, m_aTerms[term.factor.second + kFirstX]).c_str());
     }
-    const char* name = NameOf(names, v).c_str();
-    if (t >= kCompound) return Format("%s^%d", name, t - kCompound);
-    if (entry != 0 && t == kReciprocal) return Format("/%s", name);
-    if (entry != 0 && t == kReciprocalSquare) return Format("/%s^2", name);
-    switch (t) {
-        case kSqrt:
-            return Format("sqrt(%s)", name);
-        case kLog:
-            return Format("log(%s)", name);
-        case kReciprocal:
-            return Format("1/%s", name);
-        case kReciprocalSquare:
-            return Format("1/%s^2", name);
-        case kExpNeg:
-            return Format("e^-%s", name);
-        default:
+    const char* name = NameOf(names, term).c_str();
+    // An x term's reciprocal reads as a division by its variable.
+    const bool y = entry == 0;
+    switch (term.transform.kind) {
+        case TransformKind::None:
             return name;
+        case TransformKind::Sqrt:
+            return Format("sqrt(%s)", name);
+        case TransformKind::Log:
+            return Format("log(%s)", name);
+        case TransformKind::Reciprocal:
+            return Format(y ? "1/%s" : "/%s", name);
+        case TransformKind::ReciprocalSquare:
+            return Format(y ? "1/%s^2" : "/%s^2", name);
+        case TransformKind::ExpNeg:
+            return Format("e^-%s", name);
+        case TransformKind::Power:
+            return Format("%s^%d", name, term.transform.exponent);
     }
+    return name;
 }
 
 }  // namespace lumox

@@ -2,6 +2,7 @@
 #define LUMOX_REGRESSION_EQUATION_MODEL_H
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,61 +12,118 @@ namespace lumox {
 
 class Matrix;
 
-// One item of a choice list: the text shown and the code it stands for.
+// One item of a choice list: the text shown and the value it stands for.
+template <typename Value>
 struct ChoiceItem {
     std::string text;
-    int data = 0;
+    Value value{};
     friend bool operator==(const ChoiceItem&, const ChoiceItem&) = default;
 };
-using ChoiceList = std::vector<ChoiceItem>;
+template <typename Value>
+using ChoiceList = std::vector<ChoiceItem<Value>>;
+
+// What a transform does to a value v.
+enum class TransformKind {
+    None,
+    Sqrt,              // sqrt(v)
+    Log,               // the natural logarithm
+    Reciprocal,        // 1/v
+    ReciprocalSquare,  // 1/v^2
+    ExpNeg,            // e^-v
+    Power,             // v^p, p the exponent
+};
+
+// The transform of a term or of y. Only a power carries an exponent; the others keep it 0,
+// so that two equal transforms compare equal.
+struct Transform {
+    TransformKind kind = TransformKind::None;
+    int exponent = 0;
+
+    constexpr Transform() = default;
+    // A transform other than a power, so that a kind may stand where a transform is expected.
+    constexpr Transform(TransformKind what) : kind(what) {}
+    static constexpr Transform Power(int p) {
+        Transform power(TransformKind::Power);
+        power.exponent = p;
+        return power;
+    }
+    friend bool operator==(const Transform&, const Transform&) = default;
+};
+
+// What an entry of the equation stands for before its transform.
+enum class FactorKind {
+    None,          // the entry is not in use
+    Constant,      // the constant 1 (x0 only)
+    Variable,      // a data column
+    CrossProduct,  // the product of the variables of two x entries
+};
+
+// The factor of a term. Made by its named constructors, which leave the fields a kind does
+// not use at 0, so that two equal factors compare equal.
+struct TermFactor {
+    FactorKind kind = FactorKind::None;
+    int column = 0;  // Variable: the data column
+    int first = 0;   // CrossProduct: the x indexes a < b (0 .. 9) of the entries xa and xb
+    int second = 0;
+
+    static constexpr TermFactor Constant() { return TermFactor{FactorKind::Constant, 0, 0, 0}; }
+    static constexpr TermFactor Variable(int dataColumn) {
+        return TermFactor{FactorKind::Variable, dataColumn, 0, 0};
+    }
+    static constexpr TermFactor CrossProduct(int a, int b) {
+        return TermFactor{FactorKind::CrossProduct, 0, a, b};
+    }
+    friend bool operator==(const TermFactor&, const TermFactor&) = default;
+};
+
+// One entry of the equation: y or an x term. Only a variable carries a transform.
+struct Term {
+    TermFactor factor;
+    Transform transform;
+
+    static constexpr Term Constant() { return Term{TermFactor::Constant(), Transform()}; }
+    static constexpr Term Variable(int column, Transform transform = {}) {
+        return Term{TermFactor::Variable(column), transform};
+    }
+    static constexpr Term CrossProduct(int a, int b) {
+        return Term{TermFactor::CrossProduct(a, b), Transform()};
+    }
+    bool InUse() const { return factor.kind != FactorKind::None; }
+    bool IsVariable() const { return factor.kind == FactorKind::Variable; }
+    friend bool operator==(const Term&, const Term&) = default;
+};
 
 // The equation a regression fits: y with an optional transform and up to ten terms
-// x0 .. x9. Entry 0 is y, entries 1 .. 10 are x0 .. x9. Variable codes: -2 none, -1 the
-// constant, 0 .. 99 a data column, 100 + 10a + b the cross product of entries xa and xb.
-// Transform codes: -2 none, 1 sqrt, 2 log, 3 reciprocal, 4 reciprocal square, 5 e^-v,
-// 100 + p the power p. The model is a plain value: copying it copies every field.
+// x0 .. x9. Entry 0 is y, entries 1 .. 10 are x0 .. x9; the entries in use run from y up
+// to the first entry not in use. The model is a plain value: copying it copies every field.
 class EquationModel {
 public:
     static constexpr int kEntries = 11;
-    static constexpr int kNone = -2;       // variable or transform code: entry not in use
-    static constexpr int kConstant = -1;   // variable code of the constant 1 (x0 only)
-    static constexpr int kCompound = 100;  // codes above it are cross products or powers
-
-    enum Transform { kSqrt = 1, kLog = 2, kReciprocal = 3, kReciprocalSquare = 4, kExpNeg = 5 };
 
     EquationModel() { ResetModel(); }
 
-    // Entry 0, one entry, every code "none", flags cleared.
+    // Every entry not in use, one entry counted, flags cleared.
     void ResetModel();
 
-    // Makes entry current and returns 0, or returns 1 (nothing changed) when it lies
-    // behind the first entry not in use.
-    int SelectEntry(int entry);
-    // Stores the variable code in the current entry. Returns 0.
-    int SetVariable(int code);
-    // Stores the transform code in the current entry (0 stored as none). Returns 0.
-    int SetTransform(int code);
-    // True when the current entry holds a data variable (code 0 .. 100), which alone may
-    // carry a transform.
-    bool IsPlainVariable() const;
+    // Whether entry may be chosen for a change: it lies within y .. x9 and not behind the
+    // first entry not in use.
+    bool CanSelectEntry(int entry) const;
     // Sets and returns the number of leading entries, from y on, that are in use.
     int CountEntries();
     // Clears every entry behind the defined run; returns the first such entry that still
     // held a variable (a gap left by an earlier "(None)"), or -1.
     int CompactModel();
-    // The later entry of the last pair of x entries with equal variable and transform
-    // codes, or 0.
+    // The later entry of the last pair of equal x terms, or 0.
     int FindDuplicateTerm() const;
-    // The number of distinct data variables used by x0 .. x9; writes them, in order of
-    // first use, to variables when one is given.
+    // The number of distinct data variables used by x0 .. x9; writes their columns, in
+    // order of first use, to variables when one is given.
     int ListDistinctVariables(std::vector<int>* variables = nullptr) const;
 
-    // The variable choices for the current entry, given the data set's column names; each
-    // item carries its variable code.
-    void FillVariableList(ChoiceList& list, const std::vector<std::string>& names);
-    // The transform choices for the current entry (empty unless it holds a plain
-    // variable); each item carries its transform code (0 for none).
-    void FillTransformList(ChoiceList& list) const;
+    // The factors entry may take, given the data set's column names.
+    void FillVariableList(int entry, ChoiceList<TermFactor>& list,
+                          const std::vector<std::string>& names) const;
+    // The transforms entry may take (empty unless it holds a variable).
+    void FillTransformList(int entry, ChoiceList<Transform>& list) const;
 
     // Builds the n x t term matrix X (t = entry count - 1) and, unless xOnly, the response
     // Y from data (observations in rows, variables in columns). 0, or 1 when a transform
@@ -78,21 +136,27 @@ public:
     // BackTransform of one value: 0 and the converted value, or 1.
     int BackTransformValue(double value, double& result, Diagnostics& said) const;
 
+    // The data column of y.
+    int YColumn() const { return m_aTerms[0].factor.column; }
     // The text name of entry (0 = y) from the data set's column names, as reports and
     // the equation show it. Not for the constant entry.
     std::string TermName(int entry, const std::vector<std::string>& names) const;
 
-    // Applies the transform of the given code (1 .. 5 or 100 + p) to value. False, with the
-    // math error's message and then 32784 (no result) or 32807 (a zero or e^-v of 0: the
-    // equation cannot be fitted, but a best-model search goes on) in said, when it fails.
-    static bool ApplyTransform(int code, double value, double& result, Diagnostics& said);
+    // Applies transform to value (none leaves it as it is). False, with the math error's
+    // message and then 32784 (no result) or 32807 (a zero or e^-v of 0: the equation
+    // cannot be fitted, but a best-model search goes on) in said, when it fails.
+    static bool ApplyTransform(Transform transform, double value, double& result,
+                               Diagnostics& said);
 
-    int m_nCurrentEntry = 0;
-    std::array<int, kEntries> m_anVariable{};
+    std::array<Term, kEntries> m_aTerms{};
     int m_nEntryCount = 1;
-    std::array<int, kEntries> m_anTransform{};
-    int m_nSingleVariable = kNone;
+    // The one data variable of x0 .. x9 when there is exactly one and x1 holds it.
+    std::optional<int> m_nSingleVariable;
     int m_bYTransformed = 0;
+
+private:
+    // The number of leading entries, from y on, that are in use.
+    int EntriesInUse() const;
 };
 
 }  // namespace lumox

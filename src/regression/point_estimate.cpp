@@ -39,7 +39,7 @@ std::vector<double> PointEstimate::VariableMeans() const {
 
 std::string PointEstimate::PredictedLabel() const {
     return Format("Predicted %s:",
-                  m_data.GetColName(static_cast<uint32_t>(m_equation.m_anVariable[0])).c_str());
+                  m_data.GetColName(static_cast<uint32_t>(m_equation.YColumn())).c_str());
 }
 
 int PointEstimate::Calculate(const std::vector<double>& values, double level, Diagnostics& said) {
@@ -88,15 +88,15 @@ int PointEstimate::BackTransformInterval(double fitted, double half, double boun
                                          Diagnostics& said) {
     double low = fitted - half;
     double high = fitted + half;
-    const int code = m_equation.m_anTransform[0];
+    const TransformKind yTransform = m_equation.m_aTerms[0].transform.kind;
     // sqrt(y) is never negative: a bound below 0 stands for y = 0, not for its square.
-    if (code == EquationModel::kSqrt) {
+    if (yTransform == TransformKind::Sqrt) {
         low = std::fmax(low, 0.0);
         high = std::fmax(high, 0.0);
     }
     // 1/y on the far side of 0 from the prediction is no bound on y: the interval is
     // unbounded, which the back-transform reports as it does a bound of exactly 0.
-    if (code == EquationModel::kReciprocal) {
+    if (yTransform == TransformKind::Reciprocal) {
         if (!(low * fitted > 0.0)) low = 0.0;
         if (!(high * fitted > 0.0)) high = 0.0;
     }
@@ -129,7 +129,7 @@ std::string PointEstimate::ComposeReport() const {
     }
     text += "\r\n";
     text += Format("Predicted %s = %-.8g\r\n",
-                   m_data.GetColName(static_cast<uint32_t>(m_equation.m_anVariable[0])).c_str(),
+                   m_data.GetColName(static_cast<uint32_t>(m_equation.YColumn())).c_str(),
                    m_dPredicted);
     text += Format("Confidence Interval = [%-.6g, %.6g]\r\n", m_adConfidenceInterval[0],
                    m_adConfidenceInterval[1]);

@@ -6,34 +6,35 @@
 namespace lumox {
 namespace {
 
-constexpr int kLog = EquationModel::kLog;
-constexpr int kReciprocal = EquationModel::kReciprocal;
-constexpr int kExpNeg = EquationModel::kExpNeg;
-constexpr int kSquare = EquationModel::kCompound + 2;
+constexpr Transform kNone = TransformKind::None;
+constexpr Transform kLog = TransformKind::Log;
+constexpr Transform kReciprocal = TransformKind::Reciprocal;
+constexpr Transform kExpNeg = TransformKind::ExpNeg;
+constexpr Transform kSquare = Transform::Power(2);
 
 }  // namespace
 
 const std::array<SimpleModel, kSimpleModelCount>& SimpleModels() {
     static const std::array<SimpleModel, kSimpleModelCount> kModels = {{
-        {"y = a + bx", 1, {0, 0, 0, 0}},
-        {"y = ae^(bx)", 1, {kLog, 0, 0, 0}},
-        {"y = ae^(b/x)", 1, {kLog, 0, kReciprocal, 0}},
-        {"y = ax^b", 1, {kLog, 0, kLog, 0}},
-        {"y = ab^(1/x)", 1, {kLog, 0, kReciprocal, 0}},
-        {"y = a + b(log(x))", 1, {0, 0, kLog, 0}},
-        {"y = x / (ax - b)", 1, {kReciprocal, 0, kReciprocal, 0}},
-        {"y = a + b/x", 1, {0, 0, kReciprocal, 0}},
-        {"y = 1 / (a + bx)", 1, {kReciprocal, 0, 0, 0}},
-        {"y = a + bx^2", 1, {0, 0, kSquare, 0}},
-        {"y = ax^(b)e^(cx)", 2, {kLog, 0, kLog, 0}},
-        {"y = 1 / (a + be^(-x))", 1, {kReciprocal, 0, kExpNeg, 0}},
+        {"y = a + bx", 1, {kNone, kNone, kNone, kNone}},
+        {"y = ae^(bx)", 1, {kLog, kNone, kNone, kNone}},
+        {"y = ae^(b/x)", 1, {kLog, kNone, kReciprocal, kNone}},
+        {"y = ax^b", 1, {kLog, kNone, kLog, kNone}},
+        {"y = ab^(1/x)", 1, {kLog, kNone, kReciprocal, kNone}},
+        {"y = a + b(log(x))", 1, {kNone, kNone, kLog, kNone}},
+        {"y = x / (ax - b)", 1, {kReciprocal, kNone, kReciprocal, kNone}},
+        {"y = a + b/x", 1, {kNone, kNone, kReciprocal, kNone}},
+        {"y = 1 / (a + bx)", 1, {kReciprocal, kNone, kNone, kNone}},
+        {"y = a + bx^2", 1, {kNone, kNone, kSquare, kNone}},
+        {"y = ax^(b)e^(cx)", 2, {kLog, kNone, kLog, kNone}},
+        {"y = 1 / (a + be^(-x))", 1, {kReciprocal, kNone, kExpNeg, kNone}},
     }};
     return kModels;
 }
 
 bool SimpleModelTransformsY(int m) {
     return m >= 0 && m < kSimpleModelCount &&
-           SimpleModels()[static_cast<size_t>(m)].transforms[0] != 0;
+           SimpleModels()[static_cast<size_t>(m)].transforms[0] != kNone;
 }
 
 int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, EquationModel& fitted,
@@ -43,9 +44,10 @@ int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, Equat
     const SimpleModel& form = SimpleModels()[static_cast<size_t>(m)];
     EquationModel model;
     for (int entry = 0; entry <= form.xTerms + 1; ++entry) {
-        model.SelectEntry(entry);
-        model.SetVariable(entry == 0 ? y : entry == 1 ? EquationModel::kConstant : x);
-        model.SetTransform(form.transforms[static_cast<size_t>(entry)]);
+        const Transform transform = form.transforms[static_cast<size_t>(entry)];
+        model.m_aTerms[entry] = entry == 0   ? Term::Variable(y, transform)
+                                : entry == 1 ? Term::Constant()
+                                             : Term::Variable(x, transform);
     }
     model.CompactModel();
     return FitEquation(data, model, fitted, fit, said);

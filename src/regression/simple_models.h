@@ -5,10 +5,10 @@
 #include <cstdint>
 
 #include "platform/diagnostics.h"
+#include "regression/equation_model.h"
 
 namespace lumox {
 
-class EquationModel;
 class Matrix;
 class RegressionFit;
 
@@ -29,12 +29,12 @@ enum SimpleModelForm {
     kSimpleModelCount
 };
 
-// One form: its list text, its number of x terms and the transform codes of y, x0, x1 and
-// x2 (0 for none) that make it linear in its parameters.
+// One form: its list text, its number of x terms and the transforms of y, x0, x1 and x2
+// that make it linear in its parameters.
 struct SimpleModel {
     const char* name;
     int xTerms;
-    std::array<int, 4> transforms;
+    std::array<Transform, 4> transforms;
 };
 
 // The twelve models in list order.

@@ -31,15 +31,15 @@ __attribute__((format(printf, 2, 3))) void AppendNumber(std::string& out, const 
 constexpr double kExpLimit = 709.0;
 
 const std::string& YName(const FitResults& results) {
-    return results.names[static_cast<uint32_t>(results.model.m_anVariable[0])];
+    return results.names[static_cast<uint32_t>(results.model.YColumn())];
 }
 
 std::string CoefficientLabel(const FitResults& results, uint32_t j) {
     const EquationModel& model = results.model;
     const int entry = static_cast<int>(j) + 1;
-    const int variable = model.m_anVariable[entry];
-    if (variable == EquationModel::kConstant) return "INTERCEPT";
-    if (results.simpleModel >= 0) return results.names[static_cast<uint32_t>(variable)];
+    const TermFactor& factor = model.m_aTerms[entry].factor;
+    if (factor.kind == FactorKind::Constant) return "INTERCEPT";
+    if (results.simpleModel >= 0) return results.names[static_cast<uint32_t>(factor.column)];
     return model.TermName(entry, results.names);
 }
 
@@ -60,7 +60,7 @@ void WriteEquation(const FitResults& results, std::string& out) {
             continue;
         }
         const double coefficient = b.At(static_cast<uint32_t>(i - 1), 0);
-        if (model.m_anVariable[i] == EquationModel::kConstant) {
+        if (model.m_aTerms[i].factor.kind == FactorKind::Constant) {
             AppendFormat(text, "%.9g", coefficient);
             continue;
         }
@@ -79,7 +79,8 @@ void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics
     const double b = coefficients.At(1, 0);
     const double c = coefficients.Rows() > 2 ? coefficients.At(2, 0) : 0.0;
     const char* y = YName(results).c_str();
-    const char* x = results.names[static_cast<uint32_t>(results.model.m_anVariable[2])].c_str();
+    const char* x =
+        results.names[static_cast<uint32_t>(results.model.m_aTerms[2].factor.column)].c_str();
     const char* sign = b < 0.0 ? " - " : " + ";
     const double absB = std::fabs(b);
 

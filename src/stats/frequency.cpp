@@ -68,11 +68,11 @@ FrequencyTable BuildFrequencyTable(const DataSet& set, const HistogramSettings& 
         table.At(i, 1) += 1.0;
     }
 
-    if (settings.relative == 1) {
+    if (settings.kind == HistogramKind::Relative) {
         result.yLabel = "Relative Frequencies (%)";
         for (int i = 0; i < classes; ++i) table.At(i, 1) = table.At(i, 1) / n * 100.0;
     }
-    if (settings.cumulative == 1) {
+    if (settings.kind == HistogramKind::Cumulative) {
         result.yLabel = "Cumulative Frequency";
         result.cumulative = true;
         double total = 0.0;

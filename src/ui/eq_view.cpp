@@ -28,9 +28,10 @@ QLineEdit* ReadOnlyField(QWidget* parent) {
     return field;
 }
 
-void Fill(QComboBox* box, const ChoiceList& list) {
+template <typename Value>
+void Fill(QComboBox* box, const ChoiceList<Value>& list) {
     box->clear();
-    for (const ChoiceItem& item : list) box->addItem(QString::fromStdString(item.text), item.data);
+    for (const ChoiceItem<Value>& item : list) box->addItem(QString::fromStdString(item.text));
     box->setCurrentIndex(-1);
 }
 

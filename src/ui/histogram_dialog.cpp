@@ -113,9 +113,9 @@ void HistogramDialog::OnPlot() {
     }
     settings_ = HistogramSettings{};
     settings_.column = column_;
-    settings_.frequency = frequency->isChecked();
-    settings_.relative = relative->isChecked();
-    settings_.cumulative = cumulative->isChecked();
+    settings_.kind = relative->isChecked()     ? HistogramKind::Relative
+                     : cumulative->isChecked() ? HistogramKind::Cumulative
+                                               : HistogramKind::Frequency;
     settings_.addNormalCurve = normalCurve->isChecked();
     settings_.classes = classes->currentText().toInt();
     accept();

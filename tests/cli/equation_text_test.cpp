@@ -21,17 +21,26 @@ TEST(ParseEquation, ReadsEveryKindOfTermIntoItsEntry) {
         "log(Y) = 1 + A + A^2 + sqrt(B) + log(C) + 1/D + 1/D^2 + e^-E + B + A*B", Column, error);
     ASSERT_TRUE(model) << error;
     EXPECT_EQ(model->m_nEntryCount, 11);
-    const std::array<int, 11> variables = {5, -1, 0, 0, 1, 2, 3, 3, 4, 1, 100 + 10 * 1 + 8};
-    const std::array<int, 11> transforms = {2, -2, -2, 102, 1, 2, 3, 4, 5, -2, -2};
-    EXPECT_EQ(model->m_anVariable, variables);
-    EXPECT_EQ(model->m_anTransform, transforms);
+    using enum TransformKind;
+    const std::array<Term, 11> terms = {Term::Variable(5, Log),
+                                        Term::Constant(),
+                                        Term::Variable(0),
+                                        Term::Variable(0, Transform::Power(2)),
+                                        Term::Variable(1, Sqrt),
+                                        Term::Variable(2, Log),
+                                        Term::Variable(3, Reciprocal),
+                                        Term::Variable(3, ReciprocalSquare),
+                                        Term::Variable(4, ExpNeg),
+                                        Term::Variable(1),
+                                        Term::CrossProduct(1, 8)};
+    EXPECT_EQ(model->m_aTerms, terms);
 
     const auto reciprocal = ParseEquation("1/Y=1+B*A+A", Column, error);
     EXPECT_FALSE(reciprocal);  // a cross product needs its plain terms before it
     const auto swapped = ParseEquation("1/Y = 1 + B + A + A*B", Column, error);
     ASSERT_TRUE(swapped) << error;
-    EXPECT_EQ(swapped->m_anTransform[0], 3);
-    EXPECT_EQ(swapped->m_anVariable[4], 112);
+    EXPECT_EQ(swapped->m_aTerms[0], Term::Variable(5, TransformKind::Reciprocal));
+    EXPECT_EQ(swapped->m_aTerms[4], Term::CrossProduct(1, 2));
 }
 
 TEST(ParseEquation, RefusesWhatTheWindowCannotBuild) {

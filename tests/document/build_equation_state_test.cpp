@@ -16,6 +16,10 @@ namespace {
 using test::ThreeVariables;
 
 using Texts = std::array<std::string, EquationModel::kEntries>;
+using Variables = ChoiceList<TermFactor>;
+constexpr TermFactor kA = TermFactor::Variable(0);
+constexpr TermFactor kB = TermFactor::Variable(1);
+constexpr TermFactor kC = TermFactor::Variable(2);
 
 class BuildEquationStateTest : public ::testing::Test {
 protected:
@@ -33,8 +37,8 @@ protected:
                        [this](int k) { state.ChooseTransform(k); });
         }
     }
-    template <typename Choose>
-    static void ChooseText(const ChoiceList& list, const std::string& text, Choose choose) {
+    template <typename Value, typename Choose>
+    static void ChooseText(const ChoiceList<Value>& list, const std::string& text, Choose choose) {
         for (size_t k = 0; k < list.size(); ++k) {
             if (list[k].text == text) return choose(static_cast<int>(k));
         }
@@ -48,7 +52,7 @@ protected:
 
 TEST_F(BuildEquationStateTest, EntriesBehindTheFirstEmptyOneOfferNothing) {
     Open(ThreeVariables(20));
-    EXPECT_EQ(state.m_variableList, (ChoiceList{{"(None)", -2}, {"A", 0}, {"B", 1}, {"C", 2}}));
+    EXPECT_EQ(state.m_variableList, (Variables{{"(None)", {}}, {"A", kA}, {"B", kB}, {"C", kC}}));
     EXPECT_TRUE(state.m_transformList.empty());
     Set(0, "C");
     EXPECT_EQ(state.m_transformList.size(), 4u);
@@ -58,7 +62,7 @@ TEST_F(BuildEquationStateTest, EntriesBehindTheFirstEmptyOneOfferNothing) {
     EXPECT_TRUE(state.m_transformList.empty());
     EXPECT_EQ(state.m_nSelectedEntry, 4);
     ASSERT_TRUE(state.SelectEntry(2));
-    EXPECT_EQ(state.m_variableList, (ChoiceList{{"(None)", -2}, {"A", 0}, {"B", 1}}));
+    EXPECT_EQ(state.m_variableList, (Variables{{"(None)", {}}, {"A", kA}, {"B", kB}}));
     EXPECT_TRUE(prompt.messages.empty());
 }
 
@@ -66,9 +70,9 @@ TEST_F(BuildEquationStateTest, X0TakesTheConstantAtOnce) {
     Open(ThreeVariables(20));
     Set(0, "C", "log(y)");
     ASSERT_TRUE(state.SelectEntry(1));
-    EXPECT_EQ(state.m_variableList, (ChoiceList{{"(None)", -2}, {"1", -1}}));
+    EXPECT_EQ(state.m_variableList, (Variables{{"(None)", {}}, {"1", TermFactor::Constant()}}));
     EXPECT_TRUE(state.m_transformList.empty());
-    EXPECT_EQ(state.Equation().m_anVariable[1], EquationModel::kConstant);
+    EXPECT_EQ(state.Equation().m_aTerms[1], Term::Constant());
     EXPECT_EQ(state.m_astrVariable, (Texts{"C", "1"}));
     EXPECT_EQ(state.m_astrTransform, (Texts{"log(y)"}));
 }
@@ -78,16 +82,16 @@ TEST_F(BuildEquationStateTest, ANewVariableClearsTheTransformAndNoneShowsNothing
     Set(0, "C");
     Set(1, "1");
     Set(2, "A", "x^3");
-    EXPECT_EQ(state.Equation().m_anTransform[2], 103);
+    EXPECT_EQ(state.Equation().m_aTerms[2], Term::Variable(0, Transform::Power(3)));
     EXPECT_EQ(state.m_astrTransform[2], "x^3");
     Set(2, "B");
-    EXPECT_EQ(state.Equation().m_anTransform[2], EquationModel::kNone);
+    EXPECT_EQ(state.Equation().m_aTerms[2], Term::Variable(1));
     EXPECT_EQ(state.m_astrTransform[2], "");
     Set(2, "B", "(None)");
     EXPECT_EQ(state.m_astrTransform[2], "");
     Set(2, "(None)");
     EXPECT_EQ(state.m_astrVariable[2], "");
-    EXPECT_EQ(state.Equation().m_anVariable[2], EquationModel::kNone);
+    EXPECT_EQ(state.Equation().m_aTerms[2], Term{});
     EXPECT_TRUE(state.m_transformList.empty());
     // No item chosen in the transform list changes nothing.
     state.ChooseTransform(-1);
@@ -124,7 +128,7 @@ TEST_F(BuildEquationStateTest, CalculateShowsTheSummaryAndEnablesRecord) {
     EXPECT_EQ(state.m_strRSquare, Format("%g", doc.Fit().m_ssr / doc.Fit().m_sst));
     EXPECT_NE(state.m_strRSquare, "");
     EXPECT_EQ(doc.YVariable(), 2);
-    EXPECT_EQ(doc.Equation().m_anVariable, state.Equation().m_anVariable);
+    EXPECT_EQ(doc.Equation().m_aTerms, state.Equation().m_aTerms);
     // Another fit of the document (the simple regression's) takes Record away.
     doc.SetFit(doc.Equation(), doc.Fit(), 0);
     EXPECT_FALSE(state.CanRecord());
@@ -166,8 +170,7 @@ TEST_F(BuildEquationStateTest, AGapEmptiesTheEntriesFromItOn) {
                   {"The equation needs y, x0 and at least one more term!", Icon::Stop}}));
     EXPECT_EQ(state.m_astrVariable, (Texts{"C", "1"}));
     EXPECT_EQ(state.m_astrTransform, (Texts{}));
-    EXPECT_EQ(state.Equation().m_anVariable[3], EquationModel::kNone);
-    EXPECT_EQ(state.Equation().m_anTransform[3], EquationModel::kNone);
+    EXPECT_EQ(state.Equation().m_aTerms[3], Term{});
     EXPECT_EQ(state.m_strStandardError, "");
     EXPECT_EQ(state.m_strRSquare, "");
     EXPECT_FALSE(state.CanRecord());
@@ -177,12 +180,14 @@ TEST_F(BuildEquationStateTest, DefaultDataFillsFromTheColumns) {
     struct Case {
         int rows;
         Texts variables;
-        std::array<int, 4> codes;  // y, x0, x1, x2
+        std::array<Term, 4> terms;  // y, x0, x1, x2
     };
     const Case cases[] = {
-        {20, {"C", "1", "A", "B"}, {2, -1, 0, 1}},
+        {20,
+         {"C", "1", "A", "B"},
+         {Term::Variable(2), Term::Constant(), Term::Variable(0), Term::Variable(1)}},
         // Three observations allow two terms only: y is the second column.
-        {3, {"B", "1", "A"}, {1, -1, 0, -2}},
+        {3, {"B", "1", "A"}, {Term::Variable(1), Term::Constant(), Term::Variable(0), Term{}}},
     };
     for (const Case& c : cases) {
         CLumoxDoc data;
@@ -192,8 +197,8 @@ TEST_F(BuildEquationStateTest, DefaultDataFillsFromTheColumns) {
         window.InitialUpdate();
         ASSERT_TRUE(window.DefaultData());
         EXPECT_EQ(window.m_astrVariable, c.variables) << c.rows;
-        for (size_t entry = 0; entry < c.codes.size(); ++entry) {
-            EXPECT_EQ(window.Equation().m_anVariable[entry], c.codes[entry]) << c.rows;
+        for (size_t entry = 0; entry < c.terms.size(); ++entry) {
+            EXPECT_EQ(window.Equation().m_aTerms[entry], c.terms[entry]) << c.rows;
         }
         EXPECT_EQ(window.m_nSelectedEntry, 0);
         EXPECT_EQ(window.m_variableList.size(), 4u);
@@ -206,7 +211,7 @@ TEST_F(BuildEquationStateTest, DefaultDataKeepsTransformsAndRefusesElevenColumns
     Open(ThreeVariables(20));
     Set(0, "A", "sqrt(y)");
     ASSERT_TRUE(state.DefaultData());
-    EXPECT_EQ(state.Equation().m_anTransform[0], EquationModel::kSqrt);
+    EXPECT_EQ(state.Equation().m_aTerms[0], Term::Variable(2, TransformKind::Sqrt));
     EXPECT_EQ(state.m_astrTransform[0], "sqrt(y)");
 
     CLumoxDoc wide;
@@ -220,7 +225,7 @@ TEST_F(BuildEquationStateTest, DefaultDataKeepsTransformsAndRefusesElevenColumns
     EXPECT_EQ(prompt.messages,
               (std::vector<test::Message>{{"Too many Data columns for Equation!", Icon::None}}));
     EXPECT_EQ(window.m_astrVariable, Texts{});
-    EXPECT_EQ(window.Equation().m_anVariable[0], EquationModel::kNone);
+    EXPECT_EQ(window.Equation().m_aTerms[0], Term{});
 }
 
 TEST_F(BuildEquationStateTest, ClearAndCloseForgetTheEquation) {
@@ -231,13 +236,13 @@ TEST_F(BuildEquationStateTest, ClearAndCloseForgetTheEquation) {
     EXPECT_EQ(state.m_astrVariable, Texts{});
     EXPECT_EQ(state.m_strStandardError, "");
     EXPECT_FALSE(state.CanRecord());
-    EXPECT_EQ(state.Equation().m_anVariable, EquationModel().m_anVariable);
+    EXPECT_EQ(state.Equation().m_aTerms, EquationModel().m_aTerms);
     EXPECT_EQ(state.m_nSelectedEntry, 0);
     // Clear Equation leaves the document's fit; closing the window takes it away.
     EXPECT_TRUE(doc.HasFit());
     state.Close();
     EXPECT_FALSE(doc.HasFit());
-    EXPECT_EQ(state.Equation().m_anVariable[0], EquationModel::kNone);
+    EXPECT_EQ(state.Equation().m_aTerms[0], Term{});
 }
 
 TEST_F(BuildEquationStateTest, AnUnknownEntryIsRefused) {

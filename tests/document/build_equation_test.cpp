@@ -13,27 +13,28 @@
 namespace lumox {
 namespace {
 
+constexpr Term A = Term::Variable(0);
+constexpr Term B = Term::Variable(1);
+constexpr Term Y = Term::Variable(2);
+constexpr Term kOne = Term::Constant();
+
 // y = 1 + 2a + 3b exactly over five observations.
 struct Fixture {
     Fixture() {
         std::istringstream file("A B Y\r\n1 0 3\r\n2 1 8\r\n3 0 7\r\n4 1 12\r\n5 3 20\r\n");
         EXPECT_EQ(test::ReadData(doc, file), ReadStatus::Read);
     }
-    EquationModel Model(std::initializer_list<std::pair<int, int>> entries) {
+    // The terms of y, x0, x1, ... as the window sets them, not yet compacted.
+    EquationModel Model(std::initializer_list<Term> terms) {
         EquationModel model;
         int entry = 0;
-        for (const auto& [variable, transform] : entries) {
-            model.SelectEntry(entry++);
-            model.SetVariable(variable);
-            model.SetTransform(transform);
-        }
+        for (const Term& term : terms) model.m_aTerms[entry++] = term;
         return model;
     }
     // y, x0, x1 = A, x2 = B, then x1 set back to none.
     EquationModel WithGap() {
-        EquationModel model = Model({{2, 0}, {-1, 0}, {0, 0}, {1, 0}});
-        model.SelectEntry(2);
-        model.SetVariable(EquationModel::kNone);
+        EquationModel model = Model({Y, kOne, A, B});
+        model.m_aTerms[2] = Term{};
         return model;
     }
     CLumoxDoc doc;
@@ -42,7 +43,7 @@ struct Fixture {
 TEST(CalculateEquation, FitsAndKeepsTheModel) {
     test::ScriptedPrompt prompt;
     Fixture f;
-    EquationModel model = f.Model({{2, 0}, {-1, 0}, {0, 0}, {1, 0}});
+    EquationModel model = f.Model({Y, kOne, A, B});
     ASSERT_EQ(CalculateEquation(f.doc, model), 0);
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_EQ(f.doc.YVariable(), 2);
@@ -59,11 +60,14 @@ TEST(CalculateEquation, RefusesWhatCannotBeFitted) {
         std::string message;
     };
     const std::vector<Case> cases = {
-        {f.Model({{2, 0}, {-1, 0}, {0, 2}, {0, 2}}), "Equation has duplicate columns!"},
-        {f.Model({{2, 0}, {-1, 0}}), "The equation needs y, x0 and at least one more term!"},
+        {f.Model({Y, kOne, Term::Variable(0, TransformKind::Log),
+                  Term::Variable(0, TransformKind::Log)}),
+         "Equation has duplicate columns!"},
+        {f.Model({Y, kOne}), "The equation needs y, x0 and at least one more term!"},
         // x1 set to none behind x2: the gap clears x2 and leaves too few entries.
         {f.WithGap(), "The equation needs y, x0 and at least one more term!"},
-        {f.Model({{2, 0}, {-1, 0}, {0, 0}, {1, 0}, {0, 102}, {1, 102}}),
+        {f.Model({Y, kOne, A, B, Term::Variable(0, Transform::Power(2)),
+                  Term::Variable(1, Transform::Power(2))}),
          "Too many terms for the number of observations!"},
     };
     for (Case c : cases) {
@@ -80,14 +84,14 @@ TEST(CalculateEquation, RefusesWhatCannotBeFitted) {
 // the data.
 TEST(CalculateEquation, RefusesACrossProductThatLostAFactor) {
     Fixture f;
-    EquationModel model = f.Model({{2, 0}, {-1, 0}, {0, 0}, {0, 0}, {1, 0}});
-    ASSERT_EQ(model.SelectEntry(2), 0);
-    ChoiceList list;
-    model.FillVariableList(list, {"A", "B", "Y"});
-    ASSERT_EQ(list.back(), (ChoiceItem{"X2X3", 123}));
-    model.SetVariable(123);
-    ASSERT_EQ(model.SelectEntry(4), 0);
-    model.SetVariable(EquationModel::kNone);
+    EquationModel model = f.Model({Y, kOne, A, A, B});
+    ASSERT_TRUE(model.CanSelectEntry(2));
+    ChoiceList<TermFactor> list;
+    model.FillVariableList(2, list, {"A", "B", "Y"});
+    ASSERT_EQ(list.back(), (ChoiceItem<TermFactor>{"X2X3", TermFactor::CrossProduct(2, 3)}));
+    model.m_aTerms[2] = Term::CrossProduct(2, 3);
+    ASSERT_TRUE(model.CanSelectEntry(4));
+    model.m_aTerms[4] = Term{};
     test::ScriptedPrompt prompt;
     EXPECT_EQ(CalculateEquation(f.doc, model), 1);
     EXPECT_EQ(prompt.messages,

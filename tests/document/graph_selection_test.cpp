@@ -201,12 +201,15 @@ TEST_F(GraphSelectionTest, OriginalScaleNoteOnPlot) {
 }
 
 TEST_F(GraphSelectionTest, ScatterClearsTheOgiveBeforeItsDialog) {
-    doc.SetupHistogram(HistogramSettings{0, 0, 4, 0, 0, 1});
-    ASSERT_EQ(doc.Histogram().cumulative, 1);
+    doc.SetupHistogram(HistogramSettings{.classes = 4, .kind = HistogramKind::Cumulative});
+    ASSERT_EQ(doc.GetGraphPage().kind, GraphKind::Ogive);
     doc.BeginScatterSelection();
-    EXPECT_EQ(doc.Histogram().cumulative, 0);
+    EXPECT_EQ(doc.Histogram().kind, HistogramKind::Frequency);
+    EXPECT_EQ(doc.GetGraphPage().kind, GraphKind::Histogram);
     // The rest of the histogram's choices stay for the next Histogram.
     EXPECT_EQ(doc.Histogram().classes, 4);
+    doc.SetupScatterPage(1, {});
+    EXPECT_EQ(doc.GetGraphPage().kind, GraphKind::Scatter);
 }
 
 TEST_F(GraphSelectionTest, OptionsRoundTripThroughTheTemplate) {

@@ -279,7 +279,8 @@ TEST(GraphPage, ScalingFailureIsReportedAndTheRestDrawn) {
 TEST(GraphPage, HistogramWithNormalCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 1, 0, 0});
+    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8},
+                  HistogramSettings{.addNormalCurve = true, .classes = 4});
     RecordingSurface surface;
     ChartEngine engine;
     test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
@@ -302,7 +303,7 @@ TEST(GraphPage, HistogramWithNormalCurve) {
 TEST(GraphPage, AConstantColumnHasBarsButNoNormalCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    LoadHistogram(doc, {5, 5, 5, 5}, HistogramSettings{1, 0, 4, 1, 0, 0});
+    LoadHistogram(doc, {5, 5, 5, 5}, HistogramSettings{.addNormalCurve = true, .classes = 4});
     RecordingSurface surface;
     ChartEngine engine;
     test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
@@ -314,7 +315,9 @@ TEST(GraphPage, AConstantColumnHasBarsButNoNormalCurve) {
 TEST(GraphPage, OgiveHasNoNormalCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
-    LoadHistogram(doc, {1, 3, 3, 5, 7, 7, 7, 8}, HistogramSettings{1, 0, 4, 0, 0, 1});
+    LoadHistogram(
+        doc, {1, 3, 3, 5, 7, 7, 7, 8},
+        HistogramSettings{.addNormalCurve = true, .classes = 4, .kind = HistogramKind::Cumulative});
     RecordingSurface surface;
     ChartEngine engine;
     test::Spoken([&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
@@ -354,17 +357,9 @@ TEST(GraphPage, PrintedPageCarriesTheHeaderLine) {
 namespace lumox {
 namespace {
 
-// y, x0 = 1, x1 = column 0, with a transform of y (0 for none): the straight line in x.
-EquationModel LineModel(int yTransform) {
-    EquationModel model;
-    const std::pair<int, int> entries[] = {{1, yTransform}, {-1, 0}, {0, 0}};
-    for (int entry = 0; entry < 3; ++entry) {
-        model.SelectEntry(entry);
-        model.SetVariable(entries[entry].first);
-        model.SetTransform(entries[entry].second);
-    }
-    model.CompactModel();
-    return model;
+// y, x0 = 1, x1 = column 0, with a transform of y: the straight line in x.
+EquationModel LineModel(Transform yTransform) {
+    return test::MakeModel({Term::Variable(1, yTransform), Term::Constant(), Term::Variable(0)});
 }
 
 TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
@@ -374,7 +369,7 @@ TEST(GraphPage, DerivedSeriesAreOnTheOriginalScale) {
     std::vector<std::vector<double>> rows;
     for (int x = 0; x < 5; ++x) rows.push_back({double(x), std::exp(1.0 + x / 2.0)});
     Load(doc, {"X", "Y"}, rows);
-    ASSERT_EQ(test::FitDocument(doc, LineModel(EquationModel::kLog)), 0);
+    ASSERT_EQ(test::FitDocument(doc, LineModel(TransformKind::Log)), 0);
     Matrix predicted;
     Matrix residuals;
     Diagnostics said;
@@ -418,7 +413,7 @@ TEST(GraphPage, NormalProbabilityPlotSortsTheResiduals) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(LUMOX_SOURCE_DIR "/examples/tab21.dat"));
-    ASSERT_EQ(test::FitDocument(doc, LineModel(0)), 0);
+    ASSERT_EQ(test::FitDocument(doc, LineModel(TransformKind::None)), 0);
     const int c = static_cast<int>(doc.Cols());
     for (int y : {c + 1, c + 2}) {
         doc.SetupGraphSlot(0, c + 3, y, 0, 0);
@@ -452,7 +447,7 @@ TEST(GraphPage, FittedCurveUsesAGridBelowAHundredObservations) {
         std::vector<std::vector<double>> rows;
         for (int i = 0; i < n; ++i) rows.push_back({double(i), 3.0 + 0.5 * i + (i % 3) - 1.0});
         Load(doc, {"X", "Y"}, rows);
-        ASSERT_EQ(test::FitDocument(doc, LineModel(0)), 0);
+        ASSERT_EQ(test::FitDocument(doc, LineModel(TransformKind::None)), 0);
         doc.SetupGraphSlot(0, 0, 1, 1, 0);
         RecordingSurface surface;
         ChartEngine engine;

@@ -14,12 +14,14 @@
 namespace lumox {
 namespace {
 
+using test::kOne;
 using test::LogRelativeError;
 using test::MakeModel;
 using test::ScriptedPrompt;
+using test::Var;
 
-// A certified linear least-squares data set: its file, the x terms of its model (column
-// and transform), the certified coefficients, their standard deviations, the residual
+// A certified linear least-squares data set: its file, the x terms of its model after the
+// constant, the certified coefficients, their standard deviations, the residual
 // standard deviation and R square (quoted from the data sets' README, 15 digits), and the
 // fewest correct digits this fit must keep for each kind of value: half a digit below
 // what it reaches.
@@ -32,7 +34,7 @@ struct Floors {
 
 struct Certified {
     const char* file;
-    std::vector<std::pair<int, int>> terms;
+    std::vector<Term> terms;
     std::vector<double> b;
     std::vector<double> sd;
     double rsd;
@@ -40,22 +42,24 @@ struct Certified {
     Floors floors;
 };
 
-const std::vector<std::pair<int, int>> kQuintic = {{1, 0}, {1, 102}, {1, 103}, {1, 104}, {1, 105}};
+const std::vector<Term> kQuintic = {Var(1), Var(1, Transform::Power(2)),
+                                    Var(1, Transform::Power(3)), Var(1, Transform::Power(4)),
+                                    Var(1, Transform::Power(5))};
 const std::vector<double> kZeros(6, 0.0);
 const std::vector<double> kOnes(6, 1.0);
 
 // clang-format off
 std::vector<Certified> CertifiedSets() {
     return {
-        {"Norris.dat", {{1, 0}},
+        {"Norris.dat", {Var(1)},
          {-0.262323073774029, 1.00211681802045},
          {0.232818234301152, 0.429796848199937E-03},
          0.884796396144373, 0.999993745883712, {13.6, 13.4, 13.5, 14.5}},
-        {"Pontius.dat", {{1, 0}, {1, 102}},
+        {"Pontius.dat", {Var(1), Var(1, Transform::Power(2))},
          {0.673565789473684E-03, 0.732059160401003E-06, -0.316081871345029E-14},
          {0.107938612033077E-03, 0.157817399981659E-09, 0.486652849992036E-16},
          0.205177424076185E-03, 0.999999900178537, {13.0, 12.9, 12.9, 14.5}},
-        {"Longley.dat", {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}},
+        {"Longley.dat", {Var(1), Var(2), Var(3), Var(4), Var(5), Var(6)},
          {-3482258.63459582, 15.0618722713733, -0.358191792925910E-01, -2.02022980381683,
           -1.03322686717359, -0.511041056535807E-01, 1829.15146461355},
          {890420.383607373, 84.9149257747669, 0.334910077722432E-01, 0.488399681651699,
@@ -89,7 +93,7 @@ TEST(CertifiedData, EveryValueKeepsItsDigits) {
         CLumoxDoc doc;
         const std::string path = std::string(LUMOX_SOURCE_DIR) + "/tests/data/reference/" + set.file;
         ASSERT_TRUE(doc.OnOpenDocument(path)) << path;
-        std::vector<std::pair<int, int>> entries = {{0, 0}, {-1, 0}};
+        std::vector<Term> entries = {Var(0), kOne};
         entries.insert(entries.end(), set.terms.begin(), set.terms.end());
         ASSERT_EQ(test::FitDocument(doc, MakeModel(entries)), 0) << set.file;
         const RegressionFit& fit = doc.Fit();

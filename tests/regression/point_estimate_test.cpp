@@ -14,15 +14,19 @@
 namespace lumox {
 namespace {
 
+using enum TransformKind;
 using test::FakeHost;
+using test::kOne;
 using test::LoadData;
 using test::MakeModel;
 using test::Message;
 using test::Msg;
 using test::Near;
+using test::Product;
 using test::ScriptedPrompt;
 using test::Spoken;
 using test::TempDir;
+using test::Var;
 
 // Every expected prediction and bound below was computed from the normal equations in
 // exact rational arithmetic (python3 fractions; for log(y) and 1/y on the doubles of the
@@ -44,7 +48,8 @@ protected:
 
 TEST_F(PointEstimates, OneVariableWithItsSquare) {
     ScriptedPrompt prompt;
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {1, 102}})), 0);
+    ASSERT_EQ(
+        test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1), Var(1, Transform::Power(2))})), 0);
     PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     EXPECT_EQ(estimate.m_nVariableCount, 1);
     EXPECT_EQ(estimate.VariableNames(), std::vector<std::string>{"A"});
@@ -64,7 +69,7 @@ TEST_F(PointEstimates, OneVariableWithItsSquare) {
 
 TEST_F(PointEstimates, LogYIsPredictedOnTheOriginalScaleAndRecorded) {
     ScriptedPrompt prompt;
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0, Log), kOne, Var(1)})), 0);
     PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2.5}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 5.195810556350933, 1e-13));
@@ -89,7 +94,7 @@ TEST_F(PointEstimates, LogYIsPredictedOnTheOriginalScaleAndRecorded) {
 
 TEST_F(PointEstimates, ReciprocalYBoundsAreOrderedLowToHigh) {
     ScriptedPrompt prompt;
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 3}, {-1, 0}, {1, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0, Reciprocal), kOne, Var(1)})), 0);
     PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2.5}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 4.730518938761889, 1e-13));
@@ -113,7 +118,7 @@ TEST_F(PointEstimates, SqrtYBoundBelowZeroIsZero) {
     // At A = -3 the fitted sqrt(y) is 0.2873 and both lower bounds are negative: they
     // stand for y = 0, so each interval holds its prediction 0.2873^2.
     ScriptedPrompt prompt;
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 1}, {-1, 0}, {1, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0, Sqrt), kOne, Var(1)})), 0);
     PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({-3}, 95.0, said); }), 0);
     EXPECT_TRUE(Near(estimate.m_dPredicted, 0.082538424918758882, 1e-12));
@@ -127,7 +132,7 @@ TEST_F(PointEstimates, SqrtYBoundBelowZeroIsZero) {
 TEST_F(PointEstimates, CrossProductListsBothVariablesInOrder) {
     ScriptedPrompt prompt;
     // y = Y, x1 = B, x2 = A, x3 = B*A
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {2, 0}, {1, 0}, {112, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(2), Var(1), Product(1, 2)})), 0);
     PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     EXPECT_EQ(estimate.VariableNames(), (std::vector<std::string>{"B", "A"}));
     // The term row is 1, b, a, b*a: the prediction is that row times the coefficients.
@@ -140,7 +145,7 @@ TEST_F(PointEstimates, CrossProductListsBothVariablesInOrder) {
 
 TEST_F(PointEstimates, FailuresKeepTheLastCompleteResults) {
     ScriptedPrompt prompt;
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 2}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0, Log), kOne, Var(1, Log)})), 0);
     PointEstimate estimate(doc.Data(), doc.Equation(), doc.Fit());
     ASSERT_EQ(Spoken([&](Diagnostics& said) { return estimate.Calculate({2}, 95.0, said); }), 0);
     const double predicted = estimate.m_dPredicted;
@@ -159,7 +164,7 @@ TEST_F(PointEstimates, FailuresKeepTheLastCompleteResults) {
 
     // A prediction too large for exp on the original scale: the hook's overflow, then
     // the back-transform's message.
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 2}, {-1, 0}, {1, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0, Log), kOne, Var(1)})), 0);
     PointEstimate linear(doc.Data(), doc.Equation(), doc.Fit());
     prompt.messages.clear();
     EXPECT_EQ(Spoken([&](Diagnostics& said) { return linear.Calculate({1e300}, 95.0, said); }), 1);

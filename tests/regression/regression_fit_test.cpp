@@ -16,6 +16,7 @@
 namespace lumox {
 namespace {
 
+using test::kOne;
 using test::LoadData;
 using test::LogRelativeError;
 using test::MakeModel;
@@ -24,6 +25,7 @@ using test::Msg;
 using test::Near;
 using test::ScriptedPrompt;
 using test::TempDir;
+using test::Var;
 
 // y = A, x0 = 1, x1 = B, x2 = C on six observations. Every constant below was computed
 // from the normal equations in exact rational arithmetic (python3 fractions), the
@@ -39,7 +41,7 @@ TEST(RegressionFit, MatchesExactLeastSquaresOnASmallMultipleFit) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     ASSERT_TRUE(LoadData(doc, dir, kSmallData));
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1), Var(2)})), 0);
     EXPECT_TRUE(prompt.messages.empty());
     const RegressionFit& fit = doc.Fit();
     ASSERT_EQ(fit.m_n, 6u);
@@ -109,7 +111,7 @@ TEST(RegressionFit, AnalysisOfVariance) {
             text += line;
         }
         ASSERT_TRUE(LoadData(doc, dir, text));
-        ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0) << c.offset;
+        ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1)})), 0) << c.offset;
         const RegressionFit& fit = doc.Fit();
         EXPECT_TRUE(Near(fit.m_sst, 10.0, c.tolerance)) << c.offset;
         EXPECT_TRUE(Near(fit.m_sse, 2.0, c.tolerance)) << c.offset;
@@ -142,7 +144,9 @@ TEST(RegressionFit, CubicInYearsKeepsItsDigits) {
         text += line;
     }
     ASSERT_TRUE(LoadData(doc, dir, text));
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {1, 102}, {1, 103}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1), Var(1, Transform::Power(2)),
+                                                Var(1, Transform::Power(3))})),
+              0);
     const double certified[] = {7683367.3274532054, -11681.771909769188, 5.9200436319211134,
                                 -0.001};
     for (uint32_t j = 0; j < 4; ++j) {
@@ -158,7 +162,7 @@ TEST(RegressionFit, DuplicateColumnsAreAdjustedOnce) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     ASSERT_TRUE(LoadData(doc, dir, "Y B C\r\n1 1 1\r\n4 2 2\r\n7 3 3\r\n8 4 4\r\n12 5 5\r\n"));
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1), Var(2)})), 0);
     EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kIllConditioned, Icon::Information)});
     const RegressionFit& fit = doc.Fit();
     EXPECT_TRUE(Near(fit.m_coefficients.At(1, 0), 1.3, 1e-12));
@@ -191,7 +195,7 @@ TEST(RegressionFit, ExactDataFitExactly) {
         CLumoxDoc doc;
         ASSERT_TRUE(LoadData(doc, dir, c.data)) << c.name;
         const int y = doc.GetColName(0) == "Y" ? 0 : 1;
-        ASSERT_EQ(test::FitDocument(doc, MakeModel({{y, 0}, {-1, 0}, {1 - y, 0}})), 0) << c.name;
+        ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(y), kOne, Var(1 - y)})), 0) << c.name;
         const RegressionFit& fit = doc.Fit();
         EXPECT_EQ(fit.m_coefficients.At(0, 0), c.intercept) << c.name;
         EXPECT_EQ(fit.m_coefficients.At(1, 0), c.slope) << c.name;
@@ -225,7 +229,7 @@ TEST(RegressionFit, OffsetXKeepsItsDigits) {
     for (int i = 0; i < 10; ++i)
         text += Format("%.17g %.17g\r\n", i + (i % 2 ? -0.1 : 0.1), 1e13 + i);
     ASSERT_TRUE(LoadData(doc, dir, text));
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1)})), 0);
     const RegressionFit& fit = doc.Fit();
     EXPECT_GE(LogRelativeError(fit.m_coefficients.At(1, 0), 0.9939393939393939), 14.0);
     EXPECT_GE(LogRelativeError(fit.m_coefficients.At(0, 0), -9939393939393.912), 14.0);
@@ -242,7 +246,7 @@ TEST(RegressionFit, ProbFIsTheUpperTail) {
     ASSERT_TRUE(
         LoadData(doc, dir,
                  "Y X\r\n3 1\r\n1 2\r\n4 3\r\n1 4\r\n5 5\r\n9 6\r\n2 7\r\n6 8\r\n5 9\r\n1 10\r\n"));
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1)})), 0);
     EXPECT_TRUE(Near(doc.Fit().m_f, 0.29508196721311475, 1e-12));
     EXPECT_TRUE(Near(doc.Fit().m_probF, 0.60178534241271036791, 1e-7));
 }
@@ -252,7 +256,7 @@ TEST(RegressionFit, ConstantResponseDoesNotFit) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
     ASSERT_TRUE(LoadData(doc, dir, "Y X\r\n4 1\r\n4 2\r\n4 3\r\n4 5\r\n"));
-    EXPECT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}})), 1);
+    EXPECT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1)})), 1);
     EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kEquationDoesNotFit, Icon::Stop)});
     EXPECT_EQ(doc.Fit().m_ssr, 0.0);
     EXPECT_EQ(doc.Fit().m_sst, 0.0);
@@ -267,7 +271,7 @@ TEST(RegressionFit, LeverageOneSwitchesToTheAlternateResiduals) {
     CLumoxDoc doc;
     ASSERT_TRUE(
         LoadData(doc, dir, "Y X D\r\n1 1 0\r\n3 2 0\r\n2 3 0\r\n5 4 0\r\n4 5 0\r\n9 6 1\r\n"));
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1), Var(2)})), 0);
     EXPECT_EQ(prompt.messages,
               std::vector<Message>{Msg(ids::kAlternateResiduals, Icon::Information)});
     const RegressionFit& fit = doc.Fit();

@@ -15,19 +15,23 @@
 
 namespace lumox::test {
 
-// A model set entry by entry as the Build Equation window does: {variable, transform}
-// for y, x0, x1, ... (transform 0 for none), then compacted.
-inline EquationModel MakeModel(const std::vector<std::pair<int, int>>& entries) {
+// A model of the terms of y, x0, x1, ... as the Build Equation window sets them, then
+// compacted.
+inline EquationModel MakeModel(const std::vector<Term>& terms) {
     EquationModel model;
     int entry = 0;
-    for (const auto& [variable, transform] : entries) {
-        EXPECT_EQ(model.SelectEntry(entry++), 0);
-        model.SetVariable(variable);
-        model.SetTransform(transform);
+    for (const Term& term : terms) {
+        EXPECT_TRUE(model.CanSelectEntry(entry));
+        model.m_aTerms[entry++] = term;
     }
     model.CompactModel();
     return model;
 }
+
+// Terms by their kind, for tables of models.
+inline Term Var(int column, Transform transform = {}) { return Term::Variable(column, transform); }
+inline constexpr Term kOne = Term::Constant();
+inline Term Product(int first, int second) { return Term::CrossProduct(first, second); }
 
 // Opens text (a text data file: names, then one line per observation) as the document's
 // data set, through a file in dir. False when the reader refused it.

@@ -21,13 +21,16 @@
 namespace lumox {
 namespace {
 
+using enum TransformKind;
 using test::FakeHost;
+using test::kOne;
 using test::LoadData;
 using test::MakeModel;
 using test::Message;
 using test::Msg;
 using test::ScriptedPrompt;
 using test::TempDir;
+using test::Var;
 
 // Both whole texts below were produced independently of this program: a python3 script
 // solved each fit from the normal equations in exact rational arithmetic (fractions; for
@@ -187,7 +190,7 @@ TEST(RegressionReports, MultipleRegressionReportsWholeText) {
     doc.SetHost(&host);
     ASSERT_TRUE(
         LoadData(doc, dir, "A B C\r\n3 1 2\r\n5 2 1\r\n6 3 4\r\n9 4 3\r\n10 5 6\r\n13.5 6 5\r\n"));
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1), Var(2)})), 0);
     host.results.text = "old text";
     RecordReports(doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}});
     EXPECT_EQ(host.results.text, std::string("old text") + kMultipleReports);
@@ -262,9 +265,8 @@ protected:
 
     void Set(int model, double a, double b, double c) {
         const auto& form = SimpleModels()[static_cast<size_t>(model)];
-        std::vector<std::pair<int, int>> entries = {
-            {0, form.transforms[0]}, {-1, 0}, {1, form.transforms[2]}};
-        if (form.xTerms == 2) entries.push_back({1, form.transforms[3]});
+        std::vector<Term> entries = {Var(0, form.transforms[0]), kOne, Var(1, form.transforms[2])};
+        if (form.xTerms == 2) entries.push_back(Var(1, form.transforms[3]));
         equation = MakeModel(entries);
         simpleModel = model;
         fit.m_coefficients.Resize(static_cast<uint32_t>(entries.size() - 1), 1);
@@ -349,7 +351,8 @@ TEST_F(ModelEquation, LongEquationsWrapAfter57Characters) {
         LoadData(doc, dir, "Yield Alphabeta Betagamma Gammadelta\r\n1 1 1 1\r\n2 2 2 2\r\n"));
     // Yield = 12345.6789 + ...sqrt(Alphabeta) - ...log(Betagamma) + .../Gammadelta
     //   + ...Alphabeta^2 - ...e^-Betagamma + ...Gammadelta
-    equation = MakeModel({{0, 0}, {-1, 0}, {1, 1}, {2, 2}, {3, 3}, {1, 102}, {2, 5}, {3, 0}});
+    equation = MakeModel({Var(0), kOne, Var(1, Sqrt), Var(2, Log), Var(3, Reciprocal),
+                                Var(1, Transform::Power(2)), Var(2, ExpNeg), Var(3)});
     simpleModel = -1;
     const double b[] = {12345.6789, 12345.6789,  -12345.6789, 12345.6789,
                         12345.6789, -12345.6789, 12345.6789};
@@ -382,7 +385,7 @@ TEST(RegressionReports, CorrelationsOfAtLeast0Point99999HaveNoProbabilityCompute
         ScriptedPrompt prompt;
         CLumoxDoc doc;
         ASSERT_TRUE(LoadData(doc, dir, c.file));
-        ASSERT_EQ(test::FitDocument(doc, MakeModel({{1, 0}, {-1, 0}, {0, 0}})), 0);
+        ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(1), kOne, Var(0)})), 0);
         std::string report;
         WriteCorrelationReport(doc.GetFitResults(), report);
         EXPECT_EQ(report, std::string("\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n"
@@ -405,7 +408,7 @@ TEST(RegressionReports, UndefinedCorrelationAbandonsTheRecording) {
     CLumoxDoc doc;
     doc.SetHost(&host);
     ASSERT_TRUE(LoadData(doc, dir, "Y A K\r\n1 1 5\r\n2 2 5\r\n4 3 5\r\n3 4 5\r\n6 5 5\r\n"));
-    ASSERT_EQ(test::FitDocument(doc, MakeModel({{0, 0}, {-1, 0}, {1, 0}, {2, 0}})), 0);
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1), Var(2)})), 0);
     host.results.text = "old text";
     prompt.messages.clear();
     EXPECT_FALSE(RunCommandStep(
@@ -432,8 +435,8 @@ TEST(RegressionReports, CorrelationColumnsNarrowWithMoreTerms) {
         ScriptedPrompt prompt;
         CLumoxDoc doc;
         ASSERT_TRUE(LoadData(doc, dir, text));
-        std::vector<std::pair<int, int>> entries = {{0, 0}, {-1, 0}};
-        for (int j = 1; j < p; ++j) entries.push_back({j, 0});
+        std::vector<Term> entries = {Var(0), kOne};
+        for (int j = 1; j < p; ++j) entries.push_back(Var(j));
         ASSERT_EQ(test::FitDocument(doc, MakeModel(entries)), 0) << p;
         std::string report;
         WriteCorrelationReport(doc.GetFitResults(), report);

@@ -16,8 +16,7 @@ namespace {
 
 using test::ScriptedPrompt;
 
-// A one-column data set named "V".
-// One variable with the histogram settings the dialog gives it.
+// One variable, named "V", with the histogram settings the dialog gives it.
 struct HistogramData {
     DataSet data;
     HistogramSettings settings;
@@ -28,7 +27,7 @@ void Load(HistogramData& doc, const std::vector<double>& values) {
     std::vector<std::vector<double>> rows;
     for (const double v : values) rows.push_back({v});
     test::FillDataSet(doc.data, {"V"}, rows);
-    doc.Histogram() = HistogramSettings{0, 0, 4, 1, 0, 0};
+    doc.Histogram() = HistogramSettings{.classes = 4};
 }
 
 // The frequency table of the document's histogram settings and the chart the graph page
@@ -138,7 +137,7 @@ TEST(FrequencyTable, RelativeFrequenciesArePercentages) {
     values.resize(20, 9.5);
     HistogramData doc;
     Load(doc, values);
-    doc.Histogram() = HistogramSettings{0, 0, 2, 0, 1, 0};
+    doc.Histogram() = HistogramSettings{.classes = 2, .kind = HistogramKind::Relative};
     Matrix table;
     ChartData chart;
     ASSERT_EQ(BuildChart(doc, table, chart), 5);
@@ -151,7 +150,8 @@ TEST(FrequencyTable, OgiveStandsOnMidpointsWithRunningTotals) {
     // 0 .. 8 in classes of 2: counts 1, 2, 1, 4 (8 closes the last class), totals 1, 3, 4, 8.
     HistogramData doc;
     Load(doc, {1, 3, 3, 5, 7, 7, 7, 8});
-    doc.Histogram() = HistogramSettings{1, 0, 4, 0, 0, 1};
+    doc.Histogram() =
+        HistogramSettings{.addNormalCurve = true, .classes = 4, .kind = HistogramKind::Cumulative};
     Matrix table;
     ChartData chart;
     ASSERT_EQ(BuildChart(doc, table, chart), 2);

@@ -201,7 +201,7 @@ TEST_F(EqViewTest, ClosingDiscardsTheFitAndReopeningStartsEmpty) {
     view = View();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(Fields(view), kNoFields);
-    EXPECT_EQ(view->State().Equation().m_anVariable, EquationModel().m_anVariable);
+    EXPECT_EQ(view->State().Equation().m_aTerms, EquationModel().m_aTerms);
     EXPECT_FALSE(view->RecordButton()->isEnabled());
     // Closing the document with the window open closes it too.
     Run(cmd::kClose);

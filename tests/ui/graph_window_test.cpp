@@ -119,7 +119,8 @@ TEST_F(GraphWindowTest, ScatterFourShowsThePageLumoxCliWrites) {
 }
 
 TEST_F(GraphWindowTest, ScatterOneIsNarrowAndNeedsAPair) {
-    doc->SetupHistogram(HistogramSettings{0, 1, 4, 0, 0, 1});  // the ogive
+    doc->SetupHistogram(HistogramSettings{
+        .column = 1, .classes = 4, .kind = HistogramKind::Cumulative});  // the ogive
     EXPECT_FALSE(Scatter(cmd::kScatterOne, [](CGraphSelectDlg& dialog) {
         for (int k = 1; k < 4; ++k) EXPECT_TRUE(dialog.Controls(k).frame->isHidden()) << k;
         EXPECT_FALSE(dialog.Controls(0).frame->isHidden());
@@ -132,7 +133,7 @@ TEST_F(GraphWindowTest, ScatterOneIsNarrowAndNeedsAPair) {
     EXPECT_EQ(prompt.messages, (std::vector<Message>{Msg(ids::kGraphDataIncomplete, Icon::Stop)}));
     // Cancelled: no graph window, but the page is no longer an ogive.
     EXPECT_EQ(View(), nullptr);
-    EXPECT_EQ(doc->Histogram().cumulative, 0);
+    EXPECT_NE(doc->GetGraphPage().kind, GraphKind::Ogive);
 }
 
 TEST_F(GraphWindowTest, UncheckingClearsTheEditAndTheOverlays) {

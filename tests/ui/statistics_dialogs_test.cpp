@@ -147,12 +147,15 @@ TEST_F(StatisticsDialogs, HistogramPlotStoresTheSettingsOnTheDocument) {
         int classesIndex;
         HistogramSettings expected;
         const char* title;
+        GraphKind graph;
     };
-    // addNormalCurve, column, classes, frequency, relative, cumulative
+    // addNormalCurve, column, classes, kind
+    using enum HistogramKind;
     const Row rows[] = {
-        {"frequency", 4, {1, 1, 10, 1, 0, 0}, "Histogram"},
-        {"relative", 8, {1, 1, 24, 0, 1, 0}, "Histogram"},
-        {"cumulative", 0, {0, 1, 2, 0, 0, 1}, "Ogive"},  // the ogive has no normal curve
+        {"frequency", 4, {true, 1, 10, Frequency}, "Histogram", GraphKind::Histogram},
+        {"relative", 8, {true, 1, 24, Relative}, "Histogram", GraphKind::Histogram},
+        // the ogive has no normal curve
+        {"cumulative", 0, {false, 1, 2, Cumulative}, "Ogive", GraphKind::Ogive},
     };
     CLumoxDoc& doc = OpenExample("tab441.dat");
     for (const Row& row : rows) {
@@ -170,12 +173,10 @@ TEST_F(StatisticsDialogs, HistogramPlotStoresTheSettingsOnTheDocument) {
         EXPECT_EQ(kept.addNormalCurve, row.expected.addNormalCurve);
         EXPECT_EQ(kept.column, row.expected.column);
         EXPECT_EQ(kept.classes, row.expected.classes);
-        EXPECT_EQ(kept.frequency, row.expected.frequency);
-        EXPECT_EQ(kept.relative, row.expected.relative);
-        EXPECT_EQ(kept.cumulative, row.expected.cumulative);
+        EXPECT_EQ(kept.kind, row.expected.kind);
         EXPECT_EQ(doc.GraphsPerPage(), 1);
         EXPECT_EQ(doc.Graph(0).title, row.title);
-        EXPECT_EQ(doc.Graph(0).barChart, 1);
+        EXPECT_EQ(doc.GetGraphPage().kind, row.graph);
     }
     EXPECT_TRUE(prompt.messages.empty());
 }
