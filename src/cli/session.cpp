@@ -107,8 +107,7 @@ bool Session::Simple(const std::string& xName, const std::string& yName, const s
             return false;
         }
     }
-    simple.m_nSelectedModel = index;
-    if (simple.Calculate() != 0) return false;
+    if (simple.Calculate(index) != 0) return false;
     doc_.RecordRegressionReports(reports_, level_);
     return true;
 }

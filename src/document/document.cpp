@@ -16,7 +16,9 @@
 #include "platform/prompt.h"
 #include "regression/derived_series.h"
 #include "regression/point_estimate.h"
+#include "reports/descriptive_report.h"
 #include "reports/input_data.h"
+#include "reports/point_estimate_report.h"
 #include "stats/descriptive.h"
 
 namespace lumox {
@@ -401,8 +403,8 @@ void CLumoxDoc::OnRecordInputData() {
 void CLumoxDoc::RecordDescriptiveStatistics(uint32_t column) {
     RecordRequest request;
     request.flags[kRecordDescriptive] = 1;
-    request.pendingText =
-        DescriptiveStatistics(GetData(), column).ComposeReport(GetColName(column));
+    WriteDescriptiveReport(DescriptiveStatistics(GetData(), column), GetColName(column),
+                           request.pendingText);
     RecordReports(*this, request);
 }
 
@@ -420,7 +422,7 @@ void CLumoxDoc::RecordRegressionReports(const RecordFlags& flags, double level) 
 void CLumoxDoc::RecordPointEstimate(const PointEstimate& estimate) {
     RecordRequest request;
     request.flags[kRecordPointEstimate] = 1;
-    request.pendingText = estimate.ComposeReport();
+    WritePointEstimateReport(estimate, request.pendingText);
     RecordReports(*this, request);
 }
 

@@ -35,6 +35,11 @@ public:
     // the calculated model), message 32804 and -1 when no model is selected, else the
     // result of FitSimpleModel (the document then holds no fit).
     int Calculate();
+    // Selects model in the list, then Calculate.
+    int Calculate(int model) {
+        m_nSelectedModel = model;
+        return Calculate();
+    }
     // Best R^2 and Best Std Err: searches once (until X or Y change), selects the model
     // found and returns it (-1 when none qualified).
     int SelectBestRSquare();

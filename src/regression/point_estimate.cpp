@@ -37,9 +37,12 @@ std::vector<double> PointEstimate::VariableMeans() const {
     return means;
 }
 
+const std::string& PointEstimate::YName() const {
+    return m_data.GetColName(static_cast<uint32_t>(m_equation.YColumn()));
+}
+
 std::string PointEstimate::PredictedLabel() const {
-    return Format("Predicted %s:",
-                  m_data.GetColName(static_cast<uint32_t>(m_equation.YColumn())).c_str());
+    return Format("Predicted %s:", YName().c_str());
 }
 
 int PointEstimate::Calculate(const std::vector<double>& values, double level, Diagnostics& said) {
@@ -114,28 +117,6 @@ std::string PointEstimate::ConfidenceText() const {
 
 std::string PointEstimate::PredictionText() const {
     return Format("[%-.6g, %.6g]", m_adPredictionInterval[0], m_adPredictionInterval[1]);
-}
-
-std::string PointEstimate::ComposeReport() const {
-    std::string text =
-        Format("\r\n\r\nPOINT ESTIMATE AT THE %.4g%% CONFIDENCE LEVEL\r\n\r\n", m_dLevel);
-    if (m_bYTransformed) {
-        text += Format("NOTE: %s\r\n\r\n", LoadString(ids::kOriginalScaleNote));
-    }
-    text += "Point Estimate Independent Variables:\r\n";
-    const std::vector<std::string> names = VariableNames();
-    for (size_t k = 0; k < names.size() && k < m_adValues.size(); ++k) {
-        text += Format("%-10.10s = %8.8g\r\n", names[k].c_str(), m_adValues[k]);
-    }
-    text += "\r\n";
-    text += Format("Predicted %s = %-.8g\r\n",
-                   m_data.GetColName(static_cast<uint32_t>(m_equation.YColumn())).c_str(),
-                   m_dPredicted);
-    text += Format("Confidence Interval = [%-.6g, %.6g]\r\n", m_adConfidenceInterval[0],
-                   m_adConfidenceInterval[1]);
-    text += Format("Prediction Interval = [%-.6g, %.6g]\r\n", m_adPredictionInterval[0],
-                   m_adPredictionInterval[1]);
-    return text;
 }
 
 }  // namespace lumox

@@ -38,8 +38,10 @@ public:
     std::string ConfidenceText() const;
     std::string PredictionText() const;
 
-    // The POINT ESTIMATE report of the last Calculate.
-    std::string ComposeReport() const;
+    // The name of y, and whether the fit transformed it (the results are then on the
+    // original scale, which the report notes).
+    const std::string& YName() const;
+    bool YTransformed() const { return m_bYTransformed; }
 
     std::vector<int> m_anVariables;
     std::vector<double> m_adValues;

@@ -84,33 +84,6 @@ DescriptiveStatistics::DescriptiveStatistics(const Matrix& data, uint32_t column
     MeanInterval(99.0, *this, ci99Lower, ci99Upper);
 }
 
-std::string DescriptiveStatistics::ComposeReport(const std::string& name) const {
-    std::string out = "\r\nDESCRIPTIVE STATISTICS\r\n\r\n";
-    out += Format("Variable Name: %-20sNumber of Variables:   %u\r\n\r\n", name.c_str(), count);
-    const char* const pairFormat = "%-19s%-16.9g%-23s%-15.9g\r\n";
-    out += Format(pairFormat, "Minimum:", minimum, "Variance:", variance);
-    out += Format(pairFormat, "Mean (Average):", mean, "Std. Deviation (n-1):", stdDeviation);
-    out += Format(pairFormat, "Median:", median, "Std. Deviation (n):", stdDeviationN);
-    out += Format(pairFormat, "Maximum:", maximum, "Std. Error of Mean:", stdErrorOfMean);
-    out += Format(pairFormat, "Range:", maximum - minimum, "Sum:", sum);
-
-    out += "\r\nData Organization:\r\n\r\n";
-    out += Format("%-9s%-14.9gMinimum\r\n", "  0%", minimum);
-    out += Format("%-9s%-14.9g10th Percentile\r\n", " 10%", percentile10);
-    out += Format("%-9s%-14.9gFirst Quartile\r\n", " 25%", percentile25);
-    out += Format("%-9s%-14.9gMedian\r\n", " 50%", median);
-    out += Format("%-9s%-14.9gThird Quartile\r\n", " 75%", percentile75);
-    out += Format("%-9s%-14.9g90th Percentile\r\n", " 90%", percentile90);
-    out += Format("%-9s%-14.9gMaximum\r\n", "100%", maximum);
-
-    out += "\r\nConfidence Intervals for the Mean using t distribution:\r\n\r\n";
-    const char* const intervalFormat = "%-9s%.9g, %.9g ]\r\n";
-    out += Format(intervalFormat, " 90% = [", ci90Lower, ci90Upper);
-    out += Format(intervalFormat, " 95% = [", ci95Lower, ci95Upper);
-    out += Format(intervalFormat, " 99% = [", ci99Lower, ci99Upper);
-    return out;
-}
-
 Matrix DescriptiveStatistics::NormalCurve(double width, double low, double high, int counts) const {
     Matrix curve(100, 2);
     const double step = (high - low) / 100.0;

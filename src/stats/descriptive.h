@@ -15,9 +15,6 @@ class DescriptiveStatistics {
 public:
     DescriptiveStatistics(const Matrix& data, uint32_t column);
 
-    // The DESCRIPTIVE STATISTICS report of the column named name, CR LF line ends.
-    std::string ComposeReport(const std::string& name) const;
-
     // 100 points (x, height) of the normal density with this mean and stdDeviation from low
     // in steps of (high - low) / 100, scaled to the area of a histogram with classes of
     // width: n x width when counts is non-zero, else 100 x width (percentages).
