@@ -293,12 +293,12 @@ bool Session::RegressionAllowed() {
 }
 
 bool Session::SetReports(const std::string& list) {
-    static const std::pair<const char*, int> kNames[] = {
-        {"equation", kRecordEquation},       {"anova", kRecordAnova},
-        {"correlation", kRecordCorrelation}, {"residuals", kRecordResiduals},
-        {"intervals", kRecordIntervals},
+    static const std::pair<const char*, ReportKind> kNames[] = {
+        {"equation", ReportKind::Equation},       {"anova", ReportKind::Anova},
+        {"correlation", ReportKind::Correlation}, {"residuals", ReportKind::Residuals},
+        {"intervals", ReportKind::Intervals},
     };
-    std::array<uint8_t, 8> chosen{};
+    ReportKinds chosen;
     for (const std::string& name : SplitAt(list, ',')) {
         const auto found = std::find_if(std::begin(kNames), std::end(kNames),
                                         [&name](const auto& entry) { return name == entry.first; });
@@ -306,7 +306,7 @@ bool Session::SetReports(const std::string& list) {
             ShowMessage(Format("Unknown report \"%s\" in --reports.", name.c_str()), Icon::Stop);
             return false;
         }
-        chosen[static_cast<size_t>(found->second)] = 1;
+        if (!Holds(chosen, found->second)) chosen.push_back(found->second);
     }
     reports_ = chosen;
     return true;

@@ -89,7 +89,7 @@ private:
     BatchHost host_;
     CLumoxDoc doc_;
     // The reports later fits record (flags 1..5 of the document) and their level.
-    RecordFlags reports_{0, 1, 1, 1, 0, 0, 0, 0};
+    ReportKinds reports_{ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation};
     double level_ = 95.0;
     // The graph page being put together for the next --image: scatter graphs, or a
     // histogram when histogram_ is set.

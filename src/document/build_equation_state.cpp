@@ -100,10 +100,9 @@ bool BuildEquationState::CanRecord() const {
     return m_bFitted && m_document.HasFit() && m_document.FitSerial() == m_nFitSerial;
 }
 
-void BuildEquationState::Record(const RecordFlags& flags, double level) {
+void BuildEquationState::Record(const ReportKinds& reports, double level) {
     if (!CanRecord()) return;
-    m_document.SetRecordedFlags(flags);
-    m_document.RecordRegressionReports(flags, level);
+    m_document.RecordRegressionReports(reports, level);
 }
 
 void BuildEquationState::ClearEquation() {

@@ -42,7 +42,7 @@ public:
     // Whether the document still holds the fit made by this window's last Calculate.
     bool CanRecord() const;
     // Record with the chosen flags and confidence level (percent).
-    void Record(const RecordFlags& flags, double level);
+    void Record(const ReportKinds& reports, double level);
     // Clear Equation: every entry and field empty, Record off, y selected.
     void ClearEquation();
     // Default Data: the last usable column as y, the constant, the other columns as x

@@ -396,32 +396,32 @@ bool CLumoxDoc::SaveModified() {
 
 void CLumoxDoc::OnRecordInputData() {
     RecordRequest request;
-    request.flags[kRecordInputData] = 1;
+    request.reports = {ReportKind::InputData};
     RecordReports(*this, request);
 }
 
 void CLumoxDoc::RecordDescriptiveStatistics(uint32_t column) {
     RecordRequest request;
-    request.flags[kRecordDescriptive] = 1;
+    request.reports = {ReportKind::Descriptive};
     WriteDescriptiveReport(DescriptiveStatistics(GetData(), column), GetColName(column),
                            request.pendingText);
     RecordReports(*this, request);
 }
 
-void CLumoxDoc::RecordRegressionReports(const RecordFlags& flags, double level) {
+void CLumoxDoc::RecordRegressionReports(const ReportKinds& reports, double level) {
     RecordRequest request;
-    for (const int flag :
-         {kRecordEquation, kRecordAnova, kRecordCorrelation, kRecordResiduals, kRecordIntervals}) {
-        request.flags[static_cast<size_t>(flag)] = flags[static_cast<size_t>(flag)];
+    for (const ReportKind kind : {ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation,
+                                  ReportKind::Residuals, ReportKind::Intervals}) {
+        const bool offered = kind != ReportKind::Correlation || !LastFitWasSimple();
+        if (offered && Holds(reports, kind)) request.reports.push_back(kind);
     }
-    if (LastFitWasSimple()) request.flags[kRecordCorrelation] = 0;
-    request.level = request.flags[kRecordIntervals] ? level : 0.0;
+    request.level = Holds(request.reports, ReportKind::Intervals) ? level : 0.0;
     RecordReports(*this, request);
 }
 
 void CLumoxDoc::RecordPointEstimate(const PointEstimate& estimate) {
     RecordRequest request;
-    request.flags[kRecordPointEstimate] = 1;
+    request.reports = {ReportKind::PointEstimate};
     WritePointEstimateReport(estimate, request.pendingText);
     RecordReports(*this, request);
 }

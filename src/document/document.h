@@ -176,14 +176,15 @@ public:
     void OnRecordInputData();
     // Records the descriptive statistics of a column.
     void RecordDescriptiveStatistics(uint32_t column);
-    // Records the regression reports of the last fit chosen by flags (1 to 5), the
-    // interval report at level percent; no correlation matrix after a simple regression.
-    void RecordRegressionReports(const RecordFlags& flags, double level);
+    // Records the regression reports of the last fit chosen (equation to intervals; others
+    // are ignored), the interval report at level percent; no correlation matrix after a
+    // simple regression.
+    void RecordRegressionReports(const ReportKinds& reports, double level);
     // Records the report of a point estimate's last Calculate.
     void RecordPointEstimate(const PointEstimate& estimate);
-    // The report selection of the last recording.
-    const RecordFlags& RecordedFlags() const { return m_abRecord; }
-    void SetRecordedFlags(const RecordFlags& flags) { m_abRecord = flags; }
+    // The reports of the last recording.
+    const ReportKinds& RecordedReports() const { return m_abRecord; }
+    void SetRecordedReports(const ReportKinds& reports) { m_abRecord = reports; }
     // The header line of printed pages, for a page width characters wide.
     void BuildReportHeader(int width);
     const std::string& ReportHeader() const { return m_strReportHeader; }
@@ -232,11 +233,11 @@ private:
     ChartData m_graphTemplate;
     HistogramSettings m_histogram;
     bool m_bHistogramPage = false;  // the graph page is m_histogram's graph, not the slots
-    int m_nYVariable = -2;     // dependent column of the last fit, -2 when there is none
-    int m_nSimpleModel = -1;   // simple-regression model of the last fit, -1 for multiple
-    RecordFlags m_abRecord{};  // the flags of the last recording
-    EquationModel m_equation;  // the model of the last fit as fitted
-    RegressionFit m_fit;       // the last fit, with its X and Y
+    int m_nYVariable = -2;          // dependent column of the last fit, -2 when there is none
+    int m_nSimpleModel = -1;        // simple-regression model of the last fit, -1 for multiple
+    ReportKinds m_abRecord;         // the reports of the last recording
+    EquationModel m_equation;       // the model of the last fit as fitted
+    RegressionFit m_fit;            // the last fit, with its X and Y
 };
 
 }  // namespace lumox

@@ -1,5 +1,6 @@
 #include "document/recording.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "document/document.h"
@@ -28,16 +29,20 @@ void OfferToSave(CLumoxDoc& doc, const std::string& combined) {
 
 }  // namespace
 
+bool Holds(const ReportKinds& kinds, ReportKind kind) {
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
 void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
-    doc.SetRecordedFlags(request.flags);
-    const RecordFlags& flags = request.flags;
+    doc.SetRecordedReports(request.reports);
+    auto chosen = [&request](ReportKind kind) { return Holds(request.reports, kind); };
     ResultsView& view = doc.GetResultsView();
 
     // The reports are composed in memory and appended only when they all fit, so that a
     // recording is all or nothing and leaves no file behind.
     std::string added;
     Diagnostics said;
-    if (flags[kRecordInputData]) WriteInputData(doc.Data(), added);
+    if (chosen(ReportKind::InputData)) WriteInputData(doc.Data(), added);
     // The regression reports need a fit; without one (none yet, or a best-model search
     // left none) they are skipped rather than read a fit that is not there.
     if (doc.HasFit()) {
@@ -45,16 +50,18 @@ void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
         // Room, reserved once, for the short reports and for per-observation lines an
         // eighth longer than usual: a report that outgrew it would copy all before it, and
         // room never written costs no memory.
-        const size_t lines = (flags[kRecordResiduals] ? ResidualReportBytes(results) : 0) +
-                             (flags[kRecordIntervals] ? IntervalReportBytes(results) : 0);
+        const size_t lines = (chosen(ReportKind::Residuals) ? ResidualReportBytes(results) : 0) +
+                             (chosen(ReportKind::Intervals) ? IntervalReportBytes(results) : 0);
         added.reserve(added.size() + 65536 + lines + lines / 8);
-        if (flags[kRecordEquation]) WriteEquationReport(results, added, said);
-        if (flags[kRecordAnova]) WriteAnovaReport(results, added);
-        if (flags[kRecordCorrelation]) WriteCorrelationReport(results, added);
-        if (flags[kRecordResiduals]) WriteResidualReport(results, added);
-        if (flags[kRecordIntervals]) WriteIntervalReport(results, request.level, added);
+        if (chosen(ReportKind::Equation)) WriteEquationReport(results, added, said);
+        if (chosen(ReportKind::Anova)) WriteAnovaReport(results, added);
+        if (chosen(ReportKind::Correlation)) WriteCorrelationReport(results, added);
+        if (chosen(ReportKind::Residuals)) WriteResidualReport(results, added);
+        if (chosen(ReportKind::Intervals)) WriteIntervalReport(results, request.level, added);
     }
-    if (flags[kRecordPointEstimate] || flags[kRecordDescriptive]) added += request.pendingText;
+    if (chosen(ReportKind::PointEstimate) || chosen(ReportKind::Descriptive)) {
+        added += request.pendingText;
+    }
     Speak(said);
 
     if (view.TextSize() + added.size() > view.Capacity()) {

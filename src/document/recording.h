@@ -1,9 +1,9 @@
 #ifndef LUMOX_DOCUMENT_RECORDING_H
 #define LUMOX_DOCUMENT_RECORDING_H
 
-#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lumox {
 
@@ -12,24 +12,30 @@ class CLumoxDoc;
 // The most bytes the Results window holds after a recording.
 constexpr size_t kResultsCapacity = 52000;
 
-// Indices of the report-selection flags, in recording order.
-enum RecordFlag {
-    kRecordInputData = 0,
-    kRecordEquation = 1,
-    kRecordAnova = 2,
-    kRecordCorrelation = 3,
-    kRecordResiduals = 4,
-    kRecordIntervals = 5,
-    kRecordPointEstimate = 6,
-    kRecordDescriptive = 7,
+// The reports a recording can hold, in the order a recording writes them.
+enum class ReportKind {
+    InputData,
+    Equation,
+    Anova,
+    Correlation,
+    Residuals,
+    Intervals,
+    PointEstimate,
+    Descriptive,
 };
 
-using RecordFlags = std::array<uint8_t, 8>;
+// The reports of one recording, each at most once; they are written in the order of
+// ReportKind whatever their order here.
+using ReportKinds = std::vector<ReportKind>;
+
+// Whether kinds holds kind.
+bool Holds(const ReportKinds& kinds, ReportKind kind);
 
 // One recording: which reports, the confidence level of the interval report (0 when it is
-// not selected) and the text of a dialog's own report (flags 6 and 7).
+// not selected) and the text of a dialog's own report (point estimate, descriptive
+// statistics).
 struct RecordRequest {
-    RecordFlags flags{};
+    ReportKinds reports;
     double level = 0.0;
     std::string pendingText;
 };
@@ -37,7 +43,8 @@ struct RecordRequest {
 // Appends to the document's Results text the requested reports, in flag order, all or
 // nothing: a recording that would pass the Results view's capacity appends nothing and
 // offers to save the combined text to a file instead. The regression reports need the
-// document's fit and are skipped without one. The flags become the document's m_abRecord.
+// document's fit and are skipped without one. The choice becomes the document's record of
+// the last recording.
 void RecordReports(CLumoxDoc& doc, const RecordRequest& request);
 
 }  // namespace lumox

@@ -188,7 +188,7 @@ void CEqView::OnRecord() {
     if (!state_.CanRecord()) return;
     RecordReportsDialog dialog(false, this);
     if (document_.App().Dialogs().ExecDialog(dialog) != QDialog::Accepted) return;
-    Run([this, &dialog] { state_.Record(dialog.Flags(), dialog.Level()); });
+    Run([this, &dialog] { state_.Record(dialog.Reports(), dialog.Level()); });
     document_.NotifyChanged();
 }
 

@@ -71,13 +71,16 @@ void RecordReportsDialog::OnRecord() {
     Speak(said);
     if (!saved) return;
     level_ = level;
-    flags_ = RecordFlags{};
-    flags_[kRecordEquation] = equation->isChecked();
-    flags_[kRecordAnova] = anova->isChecked();
+    reports_.clear();
+    const std::pair<QCheckBox*, ReportKind> boxes[] = {
+        {equation, ReportKind::Equation},       {anova, ReportKind::Anova},
+        {correlation, ReportKind::Correlation}, {residuals, ReportKind::Residuals},
+        {intervals, ReportKind::Intervals},
+    };
     // A hidden box is not chosen, whatever its check state.
-    flags_[kRecordCorrelation] = !correlation->isHidden() && correlation->isChecked();
-    flags_[kRecordResiduals] = residuals->isChecked();
-    flags_[kRecordIntervals] = intervals->isChecked();
+    for (const auto& [box, kind] : boxes) {
+        if (!box->isHidden() && box->isChecked()) reports_.push_back(kind);
+    }
     accept();
 }
 

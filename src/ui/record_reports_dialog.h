@@ -14,7 +14,7 @@ namespace lumox {
 
 // Select Reports to Record: which regression reports the next recording appends and the
 // confidence level of the interval report. After a simple (X,Y) fit the correlation matrix
-// is not offered. exec() returns Accepted on Record; Flags() and Level() then hold the
+// is not offered. exec() returns Accepted on Record; Reports() and Level() then hold the
 // choices.
 class RecordReportsDialog : public QDialog {
     Q_OBJECT
@@ -22,7 +22,7 @@ public:
     RecordReportsDialog(bool simpleFit, QWidget* parent = nullptr);
 
     // Flags 1 to 5 as checked (the others 0); valid after Record.
-    const RecordFlags& Flags() const { return flags_; }
+    const ReportKinds& Reports() const { return reports_; }
     double Level() const { return level_; }
 
     QCheckBox* equation;
@@ -37,7 +37,7 @@ private:
     void OnRecord();
 
     DialogFields fields_;
-    RecordFlags flags_{};
+    ReportKinds reports_;
     double level_ = 95.0;
 };
 

@@ -184,7 +184,7 @@ void SimpleRegressionDialog::OnBest(int model) {
 void SimpleRegressionDialog::OnRecord() {
     RecordReportsDialog select(true, this);
     if (dialogs_.ExecDialog(select) != QDialog::Accepted) return;
-    Guarded([this, &select] { doc_.RecordRegressionReports(select.Flags(), select.Level()); });
+    Guarded([this, &select] { doc_.RecordRegressionReports(select.Reports(), select.Level()); });
 }
 
 }  // namespace lumox

@@ -43,7 +43,7 @@ void OnRegressionReports(DocumentWindows& windows) {
     CLumoxDoc& doc = windows.Doc();
     RecordReportsDialog dialog(doc.LastFitWasSimple(), windows.App().MainFrame());
     if (Exec(windows, dialog) != QDialog::Accepted) return;
-    doc.RecordRegressionReports(dialog.Flags(), dialog.Level());
+    doc.RecordRegressionReports(dialog.Reports(), dialog.Level());
 }
 
 void OnHistogram(DocumentWindows& windows) {

@@ -199,7 +199,7 @@ TEST(DocumentCommands, RecordInputDataAppendsTheListingAlone) {
     Fixture f;
     ASSERT_TRUE(f.doc.OnOpenDocument(f.dir.Write("xy.dat", "X Y\r\n1 2\r\n3 4\r\n")));
     // Flags left from an earlier recording must not join in.
-    f.doc.SetRecordedFlags(RecordFlags{1, 1, 1, 1, 1, 1, 1, 1});
+    f.doc.SetRecordedReports({ReportKind::Equation, ReportKind::Descriptive});
     f.host.results.text = "typed\r\n";
     f.doc.OnRecordInputData();
     EXPECT_EQ(f.host.results.text,
@@ -208,7 +208,7 @@ TEST(DocumentCommands, RecordInputDataAppendsTheListingAlone) {
               "X  Y  \r\n"
               "1  2\r\n"
               "3  4\r\n");
-    EXPECT_EQ(f.doc.RecordedFlags(), (std::array<uint8_t, 8>{1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(f.doc.RecordedReports(), ReportKinds{ReportKind::InputData});
     EXPECT_TRUE(f.doc.IsModified());
     EXPECT_TRUE(f.prompt.messages.empty());
 }

@@ -85,17 +85,18 @@ TEST(RecordReports, AppendsTheSelectedReportsAndMarksTheDocumentModified) {
     ScriptedPrompt prompt;
     Loaded loaded("X Y\r\n1 2\r\n3 4\r\n");
     loaded.host.results.text = "old\r\n";
-    RecordReports(loaded.doc, RecordRequest{{1, 0, 0, 0, 0, 0, 0, 1}, 0.0, "\r\nPENDING\r\n"});
+    RecordReports(loaded.doc, RecordRequest{{ReportKind::InputData, ReportKind::Descriptive}, 0.0, "\r\nPENDING\r\n"});
     EXPECT_EQ(loaded.host.results.text,
               "old\r\n\r\n\r\nINPUT DATA\r\n\r\nX  Y  \r\n1  2\r\n3  4\r\n\r\nPENDING\r\n");
     EXPECT_TRUE(loaded.doc.IsModified());
-    EXPECT_EQ(loaded.doc.RecordedFlags(), (RecordFlags{1, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(loaded.doc.RecordedReports(),
+              (ReportKinds{ReportKind::InputData, ReportKind::Descriptive}));
     // The reports are added at the end; the text before them is not set again.
     EXPECT_EQ(loaded.host.results.appends, 1);
 
     // The regression reports need a fit: without one they are skipped.
     const std::string before = loaded.host.results.text;
-    RecordReports(loaded.doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}});
+    RecordReports(loaded.doc, RecordRequest{{ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation, ReportKind::Residuals, ReportKind::Intervals}, 95.0, {}});
     EXPECT_EQ(loaded.host.results.text, before);
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -104,7 +105,7 @@ TEST(RecordReports, IsAllOrNothingAtTheFiftyTwoThousandByteLimit) {
     test::TempDir dir;
     Loaded loaded("X Y\r\n1 2\r\n3 4\r\n");
     const std::string report(100, 'r');
-    const RecordRequest request{{0, 0, 0, 0, 0, 0, 1, 0}, 0.0, report};
+    const RecordRequest request{{ReportKind::PointEstimate}, 0.0, report};
 
     {  // Exactly 52000 bytes: appended.
         ScriptedPrompt prompt;

@@ -89,7 +89,7 @@ TEST_F(PointEstimates, LogYIsPredictedOnTheOriginalScaleAndRecorded) {
               "Predicted Y = 5.1958106\r\n"
               "Confidence Interval = [4.51559, 5.9785]\r\n"
               "Prediction Interval = [3.74243, 7.21362]\r\n");
-    EXPECT_EQ(doc.RecordedFlags(), (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(doc.RecordedReports(), ReportKinds{ReportKind::PointEstimate});
 }
 
 TEST_F(PointEstimates, ReciprocalYBoundsAreOrderedLowToHigh) {

@@ -192,7 +192,7 @@ TEST(RegressionReports, MultipleRegressionReportsWholeText) {
         LoadData(doc, dir, "A B C\r\n3 1 2\r\n5 2 1\r\n6 3 4\r\n9 4 3\r\n10 5 6\r\n13.5 6 5\r\n"));
     ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1), Var(2)})), 0);
     host.results.text = "old text";
-    RecordReports(doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}});
+    RecordReports(doc, RecordRequest{{ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation, ReportKind::Residuals, ReportKind::Intervals}, 95.0, {}});
     EXPECT_EQ(host.results.text, std::string("old text") + kMultipleReports);
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -209,7 +209,7 @@ TEST(RegressionReports, SimpleModelReportsWholeText) {
     simple.SetY(1);
     simple.m_nSelectedModel = 3;
     ASSERT_EQ(simple.Calculate(), 0);
-    RecordReports(doc, RecordRequest{{0, 1, 1, 0, 1, 1, 0, 0}, 90.0, {}});
+    RecordReports(doc, RecordRequest{{ReportKind::Equation, ReportKind::Anova, ReportKind::Residuals, ReportKind::Intervals}, 90.0, {}});
     EXPECT_EQ(host.results.text, kPowerModelReports);
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -253,7 +253,7 @@ TEST(RegressionReports, NoReportWithoutAFit) {
     CLumoxDoc doc;
     doc.SetHost(&host);
     ASSERT_TRUE(LoadData(doc, dir, "X Y\r\n1 2\r\n2 3\r\n3 5\r\n"));
-    RecordReports(doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}});
+    RecordReports(doc, RecordRequest{{ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation, ReportKind::Residuals, ReportKind::Intervals}, 95.0, {}});
     EXPECT_EQ(host.results.text, "");
 }
 
@@ -412,7 +412,7 @@ TEST(RegressionReports, UndefinedCorrelationAbandonsTheRecording) {
     host.results.text = "old text";
     prompt.messages.clear();
     EXPECT_FALSE(RunCommandStep(
-        [&doc] { RecordReports(doc, RecordRequest{{0, 1, 1, 1, 1, 1, 0, 0}, 95.0, {}}); }));
+        [&doc] { RecordReports(doc, RecordRequest{{ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation, ReportKind::Residuals, ReportKind::Intervals}, 95.0, {}}); }));
     EXPECT_EQ(host.results.text, "old text");
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{
                                   "Probability calculation(2) stopped due to bad equation data!"});

@@ -216,13 +216,13 @@ TEST(Descriptive, WriteReportRecordsThisReportAlone) {
     doc.SetHost(&host);
     ASSERT_TRUE(doc.OnOpenDocument(dir.Write("xy.dat", "X Y\r\n1 10\r\n2 20\r\n3 60\r\n")));
     host.results.text = "Earlier results\r\n";
-    doc.SetRecordedFlags(RecordFlags{1, 1, 1, 1, 1, 1, 1, 1});  // left from a regression recording
+    doc.SetRecordedReports({ReportKind::Equation, ReportKind::Residuals});  // left from a regression
 
     const DescriptiveStatistics s(doc.GetData(), 1);
     doc.RecordDescriptiveStatistics(1);
     EXPECT_EQ(host.results.text, "Earlier results\r\n" + Report(s, doc.GetColName(1)));
     EXPECT_NE(host.results.text.find("Variable Name: Y "), std::string::npos);
-    EXPECT_EQ(doc.RecordedFlags(), (std::array<uint8_t, 8>{0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(doc.RecordedReports(), ReportKinds{ReportKind::Descriptive});
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(prompt.messages.empty());
 }

@@ -230,18 +230,19 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
         std::string reports;
         std::vector<QCheckBox * RecordReportsDialog::*> clicks;
         const char* level;
-        RecordFlags flags;
+        ReportKinds recorded;
     };
     const Case cases[] = {
         {"equation,anova,correlation,residuals,intervals",
          {&RecordReportsDialog::residuals, &RecordReportsDialog::intervals},
          "90",
-         {0, 1, 1, 1, 1, 1, 0, 0}},
+         {ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation, ReportKind::Residuals,
+          ReportKind::Intervals}},
         {"equation,intervals",
          {&RecordReportsDialog::anova, &RecordReportsDialog::correlation,
           &RecordReportsDialog::intervals},
          "99",
-         {0, 1, 0, 0, 0, 1, 0, 0}},
+         {ReportKind::Equation, ReportKind::Intervals}},
     };
     std::string expected;
     for (const Case& c : cases) {
@@ -261,7 +262,7 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
         ASSERT_EQ(cli.status, 0) << cli.err;
         expected += cli.out;
         EXPECT_EQ(Results()->GetText(), expected) << c.reports;
-        EXPECT_EQ(app->Document()->Doc().RecordedFlags(), c.flags);
+        EXPECT_EQ(app->Document()->Doc().RecordedReports(), c.recorded);
     }
     dialogs.dialogScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
     Click(view->RecordButton());

@@ -195,8 +195,10 @@ TEST_F(StatisticsDialogs, SelectReportsDefaultsAndFlags) {
         dialog.intervals->click();
         dialog.recordButton->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        const RecordFlags expected = {0, 1, 1, static_cast<uint8_t>(simpleFit ? 0 : 1), 0, 1, 0, 0};
-        EXPECT_EQ(dialog.Flags(), expected);
+        ReportKinds expected = {ReportKind::Equation, ReportKind::Anova};
+        if (!simpleFit) expected.push_back(ReportKind::Correlation);
+        expected.push_back(ReportKind::Intervals);
+        EXPECT_EQ(dialog.Reports(), expected);
         EXPECT_DOUBLE_EQ(dialog.Level(), 95.0);
     }
 }
