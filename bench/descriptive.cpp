@@ -1,4 +1,4 @@
-#include "stats/descriptive.h"
+#include "stats/descriptive_statistics.h"
 
 #include <benchmark/benchmark.h>
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "graph/chart_engine.h"
 #include "graph/graph_page.h"
 #include "graph/surface.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "document/simple_regression.h"
 #include "regression/equation_model.h"
 #include "regression/regression_fit.h"

@@ -14,7 +14,7 @@
 #include "platform/strings.h"
 #include "regression/derived_series.h"
 #include "regression/point_estimate.h"
-#include "stats/frequency.h"
+#include "stats/frequency_table.h"
 
 namespace lumox::cli {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
-#include "document/document.h"
+#include "document/lumox_doc.h"
 
 namespace lumox::cli {
 

@@ -14,7 +14,17 @@ namespace {
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-// Checks the header line against the fixed limits; false after the message.
+// Whether some name of the header holds a letter.
+bool HeaderHasLetter(std::string_view header) {
+    TokenSplitter splitter(header);
+    std::string_view token;
+    while (splitter.NextToken(token)) {
+        if (std::any_of(token.begin(), token.end(), IsLetter)) return true;
+    }
+    return false;
+}
+
+// Checks the header line against the fixed limits; false with the message in said.
 bool HeaderWithinLimits(std::string_view header, Diagnostics& said) {
     auto Refuse = [&said](std::string text) { said.Add(std::move(text), Icon::Stop); };
     if (header.size() > kMaxLineLength) {
@@ -40,7 +50,7 @@ bool HeaderWithinLimits(std::string_view header, Diagnostics& said) {
 }
 
 // Checks one observation line and appends its values to values (when not null); false
-// after the message.
+// with the message in said.
 bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<double>* values,
              Diagnostics& said) {
     auto Refuse = [&said](std::string text) { said.Add(std::move(text), Icon::Stop); };
@@ -151,15 +161,6 @@ int HasNonNumericChar(std::string_view token) {
         if (!valueChar) return 1;
     }
     return 0;
-}
-
-bool HeaderHasLetter(std::string_view header) {
-    TokenSplitter splitter(header);
-    std::string_view token;
-    while (splitter.NextToken(token)) {
-        if (std::any_of(token.begin(), token.end(), IsLetter)) return true;
-    }
-    return false;
 }
 
 ReadStatus ReadTextDataFile(DataSet& doc, std::istream& file, NumericNames names,

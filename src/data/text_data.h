@@ -32,8 +32,6 @@ constexpr size_t kMaxTokenLength = 79;
 constexpr size_t kMaxNameLength = 16;
 constexpr uint64_t kLargeFileBytes = 86000;
 
-// Whether some name of the header holds a letter.
-bool HeaderHasLetter(std::string_view header);
 // 1 when the token holds a character outside "0123456789.-+eE", else 0.
 int HasNonNumericChar(std::string_view token);
 // Checks the whole file, then fills the data set; on any fault (the first one, stop icon,

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "document/build_equation.h"
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"

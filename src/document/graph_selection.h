@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 
 namespace lumox {
 

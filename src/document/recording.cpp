@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/atomic_file.h"
 #include "platform/format.h"
 #include "platform/prompt.h"

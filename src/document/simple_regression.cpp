@@ -1,6 +1,6 @@
 #include "document/simple_regression.h"
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
 

@@ -15,8 +15,8 @@
 #include "regression/equation_model.h"
 #include "regression/regression_fit.h"
 #include "reports/input_data.h"
-#include "stats/descriptive.h"
-#include "stats/frequency.h"
+#include "stats/descriptive_statistics.h"
+#include "stats/frequency_table.h"
 #include "stats/histogram_settings.h"
 
 namespace lumox {

@@ -11,7 +11,7 @@
 #include <cctype>
 #include <filesystem>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "graph/chart_engine.h"
 #include "graph/graph_page.h"
 #include "platform/atomic_file.h"

@@ -1,7 +1,7 @@
 #include "reports/descriptive_report.h"
 
 #include "platform/format.h"
-#include "stats/descriptive.h"
+#include "stats/descriptive_statistics.h"
 
 namespace lumox {
 

@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/format.h"
-#include "stats/descriptive.h"
+#include "stats/descriptive_statistics.h"
 #include "ui/command_ids.h"
 #include "ui/guarded.h"
 #include "ui/help_window.h"

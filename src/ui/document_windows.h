@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "ui/command_router.h"
 #include "ui/document_view.h"
 

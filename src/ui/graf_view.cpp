@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "graph/chart_engine.h"
 #include "platform/prompt.h"
 #include "render/graph_export.h"

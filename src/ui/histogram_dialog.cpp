@@ -15,7 +15,7 @@
 #include "data/data_set.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
-#include "stats/frequency.h"
+#include "stats/frequency_table.h"
 #include "ui/command_ids.h"
 #include "ui/help_window.h"
 #include "ui/variable_choice.h"

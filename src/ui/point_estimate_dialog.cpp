@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
 #include "platform/format.h"

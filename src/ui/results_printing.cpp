@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "document/recording.h"
 
 namespace lumox {

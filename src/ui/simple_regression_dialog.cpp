@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/format.h"
 #include "ui/command_ids.h"
 #include "ui/guarded.h"

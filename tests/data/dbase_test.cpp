@@ -7,7 +7,7 @@
 #include <random>
 #include <sstream>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/abort.h"
 #include "platform/strings.h"
 #include "support/scripted_prompt.h"

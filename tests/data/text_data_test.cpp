@@ -7,7 +7,7 @@
 #include <random>
 #include <sstream>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "support/data_sets.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "data/text_data.h"
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/format.h"
 #include "support/data_sets.h"
 #include "support/scripted_prompt.h"

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "data/text_data.h"
 #include "regression/equation_model.h"
 #include "support/data_sets.h"

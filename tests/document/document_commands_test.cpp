@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "support/fake_host.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"

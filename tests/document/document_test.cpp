@@ -1,4 +1,4 @@
-#include "document/document.h"
+#include "document/lumox_doc.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "document/simple_regression.h"
 #include "platform/strings.h"
 #include "regression/regression_helpers.h"

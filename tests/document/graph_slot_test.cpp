@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "support/data_sets.h"
 
 namespace lumox {

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "data/text_data.h"
 #include "platform/format.h"
 #include "reports/input_data.h"

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "graph/chart_engine.h"
 #include "numeric/matrix.h"
 #include "recording_surface.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "regression/regression_fit.h"
 #include "regression/regression_helpers.h"
 #include "support/accuracy.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/strings.h"
 #include "regression/regression_fit.h"
 #include "regression/regression_helpers.h"

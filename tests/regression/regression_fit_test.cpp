@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/format.h"
 #include "platform/strings.h"
 #include "regression/regression_helpers.h"

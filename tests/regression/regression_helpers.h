@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/strings.h"
 #include "regression/equation_model.h"
 #include "support/scripted_prompt.h"

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/abort.h"
 #include "platform/strings.h"
 #include "regression/regression_fit.h"

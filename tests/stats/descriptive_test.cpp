@@ -1,4 +1,4 @@
-#include "stats/descriptive.h"
+#include "stats/descriptive_statistics.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "numeric/probability.h"
 #include "platform/format.h"
 #include "reports/descriptive_report.h"

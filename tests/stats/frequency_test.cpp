@@ -1,10 +1,10 @@
-#include "stats/frequency.h"
+#include "stats/frequency_table.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "graph/graph_page.h"
 #include "numeric/matrix.h"
 #include "platform/strings.h"

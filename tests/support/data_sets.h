@@ -9,7 +9,7 @@
 
 #include "data/data_set.h"
 #include "data/text_data.h"
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "platform/format.h"
 
 namespace lumox::test {

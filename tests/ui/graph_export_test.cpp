@@ -8,7 +8,7 @@
 #include <QSvgRenderer>
 #include <filesystem>
 
-#include "document/document.h"
+#include "document/lumox_doc.h"
 #include "graph_test_application.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"

@@ -1,5 +1,5 @@
-#ifndef LUMOX_DOCUMENT_DOCUMENT_H
-#define LUMOX_DOCUMENT_DOCUMENT_H
+#ifndef LUMOX_DOCUMENT_LUMOX_DOC_H
+#define LUMOX_DOCUMENT_LUMOX_DOC_H
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "stats/frequency.h"
+#include "stats/frequency_table.h"
 
 #include "data/data_set.h"
 #include "platform/format.h"

@@ -1,4 +1,4 @@
-#include "document/document.h"
+#include "document/lumox_doc.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,7 +19,7 @@
 #include "reports/descriptive_report.h"
 #include "reports/input_data.h"
 #include "reports/point_estimate_report.h"
-#include "stats/descriptive.h"
+#include "stats/descriptive_statistics.h"
 
 namespace lumox {
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "stats/descriptive.h"
+#include "stats/descriptive_statistics.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,5 +1,5 @@
-#ifndef LUMOX_STATS_FREQUENCY_H
-#define LUMOX_STATS_FREQUENCY_H
+#ifndef LUMOX_STATS_FREQUENCY_TABLE_H
+#define LUMOX_STATS_FREQUENCY_TABLE_H
 
 #include <array>
 #include <cstdint>
