@@ -199,6 +199,9 @@ TEST(Cli, UsageErrorsExitWithTwo) {
         {{"tab21.dat", "--xintervals", "11"}, "--xintervals takes a whole number from 2 to 10"},
         {{"tab21.dat", "--points", "huge"}, "--points takes small or large"},
         {{"tab21.dat", "--title", std::string(31, 't')}, "--title takes at most 30 characters"},
+        // Characters are counted, not bytes: 29 letters and two accented ones are 31.
+        {{"tab21.dat", "--title", std::string(29, 't') + "\xC3\xA9\xC3\xA9"},
+         "--title takes at most 30 characters"},
     };
     for (const auto& [args, error] : cases) {
         const CliResult run = RunCli(args);
@@ -206,6 +209,10 @@ TEST(Cli, UsageErrorsExitWithTwo) {
         EXPECT_EQ(run.out, "") << error;
         EXPECT_EQ(run.err, "lumox-cli: " + error + "\n" + kUsage);
     }
+    // Thirty characters, two of them two bytes long, are as many as the window's title takes.
+    const CliResult accented = RunCli(
+        {"tab21.dat", "--title", std::string(28, 't') + "\xC3\xA9\xC3\xA9", "--describe", "Hours"});
+    EXPECT_EQ(accented.status, 0) << accented.err;
     const CliResult help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: lumox-cli [OPTIONS] DATAFILE [ACTION ...]\n", 0), 0u);
