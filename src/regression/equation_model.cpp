@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "numeric/matrix.h"
 #include "platform/format.h"
@@ -200,30 +201,41 @@ int EquationModel::BuildTermMatrix(Matrix& x, Matrix& y, const Matrix& data, boo
             }
         }
     }
+    // Where each term's value comes from, found once for all the rows.
+    struct Source {
+        FactorKind kind = FactorKind::Constant;
+        uint32_t a = 0;  // the column of a variable, or of a product's first factor
+        uint32_t b = 0;  // the column of a product's second factor
+        const Transform* transform = nullptr;  // null: none
+    };
     auto column = [this](int entry) {
         return static_cast<uint32_t>(m_aTerms[entry].factor.column);
     };
+    std::vector<Source> sources(terms);
+    for (uint32_t k = 0; k < terms; ++k) {
+        const Term& term = m_aTerms[static_cast<int>(k) + kFirstX];
+        Source& source = sources[k];
+        source.kind = term.factor.kind;
+        if (source.kind == FactorKind::Variable) source.a = column(static_cast<int>(k) + kFirstX);
+        if (source.kind == FactorKind::CrossProduct) {
+            source.a = column(term.factor.first + kFirstX);
+            source.b = column(term.factor.second + kFirstX);
+        }
+        if (term.transform.kind != TransformKind::None) source.transform = &term.transform;
+    }
     x.Resize(n, terms);
     if (!xOnly) y.Resize(n, 1);
     for (uint32_t r = 0; r < n; ++r) {
         for (uint32_t k = 0; k < terms; ++k) {
-            const int entry = static_cast<int>(k) + kFirstX;
-            const Term& term = m_aTerms[entry];
+            const Source& source = sources[k];
             double value = 1.0;
-            switch (term.factor.kind) {
-                case FactorKind::None:
-                case FactorKind::Constant:
-                    break;
-                case FactorKind::Variable:
-                    value = data.At(r, column(entry));
-                    break;
-                case FactorKind::CrossProduct:
-                    value = data.At(r, column(term.factor.first + kFirstX)) *
-                            data.At(r, column(term.factor.second + kFirstX));
-                    break;
+            if (source.kind == FactorKind::Variable) {
+                value = data.At(r, source.a);
+            } else if (source.kind == FactorKind::CrossProduct) {
+                value = data.At(r, source.a) * data.At(r, source.b);
             }
-            if (term.transform.kind != TransformKind::None &&
-                !ApplyTransform(term.transform, value, value, said)) {
+            if (source.transform != nullptr &&
+                !ApplyTransform(*source.transform, value, value, said)) {
                 return 1;
             }
             x.At(r, k) = value;
