@@ -62,13 +62,24 @@ int RunGraphicsProgram(char** argv) {
     return 1;
 }
 
+// Whether both paths name one existing file (after links).
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv, const Graphics* graphics) {
     std::setlocale(LC_ALL, "C");
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
-    const std::optional<Options> options = ParseOptions(args, error);
+    std::optional<Options> options = ParseOptions(args, error);
+    // The report written over the data file, directly or through a link, would lose the data.
+    if (options && options->output && SameFile(*options->output, options->dataFile)) {
+        error = "--output names the data file " + options->dataFile;
+        options.reset();
+    }
     if (!options) {
         std::fprintf(stderr,
                      "lumox-cli: %s\nUsage: lumox-cli [OPTIONS] DATAFILE [ACTION ...]\n"

@@ -17,13 +17,25 @@ const std::string kExamples = std::string(LUMOX_SOURCE_DIR) + "/examples/";
 // What stands at --output before a run is never damaged by it.
 TEST(CliSafety, AFailedRunNeverReplacesAnExistingOutput) {
     TempDir dir;
+    const std::string old = dir.Write("old.txt", "old");
+    CliResult run = RunCli({"tab21.dat", "--describe", "Nope", "--output", old});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "lumox: No variable \"Nope\" in the data file.\nlumox: " + old +
+                           " left unchanged: the run did not complete.\n");
+    EXPECT_EQ(ReadFile(old), "old");
+
+    // The data file itself, directly or through a link, is refused before anything runs.
     const std::string data = ReadFile(kExamples + "tab21.dat");
     const std::string input = dir.Write("s.dat", data);
-    CliResult run = RunCli({input, "--describe", "Nope", "--output", input});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "lumox: No variable \"Nope\" in the data file.\nlumox: " + input +
-                           " left unchanged: the run did not complete.\n");
-    EXPECT_EQ(ReadFile(input), data);
+    fs::create_symlink("s.dat", dir.File("link.dat"));
+    for (const std::string& output : {input, dir.File("link.dat")}) {
+        run = RunCli({input, "--describe", "Hours", "--output", output});
+        EXPECT_EQ(run.status, 2) << output;
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
+                  "lumox-cli: --output names the data file " + input)
+            << output;
+        EXPECT_EQ(ReadFile(input), data) << output;
+    }
 
     // A new file still gets what was recorded before the failing action.
     run = RunCli(
