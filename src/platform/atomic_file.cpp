@@ -137,8 +137,13 @@ bool ReplaceRegularFile(const std::string& path, const std::string& target, cons
     std::random_device random;
     std::string temporary;
     int fd = -1;
+    // The temporary name must itself be a legal name: a long target name is cut so that the
+    // dots, the ten digits and ".tmp" still fit the 255 bytes a name may have.
+    constexpr size_t kNameMax = 255;
+    constexpr size_t kAdded = 1 + 1 + 10 + 4;
+    const std::string stem = name.substr(0, kNameMax - kAdded);
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder + "." + name + "." + std::to_string(random()) + ".tmp";
+        temporary = folder + "." + stem + "." + std::to_string(random()) + ".tmp";
         // The mode a new file gets; an existing file's own mode is set below.
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;

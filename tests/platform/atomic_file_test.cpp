@@ -133,6 +133,19 @@ TEST(AtomicFile, KeepsTheModeOfTheFileItReplaces) {
     }
 }
 
+TEST(AtomicFile, NamesUpToTheLongestAFolderTakes) {
+    test::TempDir dir;
+    for (const size_t length : {200, 240, 250, 255}) {
+        const std::string path = dir.File(std::string(length, 'n'));
+        std::string failure;
+        ASSERT_TRUE(WriteFileAtomically(path, std::string_view("new"), &failure))
+            << length << ": " << failure;
+        EXPECT_EQ(test::ReadFile(path), "new") << length;
+    }
+    for (const std::string& name : Names(dir.Path()))
+        EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+}
+
 TEST(AtomicFile, WritesAFifoDirectlyAndReportsAFullDevice) {
     test::TempDir dir;
     const std::string fifo = dir.File("pipe");
