@@ -219,6 +219,23 @@ void ForEachField(const CheckedTable& table, Visit visit) {
     }
 }
 
+// A number's text as a field holds it, at most kDbaseLongNumber + 1 characters: the text
+// itself when it fits, otherwise the closest shorter text of the same number (fewer
+// digits, the exponent kept), so that a long number keeps its magnitude. A text that is
+// no number is cut.
+std::string FieldNumberText(const std::string& token) {
+    constexpr size_t kFits = kDbaseLongNumber + 1;
+    double value = 0.0;
+    if (token.size() <= kFits || ReadNumberToken(token, value) != NumberToken::Number) {
+        return token.substr(0, kFits);
+    }
+    for (int digits = 17; digits > 1; --digits) {
+        std::string text = Format(("%." + std::to_string(digits) + "g").c_str(), value);
+        if (text.size() <= kFits) return text;
+    }
+    return Format("%.1g", value);
+}
+
 DbaseDate Today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -287,7 +304,7 @@ bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const 
     }
     const size_t records = count - 1;
 
-    // Widths and decimals from the numbers as they will be written (cut to 18 characters).
+    // Widths and decimals from the numbers as they will be written (at most 19 characters).
     std::vector<uint32_t> widths(fields, 1);
     std::vector<uint32_t> decimals(fields, 0);
     int64_t lastWarnedField = -1;
@@ -295,14 +312,14 @@ bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const 
     for (size_t i = 1; i < count; ++i) {
         TokenSplitter splitter(lines[i]);
         for (uint32_t j = 0; j < fields && splitter.NextToken(token); ++j) {
-            size_t m = token.size();
-            if (m > kDbaseLongNumber) {
-                m = kDbaseLongNumber;
+            if (token.size() > kDbaseLongNumber) {
                 if (lastWarnedField != j) said.Add(kTruncatingNumber, Icon::Information);
                 lastWarnedField = j;
             }
+            const std::string text = FieldNumberText(token);
+            const size_t m = std::min(text.size(), kDbaseLongNumber);
             widths[j] = std::max(widths[j], static_cast<uint32_t>(m + 1));
-            const size_t point = token.find('.');
+            const size_t point = text.find('.');
             if (point < m)
                 decimals[j] = std::max(decimals[j], static_cast<uint32_t>(m - point - 1));
         }
@@ -332,15 +349,16 @@ bool WriteDbaseTable(const std::vector<std::string>& lines, size_t count, const 
     }
     out.write("\r\0", 2);
 
-    // Numbers left-aligned and blank-filled; a number longer than its field is cut.
+    // Numbers left-aligned and blank-filled.
     std::string record;
     for (size_t i = 1; i < count; ++i) {
         record.assign(1, ' ');
         TokenSplitter splitter(lines[i]);
         for (uint32_t j = 0; j < fields; ++j) {
             if (!splitter.NextToken(token)) token.clear();
-            token.resize(widths[j], ' ');
-            record += token;
+            std::string text = FieldNumberText(token);
+            text.resize(widths[j], ' ');
+            record += text;
         }
         out.write(record.data(), static_cast<std::streamsize>(record.size()));
     }

@@ -16,7 +16,7 @@ class DataSet;
 // Limits of the dBase tables the program reads and writes.
 constexpr size_t kDbaseNameLength = 10;      // characters of a written name
 constexpr size_t kDbaseReadNameLength = 11;  // bytes of a name in a field descriptor
-constexpr size_t kDbaseLongNumber = 18;      // longer numbers are warned about and cut to 19
+constexpr size_t kDbaseLongNumber = 18;      // longer numbers are warned about and shortened to 19
 constexpr uint32_t kDbaseMaxWrittenFields = (0xFFFF - 34) / 32;  // header length fits 16 bits
 
 // Where the fields of a checked table lie; every field lies inside its record.

@@ -348,8 +348,12 @@ TEST(DbaseWriter, CutsNamesAndLongNumbersAndFillsMissingFields) {
     DataSet doc;
     ASSERT_FALSE(ReadBytes(doc, bytes).abandoned);
     EXPECT_EQ(doc.ColNames(), (std::vector<std::string>{"Temperatur", "Pressure_k", "Third"}));
-    EXPECT_EQ(doc.GetData().At(0, 0), 1.23456789012345678);  // the first 19 characters
-    EXPECT_EQ(doc.GetData().At(1, 1), -987654321098765432.0);
+    // A long number keeps its magnitude: the closest text of at most 19 characters
+    // ("1.2345678901234568", "-9.876543210988e+19"), not its first 19 characters.
+    EXPECT_EQ(doc.GetData().At(0, 0), 1.2345678901234568);
+    EXPECT_EQ(doc.GetData().At(1, 1), -9.876543210988e19);
+    const std::string small = WriteLines({"A", "1.00000000000000000001e-5", "2"});
+    EXPECT_NE(small.find("1e-05 "), std::string::npos);
     EXPECT_EQ(doc.GetData().At(2, 2), 0.0);  // the missing third value is blank
 }
 
