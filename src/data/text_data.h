@@ -31,6 +31,10 @@ constexpr size_t kMaxLineLength = 4094;
 constexpr size_t kMaxTokenLength = 79;
 constexpr size_t kMaxNameLength = 16;
 constexpr uint64_t kLargeFileBytes = 86000;
+// More bytes than any data file the readers accept can hold (the names and the most rows a
+// data set may have, 65535, each line at the longest): a larger file or stream is refused
+// before it is read.
+constexpr uint64_t kMaxDataFileBytes = (uint64_t{65535} + 1) * (kMaxLineLength + 2);
 
 // 1 when the token holds a character outside "0123456789.-+eE", else 0.
 int HasNonNumericChar(std::string_view token);

@@ -25,16 +25,26 @@ namespace lumox {
 namespace fs = std::filesystem;
 namespace {
 
-// The whole of standard input ("-") or of a stream-like file; false when it cannot be read.
+// The whole of standard input ("-") or of a stream-like file, read up to one byte past the
+// largest data file; false when it cannot be read.
 bool ReadPipedData(const std::string& path, std::string& bytes) {
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (in == nullptr) return false;
     char buffer[65536];
     size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, got);
+    while (bytes.size() <= kMaxDataFileBytes &&
+           (got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+        bytes.append(buffer, got);
+    }
     const bool read = !std::ferror(in);
     if (in != stdin) std::fclose(in);
     return read;
+}
+
+// No data file is this large: it is refused before it is read whole.
+void RefuseTooLarge(const std::string& path) {
+    ShowMessage(Format("Data File: %s is larger than any data file can be!", path.c_str()),
+                Icon::Stop);
 }
 
 }  // namespace
@@ -109,8 +119,17 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
             ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
             return false;
         }
+        if (bytes.size() > kMaxDataFileBytes) {
+            RefuseTooLarge(path);
+            return false;
+        }
         piped.str(std::move(bytes));
     } else {
+        if (fs::is_regular_file(status) && fs::file_size(path, error) > kMaxDataFileBytes &&
+            !error) {
+            RefuseTooLarge(path);
+            return false;
+        }
         disk.open(path, std::ios::binary);
     }
     std::istream& file = stream ? static_cast<std::istream&>(piped) : disk;

@@ -199,5 +199,19 @@ TEST(CliSafety, DataFromStandardInputOrAFifo) {
     EXPECT_EQ(empty.err, "lumox: No variable \"Hours\" in the data file.\n");
 }
 
+// Input larger than any data file is refused, not read until memory runs out: an endless
+// device after the bound, a regular file by its size before it is read.
+TEST(CliSafety, InputLargerThanAnyDataFileIsRefused) {
+    TempDir dir;
+    const std::string big = dir.Write("big.dat", "X Y\r\n");
+    fs::resize_file(big, 300u << 20);  // sparse: no disk is used
+    for (const std::string& path : {std::string("/dev/zero"), big}) {
+        const CliResult run = RunCli({path, "--describe", "#1"});
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_EQ(run.err, "lumox: Data File: " + path + " is larger than any data file can be!\n");
+        EXPECT_EQ(run.out, "") << path;
+    }
+}
+
 }  // namespace
 }  // namespace lumox::test
