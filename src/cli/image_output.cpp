@@ -25,7 +25,9 @@ void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 bool WriteGraphImage(CLumoxDoc& doc, const std::string& path, Diagnostics& said) {
     // Fonts need a GUI application; the batch front end makes one, off screen, on first use.
     if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Pictures need no display: a platform inherited from the desktop (xcb without a
+        // display) would abort the program.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietQt);
         static int argc = 1;
         static char name[] = "lumox-cli";

@@ -213,5 +213,22 @@ TEST(CliSafety, InputLargerThanAnyDataFileIsRefused) {
     }
 }
 
+// Pictures need no display, whatever platform the desktop's environment names.
+TEST(CliSafety, PicturesWithAnInheritedPlatformAndNoDisplay) {
+    TempDir dir;
+    struct Environment {
+        Environment() {
+            ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+            ::unsetenv("DISPLAY");
+        }
+        ~Environment() { ::setenv("QT_QPA_PLATFORM", "offscreen", 1); }
+    } desktop;
+    const CliResult run = RunCli({"tab21.dat", "--describe", "Hours", "--scatter", "Hours:Score",
+                                  "--image", dir.File("x.svg"), "--output", dir.File("r.txt")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(ReadFile(dir.File("x.svg")).find("<svg"), std::string::npos);
+    EXPECT_NE(ReadFile(dir.File("r.txt")).find("DESCRIPTIVE STATISTICS"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lumox::test
