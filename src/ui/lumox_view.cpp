@@ -56,8 +56,10 @@ void CLumoxView::OnInitialUpdate() {
 }
 
 std::string CLumoxView::GetText() const {
-    QString text = toPlainText();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // The raw text, not the plain-text conversion, which turns a no-break space into a blank
+    // and a line separator into a line end: the Results keep the bytes they were given.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
     if (!latin1_) return text.toUtf8().toStdString();
     // One byte per Latin-1 character; a character typed beyond Latin-1 keeps its UTF-8.
     std::string bytes;

@@ -45,10 +45,16 @@ TEST_F(ResultsTest, TextCrossesWithCrLfAndShowsWithLineBreaks) {
         {"", "", ""},
         {"caf\xc3\xa9", QString::fromUtf8("caf\xc3\xa9"), "caf\xc3\xa9"},
         {"caf\xe9", QString::fromUtf8("caf\xc3\xa9"), "caf\xe9"},  // not UTF-8: Latin-1, kept
+        // A no-break space and a line separator are the text's own: they come back as the
+        // bytes they came in, UTF-8 or Latin-1.
+        {"a\xc2\xa0" "b\xe2\x80\xa8" "c", {}, "a\xc2\xa0" "b\xe2\x80\xa8" "c"},
+        {"a\xa0" "b\xe9", {}, "a\xa0" "b\xe9"},
     };
     for (const Case& c : cases) {
         view->SetText(c.in);
-        EXPECT_EQ(view->toPlainText(), c.shown) << c.in;
+        if (!c.shown.isNull()) {
+            EXPECT_EQ(view->toPlainText(), c.shown) << c.in;
+        }
         EXPECT_EQ(view->GetText(), c.out) << c.in;
     }
     EXPECT_EQ(view->Capacity(), 52000u);
