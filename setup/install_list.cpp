@@ -52,12 +52,12 @@ std::vector<std::string> ExpandFiles(const std::string& sourceDir,
     return files;
 }
 
-std::uint64_t TotalSize(const std::string& sourceDir, const std::vector<std::string>& files) {
+std::uint64_t SpaceNeeded(const std::string& sourceDir, const std::vector<std::string>& files) {
     std::uint64_t total = 0;
     for (const std::string& name : files) {
         std::error_code error;
         const std::uintmax_t size = fs::file_size(fs::path(sourceDir) / name, error);
-        if (!error) total += size;
+        if (!error) total += (size + kBlockBytes - 1) / kBlockBytes * kBlockBytes;
     }
     return total;
 }

@@ -27,8 +27,12 @@ const std::vector<MenuItem>& GroupItems();
 std::vector<std::string> ExpandFiles(const std::string& sourceDir,
                                      const std::vector<std::string>& listed);
 
-// Total size in bytes of the files under sourceDir (missing files count nothing).
-std::uint64_t TotalSize(const std::string& sourceDir, const std::vector<std::string>& files);
+// The size of one block of a file system: the least room a file that is not empty takes.
+constexpr std::uint64_t kBlockBytes = 4096;
+
+// The bytes the files under sourceDir take on a file system, each in whole blocks (missing
+// files count nothing).
+std::uint64_t SpaceNeeded(const std::string& sourceDir, const std::vector<std::string>& files);
 
 }  // namespace lumox::setup
 

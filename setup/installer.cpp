@@ -52,7 +52,7 @@ int RunInstaller(InstallerUi& ui, const InstallerContext& context) {
     const std::string sourceDir = CopyFolder(context.sourceDir);
     const std::vector<std::string> files = ExpandFiles(sourceDir, DistributionFiles());
     const std::optional<std::string> target =
-        ChooseTarget(ui, context, TotalSize(sourceDir, files));
+        ChooseTarget(ui, context, SpaceNeeded(sourceDir, files));
     if (!target) return 0;
     const std::string targetDir = CopyFolder(*target);
     const CopyResult result = CopyFiles(sourceDir, targetDir, files, ui.OpenCopy());
