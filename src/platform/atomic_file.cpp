@@ -145,11 +145,18 @@ bool ReplaceRegularFile(const std::string& path, const std::string& target, cons
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = folder + "." + stem + "." + std::to_string(random()) + ".tmp";
         // The mode a new file gets; an existing file's own mode is set below.
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = g_calls.create(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
-        failure = SystemFailure(path, errno);
+        // Where the folder itself is missing the reason says enough; otherwise say what could
+        // not be made, and where, since the file to save may well be writable.
+        const int reason = errno;
+        failure = reason == ENOENT || reason == ENOTDIR
+                      ? SystemFailure(path, reason)
+                      : Failure(path, "cannot create a temporary file in " +
+                                          (folder.empty() ? std::string("./") : folder) + ": " +
+                                          std::strerror(reason));
         return false;
     }
     PendingTemporary pending(temporary);
@@ -175,6 +182,10 @@ bool ReplaceRegularFile(const std::string& path, const std::string& target, cons
 }
 
 }  // namespace
+
+int FileCalls::CreateFile(const char* path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
 
 FileCalls& AtomicFileCalls() { return g_calls; }
 

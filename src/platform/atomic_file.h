@@ -27,6 +27,10 @@ struct FileCalls {
     ssize_t (*write)(int fd, const void* data, size_t size);
     int (*fsync)(int fd);
     int (*rename)(const char* from, const char* to);
+    // Creates the temporary file: open(path, flags, mode).
+    int (*create)(const char* path, int flags, mode_t mode) = CreateFile;
+
+    static int CreateFile(const char* path, int flags, mode_t mode);
 };
 FileCalls& AtomicFileCalls();
 

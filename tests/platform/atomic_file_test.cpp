@@ -187,6 +187,25 @@ int RenameFails(const char*, const char*) {
     return -1;
 }
 
+int CreateRefused(const char*, int, mode_t) {
+    errno = EACCES;
+    return -1;
+}
+
+// A folder that takes no new file, around a file that could be written: the failure says
+// what could not be made, and where.
+TEST(AtomicFile, AFolderWithoutRoomForTheTemporarySaysSo) {
+    test::TempDir dir;
+    const std::string path = dir.Write("results.txt", "old contents");
+    InjectedCalls restore;
+    AtomicFileCalls().create = CreateRefused;
+    std::string failure;
+    EXPECT_FALSE(WriteFileAtomically(path, std::string_view("new"), &failure));
+    EXPECT_EQ(failure,
+              path + ": cannot create a temporary file in " + dir.Path() + "/: Permission denied");
+    EXPECT_EQ(test::ReadFile(path), "old contents");
+}
+
 TEST(AtomicFile, InjectedFaultsLeaveTheOldFileAndNoTemporary) {
     struct Case {
         const char* name;
