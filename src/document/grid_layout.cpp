@@ -46,7 +46,10 @@ void GridLayout::SetClient(int width, int height, int scrollBarExtent) {
 }
 
 int GridLayout::RowNumberWidth() const {
-    return 4 * charWidth_ + (rows_ > 999 ? charWidth_ : 0) + (rows_ > 9999 ? charWidth_ : 0);
+    // Room for the digits of the last row number (at least three) and one character more.
+    int digits = 1;
+    for (int rest = rows_; rest > 9; rest /= 10) ++digits;
+    return (std::max(digits, 3) + 1) * charWidth_;
 }
 
 void GridLayout::Reset(int rows, int columns) {

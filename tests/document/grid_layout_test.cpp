@@ -43,7 +43,10 @@ TEST(GridLayoutMetrics, RowsColumnsAndTheRowNumberColumn) {
         int rows;
         int width;
     };
-    const Case cases[] = {{2, 32}, {999, 32}, {1000, 40}, {9999, 40}, {10000, 48}, {65536, 48}};
+    // One character more than the digits of the last row number, and never fewer than four.
+    const Case cases[] = {{2, 32},      {999, 32},    {1000, 40},    {9999, 40},
+                          {10000, 48},  {65536, 48},  {99999, 48},   {100000, 56},
+                          {999999, 56}, {1000000, 64}};
     for (const Case& c : cases) {
         layout.SetRows(c.rows);
         EXPECT_EQ(layout.ColumnWidth(0), c.width) << c.rows;
