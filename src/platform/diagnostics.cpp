@@ -13,10 +13,6 @@ void Diagnostics::Add(int id, Icon icon) { Add(LoadString(id), icon); }
 
 void Diagnostics::AddBeep() { items_.push_back({std::string(), Icon::None, true}); }
 
-void Diagnostics::Append(const Diagnostics& other) {
-    items_.insert(items_.end(), other.items_.begin(), other.items_.end());
-}
-
 void Diagnostics::DropFirst(size_t count) {
     items_.erase(items_.begin(),
                  items_.begin() + static_cast<std::ptrdiff_t>(std::min(count, items_.size())));

@@ -27,7 +27,6 @@ public:
     // The string-table text of id.
     void Add(int id, Icon icon);
     void AddBeep();
-    void Append(const Diagnostics& other);
     // Forgets the first count diagnostics (all of them when there are fewer).
     void DropFirst(size_t count);
     bool Empty() const { return items_.empty(); }
