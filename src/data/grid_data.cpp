@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "data/data_rules.h"
+#include "numeric/matrix.h"
+#include "platform/format.h"
 #include "platform/strings.h"
 
 namespace lumox {
@@ -35,9 +38,19 @@ void CGridData::Init(int rowCount, int columnCount) {
         lines_->assign(2, EmptyLine());
     } else {
         rowCount_ = rowCount;
-        lines_->resize(static_cast<size_t>(rowCount_));
+        TakeLines();
     }
     history_.clear();
+}
+
+void CGridData::TakeLines() {
+    lines_->resize(static_cast<size_t>(rowCount_));
+    for (std::string& line : *lines_) {
+        line = CellLine(line);
+        const int cells =
+            line.empty() ? 0 : 1 + static_cast<int>(std::count_if(line.begin(), line.end(), IsDelimiter));
+        columnCount_ = std::max(columnCount_, cells);
+    }
 }
 
 std::string CGridData::GetCell(int row, int column) const {
@@ -113,31 +126,55 @@ void CGridData::ReplaceAll(std::vector<std::string> lines, int columnCount) {
     *lines_ = std::move(lines);
     rowCount_ = std::max(rows, 2);
     columnCount_ = std::max(columnCount, 1);
-    lines_->resize(static_cast<size_t>(rowCount_));
+    TakeLines();
     modified_ = true;
 }
 
 bool CGridData::Validate(int& row, int& column, Diagnostics& said) const {
-    if (rowCount_ < 3) {
-        said.Add(ids::kNotEnoughData, Icon::None);
-        row = column = 1;
+    auto Problem = [&](int r, int c, std::string text) {
+        said.Add(std::move(text), Icon::None);
+        row = r;
+        column = c;
         return true;
+    };
+    constexpr std::string_view kSource = "Edit Data";
+    if (rowCount_ < 3) return Problem(1, 1, LoadString(ids::kNotEnoughData));
+    if (columnCount_ > static_cast<int>(kMaxColumns)) {
+        return Problem(0, static_cast<int>(kMaxColumns) + 1,
+                       Format("Edit Data: more than %u columns!", kMaxColumns));
     }
     for (int r = 0; r < rowCount_; ++r) {
         const std::string_view line = (*lines_)[static_cast<size_t>(r)];
         // One pass over the line: cell c runs from the end of cell c - 1 to the next delimiter.
         size_t start = 0;
         for (int c = 1; c <= columnCount_; ++c) {
-            const size_t end = line.find_first_of(kDelimiters, start);
+            const size_t end = start > line.size() ? std::string_view::npos : line.find_first_of(kDelimiters, start);
             const size_t stop = end == std::string_view::npos ? line.size() : end;
             if (start >= line.size() || stop == start) {
-                said.Add("Please enter data in empty cell!", Icon::None);
-                row = r;
-                column = c;
-                return true;
+                return Problem(r, c, "Please enter data in empty cell!");
+            }
+            const std::string_view cell = line.substr(start, stop - start);
+            double value = 0.0;
+            const CellFault fault = r == 0 ? CheckName(cell) : CheckValue(cell, value);
+            if (fault != CellFault::None) {
+                return Problem(r, c,
+                               CellFaultText(kSource, fault, static_cast<uint32_t>(r),
+                                             static_cast<uint32_t>(c)));
             }
             start = end == std::string_view::npos ? line.size() + 1 : end + 1;
         }
+        if (line.size() > kMaxLineLength) {
+            return Problem(r, 1, r == 0 ? Format("Edit Data: first row is longer than %zu characters!",
+                                                 kMaxLineLength)
+                                        : Format("Edit Data: row %d is longer than %zu characters!",
+                                                 r, kMaxLineLength));
+        }
+    }
+    const uint64_t values = static_cast<uint64_t>(rowCount_ - 1) * static_cast<uint64_t>(columnCount_);
+    if (values > Matrix::kMaxElements) {
+        return Problem(rowCount_ - 1, 1,
+                       Format("Edit Data: more than %llu values: too large for matrix!",
+                              static_cast<unsigned long long>(Matrix::kMaxElements)));
     }
     return false;
 }

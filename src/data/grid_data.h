@@ -11,15 +11,17 @@
 
 namespace lumox {
 
-// The data grid's cells as text lines, exactly as a text data file holds them: line 0 the
-// column names, then one line per observation. Rows count from 0 (the names), columns
-// from 1. A cell ends at any delimiter or at the end of its line, so adjacent delimiters
-// make empty cells and a cell that its line lacks reads as empty.
+// The data grid's cells as text lines, as a text data file holds them: line 0 the column
+// names, then one line per observation. Rows count from 0 (the names), columns from 1.
+// Lines taken in hold the data file reader's tokens one delimiter apart (CellLine); a
+// cell then ends at any delimiter or at the end of its line, so adjacent delimiters (of
+// cells emptied in the grid) make empty cells and a cell that its line lacks reads as
+// empty.
 class CGridData {
 public:
     // The delimiter written when cells are made.
     static constexpr char kSeparator = '\t';
-    // The characters that end a cell when a line is read.
+    // The characters that end a cell: the data file reader's separators.
     static constexpr std::string_view kDelimiters = " \t,";
     // Undo keeps this many changes.
     static constexpr size_t kUndoLevels = 32;
@@ -28,8 +30,9 @@ public:
     explicit CGridData(std::vector<std::string>& lines) : lines_(&lines) {}
 
     // Below 2 rows or 1 column the counts are raised to them; when rowCount was below 2 the
-    // two lines are made anew as empty rows. Otherwise the lines are taken as they stand,
-    // the list cut or grown to rowCount lines. Forgets the undo history.
+    // two lines are made anew as empty rows. Otherwise the list is cut or grown to rowCount
+    // lines, each rebuilt from its tokens, and the column count raised to the most cells a
+    // line has, so that no cell is hidden. Forgets the undo history.
     void Init(int rowCount, int columnCount);
     int GetRowCount() const { return rowCount_; }
     // The lines the grid works on; the first GetRowCount() of them are its rows.
@@ -50,12 +53,14 @@ public:
     void AddColumn();
     // Removes a column from every line; the only column stays.
     void RemoveColumn(int column);
-    // Takes a whole new table (a paste): lines, their count and the column count.
+    // Takes a whole new table (a paste): lines, rebuilt from their tokens as Init does, and
+    // the column count.
     void ReplaceAll(std::vector<std::string> lines, int columnCount);
 
-    // True when the data are incomplete, with its message in said: fewer than two
-    // observations (the problem cell is (1, 1)), or the first empty cell in row order,
-    // names included.
+    // True when the data would not be read back from their file as shown, with the first
+    // problem's message in said and its cell in row and column: fewer than two
+    // observations (cell (1, 1)), too many columns, then in row order, names included, an
+    // empty cell, a cell against the data rules or a row too long, and last too many values.
     bool Validate(int& row, int& column, Diagnostics& said) const;
 
     // Set by every change.
@@ -88,6 +93,8 @@ private:
     void RememberAll();
     void Remember(UndoStep step);
     void WriteCell(int row, int column, std::string_view text, bool dropDelimiter);
+    // Rebuilds the first rowCount_ lines from their tokens and widens the grid to them.
+    void TakeLines();
     std::string EmptyLine() const;
 
     std::vector<std::string>* lines_;

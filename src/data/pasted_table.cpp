@@ -14,7 +14,8 @@ ReadStatus ReadPastedTable(std::string_view text, std::vector<std::string>& line
     std::vector<std::string> pasted;
     TextLineReader reader(text);
     std::string line;
-    while (reader.ReadLine(line) != 0) {
+    size_t tableEnd = 0;  // the end of the last line that holds a cell
+    while (const uint64_t end = reader.ReadLine(line)) {
         if (line.size() > kMaxLineLength) {
             said.Add(Format("Clipboard data: line %zu is longer than %zu characters!",
                             pasted.size() + 1, kMaxLineLength),
@@ -22,6 +23,7 @@ ReadStatus ReadPastedTable(std::string_view text, std::vector<std::string>& line
             return ReadStatus::Refused;
         }
         pasted.push_back(line);
+        if (TokenSplitter(line).CountTokens() > 0) tableEnd = end;
     }
 
     uint32_t counts[3] = {0, 0, 0};
@@ -41,6 +43,14 @@ ReadStatus ReadPastedTable(std::string_view text, std::vector<std::string>& line
         said.Add(ids::kClipboardIncorrect, Icon::Exclamation);
         return ReadStatus::Refused;
     }
+    // Blank lines after the table (a copied range often ends with some) are no rows of it.
+    // Every other line must be one the data file reader takes, or the saved file could not
+    // be read again.
+    constexpr DataTextSource kClipboard{"Clipboard data", Icon::Exclamation};
+    const std::string_view table = text.substr(0, tableEnd);
+    const ReadStatus status = CheckDataText(table, NumericNames::Accepted, kClipboard, said);
+    if (status != ReadStatus::Read) return status;
+    while (!pasted.empty() && TokenSplitter(pasted.back()).CountTokens() == 0) pasted.pop_back();
     lines = std::move(pasted);
     columnCount = static_cast<int>(counts[0]);
     return ReadStatus::Read;

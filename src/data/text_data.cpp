@@ -24,25 +24,27 @@ bool HeaderHasLetter(std::string_view header) {
     return false;
 }
 
-// Checks the header line against the fixed limits; false with the message in said.
-bool HeaderWithinLimits(std::string_view header, Diagnostics& said) {
-    auto Refuse = [&said](std::string text) { said.Add(std::move(text), Icon::Stop); };
+// Adds a fault of the text, "source: what", to said.
+void Refuse(const DataTextSource& source, std::string_view what, Diagnostics& said) {
+    said.Add(std::string(source.name) + ": " + std::string(what), source.icon);
+}
+
+// Checks the header line against the rules of names; false with the message in said.
+bool HeaderWithinLimits(std::string_view header, const DataTextSource& source, Diagnostics& said) {
     if (header.size() > kMaxLineLength) {
-        Refuse(Format("Data File: first row is longer than %zu characters!", kMaxLineLength));
+        Refuse(source, Format("first row is longer than %zu characters!", kMaxLineLength), said);
         return false;
     }
     TokenSplitter splitter(header);
     if (splitter.CountTokens() > kMaxColumns) {
-        Refuse(Format("Data File: more than %u column names in the first row!", kMaxColumns));
+        Refuse(source, Format("more than %u column names in the first row!", kMaxColumns), said);
         return false;
     }
     std::string_view token;
     for (uint32_t column = 1; splitter.NextToken(token); ++column) {
-        if (token.size() > kMaxTokenLength) {
-            Refuse(
-                Format("Data File: name in column %u of the first row is longer than %zu "
-                       "characters!",
-                       column, kMaxTokenLength));
+        const CellFault fault = CheckName(token);
+        if (fault != CellFault::None) {
+            said.Add(CellFaultText(source.name, fault, 0, column), source.icon);
             return false;
         }
     }
@@ -52,14 +54,13 @@ bool HeaderWithinLimits(std::string_view header, Diagnostics& said) {
 // Checks one observation line and appends its values to values (when not null); false
 // with the message in said.
 bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<double>* values,
-             Diagnostics& said) {
-    auto Refuse = [&said](std::string text) { said.Add(std::move(text), Icon::Stop); };
+             const DataTextSource& source, Diagnostics& said) {
     if (line.size() > kMaxLineLength) {
-        Refuse(Format("Data File: row %u is longer than %zu characters!", row, kMaxLineLength));
+        Refuse(source, Format("row %u is longer than %zu characters!", row, kMaxLineLength), said);
         return false;
     }
     if (line.empty()) {
-        Refuse(Format("Data File: row %u is blank!", row));
+        Refuse(source, Format("row %u is blank!", row), said);
         return false;
     }
     TokenSplitter splitter(line);
@@ -67,32 +68,16 @@ bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<
     uint32_t column = 0;
     while (splitter.NextToken(token)) {
         ++column;
-        if (token.size() > kMaxTokenLength) {
-            Refuse(Format("Data File: value in column %u, row %u is longer than %zu characters!",
-                          column, row, kMaxTokenLength));
-            return false;
-        }
-        if (HasNonNumericChar(token)) {
-            Refuse(Format("Data File: found non-numeric character in column %u, row %u!", column,
-                          row));
-            return false;
-        }
         double value = 0.0;
-        switch (ReadNumberToken(token, value)) {
-            case NumberToken::NotNumber:
-                Refuse(
-                    Format("Data File: value in column %u, row %u is not a number!", column, row));
-                return false;
-            case NumberToken::TooLarge:
-                Refuse(Format("Data File: value in column %u, row %u is too large!", column, row));
-                return false;
-            case NumberToken::Number:
-                break;
+        const CellFault fault = CheckValue(token, value);
+        if (fault != CellFault::None) {
+            said.Add(CellFaultText(source.name, fault, row, column), source.icon);
+            return false;
         }
         if (values != nullptr && column <= columns) values->push_back(value);
     }
     if (column != columns) {
-        Refuse(Format("Data File: number of columns different in row %u\n", row));
+        Refuse(source, Format("number of columns different in row %u\n", row), said);
         return false;
     }
     return true;
@@ -117,16 +102,16 @@ struct TextShape {
 // Checks the whole text, adding the first fault to said, and collects the values row by
 // row (when values is not null); Read with the counts in shape.
 ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, NumericNames names,
-                        TextShape& shape, Diagnostics& said) {
+                        const DataTextSource& source, TextShape& shape, Diagnostics& said) {
     TextLineReader reader(text);
     std::string_view line;
     reader.ReadLine(line);
     // A header of separators only names nothing: it is as blank as an empty one.
     if (TokenSplitter(line).CountTokens() == 0) {
-        said.Add(ids::kFirstRowBlank, Icon::Stop);
+        Refuse(source, "first row is blank!", said);
         return ReadStatus::Refused;
     }
-    if (!HeaderWithinLimits(line, said)) return ReadStatus::Refused;
+    if (!HeaderWithinLimits(line, source, said)) return ReadStatus::Refused;
     if (names == NumericNames::Ask && !HeaderHasLetter(line)) {
         return ReadStatus::NumericNamesQuestion;
     }
@@ -138,14 +123,14 @@ ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, Nume
         // Past the matrix's limit the values are no longer kept; the rest is still checked
         // so that the first fault is the one reported.
         if (values != nullptr && values->size() >= Matrix::kMaxElements) values = nullptr;
-        if (!ReadRow(line, rows, columns, values, said)) return ReadStatus::Refused;
+        if (!ReadRow(line, rows, columns, values, source, said)) return ReadStatus::Refused;
     }
     if (rows < 2) {
-        said.Add(ids::kNotEnoughData, Icon::Stop);
+        said.Add(ids::kNotEnoughData, source.icon);
         return ReadStatus::Refused;
     }
     if (static_cast<uint64_t>(rows) * columns > Matrix::kMaxElements) {
-        said.Add(ids::kTooLargeForMatrix, Icon::Stop);
+        Refuse(source, "too large for matrix!", said);
         return ReadStatus::Refused;
     }
     shape = {rows, columns};
@@ -154,13 +139,10 @@ ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, Nume
 
 }  // namespace
 
-int HasNonNumericChar(std::string_view token) {
-    for (const char c : token) {
-        const bool valueChar =
-            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
-        if (!valueChar) return 1;
-    }
-    return 0;
+ReadStatus CheckDataText(std::string_view text, NumericNames names, const DataTextSource& source,
+                         Diagnostics& said) {
+    TextShape shape;
+    return ScanTextData(text, nullptr, names, source, shape, said);
 }
 
 ReadStatus ReadTextDataFile(DataSet& doc, std::istream& file, NumericNames names,
@@ -170,7 +152,7 @@ ReadStatus ReadTextDataFile(DataSet& doc, std::istream& file, NumericNames names
     std::vector<double> values;
     values.reserve(std::min<size_t>(text.size() / 2, Matrix::kMaxElements));
     TextShape shape;
-    const ReadStatus status = ScanTextData(text, &values, names, shape, said);
+    const ReadStatus status = ScanTextData(text, &values, names, kDataFileSource, shape, said);
     if (status != ReadStatus::Read) return status;
 
     std::string_view header;

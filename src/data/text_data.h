@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/data_rules.h"
 #include "platform/diagnostics.h"
 
 namespace lumox {
@@ -25,19 +26,23 @@ enum class ReadStatus {
     NumericNamesQuestion,  // no name has a letter: take them as names? (message 30)
 };
 
-// Limits of the text data format.
-constexpr uint32_t kMaxColumns = 127;
-constexpr size_t kMaxLineLength = 4094;
-constexpr size_t kMaxTokenLength = 79;
-constexpr size_t kMaxNameLength = 16;
 constexpr uint64_t kLargeFileBytes = 86000;
 // More bytes than any data file the readers accept can hold (the names and the most rows a
 // data set may have, 65535, each line at the longest): a larger file or stream is refused
 // before it is read.
 constexpr uint64_t kMaxDataFileBytes = (uint64_t{65535} + 1) * (kMaxLineLength + 2);
 
-// 1 when the token holds a character outside "0123456789.-+eE", else 0.
-int HasNonNumericChar(std::string_view token);
+// Where a data text comes from: the name its messages begin with, and their icon.
+struct DataTextSource {
+    std::string_view name;
+    Icon icon;
+};
+inline constexpr DataTextSource kDataFileSource{"Data File", Icon::Stop};
+
+// Checks a whole data text against the rules a data file obeys; Read when it would be read
+// as a data set, otherwise Refused with the first fault in said, or the question.
+ReadStatus CheckDataText(std::string_view text, NumericNames names, const DataTextSource& source,
+                         Diagnostics& said);
 // Checks the whole file, then fills the data set; on any fault (the first one, stop icon,
 // in said) or the question, the data set is left empty.
 ReadStatus ReadTextDataFile(DataSet& doc, std::istream& file, NumericNames names,

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "data/data_rules.h"
 #include "data/grid_data.h"
 #include "data/numeric_entry_check.h"
 #include "platform/format.h"
@@ -20,8 +21,8 @@
 namespace lumox {
 namespace {
 
-// The most characters a cell's editor holds.
-constexpr int kMaxEditText = 255;
+// The most characters a cell's editor holds: a name or value may have no more.
+constexpr int kMaxEditText = static_cast<int>(kMaxTokenLength);
 
 // The two selection cursors: an arrow pointing down at a column header, right at a row.
 QCursor SelectionCursor(bool down) {
@@ -241,11 +242,8 @@ void CGridCtrl::OnEditorEdited(const QString& text) {
         accepted = check.Check(text.toStdString());
         reason = check.Reason();
     } else {
-        // A delimiter typed into a name would split it into two cells.
-        for (const QChar c : text) {
-            if (c.unicode() < 128 && CGridData::IsDelimiter(static_cast<char>(c.unicode())))
-                accepted = false;
-        }
+        // A blank, TAB or comma would split a name into two, a line break split the table.
+        accepted = CheckName(text.toStdString()) == CellFault::None;
     }
     if (!accepted) {
         // Take the keystroke back: the text as it stood before it, caret where it was.

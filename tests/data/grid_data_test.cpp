@@ -19,25 +19,32 @@ std::string Row(const CGridData& data, int row, int count) {
     return text;
 }
 
-TEST(GridDataCells, CellsEndAtEveryDelimiterAndAtTheEndOfTheLine) {
+TEST(GridDataInit, TakesEachLineAsTheReaderSplitsIt) {
+    // A run of blanks, TABs and commas is one delimiter, as the data file reader has it; a
+    // line already one delimiter per cell keeps its form, so a saved file keeps its own.
     struct Case {
         std::string line;
+        std::string kept;
         std::string cells;  // columns 1 .. 4
+        int columns;        // the grid widens to the most cells a line has
     };
     const Case cases[] = {
-        {"a,b c", "a|b|c|"},
-        {"1\t\t3", "1||3|"},
-        {"x", "x|||"},
-        {"", "|||"},
-        {"\t", "|||"},
-        {"1  2", "1||2|"},
-        {"12.5,-3e4\t7 8", "12.5|-3e4|7|8"},
+        {"a,b c", "a,b c", "a|b|c|", 3},
+        {"12.5,-3e4\t7 8", "12.5,-3e4\t7 8", "12.5|-3e4|7|8", 4},
+        {"1, 2", "1\t2", "1|2||", 2},
+        {" 5\t6", "5\t6", "5|6||", 2},
+        {"1\t\t3,", "1\t3", "1|3||", 2},
+        {"x", "x", "x|||", 2},
+        {"", "", "|||", 2},
+        {" \t", "", "|||", 2},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> lines = {"names", c.line};
+        std::vector<std::string> lines = {"n m", c.line};
         CGridData data(lines);
-        data.Init(2, 4);
+        data.Init(2, 2);
+        EXPECT_EQ(lines[1], c.kept) << c.line;
         EXPECT_EQ(Row(data, 1, 4), c.cells) << c.line;
+        EXPECT_EQ(data.GetColumnCount(), c.columns) << c.line;
     }
 }
 
@@ -161,42 +168,99 @@ TEST(GridDataRowsAndColumns, AddRowAfterInitOnALongerList) {
     EXPECT_EQ(data.GetRowCount(), 4);
 }
 
-TEST(GridDataValidate, FindsTooFewRowsAndTheFirstEmptyCell) {
+TEST(GridDataValidate, RefusesWhatTheReaderWouldRefuseAndNamesTheCell) {
+    // Each case changes one cell of a good table (row 0 is the names), or gives lines of
+    // its own; the first problem is reported and its cell made current.
     struct Case {
         std::vector<std::string> lines;
-        int columns;
-        bool incomplete;
         int row;
         int column;
-        std::string message;
+        std::string text;
+        int wantRow;
+        int wantColumn;
+        std::string message;  // empty: accepted
     };
+    const std::vector<std::string> good = {"x\ty", "1\t2", "3\t4"};
     const std::string kEmpty = "Please enter data in empty cell!";
     const std::string kFew = "Not enough data for calculation or graphing!";
+    const std::string longName(105, 'n');
     const Case cases[] = {
-        {{"", ""}, 1, true, 1, 1, kFew},
-        {{"x\ty", "1\t2"}, 2, true, 1, 1, kFew},
-        {{"x\ty", "1\t2", "3\t4"}, 2, false, 0, 0, ""},
-        {{"x\t", "1\t2", "3\t4"}, 2, true, 0, 2, kEmpty},  // names count too
-        {{"x\ty", "1\t2", "\t4"}, 2, true, 2, 1, kEmpty},
-        {{"x\ty", "1", "3\t4"}, 2, true, 1, 2, kEmpty},  // a cell the line lacks
-        {{"x\ty", "1\t2", "3\t4", ""}, 2, true, 3, 1, kEmpty},
-        {{"x,y", "1 2", "3,,4"}, 2, true, 2, 2, kEmpty},
-        {{"x y", "1 2 9", "3 4"}, 2, false, 0, 0, ""},  // cells past the last column are not read
+        {good, -1, 0, "", 0, 0, ""},
+        {{"", ""}, -1, 0, "", 1, 1, kFew},
+        {{"x\ty", "1\t2"}, -1, 0, "", 1, 1, kFew},
+        {good, 0, 2, "", 0, 2, kEmpty},  // names count too
+        {good, 2, 1, "", 2, 1, kEmpty},
+        {{"x\ty", "1", "3\t4"}, -1, 0, "", 1, 2, kEmpty},  // a cell the line lacks
+        {{"x y", "1 2 9", "3 4"}, -1, 0, "", 0, 3, kEmpty},  // an extra cell is shown
+        {good, 1, 2, "-", 1, 2, "Edit Data: value in column 2, row 1 is not a number!"},
+        {good, 2, 1, "1e", 2, 1, "Edit Data: value in column 1, row 2 is not a number!"},
+        {good, 2, 2, ".", 2, 2, "Edit Data: value in column 2, row 2 is not a number!"},
+        {good, 1, 1, "1-2", 1, 1, "Edit Data: value in column 1, row 1 is not a number!"},
+        {good, 1, 1, "1e400", 1, 1, "Edit Data: value in column 1, row 1 is too large!"},
+        {good, 1, 1, "-1E-400", -1, 0, ""},  // underflows to zero, as the reader reads it
+        {good, 2, 1, "nan", 2, 1, "Edit Data: found non-numeric character in column 1, row 2!"},
+        {good, 0, 1, longName, 0, 1,
+         "Edit Data: name in column 1 of the first row is longer than 79 characters!"},
+        {good, 0, 2, "a\nb", 0, 2,
+         "Edit Data: name in column 2 of the first row holds a control character!"},
+        {good, 0, 2, "\xC3\xA9t\xC3\xA9", -1, 0, ""},  // UTF-8 names are names
     };
     for (const Case& c : cases) {
-        Diagnostics said;
         std::vector<std::string> lines = c.lines;
         CGridData data(lines);
-        data.Init(static_cast<int>(lines.size()), c.columns);
-        int row = 0;
-        int column = 0;
-        EXPECT_EQ(data.Validate(row, column, said), c.incomplete) << c.lines[0];
-        if (!c.incomplete) {
-            EXPECT_TRUE(said.Empty());
+        data.Init(static_cast<int>(lines.size()), 2);
+        if (c.row >= 0) data.SetCell(c.row, c.column, c.text);
+        Diagnostics said;
+        int row = -1;
+        int column = -1;
+        const bool refused = data.Validate(row, column, said);
+        const std::string what = c.lines[0] + " / " + c.text;
+        EXPECT_EQ(refused, !c.message.empty()) << what;
+        if (!refused) {
+            EXPECT_TRUE(said.Empty()) << what;
             continue;
         }
-        EXPECT_EQ(row, c.row) << c.lines[0];
-        EXPECT_EQ(column, c.column) << c.lines[0];
+        EXPECT_EQ(row, c.wantRow) << what;
+        EXPECT_EQ(column, c.wantColumn) << what;
+        EXPECT_EQ(said.Items(), (std::vector<Message>{{c.message, Icon::None}})) << what;
+    }
+}
+
+TEST(GridDataValidate, RefusesTablesBeyondTheReadersLimits) {
+    struct Case {
+        int rows;     // observations
+        int columns;
+        size_t cellWidth;
+        int wantRow;
+        int wantColumn;
+        std::string message;
+    };
+    const Case cases[] = {
+        {2, 128, 1, 0, 128, "Edit Data: more than 127 columns!"},
+        {2, 127, 1, 0, 0, ""},
+        {2, 100, 41, 1, 1, "Edit Data: row 1 is longer than 4094 characters!"},
+        {65536, 1, 1, 65536, 1, "Edit Data: more than 65535 values: too large for matrix!"},
+        {65535, 1, 1, 0, 0, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines;
+        std::string names;
+        std::string values;
+        for (int column = 0; column < c.columns; ++column) {
+            names += (column ? "\t" : "") + std::string("v") + std::to_string(column);
+            values += (column ? "\t" : "") + std::string(c.cellWidth, '7');
+        }
+        lines.push_back(names);
+        lines.resize(static_cast<size_t>(c.rows) + 1, values);
+        CGridData data(lines);
+        data.Init(c.rows + 1, c.columns);
+        Diagnostics said;
+        int row = 0;
+        int column = 0;
+        EXPECT_EQ(data.Validate(row, column, said), !c.message.empty()) << c.message;
+        if (c.message.empty()) continue;
+        EXPECT_EQ(row, c.wantRow);
+        EXPECT_EQ(column, c.wantColumn);
         EXPECT_EQ(said.Items(), (std::vector<Message>{{c.message, Icon::None}}));
     }
 }

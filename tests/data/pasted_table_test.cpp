@@ -61,8 +61,10 @@ TEST(PastedTable, TheChecksOfTheFirstThreeLines) {
         {"letter on line 3", "x y\n1 2\n3 q\n", false, {{kIncorrect, Icon::Exclamation}}},
         {"exponents are numbers", "x y\n1e3 2E-1\n3 4\n", true, {}},
         {"line 3 one short", "x y\n1 2\n3\n", false, {{kIncorrect, Icon::Exclamation}}},
-        // Only three lines are inspected: a later line is taken as it is.
-        {"line 4 not inspected", "x y\n1 2\n3 4\nfive\n", true, {}},
+        // Past the third line the data file reader's rules speak, naming the row.
+        {"letter on line 4", "x y\n1 2\n3 4\nfive 6\n", false,
+         {{"Clipboard data: found non-numeric character in column 1, row 3!",
+           Icon::Exclamation}}},
         {"lone CR line ends", "x,y\r1,2\r3,4", true, {}},
     };
     for (const Case& c : cases) {
@@ -77,6 +79,55 @@ TEST(PastedTable, TheChecksOfTheFirstThreeLines) {
             EXPECT_EQ(lines, std::vector<std::string>{"kept"}) << c.name;
             EXPECT_EQ(columns, 7) << c.name;
         }
+    }
+}
+
+TEST(PastedTable, TakesOnlyTablesTheReaderTakes) {
+    auto Wide = [](int columns) {
+        std::string text;
+        for (int row = 0; row < 3; ++row) {
+            for (int c = 0; c < columns; ++c) text += (c ? "\t" : "") + std::string(row ? "1" : "v");
+            text += "\n";
+        }
+        return text;
+    };
+    std::string tall = "x\n";
+    for (int row = 0; row < 65536; ++row) tall += "1\n";
+    const std::string kNotNumber = "Clipboard data: value in column 2, row 3 is not a number!";
+    const std::string kNonNumeric = "Clipboard data: found non-numeric character in column 2, row 3!";
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string message;  // empty: accepted
+    };
+    const Case cases[] = {
+        {"comma and blank", "A, B\n1, 2\n3, 4\n5, 6\n", ""},
+        {"leading blanks", " A B\n 1 2\n 3 4\n", ""},
+        {"blank lines after the table", "A B\n1 2\n3 4\n\n \n", ""},
+        {"127 columns", Wide(127), ""},
+        {"128 columns", Wide(128), "Clipboard data: more than 127 column names in the first row!"},
+        {"beyond a double", "a b\n1 2\n3 4\n5 1e400\n", "Clipboard data: value in column 2, row 3 is too large!"},
+        {"a range", "a b\n1 2\n3 4\n5 1-2\n", kNotNumber},
+        {"a date", "a b\n1 2\n3 4\n5 2024-01-05\n", kNotNumber},
+        {"nan", "a b\n1 2\n3 4\n5 nan\n", kNonNumeric},
+        {"inf", "a b\n1 2\n3 4\n5 inf\n", kNonNumeric},
+        {"quoted", "a b\n1 2\n3 4\n5 \"6\"\n", kNonNumeric},
+        {"an extra cell", "a b\n1 2\n3 4\n5 6 7\n", "Clipboard data: number of columns different in row 3\n"},
+        {"a blank line inside", "a b\n1 2\n3 4\n\n5 6\n", "Clipboard data: row 3 is blank!"},
+        {"65536 values", tall, "Clipboard data: too large for matrix!"},
+    };
+    for (const Case& c : cases) {
+        Diagnostics said;
+        std::vector<std::string> lines;
+        int columns = 0;
+        EXPECT_EQ(ReadPastedTable(c.text, lines, columns, NumericNames::Accepted, said) ==
+                      ReadStatus::Read,
+                  c.message.empty())
+            << c.name;
+        std::vector<Message> want;
+        if (c.text.size() > kLargeFileBytes) want.push_back({"Data File: Lumox may not handle this large file on some machines!", Icon::Exclamation});
+        if (!c.message.empty()) want.push_back({c.message, Icon::Exclamation});
+        EXPECT_EQ(said.Items(), want) << c.name;
     }
 }
 

@@ -52,6 +52,8 @@ TEST(ReadTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
         {"many names", manyNames + "\r\n", "Data File: more than 127 column names in the first row!"},
         {"long name", "A" + longToken + " B\r\n1 2\r\n3 4\r\n",
          "Data File: name in column 1 of the first row is longer than 79 characters!"},
+        {"control character in a name", "X \x1bY\r\n1 2\r\n3 4\r\n",
+         "Data File: name in column 2 of the first row holds a control character!"},
         {"NUL byte", std::string("X Y\r\n1 \0\r\n3 4\r\n", 14),
          "Data File: found non-numeric character in column 2, row 1!"},
         {"non-ASCII", "X Y\r\n1 \xe9\r\n3 4\r\n",

@@ -1,0 +1,102 @@
+#include "data/data_rules.h"
+
+#include "numeric/number_text.h"
+#include "numeric/scanner.h"
+#include "platform/format.h"
+
+namespace lumox {
+namespace {
+
+bool IsControlChar(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+bool IsValueChar(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
+}
+
+}  // namespace
+
+CellFault CheckName(std::string_view name) {
+    if (name.size() > kMaxTokenLength) return CellFault::TooLong;
+    for (const char c : name) {
+        if (c != '\t' && IsControlChar(c)) return CellFault::ControlChar;
+        if (TokenSplitter::IsSeparator(c)) return CellFault::Separator;
+    }
+    return CellFault::None;
+}
+
+CellFault CheckValue(std::string_view text, double& value) {
+    if (text.size() > kMaxTokenLength) return CellFault::TooLong;
+    for (const char c : text) {
+        if (!IsValueChar(c)) return CellFault::NonNumericChar;
+    }
+    switch (ReadNumberToken(text, value)) {
+        case NumberToken::NotNumber:
+            return CellFault::NotNumber;
+        case NumberToken::TooLarge:
+            return CellFault::TooLarge;
+        case NumberToken::Number:
+            break;
+    }
+    return CellFault::None;
+}
+
+std::string CellFaultText(std::string_view source, CellFault fault, uint32_t row,
+                          uint32_t column) {
+    const std::string prefix(source);
+    const char* what = "";
+    switch (fault) {
+        case CellFault::None:
+            return std::string();
+        case CellFault::TooLong:
+            return row == 0 ? Format("%s: name in column %u of the first row is longer than %zu "
+                                     "characters!",
+                                     prefix.c_str(), column, kMaxTokenLength)
+                            : Format("%s: value in column %u, row %u is longer than %zu "
+                                     "characters!",
+                                     prefix.c_str(), column, row, kMaxTokenLength);
+        case CellFault::Separator:
+            what = "holds a blank, TAB or comma";
+            break;
+        case CellFault::ControlChar:
+            what = "holds a control character";
+            break;
+        case CellFault::NonNumericChar:
+            return Format("%s: found non-numeric character in column %u, row %u!", prefix.c_str(),
+                          column, row);
+        case CellFault::NotNumber:
+            what = "is not a number";
+            break;
+        case CellFault::TooLarge:
+            what = "is too large";
+            break;
+    }
+    return row == 0 ? Format("%s: name in column %u of the first row %s!", prefix.c_str(), column,
+                             what)
+                    : Format("%s: value in column %u, row %u %s!", prefix.c_str(), column, row,
+                             what);
+}
+
+std::string CellLine(std::string_view line) {
+    // A line whose cells are already one separator apart keeps its form, so that a file
+    // saved from the grid keeps the separators it was written with.
+    bool clean = !line.empty() && !TokenSplitter::IsSeparator(line.front()) &&
+                 !TokenSplitter::IsSeparator(line.back());
+    for (size_t i = 1; clean && i < line.size(); ++i) {
+        clean = !(TokenSplitter::IsSeparator(line[i - 1]) && TokenSplitter::IsSeparator(line[i]));
+    }
+    if (clean) return std::string(line);
+    std::string cells;
+    cells.reserve(line.size());
+    TokenSplitter splitter(line);
+    std::string_view token;
+    while (splitter.NextToken(token)) {
+        if (!cells.empty()) cells += '\t';
+        cells += token;
+    }
+    return cells;
+}
+
+}  // namespace lumox
