@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -128,6 +129,28 @@ bool WriteDirectly(const std::string& path, const std::string& target, std::stri
     return true;
 }
 
+// Where the temporary file could not be made: where the folder itself is missing the
+// reason says enough; otherwise say what could not be made, and where, since the file to
+// save may well be writable.
+std::string CreateFailure(const std::string& path, const std::string& folder, int reason) {
+    return reason == ENOENT || reason == ENOTDIR
+               ? SystemFailure(path, reason)
+               : Failure(path, "cannot create a temporary file in " +
+                                   (folder.empty() ? std::string("./") : folder) + ": " +
+                                   std::strerror(reason));
+}
+
+// Gives the written, unnamed file of fd a temporary name beside the target, the step
+// before the rename; false with errno set when it cannot be linked.
+bool LinkUnnamed(int fd, const std::string& temporary) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    if (errno == EEXIST) return false;
+    // Without /proc a privileged writer can still link the file by its descriptor.
+    return ::linkat(fd, "", AT_FDCWD, temporary.c_str(), AT_EMPTY_PATH) == 0;
+}
+
 bool ReplaceRegularFile(const std::string& path, const std::string& target, const struct stat* old,
                         std::string_view bytes, std::string& failure) {
     const size_t slash = target.rfind('/');
@@ -135,31 +158,32 @@ bool ReplaceRegularFile(const std::string& path, const std::string& target, cons
         slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     std::random_device random;
-    std::string temporary;
-    int fd = -1;
     // The temporary name must itself be a legal name: a long target name is cut so that the
     // dots, the ten digits and ".tmp" still fit the 255 bytes a name may have.
     constexpr size_t kNameMax = 255;
     constexpr size_t kAdded = 1 + 1 + 10 + 4;
     const std::string stem = name.substr(0, kNameMax - kAdded);
+    auto TemporaryName = [&] { return folder + "." + stem + "." + std::to_string(random()) + ".tmp"; };
+
+    // The contents are written to a file without a name, which nothing (not even SIGKILL)
+    // can leave behind; it gets a name only once it is whole. A file system without unnamed
+    // files gets a named temporary file from the start.
+    const std::string where = folder.empty() ? std::string(".") : folder;
+    int fd = g_calls.create(where.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const bool unnamed = fd >= 0;
+    std::string temporary;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder + "." + stem + "." + std::to_string(random()) + ".tmp";
+        temporary = TemporaryName();
         // The mode a new file gets; an existing file's own mode is set below.
         fd = g_calls.create(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
-        // Where the folder itself is missing the reason says enough; otherwise say what could
-        // not be made, and where, since the file to save may well be writable.
-        const int reason = errno;
-        failure = reason == ENOENT || reason == ENOTDIR
-                      ? SystemFailure(path, reason)
-                      : Failure(path, "cannot create a temporary file in " +
-                                          (folder.empty() ? std::string("./") : folder) + ": " +
-                                          std::strerror(reason));
+        failure = CreateFailure(path, folder, errno);
         return false;
     }
-    PendingTemporary pending(temporary);
+    std::optional<PendingTemporary> pending;
+    if (!unnamed) pending.emplace(temporary);
     int error = 0;
     if (old != nullptr) {
         if (::fchmod(fd, old->st_mode & 07777) != 0) error = errno;
@@ -171,10 +195,23 @@ bool ReplaceRegularFile(const std::string& path, const std::string& target, cons
     }
     // The new contents are made durable before they replace the old file.
     if (error == 0 && WriteAll(fd, bytes, error) && g_calls.fsync(fd) != 0) error = errno;
+    if (error == 0 && unnamed) {
+        bool linked = false;
+        for (int attempt = 0; attempt < 100 && !linked; ++attempt) {
+            temporary = TemporaryName();
+            linked = LinkUnnamed(fd, temporary);
+            if (!linked && errno != EEXIST) break;
+        }
+        if (linked) {
+            pending.emplace(temporary);
+        } else {
+            error = errno;
+        }
+    }
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && g_calls.rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
-        ::unlink(temporary.c_str());
+        if (pending) ::unlink(temporary.c_str());
         failure = SystemFailure(path, error);
         return false;
     }

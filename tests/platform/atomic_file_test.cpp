@@ -187,6 +187,30 @@ int RenameFails(const char*, const char*) {
     return -1;
 }
 
+// While the contents are being written the folder holds no new name: a writer killed at
+// that moment (SIGKILL, a power cut) leaves nothing behind.
+std::string g_watchedFolder;
+std::vector<std::string> g_namesWhileWriting;
+ssize_t WriteWatchingTheFolder(int fd, const void* data, size_t size) {
+    g_namesWhileWriting = Names(g_watchedFolder);
+    return ::write(fd, data, size);
+}
+
+TEST(AtomicFile, NoTemporaryNameExistsWhileTheContentsAreWritten) {
+    test::TempDir dir;
+    const int probe = ::open(dir.Path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (probe < 0) GTEST_SKIP() << "this file system has no unnamed files (O_TMPFILE)";
+    ::close(probe);
+    const std::string path = dir.Write("results.txt", "old contents");
+    InjectedCalls restore;
+    AtomicFileCalls().write = WriteWatchingTheFolder;
+    g_watchedFolder = dir.Path();
+    ASSERT_TRUE(WriteFileAtomically(path, std::string_view("new contents")));
+    EXPECT_EQ(g_namesWhileWriting, std::vector<std::string>{"results.txt"});
+    EXPECT_EQ(test::ReadFile(path), "new contents");
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"results.txt"});
+}
+
 int CreateRefused(const char*, int, mode_t) {
     errno = EACCES;
     return -1;
