@@ -1,6 +1,10 @@
 #include "ui/ui_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -21,7 +25,53 @@ QStringList OpenDataFilters() {
 
 namespace {
 
-// Qt's own file dialog, opening an existing file or saving to any name.
+// Qt's own file dialog. Saving, it would read a typed name that holds a double quote as a
+// list of quoted names ('report "final" v2.txt' would save to "final"); a name typed to
+// save to is one name, quotes and all.
+class FileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    // The file chosen, or nothing when the dialog was cancelled.
+    std::optional<QString> Chosen() {
+        if (exec() != QDialog::Accepted) return {};
+        if (typed_) return typed_;
+        if (selectedFiles().isEmpty()) return {};
+        return selectedFiles().front();
+    }
+
+    void accept() override {
+        auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (acceptMode() != AcceptSave || edit == nullptr || !edit->text().contains(u'"')) {
+            QFileDialog::accept();
+            return;
+        }
+        QString name = edit->text();
+        if (!defaultSuffix().isEmpty() && QFileInfo(name).suffix().isEmpty())
+            name += u'.' + defaultSuffix();
+        const QFileInfo file(directory().absoluteFilePath(name));
+        if (file.isDir()) {
+            setDirectory(file.absoluteFilePath());
+            edit->clear();
+            return;
+        }
+        if (file.exists() &&
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(file.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) != QMessageBox::Yes) {
+            return;
+        }
+        typed_ = file.absoluteFilePath();
+        QDialog::accept();
+    }
+
+private:
+    std::optional<QString> typed_;
+};
+
+// Opening an existing file or saving to any name.
 void SetUp(QFileDialog& dialog, bool save) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -29,32 +79,26 @@ void SetUp(QFileDialog& dialog, bool save) {
     dialog.setOption(QFileDialog::HideNameFilterDetails);
 }
 
-// The file chosen, or nothing when the dialog was cancelled.
-std::optional<QString> Chosen(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
-}
-
 }  // namespace
 
 std::optional<QString> QtDialogs::GetOpenFileName(QWidget* owner) {
-    QFileDialog dialog(owner, QStringLiteral("Open"));
+    FileDialog dialog(owner, QStringLiteral("Open"));
     SetUp(dialog, false);
     dialog.setNameFilters(OpenDataFilters());
     dialog.selectNameFilter(OpenDataFilters().front());
-    return Chosen(dialog);
+    return dialog.Chosen();
 }
 
 std::optional<QString> QtDialogs::GetSaveFileName(QWidget* owner, const QString& suggested) {
-    QFileDialog dialog(owner, QStringLiteral("Save As"));
+    FileDialog dialog(owner, QStringLiteral("Save As"));
     SetUp(dialog, true);
     dialog.setNameFilters({QStringLiteral("All Files (*.*) (*)")});
     if (!suggested.isEmpty()) dialog.selectFile(suggested);
-    return Chosen(dialog);
+    return dialog.Chosen();
 }
 
 std::optional<QString> QtDialogs::GetSaveGraphName(QWidget* owner, const QString& suggested) {
-    QFileDialog dialog(owner, QStringLiteral("Save Graph As"));
+    FileDialog dialog(owner, QStringLiteral("Save Graph As"));
     SetUp(dialog, true);
     const QStringList filters = {QStringLiteral("PNG Picture (.png) (*.png)"),
                                  QStringLiteral("SVG Drawing (.svg) (*.svg)"),
@@ -70,7 +114,7 @@ std::optional<QString> QtDialogs::GetSaveGraphName(QWidget* owner, const QString
                          if (index >= 0) dialog.setDefaultSuffix(suffixes[index]);
                      });
     if (!suggested.isEmpty()) dialog.selectFile(suggested);
-    return Chosen(dialog);
+    return dialog.Chosen();
 }
 
 bool QtDialogs::ExecPrintDialog(QWidget* owner, QPrinter& printer, bool hasSelection) {

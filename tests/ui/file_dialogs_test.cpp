@@ -132,5 +132,37 @@ TEST(FileDialogs, SaveAsSuggestsTheNameAndReturnsTheChosenOne) {
     EXPECT_EQ(chosen, target);
 }
 
+TEST(FileDialogs, ATypedNameWithQuotesIsSavedToWhole) {
+    EnsureApplication();
+    TempDir dir;
+    const QString folder = QString::fromStdString(dir.Path());
+    QtDialogs dialogs;
+    struct Case {
+        bool graph;
+        QString typed;
+        QString want;  // in the folder
+    };
+    const Case cases[] = {
+        {false, QStringLiteral("report \"final\" v2.txt"), QStringLiteral("report \"final\" v2.txt")},
+        {false, QStringLiteral("\"a\" \"b\""), QStringLiteral("\"a\" \"b\"")},
+        {true, QStringLiteral("page \"1\""), QStringLiteral("page \"1\".png")},
+        {false, QStringLiteral("plain.txt"), QStringLiteral("plain.txt")},
+    };
+    for (const Case& c : cases) {
+        std::optional<QString> chosen;
+        const Seen seen = WhileUp(
+            [&] {
+                chosen = c.graph ? dialogs.GetSaveGraphName(nullptr, QString())
+                                 : dialogs.GetSaveFileName(nullptr, QString());
+            },
+            [&](QFileDialog& dialog) {
+                dialog.setDirectory(folder);
+                Choose(dialog, c.typed);
+            });
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(chosen, folder + u'/' + c.want) << c.typed.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace lumox::test
