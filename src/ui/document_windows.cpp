@@ -151,7 +151,7 @@ void DocumentWindows::CloseDocument() {
 }
 
 void DocumentWindows::OnDataFileSaved(const std::string& path) {
-    app_.RecentFiles().Add(FromNativePath(path));
+    app_.RecentFiles().Add(path);
     app_.MainFrame()->UpdateRecentFileMenu();
     for (CMDIGChildWnd* frame : Frames()) frame->setWindowTitle(Caption(frame->View().Kind()));
 }

@@ -105,9 +105,8 @@ void CLumoxApp::OnFileOpen() {
 }
 
 void CLumoxApp::OnOpenRecentFile(int index) {
-    const QString path = recent_.Files().value(index);
     // An entry that no longer opens leaves the list.
-    if (OpenDataFile(path) == nullptr && m_bCanOpen) recent_.Remove(index);
+    if (OpenDataPath(recent_.Path(index)) == nullptr && m_bCanOpen) recent_.Remove(index);
     frame_->UpdateRecentFileMenu();
 }
 
@@ -122,10 +121,12 @@ void CLumoxApp::Adopt(std::unique_ptr<DocumentWindows> document) {
     frame_->UpdateFrame();
 }
 
-CLumoxDoc* CLumoxApp::OpenDataFile(const QString& path) {
+CLumoxDoc* CLumoxApp::OpenDataFile(const QString& path) { return OpenDataPath(ToNativePath(path)); }
+
+CLumoxDoc* CLumoxApp::OpenDataPath(const std::string& path) {
     if (!m_bCanOpen || !frame_) return nullptr;
     auto document = std::make_unique<DocumentWindows>(*this);
-    if (!document->Doc().OnOpenDocument(ToNativePath(path))) return nullptr;
+    if (!document->Doc().OnOpenDocument(path)) return nullptr;
     recent_.Add(path);
     Adopt(std::move(document));
     return &document_->Doc();

@@ -39,6 +39,9 @@ public:
     // Opens a data file with its Results window, maximised; null when a document is
     // open already or the file could not be read (its message shown).
     CLumoxDoc* OpenDataFile(const QString& path);
+    // The same for a path as the file system spells it: a name that is not valid UTF-8
+    // (which a QString cannot hold unchanged) opens too.
+    CLumoxDoc* OpenDataPath(const std::string& path);
     // 1 while no document is open: New Data and Open Data are allowed.
     bool CanOpen() const { return m_bCanOpen; }
     // The open document's windows, or null.

@@ -20,6 +20,7 @@
 #include "ui/key_indicators.h"
 #include "ui/lumox_app.h"
 #include "ui/mdig_child_wnd.h"
+#include "ui/path_text.h"
 
 namespace lumox {
 namespace {
@@ -29,14 +30,6 @@ const QString kFrameTitle = QStringLiteral("Lumox - Equation Fitting Tools");
 // In a menu's entries: a separator, and the recent-file entries.
 constexpr int kSeparator = 0;
 constexpr int kRecentFiles = -1;
-
-QString FirstLocalFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls()) return QString();
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) return url.toLocalFile();
-    }
-    return QString();
-}
 
 }  // namespace
 
@@ -416,16 +409,16 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (app_.CanOpen() && !FirstLocalFile(event->mimeData()).isEmpty())
+    if (app_.CanOpen() && !FirstDraggedFile(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const QString path = FirstLocalFile(event->mimeData());
-    if (path.isEmpty()) return;
+    const std::string path = FirstDraggedFile(event->mimeData());
+    if (path.empty()) return;
     event->acceptProposedAction();
     activateWindow();
-    app_.OpenDataFile(path);
+    app_.OpenDataPath(path);
 }
 
 }  // namespace lumox

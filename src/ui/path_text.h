@@ -2,7 +2,9 @@
 #define LUMOX_UI_PATH_TEXT_H
 
 #include <QFile>
+#include <QMimeData>
 #include <QString>
+#include <QUrl>
 #include <string>
 
 namespace lumox {
@@ -13,6 +15,24 @@ inline std::string ToNativePath(const QString& path) {
 }
 inline QString FromNativePath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// The first local file of a drag, as the file system spells it. It is read from the URI
+// list's own bytes, since a QUrl turns a name that is not UTF-8 into other text; empty
+// when the drag holds no local file.
+inline std::string FirstDraggedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return std::string();
+    for (QByteArray line : data->data(QStringLiteral("text/uri-list")).split('\n')) {
+        line = line.trimmed();
+        if (!line.startsWith("file://")) continue;
+        const qsizetype path = line.indexOf('/', 7);  // after the host, usually empty
+        if (path < 0) continue;
+        return QByteArray::fromPercentEncoding(line.mid(path)).toStdString();
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return ToNativePath(url.toLocalFile());
+    }
+    return std::string();
 }
 
 }  // namespace lumox

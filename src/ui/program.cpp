@@ -25,9 +25,10 @@ int RunProgram(int argc, char* argv[], const std::function<void(CLumoxApp&)>& st
     CLumoxApp app(settings, dialogs);
     if (!app.InitInstance()) return 1;
 
-    // A data file named on the command line opens at start.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) app.OpenDataFile(arguments.at(1));
+    // A data file named on the command line opens at start, by its bytes: Qt's own
+    // arguments would spell a name that is not UTF-8 otherwise. QApplication has taken
+    // its own options out of argv.
+    if (argc > 1) app.OpenDataPath(argv[1]);
     if (started) started(app);
     return QApplication::exec();
 }

@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
+#include <filesystem>
+
+#include "ui/path_text.h"
 
 namespace lumox {
 namespace {
@@ -15,31 +19,55 @@ constexpr int kMaxShownLength = 40;
 RecentFileList::RecentFileList(QSettings& settings, int size) : settings_(settings), size_(size) {
     settings_.beginGroup(kSection);
     for (int i = 1; i <= size_; ++i) {
-        const QString file = settings_.value(QStringLiteral("File%1").arg(i)).toString();
-        if (!file.isEmpty()) files_.append(file);
+        // A name that text cannot spell unchanged is kept as its bytes.
+        const QVariant file = settings_.value(QStringLiteral("File%1").arg(i));
+        const std::string path = file.typeId() == QMetaType::QByteArray
+                                     ? file.toByteArray().toStdString()
+                                     : ToNativePath(file.toString());
+        if (!path.empty()) paths_.push_back(path);
     }
     settings_.endGroup();
+    Shown();
 }
 
-void RecentFileList::Add(const QString& path) {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    files_.removeAll(absolute);
-    files_.prepend(absolute);
-    while (files_.size() > size_) files_.removeLast();
+void RecentFileList::Add(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    const std::string entry = error ? path : absolute.lexically_normal().string();
+    std::erase(paths_, entry);
+    paths_.insert(paths_.begin(), entry);
+    if (paths_.size() > static_cast<size_t>(size_)) paths_.resize(static_cast<size_t>(size_));
     Save();
 }
 
 void RecentFileList::Remove(int index) {
-    if (index < 0 || index >= files_.size()) return;
-    files_.removeAt(index);
+    if (index < 0 || index >= static_cast<int>(paths_.size())) return;
+    paths_.erase(paths_.begin() + index);
     Save();
 }
 
+std::string RecentFileList::Path(int index) const {
+    return index >= 0 && index < static_cast<int>(paths_.size()) ? paths_[static_cast<size_t>(index)]
+                                                                 : std::string();
+}
+
+void RecentFileList::Shown() {
+    files_.clear();
+    for (const std::string& path : paths_) files_.append(FromNativePath(path));
+}
+
 void RecentFileList::Save() {
+    Shown();
     settings_.beginGroup(kSection);
     settings_.remove(QString());
-    for (int i = 0; i < files_.size(); ++i) {
-        settings_.setValue(QStringLiteral("File%1").arg(i + 1), files_[i]);
+    for (size_t i = 0; i < paths_.size(); ++i) {
+        const QString text = FromNativePath(paths_[i]);
+        const QString key = QStringLiteral("File%1").arg(i + 1);
+        if (ToNativePath(text) == paths_[i]) {
+            settings_.setValue(key, text);
+        } else {
+            settings_.setValue(key, QByteArray::fromStdString(paths_[i]));
+        }
     }
     settings_.endGroup();
     settings_.sync();

@@ -348,6 +348,29 @@ TEST_F(ShellTest, ADataFileDroppedOnTheMainWindowOpens) {
     EXPECT_TRUE(Results()->toPlainText().isEmpty());
 }
 
+TEST_F(ShellTest, AFileNameThatIsNotUtf8OpensByDropAndFromTheRecentList) {
+    const std::string path = dir.Write("caf\xE9 1.dat", "X Y\r\n1 2\r\n3 4\r\n");
+    QMimeData data;
+    QByteArray uri = "file://" + QByteArray::fromStdString(path).toPercentEncoding("/") + "\r\n";
+    data.setData(QStringLiteral("text/uri-list"), uri);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Frame(), &drop);
+    ASSERT_NE(app->Document(), nullptr);
+    EXPECT_EQ(app->Document()->Doc().DataPath(), path);
+    Run(cmd::kClose);
+
+    // The list keeps the name's bytes across a restart and opens the file again.
+    RecentFileList reread(*settings, cmd::kRecentFileCount);
+    EXPECT_EQ(reread.Path(0), path);
+    Run(cmd::kRecentFile1);
+    ASSERT_NE(app->Document(), nullptr);
+    EXPECT_EQ(app->Document()->Doc().DataPath(), path);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
 TEST_F(ShellTest, HelpOpensAtTheTopicOfAContextNumber) {
     EXPECT_EQ(help::kOverview, 98329);
     Run(cmd::kHelpOverview);
