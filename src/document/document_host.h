@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/pipe_wait.h"
+
 namespace lumox {
 
 // The Results window's text as the document and the recording see it: CR LF line ends.
@@ -54,6 +56,10 @@ public:
     // Data were saved under path: it enters the recent-file list, and the captions follow
     // the document's title.
     virtual void OnDataFileSaved(const std::string& /*path*/) {}
+    // How long to wait for the program at the other end of the FIFO path, which is to be
+    // written (or read); the function lives as long as the wait. A host without a person
+    // to ask waits for as long as it takes.
+    virtual KeepWaiting PipeWaiter(const std::string& /*path*/, bool /*writing*/) { return {}; }
 };
 
 }  // namespace lumox

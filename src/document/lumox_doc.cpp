@@ -26,19 +26,20 @@ namespace fs = std::filesystem;
 namespace {
 
 // The whole of standard input ("-") or of a stream-like file, read up to one byte past the
-// largest data file; false when it cannot be read.
-bool ReadPipedData(const std::string& path, std::string& bytes) {
-    std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
-    if (in == nullptr) return false;
+// largest data file.
+StreamRead ReadPipedData(const std::string& path, const KeepWaiting& keepWaiting,
+                         std::string& bytes) {
+    if (path != "-") {
+        int error = 0;
+        return ReadStreamFile(path, kMaxDataFileBytes, bytes, keepWaiting, error);
+    }
     char buffer[65536];
     size_t got = 0;
     while (bytes.size() <= kMaxDataFileBytes &&
-           (got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+           (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
         bytes.append(buffer, got);
     }
-    const bool read = !std::ferror(in);
-    if (in != stdin) std::fclose(in);
-    return read;
+    return std::ferror(stdin) ? StreamRead::Failed : StreamRead::Read;
 }
 
 // No data file is this large: it is refused before it is read whole.
@@ -115,7 +116,10 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
                                         status.type() != fs::file_type::directory);
     if (stream) {
         std::string bytes;
-        if (!ReadPipedData(path, bytes)) {
+        const KeepWaiting keepWaiting = m_pHost ? m_pHost->PipeWaiter(path, false) : KeepWaiting();
+        const StreamRead read = ReadPipedData(path, keepWaiting, bytes);
+        if (read == StreamRead::Cancelled) return false;  // the person stopped waiting
+        if (read == StreamRead::Failed) {
             ShowMessage(Format("Data File: cannot open %s!", path.c_str()), Icon::Stop);
             return false;
         }
@@ -182,7 +186,7 @@ bool CLumoxDoc::WriteDataLines(const std::string& path, const std::vector<std::s
             return m_bDbase ? WriteDbaseFile(lines, count, out, said)
                             : WriteTextLines(lines, count, out);
         },
-        &failure);
+        &failure, m_pHost ? m_pHost->PipeWaiter(path, true) : KeepWaiting());
     Speak(said);
     if (!written) ShowMessage(Format("Could not save data to %s!", failure.c_str()), Icon::Stop);
     return written;
@@ -196,7 +200,7 @@ bool CLumoxDoc::WriteResults(const std::string& path) {
     }
     const std::string text = view->GetText();
     std::string failure;
-    const bool written = WriteFileAtomically(path, text, &failure);
+    const bool written = WriteFileAtomically(path, text, &failure, m_pHost->PipeWaiter(path, true));
     if (!written) ShowMessage("Could not save Results to file!\n" + failure, Icon::Stop);
     return written;
 }

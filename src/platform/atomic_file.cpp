@@ -113,10 +113,11 @@ bool WriteAll(int fd, std::string_view bytes, int& error) {
 
 // A FIFO, a terminal or a device has no folder entry to replace: it is written directly.
 bool WriteDirectly(const std::string& path, const std::string& target, std::string_view bytes,
-                   std::string& failure) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+                   const KeepWaiting& keepWaiting, std::string& failure) {
+    const int fd = OpenStreamForWriting(target, keepWaiting);
     if (fd < 0) {
-        failure = SystemFailure(path, errno);
+        failure = errno == 0 ? Failure(path, "no program reads from the pipe")
+                             : SystemFailure(path, errno);
         return false;
     }
     int error = 0;
@@ -227,16 +228,17 @@ int FileCalls::CreateFile(const char* path, int flags, mode_t mode) {
 FileCalls& AtomicFileCalls() { return g_calls; }
 
 bool WriteFileAtomically(const std::string& path, const std::function<bool(std::ostream&)>& write,
-                         std::string* failure) {
+                         std::string* failure, const KeepWaiting& keepWaiting) {
     std::ostringstream contents;
     if (!write(contents) || !contents) {
         if (failure != nullptr) *failure = Failure(path, "the contents could not be composed");
         return false;
     }
-    return WriteFileAtomically(path, contents.view(), failure);
+    return WriteFileAtomically(path, contents.view(), failure, keepWaiting);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* failure) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* failure,
+                         const KeepWaiting& keepWaiting) {
     std::string reason;
     std::string target;
     bool written = false;
@@ -253,7 +255,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     } else if (S_ISDIR(info.st_mode)) {
         reason = SystemFailure(path, EISDIR);
     } else if (!S_ISREG(info.st_mode)) {
-        written = WriteDirectly(path, target, bytes, reason);
+        written = WriteDirectly(path, target, bytes, keepWaiting, reason);
     } else if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
         // Even a user who may replace it is not to overwrite a file marked read-only.
         reason = Failure(path, "the file is read-only");

@@ -8,19 +8,22 @@
 #include <string>
 #include <string_view>
 
+#include "platform/pipe_wait.h"
+
 namespace lumox {
 
 // Writes a file so that a failure never damages what stood there: a regular file is
 // replaced through a temporary file beside it, renamed over it only when everything was
 // written, with the old file's permissions; a symbolic link is followed to its target; a
-// FIFO or device is written directly; a read-only file is refused. No temporary file
-// survives a failure, SIGINT or SIGTERM. On failure returns false and, when failure is
-// given, sets it to the path and the reason ("PATH: REASON").
+// FIFO or device is written directly, a FIFO once a program reads it (while keepWaiting
+// agrees); a read-only file is refused. No temporary file survives a failure or a signal.
+// On failure returns false and, when failure is given, sets it to the path and the reason
+// ("PATH: REASON").
 bool WriteFileAtomically(const std::string& path, const std::function<bool(std::ostream&)>& write,
-                         std::string* failure = nullptr);
+                         std::string* failure = nullptr, const KeepWaiting& keepWaiting = {});
 // The same for a file whose whole contents are bytes.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         std::string* failure = nullptr);
+                         std::string* failure = nullptr, const KeepWaiting& keepWaiting = {});
 
 // The system calls the writer makes, replaceable so that tests can inject faults.
 struct FileCalls {

@@ -1,6 +1,10 @@
 #include "ui/document_windows.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMdiArea>
+#include <QProgressDialog>
+#include <memory>
 
 #include "ui/command_ids.h"
 #include "ui/edit_data_dialog.h"
@@ -154,6 +158,34 @@ void DocumentWindows::OnDataFileSaved(const std::string& path) {
     app_.RecentFiles().Add(path);
     app_.MainFrame()->UpdateRecentFileMenu();
     for (CMDIGChildWnd* frame : Frames()) frame->setWindowTitle(Caption(frame->View().Kind()));
+}
+
+KeepWaiting DocumentWindows::PipeWaiter(const std::string& path, bool writing) {
+    struct Wait {
+        QElapsedTimer clock;
+        std::unique_ptr<QProgressDialog> dialog;
+    };
+    auto wait = std::make_shared<Wait>();
+    const QString text = (writing ? QStringLiteral("Waiting for a program to read from %1...")
+                                  : QStringLiteral("Waiting for a program to write to %1..."))
+                             .arg(FromNativePath(path));
+    QWidget* owner = app_.MainFrame();
+    return [wait, text, owner] {
+        constexpr qint64 kQuietMs = 300;  // a pipe that answers at once shows nothing
+        if (!wait->clock.isValid()) wait->clock.start();
+        if (!wait->dialog && wait->clock.elapsed() >= kQuietMs) {
+            wait->dialog = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, 0,
+                                                             owner);
+            wait->dialog->setWindowTitle(QStringLiteral("Lumox"));
+            wait->dialog->setWindowModality(Qt::ApplicationModal);
+            wait->dialog->setMinimumDuration(0);
+            wait->dialog->show();
+        }
+        // Until the dialog is up and modal, nothing the person does may start a command.
+        QCoreApplication::processEvents(wait->dialog ? QEventLoop::AllEvents
+                                                     : QEventLoop::ExcludeUserInputEvents);
+        return !(wait->dialog && wait->dialog->wasCanceled());
+    };
 }
 
 }  // namespace lumox

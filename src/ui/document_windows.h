@@ -53,6 +53,9 @@ public:
     bool EditData(EditDataRequest& request) override;
     void CloseDocument() override;
     void OnDataFileSaved(const std::string& path) override;
+    // Keeps the windows alive while a FIFO waits; after a moment a dialog tells what the
+    // program waits for and lets the person stop waiting.
+    KeepWaiting PipeWaiter(const std::string& path, bool writing) override;
 
     // A view changed the document (its text, its modified flag).
     void NotifyChanged() { emit changed(); }

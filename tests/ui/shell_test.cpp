@@ -11,8 +11,14 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QUrl>
+#include <fstream>
 #include <set>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "ui/about_dlg.h"
 #include "ui/command_ids.h"
@@ -369,6 +375,46 @@ TEST_F(ShellTest, AFileNameThatIsNotUtf8OpensByDropAndFromTheRecentList) {
     ASSERT_NE(app->Document(), nullptr);
     EXPECT_EQ(app->Document()->Doc().DataPath(), path);
     EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(ShellTest, AFifoWaitsForItsOtherEndWithoutFreezingTheWindows) {
+    guard.reset();  // the waiting dialog is modal on purpose
+    const std::string fifo = dir.File("pipe.dat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const QString name = QString::fromStdString(fifo);
+    auto CancelAfter = [](int ms, QString& seen) {
+        QTimer::singleShot(ms, [&seen] {
+            if (auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
+                seen = dialog->labelText();
+                dialog->cancel();
+            }
+        });
+    };
+    // Nothing writes to it: the person is told, and stops waiting; nothing opens or is said.
+    QString seen;
+    CancelAfter(800, seen);
+    EXPECT_EQ(app->OpenDataPath(fifo), nullptr);
+    EXPECT_EQ(seen, "Waiting for a program to write to " + name + "...");
+    EXPECT_TRUE(prompt.messages.empty());
+
+    // A program that writes a moment later: the data set opens.
+    std::thread writer([&] {
+        ::usleep(200000);
+        std::ofstream(fifo, std::ios::binary) << "X Y\r\n1 2\r\n3 4\r\n";
+    });
+    CLumoxDoc* doc = app->OpenDataPath(fifo);
+    writer.join();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->Rows(), 2u);
+
+    // Saving the Results to it while nothing reads: the person stops waiting, and is told.
+    seen.clear();
+    CancelAfter(800, seen);
+    EXPECT_FALSE(doc->WriteResults(fifo));
+    EXPECT_EQ(seen, "Waiting for a program to read from " + name + "...");
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text,
+              "Could not save Results to file!\n" + fifo + ": no program reads from the pipe");
 }
 
 TEST_F(ShellTest, HelpOpensAtTheTopicOfAContextNumber) {
