@@ -7,7 +7,6 @@
 #include "data/field_validation.h"
 #include "document/build_equation.h"
 #include "document/simple_regression.h"
-#include "numeric/scanner.h"
 #include "platform/abort.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
@@ -337,11 +336,10 @@ int Session::FindVariable(const std::string& name) const {
             return static_cast<int>(k - 1);
         }
     }
-    // A name longer than the stored one is found by its spelling in the header line.
-    TokenSplitter header(doc_.Data().HeaderLine());
-    std::string token;
-    for (int j = 0; header.NextToken(token) && j < static_cast<int>(doc_.Cols()); ++j) {
-        if (token == name) return j;
+    // A name longer than the stored one is found by its full spelling.
+    const std::vector<std::string>& full = doc_.Data().FullNames();
+    for (size_t j = 0; j < full.size(); ++j) {
+        if (full[j] == name) return static_cast<int>(j);
     }
     ShowMessage(Format("No variable \"%s\" in the data file.", name.c_str()), Icon::Stop);
     return -1;

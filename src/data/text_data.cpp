@@ -160,7 +160,7 @@ ReadStatus ReadTextDataFile(DataSet& doc, std::istream& file, NumericNames names
     std::vector<std::string> columnNames;
     TokenSplitter splitter(header);
     std::string_view name;
-    while (splitter.NextToken(name)) columnNames.emplace_back(name.substr(0, kMaxNameLength));
+    while (splitter.NextToken(name)) columnNames.emplace_back(name);
     doc.Assign(std::string(header), std::move(columnNames),
                Matrix(shape.rows, shape.columns, std::move(values)));
     return ReadStatus::Read;

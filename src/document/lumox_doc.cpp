@@ -7,9 +7,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "data/csv_data.h"
 #include "data/dbase.h"
 #include "data/text_data.h"
 #include "document/numeric_names.h"
+#include "numeric/scanner.h"
 #include "platform/abort.h"
 #include "platform/atomic_file.h"
 #include "platform/format.h"
@@ -85,6 +87,7 @@ void CLumoxDoc::SetFileKind(const std::string& path) {
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     m_bDbase = extension == ".DBF" ? 1 : 0;
+    m_bCsv = extension == ".CSV";
 }
 
 void CLumoxDoc::DeleteContents() {
@@ -151,6 +154,11 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
                 Diagnostics said;
                 read = ReadDbaseFile(m_data, file, said);
                 Speak(said);
+            } else if (m_bCsv) {
+                Diagnostics said;
+                read = ReadCsvData(m_data, ReadWholeStream(file),
+                                   fs::path(path).stem().string(), said);
+                Speak(said);
             } else {
                 read = ReadAskingNumericNames([this, &file](NumericNames names, Diagnostics& said) {
                            file.clear();
@@ -183,6 +191,7 @@ bool CLumoxDoc::WriteDataLines(const std::string& path, const std::vector<std::s
     const bool written = WriteFileAtomically(
         path,
         [this, &lines, count, &said](std::ostream& out) {
+            if (m_bCsv) return static_cast<bool>(out << CsvText(lines, count));
             return m_bDbase ? WriteDbaseFile(lines, count, out, said)
                             : WriteTextLines(lines, count, out);
         },
@@ -492,12 +501,18 @@ void CLumoxDoc::OnInputData() {
     const std::string path = GetPathName();
     EditDataRequest request;
     request.lines = &lines;
-    if (!path.empty()) {
+    if (m_bCsv) {
+        // Comma-separated values are not written back in their own form: the grid gets
+        // the data set, and the edits are saved under a name the person chooses.
+        lines = DataSetLines(m_data);
+    } else if (!path.empty()) {
         Diagnostics said;
         const bool read =
             m_bDbase ? ReadDbaseLines(path, lines, said) : ReadTextLines(path, lines, said);
         Speak(said);
         if (!read) return;
+    }
+    if (!path.empty()) {
         request.lineCount = static_cast<int>(Rows()) + 1;
         request.columnCount = static_cast<int>(Cols());
     }
@@ -509,7 +524,7 @@ void CLumoxDoc::OnInputData() {
 
     const size_t count = static_cast<size_t>(request.lineCount);  // names included
     bool saved = false;
-    if (!path.empty() &&
+    if (!path.empty() && !m_bCsv &&
         AskYesNo("Revised data can be saved to a\nnew file or to the current file.\n\n"
                  "Save data to the current file?") == Answer::Yes) {
         // A file that cannot be written over is saved under a new name instead.

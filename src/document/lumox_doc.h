@@ -203,7 +203,7 @@ public:
 
 private:
     static ChartData DefaultGraphTemplate();
-    // Sets m_bDbase from the path's extension (".DBF" in any letter case).
+    // Sets m_bDbase and m_bCsv from the path's extension (".DBF", ".CSV" in any letter case).
     void SetFileKind(const std::string& path);
     // Tells the host's views that what they show changed.
     void UpdateAllViews();
@@ -226,6 +226,7 @@ private:
     std::string m_strResultsPath;
     std::string m_strReportHeader;
     int m_bDbase = 0;
+    bool m_bCsv = false;  // comma-separated values: read as a spreadsheet writes them
     int m_bResultsEverModified = 0;
     int m_nGraphsPerPage = 1;
     std::string m_strGraphTitle;

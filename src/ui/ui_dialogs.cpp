@@ -20,7 +20,8 @@ namespace lumox {
 QStringList OpenDataFilters() {
     return {QStringLiteral("Data Files (.dat) (*.dat)"),
             QStringLiteral("Data Files (.txt) (*.txt)"),
-            QStringLiteral("dBase Files (.dbf) (*.dbf)"), QStringLiteral("All Files (*.*) (*)")};
+            QStringLiteral("dBase Files (.dbf) (*.dbf)"), QStringLiteral("All Files (*.*) (*)"),
+            QStringLiteral("Spreadsheets and CSV (.csv) (*.csv)")};
 }
 
 namespace {

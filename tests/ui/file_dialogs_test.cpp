@@ -101,7 +101,8 @@ TEST(FileDialogs, OpenShowsItsTitleAndFourFiltersAndReturnsTheChosenFile) {
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.title, "Open");
     EXPECT_EQ(seen.filters, QStringList({"Data Files (.dat)", "Data Files (.txt)",
-                                         "dBase Files (.dbf)", "All Files (*.*)"}));
+                                         "dBase Files (.dbf)", "All Files (*.*)",
+                                         "Spreadsheets and CSV (.csv)"}));
     EXPECT_EQ(seen.filter, "Data Files (.dat)");
     EXPECT_EQ(seen.mode, QFileDialog::ExistingFile);
     EXPECT_TRUE(seen.qtDialog);
