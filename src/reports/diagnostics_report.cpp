@@ -110,15 +110,17 @@ void WriteDiagnosticsReport(const FitResults& results, const Matrix& data, std::
     }
     if (diagnostics.shapiroWilk) {
         const ShapiroWilk& test = *diagnostics.shapiroWilk;
-        AppendFormat(out,
-                     "Shapiro-Wilk W of the Standardized Residuals = %.6g   Prob < W = ", test.w);
+        out += "\r\nShapiro-Wilk Test of the Standardized Residuals\r\n";
+        out += "           W     Prob < W\r\n";
+        AppendNumber(out, "%12.6g", test.w);
         if (test.probability < 0.0001) {
-            out += "< .0001\r\n";
+            AppendFormat(out, "%13s\r\n", "< .0001");
         } else {
-            AppendFormat(out, "%.4g\r\n", test.probability);
+            AppendNumber(out, "%13.4g", test.probability);
+            out += "\r\n";
         }
     } else {
-        out += "Shapiro-Wilk Test: needs 3 to 5000 residuals that are not all equal.\r\n";
+        out += "\r\nShapiro-Wilk Test: needs 3 to 5000 residuals that are not all equal.\r\n";
     }
 }
 
