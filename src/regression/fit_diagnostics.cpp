@@ -209,7 +209,10 @@ FitDiagnostics DiagnoseFit(const Matrix& data, const EquationModel& model,
     // With the constant in column 0, C(j, j) = 1 / (S(j, j) (1 - R(j)^2)), so the variance
     // inflation 1 / (1 - R(j)^2) is C(j, j) S(j, j), S(j, j) the term's sum of squares about
     // its mean.
-    if (p >= 3) {
+    // With dependent terms C is a pseudo-inverse, whose finite C(j, j) would hide an
+    // unbounded inflation.
+    result.droppedDirections = fit.m_nDroppedDirections;
+    if (p >= 3 && result.droppedDirections == 0) {
         for (uint32_t j = 1; j < p; ++j) {
             double mean = 0.0;
             for (uint32_t i = 0; i < n; ++i) mean += fit.m_X.At(i, j);

@@ -36,8 +36,11 @@ struct FitDiagnostics {
     // Refits the digits were estimated from (those whose transforms succeeded).
     int refits = 0;
     // Variance inflation factor of each term but the constant; empty with fewer than two
-    // such terms. A term without variance has none (no value).
+    // such terms, and when the terms are linearly dependent (the inflation is unbounded).
+    // A term without variance has none (no value).
     std::vector<std::optional<double>> vif;
+    // Directions the fit set aside because the terms are linearly dependent.
+    uint32_t droppedDirections = 0;
     // Cook's distance: the largest, and every observation above 4 / n (empty when an
     // observation of leverage 1 leaves it undefined).
     std::optional<FlaggedObservation> largestCook;

@@ -206,10 +206,12 @@ int RegressionFit::FitRegression(Diagnostics& said) {
     m_conditionNumber = wmin > 0.0 ? wmax / wmin : std::numeric_limits<double>::infinity();
     const double threshold = wmax * kSingularThreshold;
     bool adjusted = false;
+    m_nDroppedDirections = 0;
     for (uint32_t i = 0; i < m_p; ++i) {
         if (svd.w.At(i, 0) < threshold) {
             svd.w.At(i, 0) = 0.0;
             adjusted = true;
+            ++m_nDroppedDirections;
         }
     }
     if (adjusted) said.Add(ids::kIllConditioned, Icon::Information);

@@ -80,6 +80,9 @@ public:
     // Largest over smallest singular value of X with its columns scaled to unit length;
     // infinite when X has a column that the others determine.
     double m_conditionNumber = 0.0;
+    // Directions of the scaled X that the fit set aside as below the threshold: the terms
+    // are linearly dependent when it is not 0.
+    uint32_t m_nDroppedDirections = 0;
     int m_bAlternateResiduals = 0;
 };
 

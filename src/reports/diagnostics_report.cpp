@@ -71,7 +71,13 @@ void WriteDiagnosticsReport(const FitResults& results, const Matrix& data, std::
         out += "\r\nNo refit of the moved data succeeded: no digits are estimated.\r\n";
     }
 
-    if (!diagnostics.vif.empty()) {
+    if (diagnostics.droppedDirections > 0) {
+        out += "\r\n\r\nVARIANCE INFLATION FACTORS\r\n";
+        AppendFormat(out,
+                     "Unbounded: the terms are linearly dependent, and the fit set aside %u\r\n"
+                     "direction%s of them.\r\n",
+                     diagnostics.droppedDirections, diagnostics.droppedDirections == 1 ? "" : "s");
+    } else if (!diagnostics.vif.empty()) {
         out += "\r\n\r\nVARIANCE INFLATION FACTORS\r\n";
         out += "Variable                      VIF\r\n\r\n";
         for (uint32_t j = 1; j < fit.m_p; ++j) {

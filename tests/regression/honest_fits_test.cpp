@@ -223,6 +223,20 @@ TEST(FitDiagnostics, MatchLongleyAndAWellConditionedFit) {
     EXPECT_GE(std::accumulate(digits[1].begin(), digits[1].end(), 0), 6);
 }
 
+// Two copies of one variable: the pseudo-inverse's finite C(j, j) must not pass for a
+// variance inflation, which is unbounded.
+TEST(FitDiagnostics, DependentTermsHaveNoFiniteInflation) {
+    test::ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    test::FillDataSet(doc, {"Y", "A", "B", "C"},
+                      {{3, 1, 1, 5}, {5, 2, 2, 3}, {8, 3, 3, 6}, {9, 4, 4, 2}, {12, 5, 5, 4}});
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(0), kOne, Var(1), Var(2), Var(3)})), 0);
+    const FitDiagnostics d = DiagnoseFit(doc.GetData(), doc.Equation(), doc.Fit());
+    EXPECT_EQ(d.droppedDirections, 1u);
+    EXPECT_TRUE(d.vif.empty());
+    EXPECT_GT(d.conditionNumber, 1e16);
+}
+
 // shapiro.test in R 4 on each sample: n = 3 (exact probability), 4 .. 11 and 12 and more
 // (Royston's two normalising transformations). NormalQuantile against R's qnorm.
 TEST(FitDiagnostics, ShapiroWilkAndTheNormalQuantileMatchR) {
