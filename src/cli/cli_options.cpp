@@ -41,12 +41,15 @@ const char* UsageText() {
            "  --input-data                 record the INPUT DATA listing\n"
            "  --describe VAR               record the DESCRIPTIVE STATISTICS of VAR\n"
            "  --simple X Y MODEL           simple regression; MODEL is 0..11, best-r2 or best-se\n"
+           "  --compare X Y                record the MODEL COMPARISON of the twelve models\n"
            "  --fit EQUATION               multiple regression, e.g. \"Y = 1 + A + A^2 + log(B)\"\n"
            "  --reports LIST               reports later fits record: equation,anova,\n"
-           "                               correlation,residuals,intervals\n"
+           "                               correlation,residuals,intervals,diagnostics\n"
            "  --level L                    confidence level in percent (50 to 99.99)\n"
            "  --estimate V1,V2,...         POINT ESTIMATE of the last fit\n"
-           "  --scatter X:Y[:fit][:trend]  a scatter graph (up to four make a page)\n"
+           "  --scatter X:Y[:fit[:bands]][:trend]\n"
+           "                               a scatter graph (up to four make a page); bands:\n"
+           "                               confidence and prediction bands at --level\n"
            "  --histogram VAR[:CLASSES][:relative|:cumulative][:normal]\n"
            "  --image FILE                 draw the graph page to FILE (.png, .svg or .pdf)\n"
            "\n"
@@ -64,11 +67,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     using Kind = Action::Kind;
     // Each action with the number of arguments it takes.
     static const std::map<std::string, std::pair<Kind, size_t>> kActions = {
-        {"--input-data", {Kind::InputData, 0}}, {"--describe", {Kind::Describe, 1}},
-        {"--simple", {Kind::Simple, 3}},        {"--fit", {Kind::Fit, 1}},
-        {"--reports", {Kind::Reports, 1}},      {"--level", {Kind::Level, 1}},
-        {"--estimate", {Kind::Estimate, 1}},    {"--scatter", {Kind::Scatter, 1}},
-        {"--histogram", {Kind::Histogram, 1}},  {"--image", {Kind::Image, 1}},
+        {"--input-data", {Kind::InputData, 0}},
+        {"--describe", {Kind::Describe, 1}},
+        {"--simple", {Kind::Simple, 3}},
+        {"--compare", {Kind::Compare, 2}},
+        {"--fit", {Kind::Fit, 1}},
+        {"--reports", {Kind::Reports, 1}},
+        {"--level", {Kind::Level, 1}},
+        {"--estimate", {Kind::Estimate, 1}},
+        {"--scatter", {Kind::Scatter, 1}},
+        {"--histogram", {Kind::Histogram, 1}},
+        {"--image", {Kind::Image, 1}},
     };
     Options options;
     for (size_t i = 0; i < args.size(); ++i) {

@@ -13,6 +13,7 @@ struct Action {
         InputData,  // --input-data
         Describe,   // --describe VAR
         Simple,     // --simple X Y MODEL
+        Compare,    // --compare X Y
         Fit,        // --fit EQUATION
         Reports,    // --reports LIST
         Level,      // --level L

@@ -46,6 +46,8 @@ bool Session::RunAction(const Action& action) {
             return Describe(action.args[0]);
         case Kind::Simple:
             return Simple(action.args[0], action.args[1], action.args[2]);
+        case Kind::Compare:
+            return Compare(action.args[0], action.args[1]);
         case Kind::Fit:
             return Fit(action.args[0]);
         case Kind::Estimate:
@@ -89,15 +91,8 @@ bool Session::Simple(const std::string& xName, const std::string& yName, const s
         }
         index = static_cast<int>(parsed);
     }
-    const int x = FindVariable(xName);
-    if (x < 0) return false;
-    const int y = FindVariable(yName);
-    if (y < 0) return false;
-    if (!RegressionAllowed()) return false;
-
     SimpleRegression simple(doc_);
-    simple.SetX(x);
-    simple.SetY(y);
+    if (!ChooseXAndY(xName, yName, simple)) return false;
     if (index < 0) {
         // The dialog's best-model buttons: search, select the winner, then Calculate it.
         index = model == "best-r2" ? simple.SelectBestRSquare() : simple.SelectBestStandardError();
@@ -109,6 +104,23 @@ bool Session::Simple(const std::string& xName, const std::string& yName, const s
     if (simple.Calculate(index) != 0) return false;
     doc_.RecordRegressionReports(reports_, level_);
     return true;
+}
+
+bool Session::ChooseXAndY(const std::string& xName, const std::string& yName,
+                          SimpleRegression& simple) {
+    const int x = FindVariable(xName);
+    if (x < 0) return false;
+    const int y = FindVariable(yName);
+    if (y < 0) return false;
+    if (!RegressionAllowed()) return false;
+    simple.SetX(x);
+    simple.SetY(y);
+    return true;
+}
+
+bool Session::Compare(const std::string& xName, const std::string& yName) {
+    SimpleRegression simple(doc_);
+    return ChooseXAndY(xName, yName, simple) && simple.Compare() == 0;
 }
 
 bool Session::Fit(const std::string& equation) {
@@ -187,10 +199,9 @@ bool Session::AddScatter(const std::string& text) {
         return false;
     }
     const std::vector<std::string> parts = SplitAt(text, ':');
-    if (parts.size() < 2 || parts.size() > 4) {
-        ShowMessage(
-            Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].", text.c_str()),
-            Icon::Stop);
+    const char* const kForm = "Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].";
+    if (parts.size() < 2 || parts.size() > 5) {
+        ShowMessage(Format(kForm, text.c_str()), Icon::Stop);
         return false;
     }
     CLumoxDoc::GraphChoice choice;
@@ -210,10 +221,18 @@ bool Session::AddScatter(const std::string& text) {
                 return false;
             }
             choice.fittedCurve = 1;
+        } else if (parts[k] == "bands") {
+            if (choice.fittedCurve != 1) {
+                ShowMessage(Format("Cannot read the scatter graph \"%s\": bands follow the fitted "
+                                   "curve, as in X:Y:fit:bands.",
+                                   text.c_str()),
+                            Icon::Stop);
+                return false;
+            }
+            choice.confidenceBand = 1;
+            choice.predictionBand = 1;
         } else {
-            ShowMessage(Format("Cannot read the scatter graph \"%s\": write X:Y[:fit][:trend].",
-                               text.c_str()),
-                        Icon::Stop);
+            ShowMessage(Format(kForm, text.c_str()), Icon::Stop);
             return false;
         }
     }
@@ -295,7 +314,7 @@ bool Session::SetReports(const std::string& list) {
     static const std::pair<const char*, ReportKind> kNames[] = {
         {"equation", ReportKind::Equation},       {"anova", ReportKind::Anova},
         {"correlation", ReportKind::Correlation}, {"residuals", ReportKind::Residuals},
-        {"intervals", ReportKind::Intervals},
+        {"intervals", ReportKind::Intervals},     {"diagnostics", ReportKind::Diagnostics},
     };
     ReportKinds chosen;
     for (const std::string& name : SplitAt(list, ',')) {
@@ -321,6 +340,7 @@ bool Session::SetLevel(const std::string& text) {
         return false;
     }
     level_ = *level;
+    doc_.SetConfidenceLevel(level_);
     return true;
 }
 

@@ -12,6 +12,10 @@
 #include "cli/cli_options.h"
 #include "document/lumox_doc.h"
 
+namespace lumox {
+class SimpleRegression;
+}
+
 namespace lumox::cli {
 
 // The Results text of a batch run: no window, so no size limit.
@@ -66,6 +70,10 @@ private:
     bool InputData();
     bool Describe(const std::string& name);
     bool Simple(const std::string& xName, const std::string& yName, const std::string& model);
+    bool Compare(const std::string& xName, const std::string& yName);
+    // X and Y of the simple regression dialog, by name, once the regression commands are
+    // allowed; false after a message.
+    bool ChooseXAndY(const std::string& xName, const std::string& yName, SimpleRegression& simple);
     bool Fit(const std::string& equation);
     bool Estimate(const std::string& values);
     // The enable rule of the regression commands, with a message when it fails.

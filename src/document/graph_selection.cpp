@@ -30,6 +30,8 @@ bool GraphSelection::Toggle(int graph, Axis axis) {
     CLumoxDoc::GraphChoice& choice = choices_[static_cast<size_t>(graph)];
     choice.fittedCurve = 0;
     choice.trendLine = 0;
+    choice.confidenceBand = 0;
+    choice.predictionBand = 0;
     int& value = axis == Axis::X ? choice.x : choice.y;
     value = value >= 0 ? -1 : selection_;
     return true;
@@ -56,7 +58,25 @@ bool GraphSelection::CanTrendLine(int graph) const {
 
 void GraphSelection::SetFittedCurve(int graph, bool on) {
     if (!Valid(graph)) return;
-    choices_[static_cast<size_t>(graph)].fittedCurve = on && CanFitCurve(graph) ? 1 : 0;
+    CLumoxDoc::GraphChoice& choice = choices_[static_cast<size_t>(graph)];
+    choice.fittedCurve = on && CanFitCurve(graph) ? 1 : 0;
+    if (choice.fittedCurve == 0) {
+        choice.confidenceBand = 0;
+        choice.predictionBand = 0;
+    }
+}
+
+void GraphSelection::SetBand(int graph, Band band, bool on) {
+    if (!Valid(graph)) return;
+    CLumoxDoc::GraphChoice& choice = choices_[static_cast<size_t>(graph)];
+    (band == Band::Confidence ? choice.confidenceBand : choice.predictionBand) =
+        on && choice.fittedCurve == 1 ? 1 : 0;
+}
+
+bool GraphSelection::HasBand(int graph, Band band) const {
+    if (!Valid(graph)) return false;
+    const CLumoxDoc::GraphChoice& choice = choices_[static_cast<size_t>(graph)];
+    return (band == Band::Confidence ? choice.confidenceBand : choice.predictionBand) == 1;
 }
 
 void GraphSelection::SetTrendLine(int graph, bool on) {

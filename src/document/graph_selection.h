@@ -45,6 +45,11 @@ public:
     void SetTrendLine(int graph, bool on);
     bool FittedCurve(int graph) const;
     bool TrendLine(int graph) const;
+    // Confidence Band and Prediction Band: only with the fitted curve; unticking the curve
+    // unticks them.
+    enum class Band { Confidence, Prediction };
+    void SetBand(int graph, Band band, bool on);
+    bool HasBand(int graph, Band band) const;
 
     // Plot: false after "Graph: Data to plot incomplete!" when no graph has both axes;
     // otherwise true, after the note about the original scale when it applies.

@@ -17,7 +17,9 @@
 #include "platform/format.h"
 #include "platform/prompt.h"
 #include "regression/derived_series.h"
+#include "regression/model_comparison.h"
 #include "regression/point_estimate.h"
+#include "reports/comparison_report.h"
 #include "reports/descriptive_report.h"
 #include "reports/input_data.h"
 #include "reports/point_estimate_report.h"
@@ -289,6 +291,9 @@ void CLumoxDoc::SetupScatterPage(int graphsPerPage, const std::vector<GraphChoic
                                        ? graphs[static_cast<size_t>(slot)]
                                        : GraphChoice();
         SetupGraphSlot(slot, choice.x, choice.y, choice.fittedCurve, choice.trendLine);
+        ChartData& graph = *m_apGraph[static_cast<size_t>(slot)];
+        graph.confidenceBand = choice.fittedCurve == 1 ? choice.confidenceBand : 0;
+        graph.predictionBand = choice.fittedCurve == 1 ? choice.predictionBand : 0;
     }
     m_nGraphsPerPage = graphsPerPage;
 }
@@ -321,6 +326,7 @@ GraphPage CLumoxDoc::GetGraphPage() {
         page.fit = &m_fit;
     }
     page.histogram = &m_histogram;
+    page.bandLevel = m_dConfidenceLevel;
     if (m_bHistogramPage) {
         page.kind =
             m_histogram.kind == HistogramKind::Cumulative ? GraphKind::Ogive : GraphKind::Histogram;
@@ -441,13 +447,23 @@ void CLumoxDoc::RecordDescriptiveStatistics(uint32_t column) {
 }
 
 void CLumoxDoc::RecordRegressionReports(const ReportKinds& reports, double level) {
+    m_dConfidenceLevel = level;
     RecordRequest request;
-    for (const ReportKind kind : {ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation,
-                                  ReportKind::Residuals, ReportKind::Intervals}) {
+    for (const ReportKind kind :
+         {ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation, ReportKind::Residuals,
+          ReportKind::Intervals, ReportKind::Diagnostics}) {
         const bool offered = kind != ReportKind::Correlation || !LastFitWasSimple();
         if (offered && Holds(reports, kind)) request.reports.push_back(kind);
     }
     request.level = Holds(request.reports, ReportKind::Intervals) ? level : 0.0;
+    RecordReports(*this, request);
+}
+
+void CLumoxDoc::RecordModelComparison(int x, int y) {
+    RecordRequest request;
+    request.reports = {ReportKind::ModelComparison};
+    WriteComparisonReport(CompareSimpleModels(GetData(), Rows(), x, y, ColNames()), ColNames(),
+                          request.pendingText);
     RecordReports(*this, request);
 }
 

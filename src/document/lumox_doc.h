@@ -118,6 +118,9 @@ public:
         int y = -1;
         int fittedCurve = 0;
         int trendLine = 0;
+        // The bands about the fitted curve; drawn only with it.
+        int confidenceBand = 0;
+        int predictionBand = 0;
     };
     // Whether the fitted curve can be added to a graph of x against y: x is the one
     // variable of the fitted equation and y its dependent variable.
@@ -176,12 +179,19 @@ public:
     void OnRecordInputData();
     // Records the descriptive statistics of a column.
     void RecordDescriptiveStatistics(uint32_t column);
-    // Records the regression reports of the last fit chosen (equation to intervals; others
-    // are ignored), the interval report at level percent; no correlation matrix after a
+    // Records the regression reports of the last fit chosen (equation to fit diagnostics;
+    // others are ignored), the interval report at level percent; no correlation matrix after a
     // simple regression.
     void RecordRegressionReports(const ReportKinds& reports, double level);
+    // Records the MODEL COMPARISON of the twelve simple forms of column y on column x; the
+    // document's fit is not touched.
+    void RecordModelComparison(int x, int y);
     // Records the report of a point estimate's last Calculate.
     void RecordPointEstimate(const PointEstimate& estimate);
+    // The confidence level of the last recording of regression reports (95 until then): the
+    // level of the bands on the graphs.
+    double ConfidenceLevel() const { return m_dConfidenceLevel; }
+    void SetConfidenceLevel(double level) { m_dConfidenceLevel = level; }
     // The reports of the last recording.
     const ReportKinds& RecordedReports() const { return m_abRecord; }
     void SetRecordedReports(const ReportKinds& reports) { m_abRecord = reports; }
@@ -237,6 +247,7 @@ private:
     int m_nYVariable = -2;          // dependent column of the last fit, -2 when there is none
     int m_nSimpleModel = -1;        // simple-regression model of the last fit, -1 for multiple
     ReportKinds m_abRecord;         // the reports of the last recording
+    double m_dConfidenceLevel = 95.0;
     EquationModel m_equation;       // the model of the last fit as fitted
     RegressionFit m_fit;            // the last fit, with its X and Y
 };

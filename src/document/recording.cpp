@@ -7,6 +7,7 @@
 #include "platform/atomic_file.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
+#include "reports/diagnostics_report.h"
 #include "reports/input_data.h"
 #include "reports/regression_reports.h"
 
@@ -58,8 +59,10 @@ void RecordReports(CLumoxDoc& doc, const RecordRequest& request) {
         if (chosen(ReportKind::Correlation)) WriteCorrelationReport(results, added);
         if (chosen(ReportKind::Residuals)) WriteResidualReport(results, added);
         if (chosen(ReportKind::Intervals)) WriteIntervalReport(results, request.level, added);
+        if (chosen(ReportKind::Diagnostics)) WriteDiagnosticsReport(results, doc.GetData(), added);
     }
-    if (chosen(ReportKind::PointEstimate) || chosen(ReportKind::Descriptive)) {
+    if (chosen(ReportKind::PointEstimate) || chosen(ReportKind::Descriptive) ||
+        chosen(ReportKind::ModelComparison)) {
         added += request.pendingText;
     }
     Speak(said);

@@ -20,8 +20,10 @@ enum class ReportKind {
     Correlation,
     Residuals,
     Intervals,
+    Diagnostics,  // FIT DIAGNOSTICS
     PointEstimate,
     Descriptive,
+    ModelComparison,
 };
 
 // The reports of one recording, each at most once; they are written in the order of
@@ -33,7 +35,7 @@ bool Holds(const ReportKinds& kinds, ReportKind kind);
 
 // One recording: which reports, the confidence level of the interval report (0 when it is
 // not selected) and the text of a dialog's own report (point estimate, descriptive
-// statistics).
+// statistics, model comparison).
 struct RecordRequest {
     ReportKinds reports;
     double level = 0.0;

@@ -11,11 +11,14 @@ SimpleRegression::SimpleRegression(CLumoxDoc& document)
     ClearModelResults();
 }
 
+bool SimpleRegression::HasXAndY() const {
+    if (m_nX >= 0 && m_nY >= 0 && m_nX != m_nY) return true;
+    ShowMessage(ids::kSelectXAndY, Icon::Stop);
+    return false;
+}
+
 int SimpleRegression::Fit(int m, EquationModel& fitted, RegressionFit& fit) {
-    if (m_nX < 0 || m_nY < 0 || m_nX == m_nY) {
-        ShowMessage(ids::kSelectXAndY, Icon::Stop);
-        return 2;
-    }
+    if (!HasXAndY()) return 2;
     m_adRSquare[m] = 0.0;
     m_adStandardError[m] = 0.0;
     Diagnostics said;
@@ -103,6 +106,12 @@ int SimpleRegression::SelectBestStandardError() {
     if (m_nBestStandardErrorModel < 0) FindBestModels();
     m_nSelectedModel = m_nBestStandardErrorModel;
     return m_nSelectedModel;
+}
+
+int SimpleRegression::Compare() {
+    if (!HasXAndY()) return 2;
+    m_document.RecordModelComparison(m_nX, m_nY);
+    return 0;
 }
 
 bool SimpleRegression::CanRecord() const {

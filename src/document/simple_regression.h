@@ -44,6 +44,10 @@ public:
     // found and returns it (-1 when none qualified).
     int SelectBestRSquare();
     int SelectBestStandardError();
+    // Compare: records the MODEL COMPARISON of the twelve models for the current X and Y;
+    // 0, or 2 after message 32803 when X or Y is missing or they are the same variable.
+    // Neither the document's fit nor the models' results change.
+    int Compare();
     // Whether Record may run: the selected model is the calculated one.
     bool CanRecord() const;
 
@@ -60,6 +64,8 @@ public:
     int m_nBestRSquareModel = -1;
 
 private:
+    // Whether X and Y are two different variables; message 32803 when not.
+    bool HasXAndY() const;
     // FitSimpleModel into the given model and fit.
     int Fit(int m, EquationModel& fitted, RegressionFit& fit);
 };

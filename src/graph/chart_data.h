@@ -33,7 +33,7 @@ struct ChartData {
     int yColumn = 0;
     int markerStyle = 0;  // 0 none, 1 filled square, 2 circle, 3 diagonal cross
     int pointSize = 0;    // 0 small, 1 large
-    int lineStyle = 0;    // 0 none, 1 solid, 2 dotted
+    int lineStyle = 0;    // 0 none, 1 solid, 2 dotted, 3 dashed (every other segment)
     int xIntervals = 0;   // labelled X intervals requested
     int yIntervals = 0;   // labelled Y intervals requested
     Rgb colour;
@@ -50,6 +50,10 @@ struct ChartData {
     int xExponentOverride = 0;
     int trendLine = 0;    // add the least-squares trend line (read by the graph page)
     int fittedCurve = 0;  // add the fitted regression curve (read by the graph page)
+    // Add the confidence and the prediction band about the fitted curve (read by the graph
+    // page, drawn only with the curve).
+    int confidenceBand = 0;
+    int predictionBand = 0;
 };
 
 }  // namespace lumox

@@ -301,7 +301,9 @@ void ChartEngine::Plot(Surface& surface, const ChartData& chart) {
         }
         if (!bars) {
             if (chart.lineStyle == 2) surface.SelectPen(dotted);
-            if (chart.lineStyle > 0) {
+            // Dashed: every other segment, so that the dashes follow the points on any
+            // surface, however short each segment is.
+            if (chart.lineStyle > 0 && (chart.lineStyle != 3 || i % 2 == 1)) {
                 surface.MoveTo(previousX, previousY);
                 surface.LineTo(px, py);
             }

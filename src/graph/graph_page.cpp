@@ -13,6 +13,7 @@
 #include "platform/strings.h"
 #include "regression/derived_series.h"
 #include "regression/equation_model.h"
+#include "regression/fit_bands.h"
 #include "regression/regression_fit.h"
 #include "reports/input_data.h"
 #include "stats/descriptive_statistics.h"
@@ -25,6 +26,9 @@ namespace {
 // From this many observations the fitted curve joins the predicted values themselves.
 constexpr uint32_t kCurveFromPredicted = 100;
 constexpr int kCurvePoints = 101;
+// The bands in lighter shades of the fitted curve's blue, the prediction band the lighter.
+constexpr Rgb kConfidenceBandColour{96, 96, 255};
+constexpr Rgb kPredictionBandColour{160, 160, 255};
 
 bool HasFit(const GraphPage& page) {
     return page.model != nullptr && page.fit != nullptr && !page.fit->m_fitted.IsEmpty();
@@ -104,6 +108,45 @@ bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, C
     return true;
 }
 
+// The confidence and prediction bands chosen for graph, each bound a lighter dashed line,
+// over the grid of the graph's X range. A band that cannot be computed (a bound outside a
+// transform's domain) is left out without a message: the curve itself has been drawn.
+void DrawBands(const GraphPage& page, const ChartData& graph, Surface& surface, ChartEngine& engine,
+               Diagnostics& said) {
+    if (graph.confidenceBand != 1 && graph.predictionBand != 1) return;
+    std::vector<int> variables;
+    page.model->ListDistinctVariables(&variables);
+    if (graph.xMatrix != &page.data->GetData() ||
+        std::find(variables.begin(), variables.end(), graph.xColumn) == variables.end()) {
+        return;
+    }
+    double low = 0.0;
+    double high = 0.0;
+    ColumnMinMax(*graph.xMatrix, static_cast<uint32_t>(graph.xColumn), low, high,
+                 static_cast<uint32_t>(graph.pointCount));
+    Matrix bands;
+    Diagnostics ignored;
+    if (!FitBands(*page.model, *page.fit, page.data->GetData(), graph.xColumn, low, high,
+                  page.bandLevel, bands, ignored)) {
+        return;
+    }
+    const struct {
+        int chosen;
+        int lower;
+        Rgb colour;
+    } kinds[] = {{graph.confidenceBand, kBandConfidenceLow, kConfidenceBandColour},
+                 {graph.predictionBand, kBandPredictionLow, kPredictionBandColour}};
+    for (const auto& kind : kinds) {
+        if (kind.chosen != 1) continue;
+        for (const int column : {kind.lower, kind.lower + 1}) {
+            ChartData bound =
+                Overlay(graph, kBandPoints, &bands, kBandX, &bands, column, kind.colour);
+            bound.lineStyle = 3;
+            DrawOverlay(surface, engine, bound, said);
+        }
+    }
+}
+
 void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engine, int slot,
                       Diagnostics& said) {
     ChartData graph = *page.graphs[static_cast<size_t>(slot)];
@@ -172,6 +215,7 @@ void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engi
         if (FittedCurve(page, graph, curve, series, said)) {
             DrawOverlay(surface, engine, series, said);
         }
+        DrawBands(page, graph, surface, engine, said);
     }
 }
 

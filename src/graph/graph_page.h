@@ -31,6 +31,7 @@ struct GraphPage {
     const EquationModel* model = nullptr;  // the last fit's model as fitted; null: no fit
     const RegressionFit* fit = nullptr;
     const HistogramSettings* histogram = nullptr;
+    double bandLevel = 95.0;  // the confidence level of the bands, in percent
     std::string title;  // the document's title, for the header of a printed page
 };
 

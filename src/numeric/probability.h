@@ -24,6 +24,10 @@ double FUpperTail(double f, double df1, double df2);
 double InverseStudentT(double alpha, double df);
 // z with Phi(z) = p, approximately; clamped to -5 and 5 in the far tails.
 double InverseNormal(double p);
+// z with Phi(z) = p to full double precision (Wichura's algorithm AS 241), 0 < p < 1.
+double NormalQuantile(double p);
+// The upper tail P(Z >= z) of the standard normal distribution.
+double NormalUpperTail(double z);
 // n x 1 expected normal scores at the plotting positions (3i - 1) / (3n + 1).
 Matrix NormalScores(uint32_t n);
 // Throws a ComputeError "Probability calculation(code) stopped due to bad equation data!".

@@ -21,9 +21,6 @@ constexpr int kMaxRefinements = 16;
 constexpr double kNegligibleStep = 0x1p-106;
 // A step this small against a value leaves its rounding to double as it is.
 constexpr double kSettled = 0x1p-64;
-// A leverage of exactly 1 comes out of the arithmetic a few units of rounding below 1;
-// such an observation still has no residual degree of freedom of its own.
-constexpr double kLeverageOne = 1.0 - 1.0e-9;
 
 // The Euclidean length of column j, scaled by its largest element so that the squares
 // cannot overflow or underflow; 0 for a column of zeros.
@@ -206,12 +203,15 @@ int RegressionFit::FitRegression(Diagnostics& said) {
     double wmin = 0.0;
     double wmax = 0.0;
     ColumnMinMax(svd.w, 0, wmin, wmax);
+    m_conditionNumber = wmin > 0.0 ? wmax / wmin : std::numeric_limits<double>::infinity();
     const double threshold = wmax * kSingularThreshold;
     bool adjusted = false;
+    m_nDroppedDirections = 0;
     for (uint32_t i = 0; i < m_p; ++i) {
         if (svd.w.At(i, 0) < threshold) {
             svd.w.At(i, 0) = 0.0;
             adjusted = true;
+            ++m_nDroppedDirections;
         }
     }
     if (adjusted) said.Add(ids::kIllConditioned, Icon::Information);
@@ -237,7 +237,7 @@ int RegressionFit::FitRegression(Diagnostics& said) {
 int RegressionFit::CheckLeverage(Diagnostics& said) {
     m_bAlternateResiduals = 0;
     for (uint32_t i = 0; i < m_n; ++i) {
-        if (Leverage(i) >= kLeverageOne) {
+        if (HasLeverageOne(i)) {
             m_bAlternateResiduals = 1;
             said.Add(ids::kAlternateResiduals, Icon::Information);
             break;

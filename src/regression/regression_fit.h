@@ -35,6 +35,9 @@ public:
     double Leverage(const double* termRow) const;
     // The leverage of observation i of X, as the fit found it.
     double Leverage(uint32_t i) const { return m_leverage[i]; }
+    // Whether observation i alone determines part of the fit: its leverage is 1, allowing
+    // for the few units of rounding below 1 that the arithmetic leaves.
+    bool HasLeverageOne(uint32_t i) const { return Leverage(i) >= 1.0 - 1.0e-9; }
     // sqrt(h MSE), the standard deviation of the prediction at leverage h.
     double PredictionSd(double leverage) const;
     // Y(i) - y-hat(i).
@@ -74,6 +77,12 @@ public:
     double m_adjustedRSquare = 0.0;
     double m_f = 0.0;
     double m_probF = 0.0;  // the upper tail P(F' >= F)
+    // Largest over smallest singular value of X with its columns scaled to unit length;
+    // infinite when X has a column that the others determine.
+    double m_conditionNumber = 0.0;
+    // Directions of the scaled X that the fit set aside as below the threshold: the terms
+    // are linearly dependent when it is not 0.
+    uint32_t m_nDroppedDirections = 0;
     int m_bAlternateResiduals = 0;
 };
 

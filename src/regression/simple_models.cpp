@@ -37,10 +37,7 @@ bool SimpleModelTransformsY(int m) {
            SimpleModels()[static_cast<size_t>(m)].transforms[0] != kNone;
 }
 
-int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, EquationModel& fitted,
-                   RegressionFit& fit, Diagnostics& said) {
-    fit.ResetFit();
-    if (m == kPowerExponential && rows < 4) return 1;
+EquationModel SimpleModelEquation(int x, int y, int m) {
     const SimpleModel& form = SimpleModels()[static_cast<size_t>(m)];
     EquationModel model;
     for (int entry = 0; entry <= form.xTerms + 1; ++entry) {
@@ -50,7 +47,14 @@ int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, Equat
                                              : Term::Variable(x, transform);
     }
     model.CompactModel();
-    return FitEquation(data, model, fitted, fit, said);
+    return model;
+}
+
+int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, EquationModel& fitted,
+                   RegressionFit& fit, Diagnostics& said) {
+    fit.ResetFit();
+    if (m == kPowerExponential && rows < 4) return 1;
+    return FitEquation(data, SimpleModelEquation(x, y, m), fitted, fit, said);
 }
 
 }  // namespace lumox

@@ -44,6 +44,9 @@ const std::array<SimpleModel, kSimpleModelCount>& SimpleModels();
 // linear equation it is fitted as; false for -1 (no simple model).
 bool SimpleModelTransformsY(int m);
 
+// The equation of model m for columns x and y, before it is fitted.
+EquationModel SimpleModelEquation(int x, int y, int m);
+
 // Fits model m of column y on column x of the data matrix (rows observations) into fit,
 // the model as fitted into fitted. 0 on success; 1 when the fit failed (its messages in
 // said) or the three-parameter model has fewer than 4 observations.

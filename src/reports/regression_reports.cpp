@@ -15,18 +15,6 @@ namespace {
 
 constexpr double kSmallProbability = 0.0001;
 
-// Appends one number in its field; a number that fills its field is set one blank apart
-// from the text before it, so that two numbers never run together.
-__attribute__((format(printf, 2, 3))) void AppendNumber(std::string& out, const char* format, ...) {
-    const size_t start = out.size();
-    va_list args;
-    va_start(args, format);
-    AppendFormatV(out, format, args);
-    va_end(args);
-    if (out.size() > start && out[start] != ' ' && start > 0 && out[start - 1] != ' ') {
-        out.insert(start, 1, ' ');
-    }
-}
 // exp of a larger magnitude overflows (or underflows) a double.
 constexpr double kExpLimit = 709.0;
 
@@ -44,6 +32,17 @@ std::string CoefficientLabel(const FitResults& results, uint32_t j) {
 }
 
 }  // namespace
+
+void AppendNumber(std::string& out, const char* format, ...) {
+    const size_t start = out.size();
+    va_list args;
+    va_start(args, format);
+    AppendFormatV(out, format, args);
+    va_end(args);
+    if (out.size() > start && out[start] != ' ' && start > 0 && out[start - 1] != ' ') {
+        out.insert(start, 1, ' ');
+    }
+}
 
 void WriteEquation(const FitResults& results, std::string& out) {
     const EquationModel& model = results.model;

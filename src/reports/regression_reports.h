@@ -20,6 +20,10 @@ struct FitResults {
     int simpleModel = -1;
 };
 
+// Appends one number in its field; a number that fills its field is set one blank apart
+// from the text before it, so that two numbers never run together.
+void AppendNumber(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
 // The regression reports. Each appends its text, CR LF line ends, to out. Every value is
 // on the fitted (transformed) scale of y.
 

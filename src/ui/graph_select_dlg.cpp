@@ -51,6 +51,8 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
         c.yEdit = new QLineEdit;
         c.fittedCurve = new QCheckBox(QStringLiteral("Fitted Curve"));
         c.trendLine = new QCheckBox(QStringLiteral("Trend Line"));
+        c.confidenceBand = new QCheckBox(QStringLiteral("Confidence Band"));
+        c.predictionBand = new QCheckBox(QStringLiteral("Prediction Band"));
         for (QLineEdit* edit : {c.xEdit, c.yEdit}) {
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::NoFocus);
@@ -61,14 +63,28 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
         grid->addWidget(c.yBox, 1, 0);
         grid->addWidget(c.yEdit, 1, 1);
         grid->addWidget(c.fittedCurve, 2, 0, 1, 2);
-        grid->addWidget(c.trendLine, 3, 0, 1, 2);
+        // The bands belong to the curve: set in under it.
+        auto* bands = new QVBoxLayout;
+        bands->setContentsMargins(16, 0, 0, 0);
+        bands->addWidget(c.confidenceBand);
+        bands->addWidget(c.predictionBand);
+        grid->addLayout(bands, 3, 0, 1, 2);
+        grid->addWidget(c.trendLine, 4, 0, 1, 2);
         frames->addWidget(c.frame, 1 + k % 2, k / 2);
         connect(c.xBox, &QCheckBox::clicked, this,
                 [this, k] { OnAxisClicked(k, GraphSelection::Axis::X); });
         connect(c.yBox, &QCheckBox::clicked, this,
                 [this, k] { OnAxisClicked(k, GraphSelection::Axis::Y); });
-        connect(c.fittedCurve, &QCheckBox::toggled, this,
-                [this, k](bool on) { selection_.SetFittedCurve(k, on); });
+        connect(c.fittedCurve, &QCheckBox::toggled, this, [this, k](bool on) {
+            selection_.SetFittedCurve(k, on);
+            ShowGraph(k);
+        });
+        for (const auto& [box, band] :
+             {std::pair{c.confidenceBand, GraphSelection::Band::Confidence},
+              std::pair{c.predictionBand, GraphSelection::Band::Prediction}}) {
+            connect(box, &QCheckBox::toggled, this,
+                    [this, k, band](bool on) { selection_.SetBand(k, band, on); });
+        }
         connect(c.trendLine, &QCheckBox::toggled, this,
                 [this, k](bool on) { selection_.SetTrendLine(k, on); });
         ShowGraph(k);
@@ -115,10 +131,17 @@ void CGraphSelectDlg::ShowGraph(int graph) {
     // Setting the overlay boxes must not feed back into the selection's flags.
     const QSignalBlocker fitted(c.fittedCurve);
     const QSignalBlocker trend(c.trendLine);
+    const QSignalBlocker confidence(c.confidenceBand);
+    const QSignalBlocker prediction(c.predictionBand);
     c.fittedCurve->setChecked(selection_.FittedCurve(graph));
     c.trendLine->setChecked(selection_.TrendLine(graph));
     c.fittedCurve->setEnabled(selection_.CanFitCurve(graph));
     c.trendLine->setEnabled(selection_.CanTrendLine(graph));
+    using Band = GraphSelection::Band;
+    c.confidenceBand->setChecked(selection_.HasBand(graph, Band::Confidence));
+    c.predictionBand->setChecked(selection_.HasBand(graph, Band::Prediction));
+    c.confidenceBand->setEnabled(selection_.FittedCurve(graph));
+    c.predictionBand->setEnabled(selection_.FittedCurve(graph));
 }
 
 void CGraphSelectDlg::accept() {

@@ -15,8 +15,8 @@ class QListWidget;
 namespace lumox {
 
 // Graph Variable Selection: picks each graph's X and Y from the list of variables and
-// whether to add the fitted curve and a trend line. Laid out for four graphs in two
-// columns; for one or two graphs the right column is hidden and the dialog narrower.
+// whether to add the fitted curve (with its bands) and a trend line. Laid out for four graphs in
+// two columns; for one or two graphs the right column is hidden and the dialog narrower.
 class CGraphSelectDlg : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +34,8 @@ public:
         QLineEdit* yEdit = nullptr;
         QCheckBox* fittedCurve = nullptr;
         QCheckBox* trendLine = nullptr;
+        QCheckBox* confidenceBand = nullptr;
+        QCheckBox* predictionBand = nullptr;
     };
     const GraphControls& Controls(int graph) const { return controls_[static_cast<size_t>(graph)]; }
     QListWidget* Variables() const { return list_; }

@@ -30,6 +30,7 @@ RecordReportsDialog::RecordReportsDialog(bool simpleFit, QWidget* parent)
     correlation = box("C&orrelation Matrix", "correlation", true);
     residuals = box("Re&sidual List", "residuals", false);
     intervals = box("Confidence/&Prediction Intervals ", "intervals", false);
+    diagnostics = box("Fit &Diagnostics", "diagnostics", false);
     correlation->setHidden(simpleFit);
 
     levelEdit = new QLineEdit(this);
@@ -55,7 +56,7 @@ RecordReportsDialog::RecordReportsDialog(bool simpleFit, QWidget* parent)
     auto* level = new QFormLayout;
     level->addRow(levelLabel, levelEdit);
     auto* layout = new QVBoxLayout(this);
-    for (QCheckBox* check : {equation, anova, correlation, residuals, intervals}) {
+    for (QCheckBox* check : {equation, anova, correlation, residuals, intervals, diagnostics}) {
         layout->addWidget(check);
     }
     layout->addLayout(level);
@@ -75,7 +76,7 @@ void RecordReportsDialog::OnRecord() {
     const std::pair<QCheckBox*, ReportKind> boxes[] = {
         {equation, ReportKind::Equation},       {anova, ReportKind::Anova},
         {correlation, ReportKind::Correlation}, {residuals, ReportKind::Residuals},
-        {intervals, ReportKind::Intervals},
+        {intervals, ReportKind::Intervals},     {diagnostics, ReportKind::Diagnostics},
     };
     // A hidden box is not chosen, whatever its check state.
     for (const auto& [box, kind] : boxes) {

@@ -30,6 +30,7 @@ public:
     QCheckBox* correlation;
     QCheckBox* residuals;
     QCheckBox* intervals;
+    QCheckBox* diagnostics;
     QLineEdit* levelEdit;
     QPushButton* recordButton;
 

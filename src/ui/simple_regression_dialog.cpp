@@ -77,6 +77,8 @@ SimpleRegressionDialog::SimpleRegressionDialog(CLumoxDoc& doc, UiDialogs& dialog
     calculateButton = new QPushButton(QStringLiteral("&Calculate"), this);
     bestRSquareButton = new QPushButton(QStringLiteral("Best &R^2"), this);
     bestStandardErrorButton = new QPushButton(QStringLiteral("Best &Std Err"), this);
+    compareButton = new QPushButton(QStringLiteral("Com&pare"), this);
+    compareButton->setObjectName(QStringLiteral("compare"));
     calculateButton->setObjectName(QStringLiteral("calculate"));
     bestRSquareButton->setObjectName(QStringLiteral("bestRSquare"));
     bestStandardErrorButton->setObjectName(QStringLiteral("bestStandardError"));
@@ -87,6 +89,9 @@ SimpleRegressionDialog::SimpleRegressionDialog(CLumoxDoc& doc, UiDialogs& dialog
             [this] { Guarded([this] { OnBest(state_.SelectBestRSquare()); }); });
     connect(bestStandardErrorButton, &QPushButton::clicked, this,
             [this] { Guarded([this] { OnBest(state_.SelectBestStandardError()); }); });
+    // Compare records its report at once; the selection and the fit stay as they are.
+    connect(compareButton, &QPushButton::clicked, this,
+            [this] { Guarded([this] { state_.Compare(); }); });
 
     standardError = ReadOnlyEdit("standardError", this);
     rSquare = ReadOnlyEdit("rSquare", this);
@@ -121,6 +126,7 @@ SimpleRegressionDialog::SimpleRegressionDialog(CLumoxDoc& doc, UiDialogs& dialog
     right->addWidget(calculateButton);
     right->addWidget(bestRSquareButton);
     right->addWidget(bestStandardErrorButton);
+    right->addWidget(compareButton);
     right->addSpacing(12);
     right->addLayout(results);
     right->addStretch(1);

@@ -35,6 +35,7 @@ public:
     QPushButton* calculateButton;
     QPushButton* bestRSquareButton;
     QPushButton* bestStandardErrorButton;
+    QPushButton* compareButton;
     QLineEdit* standardError;
     QLineEdit* rSquare;
     QPushButton* recordButton;

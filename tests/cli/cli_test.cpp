@@ -56,6 +56,39 @@ TEST(Cli, FitsRecordsAndEstimatesLikeTheWindows) {
     EXPECT_EQ(fit.out, Expected("longley-fit.txt"));
 }
 
+// The numbers of both reports are checked against R by tests/regression/honest_fits_test;
+// here the whole texts. The comparison leaves no fit behind: an estimate after it fails.
+TEST(Cli, ComparesTheTwelveModelsAndDiagnosesAFit) {
+    const CliResult compare = RunCli({"lxtest.dat", "--compare", "Time", "Growth"});
+    EXPECT_EQ(compare.status, 0);
+    EXPECT_EQ(compare.err, "");
+    EXPECT_EQ(compare.out, Expected("lxtest-compare.txt"));
+
+    const CliResult diagnosed =
+        RunCli({"longley.dat", "--reports", "equation,diagnostics", "--fit",
+                "Employed = 1 + GNPDeflator + GNP + Unemployed + ArmedForces + Population + Year"});
+    EXPECT_EQ(diagnosed.status, 0);
+    EXPECT_EQ(diagnosed.err, "");
+    EXPECT_EQ(diagnosed.out, Expected("longley-diagnostics.txt"));
+
+    const std::vector<std::pair<std::vector<std::string>, std::string>> faults = {
+        {{"lxtest.dat", "--compare", "Time", "Time"},
+         "lumox: Please select a variable for both X and Y!\n"},
+        {{"lxtest.dat", "--compare", "Time", "Growth", "--estimate", "5"},
+         "lumox: No equation has been fitted for a point estimate!\n"},
+        {{"lxtest.dat", "--simple", "Time", "Growth", "0", "--scatter", "Time:Growth:bands"},
+         "lumox: Cannot read the scatter graph \"Time:Growth:bands\": bands follow the fitted "
+         "curve, as in X:Y:fit:bands.\n"},
+        {{"lxtest.dat", "--reports", "equation,diagnostic"},
+         "lumox: Unknown report \"diagnostic\" in --reports.\n"},
+    };
+    for (const auto& [args, err] : faults) {
+        const CliResult run = RunCli(args);
+        EXPECT_EQ(run.status, 1) << err;
+        EXPECT_EQ(run.err, err);
+    }
+}
+
 TEST(Cli, RegressionFaultsStopTheRun) {
     TempDir dir;
     const std::string zero = dir.Write("zero.dat", "X Y\r\n1 2\r\n2 0\r\n3 5\r\n4 7\r\n");

@@ -119,6 +119,30 @@ TEST_F(GraphSelectionTest, OverlayBoxesFollowTheChosenPair) {
     }
 }
 
+TEST_F(GraphSelectionTest, BandsComeAndGoWithTheFittedCurve) {
+    using Band = GraphSelection::Band;
+    Fit(1);
+    GraphSelection selection(doc, 1);
+    Choose(selection, 0, Axis::X, 1);
+    Choose(selection, 0, Axis::Y, 2);
+    selection.SetBand(0, Band::Confidence, true);
+    EXPECT_FALSE(selection.HasBand(0, Band::Confidence));  // no curve yet
+    selection.SetFittedCurve(0, true);
+    selection.SetBand(0, Band::Confidence, true);
+    selection.SetBand(0, Band::Prediction, true);
+    EXPECT_TRUE(selection.HasBand(0, Band::Confidence));
+    EXPECT_TRUE(selection.HasBand(0, Band::Prediction));
+    EXPECT_EQ(selection.Choices()[0].confidenceBand, 1);
+    selection.SetFittedCurve(0, false);
+    EXPECT_FALSE(selection.HasBand(0, Band::Confidence));
+    EXPECT_FALSE(selection.HasBand(0, Band::Prediction));
+    // Changing an axis unticks them with the curve.
+    selection.SetFittedCurve(0, true);
+    selection.SetBand(0, Band::Prediction, true);
+    Choose(selection, 0, Axis::Y, 2);
+    EXPECT_FALSE(selection.HasBand(0, Band::Prediction));
+}
+
 TEST_F(GraphSelectionTest, NoFittedCurveBeforeAFit) {
     GraphSelection selection(doc, 1);
     Choose(selection, 0, Axis::X, 1);

@@ -465,5 +465,44 @@ TEST(GraphPage, FittedCurveUsesAGridBelowAHundredObservations) {
     }
 }
 
+// Each chosen band is two dashed bounds in its own lighter blue, 50 of the 100 grid
+// segments drawn; the bands come only with the fitted curve.
+TEST(GraphPage, BandsAreDashedLinesAboutTheFittedCurve) {
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    std::vector<std::vector<double>> rows;
+    for (int i = 0; i < 12; ++i) rows.push_back({double(i), 3.0 + 0.5 * i + (i % 3) - 1.0});
+    Load(doc, {"X", "Y"}, rows);
+    ASSERT_EQ(test::FitDocument(doc, LineModel(TransformKind::None)), 0);
+    // Dashed bounds per colour: the confidence band's, then the prediction band's.
+    auto bounds = [&doc](const CLumoxDoc::GraphChoice& choice) {
+        doc.SetupScatterPage(1, {choice});
+        RecordingSurface surface;
+        ChartEngine engine;
+        test::Spoken(
+            [&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
+        const std::string text = surface.Text();
+        std::vector<int> found;
+        for (const char* pen : {"pen solid 1 96,96,255", "pen solid 1 160,160,255"}) {
+            int sections = 0;
+            for (size_t at = text.find(pen); at != std::string::npos; at = text.find(pen, at + 1)) {
+                const std::string section = text.substr(at, text.find("unclip", at) - at);
+                size_t lines = 0;
+                for (size_t l = section.find("\nline "); l != std::string::npos;
+                     l = section.find("\nline ", l + 1))
+                    ++lines;
+                EXPECT_EQ(lines, 50u) << pen;
+                ++sections;
+            }
+            found.push_back(sections);
+        }
+        return found;
+    };
+    EXPECT_EQ(bounds({0, 1, 1, 0, 1, 0}), (std::vector<int>{2, 0}));
+    EXPECT_EQ(bounds({0, 1, 1, 0, 1, 1}), (std::vector<int>{2, 2}));
+    EXPECT_EQ(bounds({0, 1, 0, 0, 1, 1}), (std::vector<int>{0, 0}));
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
 }  // namespace
 }  // namespace lumox

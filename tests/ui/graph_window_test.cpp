@@ -172,7 +172,12 @@ TEST_F(GraphWindowTest, FittedCurveAndProbabilityPlotAfterAFit) {
         Pick(dialog, 0, true, 1);
         Pick(dialog, 0, false, 2);
         EXPECT_TRUE(dialog.Controls(0).fittedCurve->isEnabled());
+        EXPECT_FALSE(dialog.Controls(0).predictionBand->isEnabled());
         dialog.Controls(0).fittedCurve->setChecked(true);
+        // The bands open with the curve.
+        EXPECT_TRUE(dialog.Controls(0).confidenceBand->isEnabled());
+        ASSERT_TRUE(dialog.Controls(0).predictionBand->isEnabled());
+        dialog.Controls(0).predictionBand->setChecked(true);
         Pick(dialog, 1, true, 6);
         Pick(dialog, 1, false, 5);
         EXPECT_FALSE(dialog.Controls(1).fittedCurve->isEnabled());
@@ -181,8 +186,16 @@ TEST_F(GraphWindowTest, FittedCurveAndProbabilityPlotAfterAFit) {
     EXPECT_EQ(prompt.messages,
               (std::vector<Message>{Msg(ids::kProbabilityPlotHint, Icon::Information)}));
     EXPECT_EQ(doc->Graph(0).fittedCurve, 1);
+    EXPECT_EQ(doc->Graph(0).confidenceBand, 0);
+    EXPECT_EQ(doc->Graph(0).predictionBand, 1);
     EXPECT_EQ(doc->Graph(1).xLabel, "Normal Z");
     ASSERT_NE(View(), nullptr);
+    // The prediction band's lighter blue is drawn in the window.
+    const QImage shown = View()->Page().toImage();
+    int band = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) band += shown.pixel(x, y) == qRgb(160, 160, 255);
+    EXPECT_GT(band, 20);
     // The blue fitted curve is on the page (the markers are filled with blue too).
     auto blue = [](const QImage& page) {
         int count = 0;

@@ -112,6 +112,38 @@ TEST_F(RegressionDialogs, SimpleRecordAppendsWhatTheCliRecords) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+// Compare records at once and leaves the fit and Record as Calculate left them; Fit
+// Diagnostics is recorded like the other reports. Both byte for byte what lumox-cli records.
+TEST_F(RegressionDialogs, CompareAndFitDiagnosticsRecordWhatTheCliRecords) {
+    CLumoxDoc& doc = OpenExample("lxtest.dat");
+    Script<SimpleRegressionDialog>([this](SimpleRegressionDialog& dialog) {
+        TakeVariable(dialog.variables, 0, dialog.takeX);
+        dialog.compareButton->click();
+        EXPECT_EQ(prompt.messages,
+                  (std::vector<Message>{{LoadString(ids::kSelectXAndY), Icon::Stop}}));
+        prompt.messages.clear();
+        TakeVariable(dialog.variables, 1, dialog.takeY);
+        dialog.models->setCurrentRow(10);
+        dialog.calculateButton->click();
+        dialog.compareButton->click();
+        ASSERT_TRUE(dialog.recordButton->isEnabled());
+        dialog.recordButton->click();
+        dialog.reject();
+    });
+    Script<RecordReportsDialog>([](RecordReportsDialog& dialog) {
+        EXPECT_FALSE(dialog.diagnostics->isChecked());
+        dialog.anova->click();
+        dialog.diagnostics->click();
+        dialog.recordButton->click();
+    });
+    Run(cmd::kSimpleRegression);
+    EXPECT_TRUE(dialogs.dialogScripts.empty());
+    EXPECT_EQ(doc.SimpleModel(), 10);
+    EXPECT_EQ(ResultsText(), Cli({"lxtest.dat", "--compare", "Time", "Growth", "--reports",
+                                  "equation,diagnostics", "--simple", "Time", "Growth", "10"}));
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
 TEST_F(RegressionDialogs, SimpleRefusesWhatIsMissing) {
     OpenExample("tab21.dat");
     const std::string selectXY = LoadString(ids::kSelectXAndY);
