@@ -60,7 +60,8 @@ const char* UsageText() {
            "  --points small|large         Graph Options\n"
            "  --help, --version\n"
            "\n"
-           "A variable is named by its column name or by #K (K from 1).\n";
+           "A variable is named by its column name, by #K (K from 1), or by the first\n"
+           "eight characters of its name when no other column starts with them.\n";
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -153,6 +154,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     if (options.dataFile.empty() && !options.help && !options.version) {
         error = "no data file given";
         return std::nullopt;
+    }
+    // The reports chosen apply to the fits after them: after the last one they would
+    // silently change nothing.
+    bool fitFollows = false;
+    for (auto action = options.actions.rbegin(); action != options.actions.rend(); ++action) {
+        if (action->kind == Kind::Fit || action->kind == Kind::Simple) fitFollows = true;
+        if (action->kind == Kind::Reports && !fitFollows) {
+            error = "--reports has no effect after the last --fit or --simple; put it before them";
+            return std::nullopt;
+        }
     }
     return options;
 }

@@ -361,6 +361,22 @@ int Session::FindVariable(const std::string& name) const {
     for (size_t j = 0; j < full.size(); ++j) {
         if (full[j] == name) return static_cast<int>(j);
     }
+    // And by the name the listings show, its first eight characters, when only one column
+    // shows that name.
+    constexpr size_t kListedLength = 8;
+    int listed = -1;
+    for (size_t j = 0; j < full.size() && name.size() == kListedLength; ++j) {
+        if (full[j].compare(0, kListedLength, name) != 0) continue;
+        if (listed >= 0) {
+            ShowMessage(Format("\"%s\" is the listed name of more than one variable: name it "
+                               "in full.",
+                               name.c_str()),
+                        Icon::Stop);
+            return -1;
+        }
+        listed = static_cast<int>(j);
+    }
+    if (listed >= 0) return listed;
     ShowMessage(Format("No variable \"%s\" in the data file.", name.c_str()), Icon::Stop);
     return -1;
 }

@@ -32,6 +32,17 @@ TEST(Cli, DescribesAVariableNamedByNameOrByNumber) {
     const CliResult unknown = RunCli({"tab441.dat", "--describe", "#3"});
     EXPECT_EQ(unknown.status, 1);
     EXPECT_EQ(unknown.err, "lumox: No variable \"#3\" in the data file.\n");
+
+    // The name the listings show (its first eight characters) finds a column when only
+    // one shows it.
+    const CliResult listed = RunCli({"longley.dat", "--describe", "Unemploy"});
+    EXPECT_EQ(listed.out, RunCli({"longley.dat", "--describe", "Unemployed"}).out);
+    TempDir dir;
+    const std::string twins = dir.Write("twins.dat", "Pressure1 Pressure2\r\n1 2\r\n3 4\r\n");
+    const CliResult ambiguous = RunCli({twins, "--describe", "Pressure"});
+    EXPECT_EQ(ambiguous.status, 1);
+    EXPECT_EQ(ambiguous.err,
+              "lumox: \"Pressure\" is the listed name of more than one variable: name it in full.\n");
 }
 
 // The numbers of these reports are checked against independent values by the regression
@@ -79,7 +90,7 @@ TEST(Cli, ComparesTheTwelveModelsAndDiagnosesAFit) {
         {{"lxtest.dat", "--simple", "Time", "Growth", "0", "--scatter", "Time:Growth:bands"},
          "lumox: Cannot read the scatter graph \"Time:Growth:bands\": bands follow the fitted "
          "curve, as in X:Y:fit:bands.\n"},
-        {{"lxtest.dat", "--reports", "equation,diagnostic"},
+        {{"lxtest.dat", "--reports", "equation,diagnostic", "--simple", "Time", "Growth", "0"},
          "lumox: Unknown report \"diagnostic\" in --reports.\n"},
     };
     for (const auto& [args, err] : faults) {
@@ -232,6 +243,8 @@ TEST(Cli, UsageErrorsExitWithTwo) {
         {{"tab21.dat", "--xintervals", "11"}, "--xintervals takes a whole number from 2 to 10"},
         {{"tab21.dat", "--points", "huge"}, "--points takes small or large"},
         {{"tab21.dat", "--title", std::string(31, 't')}, "--title takes at most 30 characters"},
+        {{"tab21.dat", "--simple", "Hours", "Score", "0", "--reports", "anova"},
+         "--reports has no effect after the last --fit or --simple; put it before them"},
         // Characters are counted, not bytes: 29 letters and two accented ones are 31.
         {{"tab21.dat", "--title", std::string(29, 't') + "\xC3\xA9\xC3\xA9"},
          "--title takes at most 30 characters"},
@@ -291,7 +304,8 @@ TEST(Cli, AFailedActionStopsTheRunButKeepsWhatWasRecorded) {
     EXPECT_EQ(empty.status, 1);
     EXPECT_EQ(empty.err, "lumox: --level \"\": Please enter data...\n");
 
-    const CliResult reports = RunCli({"tab21.dat", "--reports", "equation,pictures"});
+    const CliResult reports =
+        RunCli({"tab21.dat", "--reports", "equation,pictures", "--simple", "Hours", "Score", "0"});
     EXPECT_EQ(reports.status, 1);
     EXPECT_EQ(reports.err, "lumox: Unknown report \"pictures\" in --reports.\n");
 }
