@@ -15,7 +15,8 @@ std::string ModelText(const EquationModel& model, const std::vector<std::string>
     for (int entry = 1; entry < model.m_nEntryCount; ++entry) {
         text += entry == 1 ? " " : " + ";
         text += Format("b%d", entry - 1);
-        if (model.m_aTerms[static_cast<size_t>(entry)].factor.kind == FactorKind::Constant) continue;
+        if (model.m_aTerms[static_cast<size_t>(entry)].factor.kind == FactorKind::Constant)
+            continue;
         const std::string term = model.TermName(entry, names);
         text += term.starts_with('/') ? term : " " + term;
     }
@@ -47,11 +48,11 @@ std::string DescribeHistogram(const GraphPage& page) {
         static_cast<uint32_t>(settings.column) >= page.data->Cols()) {
         return text + ": no variable chosen.";
     }
-    const char* counts = ogive ? "cumulative frequencies"
+    const char* counts = ogive                                      ? "cumulative frequencies"
                          : settings.kind == HistogramKind::Relative ? "relative frequencies (%)"
                                                                     : "frequencies";
-    text += " of " + page.data->GetColName(static_cast<uint32_t>(settings.column)) + ": " +
-            counts + Format(" of %u observations in %d classes", page.data->Rows(), settings.classes);
+    text += " of " + page.data->GetColName(static_cast<uint32_t>(settings.column)) + ": " + counts +
+            Format(" of %u observations in %d classes", page.data->Rows(), settings.classes);
     if (!ogive && settings.addNormalCurve) text += ", with the normal curve";
     return text + ".";
 }
@@ -61,7 +62,7 @@ std::string DescribeHistogram(const GraphPage& page) {
 std::string DescribeGraphPage(const GraphPage& page) {
     if (page.kind != GraphKind::Scatter) {
         return page.histogram != nullptr && page.graphs[0] != nullptr ? DescribeHistogram(page)
-                                                                       : std::string();
+                                                                      : std::string();
     }
     std::string text;
     for (int slot = 0; slot < page.graphsPerPage && slot < static_cast<int>(page.graphs.size());

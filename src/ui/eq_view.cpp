@@ -58,8 +58,10 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
         radios_[static_cast<size_t>(entry)] = radio;
         variables_[static_cast<size_t>(entry)] = ReadOnlyField(this);
         transforms_[static_cast<size_t>(entry)] = ReadOnlyField(this);
-        variables_[static_cast<size_t>(entry)]->setAccessibleName(name + QStringLiteral(" variable"));
-        transforms_[static_cast<size_t>(entry)]->setAccessibleName(name + QStringLiteral(" transform"));
+        variables_[static_cast<size_t>(entry)]->setAccessibleName(name +
+                                                                  QStringLiteral(" variable"));
+        transforms_[static_cast<size_t>(entry)]->setAccessibleName(name +
+                                                                   QStringLiteral(" transform"));
         layout->addWidget(radio, 2, entry, Qt::AlignHCenter);
         layout->addWidget(variables_[static_cast<size_t>(entry)], 3, entry);
         layout->addWidget(transforms_[static_cast<size_t>(entry)], 4, entry);

@@ -66,7 +66,8 @@ void CGrafView::OnUpdate() {
     stale_ = true;
     viewport()->update();
     // A screen reader says in words what the page shows.
-    setAccessibleDescription(QtSurface::ToQString(DescribeGraphPage(document_.Doc().GetGraphPage())));
+    setAccessibleDescription(
+        QtSurface::ToQString(DescribeGraphPage(document_.Doc().GetGraphPage())));
 }
 
 void CGrafView::UpdateScrollBars() {

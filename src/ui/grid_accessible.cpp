@@ -18,8 +18,8 @@ public:
         : grid_(grid), row_(row), column_(column) {}
 
     bool isValid() const override {
-        return !grid_.isNull() && grid_->Data() != nullptr &&
-               row_ < grid_->Data()->GetRowCount() && column_ <= grid_->Data()->GetColumnCount();
+        return !grid_.isNull() && grid_->Data() != nullptr && row_ < grid_->Data()->GetRowCount() &&
+               column_ <= grid_->Data()->GetColumnCount();
     }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return grid_ ? grid_->window()->windowHandle() : nullptr; }
@@ -60,10 +60,11 @@ public:
         state.focusable = true;
         state.selectable = true;
         state.editable = true;
-        state.focused = grid_->hasFocus() && layout.CurrentRow() == row_ &&
-                        layout.CurrentColumn() == column_;
+        state.focused =
+            grid_->hasFocus() && layout.CurrentRow() == row_ && layout.CurrentColumn() == column_;
         state.selected = isSelected();
-        const bool rowShows = row_ == 0 || (row_ > layout.FirstRow() && row_ <= layout.LastVisibleRow());
+        const bool rowShows =
+            row_ == 0 || (row_ > layout.FirstRow() && row_ <= layout.LastVisibleRow());
         const bool columnShows =
             column_ > layout.FirstColumn() && column_ <= layout.LastVisibleColumn();
         state.invisible = !grid_->isVisible() || !rowShows || !columnShows;
@@ -94,7 +95,9 @@ public:
 
 private:
     GridAccessible* GridInterface() const { return static_cast<GridAccessible*>(parent()); }
-    QString ColumnName() const { return QString::fromStdString(grid_->Data()->GetCell(0, column_)); }
+    QString ColumnName() const {
+        return QString::fromStdString(grid_->Data()->GetCell(0, column_));
+    }
 
     QPointer<CGridCtrl> grid_;
     int row_;
@@ -233,7 +236,8 @@ void GridAccessible::modelChange(QAccessibleTableModelChangeEvent* event) {
 }
 
 void GridAccessible::ClearCells() {
-    for (const QAccessible::Id id : std::as_const(cells_)) QAccessible::deleteAccessibleInterface(id);
+    for (const QAccessible::Id id : std::as_const(cells_))
+        QAccessible::deleteAccessibleInterface(id);
     cells_.clear();
 }
 

@@ -222,8 +222,9 @@ void CGridCtrl::StartEdit(QKeyEvent* firstKey) {
     editor_->setGeometry(ToQRect(layout_.FrameRect(editRow_, editColumn_)));
     // A screen reader names the cell being edited when the editor takes the focus.
     const QString name = QString::fromStdString(data_->GetCell(0, editColumn_));
-    editor_->setAccessibleName(editRow_ == 0 ? QStringLiteral("Name of column %1").arg(editColumn_)
-                                             : QStringLiteral("Row %1, %2").arg(editRow_).arg(name));
+    editor_->setAccessibleName(editRow_ == 0
+                                   ? QStringLiteral("Name of column %1").arg(editColumn_)
+                                   : QStringLiteral("Row %1, %2").arg(editRow_).arg(name));
     editor_->setAccessibleDescription(QStringLiteral("Editing the cell"));
     editor_->show();
     editor_->setFocus(Qt::OtherFocusReason);

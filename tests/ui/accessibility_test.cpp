@@ -1,8 +1,8 @@
 // What a screen reader finds: the data grid as a table of the data, a name on every
 // control a person works, and the graph page and the equation picture in words.
-#include <QAccessible>
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -108,18 +108,16 @@ TEST_F(AccessibleNames, EveryControlOfTheDialogsAndWindowsHasAName) {
     int checked = 0;
     for (QWidget* window : windows) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
-            const bool worked = qobject_cast<QLineEdit*>(control) ||
-                                qobject_cast<QCheckBox*>(control) ||
-                                qobject_cast<QRadioButton*>(control) ||
-                                qobject_cast<QComboBox*>(control) ||
-                                qobject_cast<QAbstractScrollArea*>(control) ||
-                                qobject_cast<EquationPicture*>(control);
+            const bool worked =
+                qobject_cast<QLineEdit*>(control) || qobject_cast<QCheckBox*>(control) ||
+                qobject_cast<QRadioButton*>(control) || qobject_cast<QComboBox*>(control) ||
+                qobject_cast<QAbstractScrollArea*>(control) ||
+                qobject_cast<EquationPicture*>(control);
             if (!worked) continue;
             ++checked;
             EXPECT_FALSE(Name(control).isEmpty())
-                << window->windowTitle().toStdString() << ": "
-                << control->metaObject()->className() << " "
-                << control->objectName().toStdString();
+                << window->windowTitle().toStdString() << ": " << control->metaObject()->className()
+                << " " << control->objectName().toStdString();
         }
     }
     EXPECT_GT(checked, 60);
@@ -150,9 +148,9 @@ TEST_F(AccessibleNames, EveryTextOfTheDialogsFitsWithTheFontOneAndAHalfTimesAsLa
             const QSize needed = text->minimumSizeHint();
             EXPECT_TRUE(text->width() >= needed.width() && text->height() >= needed.height())
                 << dialog->windowTitle().toStdString() << ": " << text->metaObject()->className()
-                << " " << text->property("text").toString().toStdString() << " is "
-                << text->width() << " x " << text->height() << ", needs " << needed.width()
-                << " x " << needed.height();
+                << " " << text->property("text").toString().toStdString() << " is " << text->width()
+                << " x " << text->height() << ", needs " << needed.width() << " x "
+                << needed.height();
         }
         dialog->hide();
     }
