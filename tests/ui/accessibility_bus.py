@@ -162,9 +162,13 @@ def check_grid(program, names, rows, failures):
             failures.append(f"Edit Data: {table.nRows} x {table.nColumns} cells, "
                             f"not {len(rows)} x {len(names)}")
         for column, name in enumerate(names):
-            if table.getColumnDescription(column) != name:
-                failures.append(f"Edit Data: column {column} is "
-                                f"'{table.getColumnDescription(column)}', not '{name}'")
+            header = table.getColumnHeader(column)
+            described = (table.getColumnDescription(column), header.name if header else None)
+            if described != (name, name):
+                failures.append(f"Edit Data: column {column} is {described}, not '{name}'")
+        # The dialog opens with the first cell current, and the grid has the focus.
+        if not table.getAccessibleAt(0, 0).getState().contains(program.pyatspi.STATE_FOCUSED):
+            failures.append("Edit Data: the current cell is not the focused one")
         for row in range(min(table.nRows, len(rows))):
             for column in range(min(table.nColumns, len(names))):
                 text = table.getAccessibleAt(row, column).name
