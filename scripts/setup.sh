@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins
   fonts-liberation fontconfig
   xvfb xauth poppler-utils
+  dbus at-spi2-core python3-pyatspi xdotool
   xdg-utils desktop-file-utils appstream lintian dpkg-dev
 )
 missing=()

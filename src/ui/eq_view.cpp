@@ -58,6 +58,10 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
         radios_[static_cast<size_t>(entry)] = radio;
         variables_[static_cast<size_t>(entry)] = ReadOnlyField(this);
         transforms_[static_cast<size_t>(entry)] = ReadOnlyField(this);
+        variables_[static_cast<size_t>(entry)]->setAccessibleName(name +
+                                                                  QStringLiteral(" variable"));
+        transforms_[static_cast<size_t>(entry)]->setAccessibleName(name +
+                                                                   QStringLiteral(" transform"));
         layout->addWidget(radio, 2, entry, Qt::AlignHCenter);
         layout->addWidget(variables_[static_cast<size_t>(entry)], 3, entry);
         layout->addWidget(transforms_[static_cast<size_t>(entry)], 4, entry);
@@ -81,6 +85,11 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
     lists->addWidget(new QLabel(QStringLiteral("Coef. of Determination - R^2:"), this), 3, 0);
     lists->addWidget(rSquare_, 3, 1);
     lists->setColumnStretch(1, 1);
+    // Screen readers name the lists and fields after the labels beside them.
+    variableList_->setAccessibleName(QStringLiteral("Variable"));
+    transformList_->setAccessibleName(QStringLiteral("Transform"));
+    standardError_->setAccessibleName(QStringLiteral("Standard Error of Estimate"));
+    rSquare_->setAccessibleName(QStringLiteral("Coef. of Determination - R^2"));
     layout->addLayout(lists, 5, 0, 1, 7);
     connect(variableList_, &QComboBox::currentIndexChanged, this, [this](int item) {
         if (filling_ || item < 0) return;

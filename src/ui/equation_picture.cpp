@@ -87,7 +87,25 @@ double DrawPiece(QPainter& painter, const Piece& piece, QPointF origin, double s
     return width;
 }
 
+// The words a screen reader speaks for a piece: "beta hat 1" for the hatted beta with
+// its subscript.
+QString SpokenPiece(const Piece& piece) {
+    QString text = piece.text.trimmed();
+    if (text == QString(QChar(0x03B2))) text = QStringLiteral("beta");
+    if (piece.hat) text += QStringLiteral(" hat");
+    if (!piece.subscript.isEmpty()) text += QLatin1Char(' ') + piece.subscript;
+    return text;
+}
+
 }  // namespace
+
+QString GeneralEquationText() {
+    QStringList words;
+    for (const Term& term : GeneralEquationTerms()) {
+        for (const Piece& piece : term) words.append(SpokenPiece(piece));
+    }
+    return words.join(QLatin1Char(' '));
+}
 
 void PaintGeneralEquation(QPainter& painter, const QRectF& box,
                           const std::vector<double>& centres) {
@@ -128,6 +146,8 @@ void PaintGeneralEquation(QPainter& painter, const QRectF& box,
 
 EquationPicture::EquationPicture(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setAccessibleName(QStringLiteral("General equation"));
+    setAccessibleDescription(GeneralEquationText());
 }
 
 void EquationPicture::paintEvent(QPaintEvent*) {

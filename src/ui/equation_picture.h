@@ -14,6 +14,10 @@ namespace lumox {
 // vector form, sized to the box and to the narrowest column so it scales with the window.
 void PaintGeneralEquation(QPainter& painter, const QRectF& box, const std::vector<double>& centres);
 
+// The general equation as words, for screen readers: "y hat = beta hat 0 + beta hat 1 x 1
+// + ...".
+QString GeneralEquationText();
+
 // The white box above the entry columns that shows the general equation, its terms
 // over the columns of the widgets given.
 class EquationPicture : public QWidget {

@@ -17,6 +17,7 @@
 
 #include "document/lumox_doc.h"
 #include "graph/chart_engine.h"
+#include "graph/graph_description.h"
 #include "platform/prompt.h"
 #include "render/graph_export.h"
 #include "render/qt_surface.h"
@@ -64,6 +65,9 @@ void CGrafView::OnUpdate() {
     UpdateScrollBars();
     stale_ = true;
     viewport()->update();
+    // A screen reader says in words what the page shows.
+    setAccessibleDescription(
+        QtSurface::ToQString(DescribeGraphPage(document_.Doc().GetGraphPage())));
 }
 
 void CGrafView::UpdateScrollBars() {

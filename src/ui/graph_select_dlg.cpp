@@ -32,6 +32,7 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
         list_->addItem(QtSurface::ToQString(entry));
     }
     list_->setCurrentRow(-1);
+    list_->setAccessibleName(QStringLiteral("Variables"));
     connect(list_, &QListWidget::currentRowChanged, this,
             [this](int row) { selection_.Select(row); });
 
@@ -53,6 +54,8 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
         c.trendLine = new QCheckBox(QStringLiteral("Trend Line"));
         c.confidenceBand = new QCheckBox(QStringLiteral("Confidence Band"));
         c.predictionBand = new QCheckBox(QStringLiteral("Prediction Band"));
+        c.xEdit->setAccessibleName(QStringLiteral("Graph %1 X").arg(k + 1));
+        c.yEdit->setAccessibleName(QStringLiteral("Graph %1 Y").arg(k + 1));
         for (QLineEdit* edit : {c.xEdit, c.yEdit}) {
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::NoFocus);
@@ -71,9 +74,10 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
         grid->addLayout(bands, 3, 0, 1, 2);
         grid->addWidget(c.trendLine, 4, 0, 1, 2);
         frames->addWidget(c.frame, 1 + k % 2, k / 2);
-        connect(c.xBox, &QCheckBox::clicked, this,
+        // Toggled, not clicked: a screen reader's toggle action changes a box without a click.
+        connect(c.xBox, &QCheckBox::toggled, this,
                 [this, k] { OnAxisClicked(k, GraphSelection::Axis::X); });
-        connect(c.yBox, &QCheckBox::clicked, this,
+        connect(c.yBox, &QCheckBox::toggled, this,
                 [this, k] { OnAxisClicked(k, GraphSelection::Axis::Y); });
         connect(c.fittedCurve, &QCheckBox::toggled, this, [this, k](bool on) {
             selection_.SetFittedCurve(k, on);
@@ -124,6 +128,8 @@ void CGraphSelectDlg::OnAxisClicked(int graph, GraphSelection::Axis axis) {
 void CGraphSelectDlg::ShowGraph(int graph) {
     const GraphControls& c = controls_[static_cast<size_t>(graph)];
     using Axis = GraphSelection::Axis;
+    const QSignalBlocker x(c.xBox);
+    const QSignalBlocker y(c.yBox);
     c.xBox->setChecked(selection_.Chosen(graph, Axis::X) >= 0);
     c.yBox->setChecked(selection_.Chosen(graph, Axis::Y) >= 0);
     c.xEdit->setText(QtSurface::ToQString(selection_.ChosenName(graph, Axis::X)));

@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include "data/numeric_entry_check.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
+#include "ui/grid_accessible.h"
 
 namespace lumox {
 namespace {
@@ -57,6 +59,7 @@ void DrawCellText(QPainter& painter, const QRect& cell, const QString& text, int
 
 CGridEdit::CGridEdit(CGridCtrl& grid) : QLineEdit(grid.viewport()), grid_(grid) {
     setObjectName(QStringLiteral("GridEdit"));
+    setAccessibleName(QStringLiteral("Cell"));  // the edited cell's name while editing
     setFrame(true);
     setTextMargins(0, 0, 0, 0);
     setMaxLength(kMaxEditText);
@@ -87,7 +90,11 @@ void CGridEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 CGridCtrl::CGridCtrl(QWidget* parent) : QAbstractScrollArea(parent) {
+    // Before anything that speaks to the accessibility clients: the first interface asked
+    // for is the one the grid keeps.
+    GridAccessible::Install();
     setObjectName(QStringLiteral("GridControl"));
+    setAccessibleName(QStringLiteral("Data"));
     font_ = QFont(QStringLiteral("Courier New"), 10);
     font_.setStyleHint(QFont::TypeWriter);
     setFocusPolicy(Qt::StrongFocus);
@@ -116,6 +123,7 @@ void CGridCtrl::Layout() {
                        metrics.height() + std::max(metrics.leading(), 0));
     layout_.Reset(data_->GetRowCount(), data_->GetColumnCount());
     Relayout();
+    AnnounceChange();
 }
 
 void CGridCtrl::Relayout() {
@@ -188,6 +196,7 @@ void CGridCtrl::GoToCell(int row, int column) {
     UpdateFrame();
     layout_.GoToCell(row, column);
     ShowMove(firstRow, firstColumn);
+    AnnounceCurrentCell();
 }
 
 void CGridCtrl::MoveAndEdit(GridMove move, bool edit) {
@@ -197,6 +206,7 @@ void CGridCtrl::MoveAndEdit(GridMove move, bool edit) {
     UpdateFrame();
     const bool moved = layout_.Move(move);
     ShowMove(firstRow, firstColumn);
+    if (moved) AnnounceCurrentCell();
     if (moved && edit) StartEdit();
 }
 
@@ -210,6 +220,12 @@ void CGridCtrl::StartEdit(QKeyEvent* firstKey) {
     editor_->setText(textBeforeEdit_);
     editor_->selectAll();
     editor_->setGeometry(ToQRect(layout_.FrameRect(editRow_, editColumn_)));
+    // A screen reader names the cell being edited when the editor takes the focus.
+    const QString name = QString::fromStdString(data_->GetCell(0, editColumn_));
+    editor_->setAccessibleName(editRow_ == 0
+                                   ? QStringLiteral("Name of column %1").arg(editColumn_)
+                                   : QStringLiteral("Row %1, %2").arg(editRow_).arg(name));
+    editor_->setAccessibleDescription(QStringLiteral("Editing the cell"));
     editor_->show();
     editor_->setFocus(Qt::OtherFocusReason);
     UpdateFrame();
@@ -228,7 +244,10 @@ void CGridCtrl::EndEdit(bool commit) {
     editRow_ = -1;  // before hiding, which moves the focus and would end the edit again
     editor_->hide();
     // Only a change of the text is a change of the data.
-    if (commit && text != textBeforeEdit_) data_->SetCell(row, column, text.toStdString());
+    if (commit && text != textBeforeEdit_) {
+        data_->SetCell(row, column, text.toStdString());
+        AnnounceChange(row, column);
+    }
     if (hadFocus) setFocus(Qt::OtherFocusReason);
     UpdateCell(row, column);
 }
@@ -338,6 +357,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_Delete && layout_.SelectedRow() != 0) {
         layout_.ClearSelection();
         viewport()->update();
+        AnnounceSelection();
     }
     if (event->matches(QKeySequence::Undo)) {
         Undo();
@@ -391,6 +411,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event) {
             } else if (!data_->GetCell(layout_.CurrentRow(), layout_.CurrentColumn()).empty()) {
                 data_->SetCell(layout_.CurrentRow(), layout_.CurrentColumn(), "");
                 UpdateFrame();
+                AnnounceChange(layout_.CurrentRow(), layout_.CurrentColumn());
             }
             return;
         case Qt::Key_F2:
@@ -423,6 +444,7 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event) {
     if (layout_.SelectedRow() != 0 || layout_.SelectedColumn() != 0) {
         layout_.ClearSelection();
         viewport()->update();
+        AnnounceSelection();
     }
     const QPoint point = event->position().toPoint();
     const GridHit hit = layout_.HitTest(point.x(), point.y());
@@ -442,6 +464,7 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event) {
                 EndEdit(false);
                 layout_.SelectColumn(hit.column);
                 viewport()->update();
+                AnnounceSelection();
             }
             break;
         case GridHitKind::RowNumber:
@@ -449,6 +472,7 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event) {
                 EndEdit(false);
                 layout_.SelectRow(hit.row);
                 viewport()->update();
+                AnnounceSelection();
             }
             break;
         case GridHitKind::Corner:
@@ -565,12 +589,14 @@ void CGridCtrl::AddColumn() {
     data_->AddColumn();
     layout_.SetColumns(data_->GetColumnCount());
     Relayout();
+    AnnounceChange();
 }
 
 void CGridCtrl::AddRow() {
     data_->AddRow();
     layout_.SetRows(data_->GetRowCount());
     Relayout();
+    AnnounceChange();
 }
 
 void CGridCtrl::RemoveSelectedRow() {
@@ -581,6 +607,7 @@ void CGridCtrl::RemoveSelectedRow() {
     layout_.SetRows(data_->GetRowCount());
     layout_.ClearSelection();
     Relayout();
+    AnnounceChange();
     ShowMessage("All Rows have been renumbered.", Icon::Information);
 }
 
@@ -593,9 +620,11 @@ void CGridCtrl::RemoveSelectedColumn() {
         data_->GetColumnCount() > 1) {
         data_->RemoveColumn(column);
         layout_.RemoveColumn(column);
+        AnnounceChange();
     }
     layout_.ClearSelection();
     Relayout();
+    AnnounceSelection();
 }
 
 void CGridCtrl::Undo() {
@@ -603,12 +632,48 @@ void CGridCtrl::Undo() {
     layout_.SetColumns(data_->GetColumnCount());
     layout_.SetRows(data_->GetRowCount());
     Relayout();
+    AnnounceChange();
 }
 
 void CGridCtrl::CopyCell() {
     if (data_ == nullptr) return;
     const std::string text = data_->GetCell(layout_.CurrentRow(), layout_.CurrentColumn());
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void CGridCtrl::AnnounceCurrentCell() {
+    if (!QAccessible::isActive() || !hasFocus()) return;
+    auto* table = dynamic_cast<GridAccessible*>(QAccessible::queryAccessibleInterface(this));
+    if (table == nullptr) return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(table->IndexOfCell(layout_.CurrentRow(), layout_.CurrentColumn()));
+    QAccessible::updateAccessibility(&event);
+}
+
+void CGridCtrl::AnnounceSelection() {
+    QAccessibleEvent event(this, QAccessible::SelectionWithin);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CGridCtrl::AnnounceChange(int row, int column) {
+    if (row < 0) {
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+        return;
+    }
+    // The table interface counts observations and variables from 0; the names row is -1.
+    QAccessibleTableModelChangeEvent changed(this, QAccessibleTableModelChangeEvent::DataChanged);
+    changed.setFirstRow(row - 1);
+    changed.setLastRow(row - 1);
+    changed.setFirstColumn(column - 1);
+    changed.setLastColumn(column - 1);
+    QAccessible::updateAccessibility(&changed);
+    if (!QAccessible::isActive()) return;
+    if (auto* table = dynamic_cast<GridAccessible*>(QAccessible::queryAccessibleInterface(this))) {
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        named.setChild(table->IndexOfCell(row, column));
+        QAccessible::updateAccessibility(&named);
+    }
 }
 
 void CGridCtrl::paintEvent(QPaintEvent* event) {

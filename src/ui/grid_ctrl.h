@@ -112,6 +112,12 @@ private:
     void RemoveSelectedRow();
     void RemoveSelectedColumn();
     void UpdateCursor(const QPoint& point);
+    // Tell the accessibility clients: the current cell moved (when the grid has the
+    // focus), the row or column chosen for removal changed, a cell's text changed, or the
+    // table changed its shape (row < 0).
+    void AnnounceCurrentCell();
+    void AnnounceSelection();
+    void AnnounceChange(int row = -1, int column = 0);
     QRect ToQRect(const GridRect& rect) const;
 
     CGridData* data_ = nullptr;

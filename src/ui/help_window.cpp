@@ -70,6 +70,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/lumox.svg")));
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(false);
+    browser_->setAccessibleName(QStringLiteral("Help topic"));
     auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
     auto* back = new QPushButton(QStringLiteral("&Back"), this);
     auto* forward = new QPushButton(QStringLiteral("&Forward"), this);

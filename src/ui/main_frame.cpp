@@ -190,6 +190,10 @@ void CMainFrame::BuildToolBar() {
     // The buttons show no tooltips.
     for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
         button->installEventFilter(this);
+    // The toolbar's own button for the buttons that do not fit would reach a screen reader
+    // as an unnamed check box.
+    if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More toolbar buttons"));
     addToolBar(Qt::TopToolBarArea, toolBar_);
 }
 

@@ -13,6 +13,9 @@ CMDIGChildWnd::CMDIGChildWnd(DocumentWindows& document, DocumentView& view)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/icons/document.svg")));
     setWidget(view.Widget());
+    // A screen reader names the view (the Results text, the graph page, the form) after
+    // its window, whose title changes when the data file is saved under a new name.
+    connect(this, &QWidget::windowTitleChanged, view.Widget(), &QWidget::setAccessibleName);
 }
 
 void CMDIGChildWnd::closeEvent(QCloseEvent* event) {

@@ -86,6 +86,7 @@ PointEstimateDialog::PointEstimateDialog(CLumoxDoc& doc, QWidget* parent)
     prediction = ResultEdit("prediction", this);
     auto* results = new QFormLayout;
     results->addRow(predictedLabel, predicted);
+    predictedLabel->setBuddy(predicted);
     results->addRow(QStringLiteral("Confidence Interval:"), confidence);
     results->addRow(QStringLiteral("Prediction Interval:"), prediction);
 

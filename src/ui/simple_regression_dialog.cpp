@@ -66,6 +66,7 @@ SimpleRegressionDialog::SimpleRegressionDialog(CLumoxDoc& doc, UiDialogs& dialog
 
     models = new QListWidget(this);
     models->setObjectName(QStringLiteral("models"));
+    models->setAccessibleName(QStringLiteral("Equations"));
     for (const SimpleModel& model : SimpleModels())
         models->addItem(QString::fromLatin1(model.name));
     auto* modelsLabel = new QLabel(QStringLiteral("&Equations"), this);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 #include "data/data_set.h"
 
@@ -11,6 +12,7 @@ namespace lumox {
 QListWidget* MakeVariableList(const DataSet& data, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QStringLiteral("variables"));
+    list->setAccessibleName(QStringLiteral("Variables"));
     for (uint32_t j = 0; j < data.Cols(); ++j) {
         list->addItem(QString::fromStdString(data.GetColName(j)));
     }
@@ -27,15 +29,21 @@ VariableCheck::VariableCheck(QListWidget& list, QCheckBox& box, QLineEdit& name,
       take_(std::move(take)),
       release_(std::move(release)) {
     name_.setReadOnly(true);
+    // The edit is named after its box: "X variable", or "Variable" beside a box without text.
+    const QString axis = box_.text().remove(QLatin1Char('&')).trimmed();
+    name_.setAccessibleName(axis.isEmpty() ? QStringLiteral("Variable")
+                                           : axis + QStringLiteral(" variable"));
     connect(&list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) highlighted_ = row;
     });
-    connect(&box_, &QCheckBox::clicked, this, &VariableCheck::OnClicked);
+    // Toggled, not clicked: a screen reader's toggle action changes the box without a click.
+    connect(&box_, &QCheckBox::toggled, this, &VariableCheck::OnToggled);
 }
 
-void VariableCheck::OnClicked(bool checked) {
-    // The click has already toggled the box: what it showed before is !checked.
+void VariableCheck::OnToggled(bool checked) {
+    // The box has already toggled: what it showed before is !checked.
     const bool wasChecked = !checked;
+    const QSignalBlocker quiet(&box_);
     box_.setChecked(wasChecked);
     if (highlighted_ < 0) return;
     if (wasChecked) {

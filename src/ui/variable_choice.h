@@ -32,7 +32,7 @@ public:
     int Highlighted() const { return highlighted_; }
 
 private:
-    void OnClicked(bool checked);
+    void OnToggled(bool checked);
 
     QListWidget& list_;
     QCheckBox& box_;

@@ -5,12 +5,21 @@
 #include <QDialog>
 #include <QListWidget>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "cli_run.h"
+#include "ui/descriptive_statistics_dialog.h"
 #include "ui/document_windows.h"
+#include "ui/edit_data_dialog.h"
+#include "ui/graph_options_dlg.h"
+#include "ui/graph_select_dlg.h"
+#include "ui/histogram_dialog.h"
 #include "ui/lumox_view.h"
+#include "ui/point_estimate_dialog.h"
+#include "ui/record_reports_dialog.h"
+#include "ui/simple_regression_dialog.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
@@ -25,6 +34,34 @@ protected:
                                            QString::fromStdString(name));
         if (doc == nullptr) throw std::runtime_error("cannot open " + name);
         return *doc;
+    }
+
+    // Opens an example and fits its second variable on its first (a straight line), so
+    // that the dialogs that need a fit open.
+    CLumoxDoc& OpenFittedExample(const std::string& name) {
+        CLumoxDoc& doc = OpenExample(name);
+        SimpleRegression simple(doc);
+        simple.SetX(0);
+        simple.SetY(1);
+        simple.m_nSelectedModel = 0;
+        if (simple.Calculate() != 0) throw std::runtime_error("cannot fit " + name);
+        return doc;
+    }
+
+    // One of each statistics, regression, graph and data dialog over doc (Edit Data over
+    // lines), for rules that every dialog keeps.
+    std::vector<std::unique_ptr<QWidget>> EveryDialog(CLumoxDoc& doc,
+                                                      std::vector<std::string>& lines) {
+        std::vector<std::unique_ptr<QWidget>> all;
+        all.emplace_back(std::make_unique<DescriptiveStatisticsDialog>(doc));
+        all.emplace_back(std::make_unique<HistogramDialog>(doc.Data()));
+        all.emplace_back(std::make_unique<SimpleRegressionDialog>(doc, dialogs));
+        all.emplace_back(std::make_unique<PointEstimateDialog>(doc));
+        all.emplace_back(std::make_unique<RecordReportsDialog>(false));
+        all.emplace_back(std::make_unique<CGraphSelectDlg>(doc, 4));
+        all.emplace_back(std::make_unique<CGraphOptionsDlg>(doc));
+        all.emplace_back(std::make_unique<CEditDataDialog>(lines, 2, 2));
+        return all;
     }
 
     std::string ResultsText() const { return Results() ? Results()->GetText() : std::string(); }
