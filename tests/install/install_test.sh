@@ -58,6 +58,7 @@ contents)
             share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
             share/icons/hicolor/scalable/apps/$app_id.svg \
             share/man/man1/lumox.1.gz share/man/man1/lumox-cli.1.gz \
+            share/bash-completion/completions/lumox-cli \
             share/doc/lumox/README.md share/doc/lumox/copyright \
             share/doc/lumox/changelog.Debian.gz share/lumox/examples/README.md
         for size in 16 22 24 32 48 64 128 256; do
