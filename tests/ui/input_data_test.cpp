@@ -18,6 +18,7 @@
 #include "ui/main_frame.h"
 #include "ui/mdig_child_wnd.h"
 #include "ui/recent_file_list.h"
+#include "cli_run.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
@@ -278,6 +279,23 @@ TEST_F(InputDataTest, TypedDataRoundTripsThroughTextAndDbase) {
     }
     ASSERT_NE(app->OpenDataFile(LUMOX_SOURCE_DIR "/examples/tab21.dat"), nullptr);
     EXPECT_EQ(RecordedListing(), expected);
+}
+
+// Long integers and values of many digits: the window's listing is lumox-cli's, byte for
+// byte, and shows an integer of up to fifteen digits whole.
+TEST_F(InputDataTest, LongNumbersAreListedAsLumoxCliListsThem) {
+    const QString path = DataFile("long.dat",
+                                  "Big Small Last\r\n"
+                                  "1234567890 1.2345678912 3\r\n"
+                                  "123456789012345 0.12345678901234567 1.23456789012\r\n"
+                                  "-98765432109 2.5 4\r\n");
+    ASSERT_NE(app->OpenDataFile(path), nullptr);
+    const std::string listing = RecordedListing();
+    const CliResult cli = RunCli({path.toStdString(), "--input-data"});
+    ASSERT_EQ(cli.status, 0) << cli.err;
+    EXPECT_EQ(listing, cli.out);
+    EXPECT_NE(listing.find("\r\n123456789012345 "), std::string::npos) << listing;
+    EXPECT_NE(listing.find("\r\n-98765432109 "), std::string::npos) << listing;
 }
 
 }  // namespace
