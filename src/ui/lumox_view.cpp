@@ -112,7 +112,11 @@ size_t CLumoxView::Capacity() const { return kResultsCapacity; }
 bool CLumoxView::CanClearAll() const { return !document()->isEmpty(); }
 
 void CLumoxView::OnClearAll() {
-    setPlainText(QString());
+    // Removed as an edit, not replaced: Undo brings the text back, and with it the
+    // document's modified mark.
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
     document_.Doc().OnResultsCleared();
     document_.NotifyChanged();
 }

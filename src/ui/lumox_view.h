@@ -39,6 +39,7 @@ public:
 
     // Clear All is enabled when there is a character or more than one line.
     bool CanClearAll() const;
+    // Empties the text, leaving the document unmodified; Undo brings the text back.
     void OnClearAll();
     void OnFilePrint();
     void OnFilePrintPreview();

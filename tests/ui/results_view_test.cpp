@@ -147,6 +147,24 @@ TEST_F(ResultsTest, TypingMarksTheDocumentModifiedAndClearAllUnmarksIt) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+TEST_F(ResultsTest, ClearAllIsUndoneByUndo) {
+    Run(cmd::kRecordInputData);
+    const std::string recorded = view->GetText();
+    ASSERT_FALSE(recorded.empty());
+    Run(cmd::kClearAll);
+    EXPECT_TRUE(view->GetText().empty());
+    EXPECT_FALSE(Doc().IsModified());
+    ASSERT_TRUE(Enabled(cmd::kUndo));
+    Run(cmd::kUndo);
+    EXPECT_EQ(view->GetText(), recorded);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(Enabled(cmd::kSaveResults));
+    // Ctrl+Z in the window does the same.
+    Run(cmd::kClearAll);
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(view->GetText(), recorded);
+}
+
 TEST_F(ResultsTest, EditingCommandsFollowTheSelectionAndClipboard) {
     QTest::keyClicks(view, "abc def");
     EXPECT_FALSE(Enabled(cmd::kCut));

@@ -83,8 +83,8 @@ TEST_F(ShellTest, MenuThreeWithADocumentWindow) {
                            "Print Pre&view", "P&rint Setup...", "-",
                            "&1 " + QString::fromStdString(dir.File("xy.dat")), "-", "E&xit"}));
     EXPECT_EQ(menus.at("&Edit"),
-              QStringList({"Clear &All", "-", "Input &Data", "&Graph Options", "-", "Cu&t\tCtrl+X",
-                           "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-"}));
+              QStringList({"&Undo\tCtrl+Z", "-", "Clear &All", "-", "Input &Data", "&Graph Options",
+                           "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-"}));
     EXPECT_EQ(menus.at("&View"), kViewMenu);
     EXPECT_EQ(
         menus.at("&Statistics"),
