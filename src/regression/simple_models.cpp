@@ -40,7 +40,7 @@ bool SimpleModelTransformsY(int m) {
 int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, EquationModel& fitted,
                    RegressionFit& fit, Diagnostics& said) {
     fit.ResetFit();
-    if (m == kPowerExponential && rows < 4) return 1;
+    if (m == kPowerExponential && rows < kPowerExponentialRows) return 1;
     const SimpleModel& form = SimpleModels()[static_cast<size_t>(m)];
     EquationModel model;
     for (int entry = 0; entry <= form.xTerms + 1; ++entry) {
