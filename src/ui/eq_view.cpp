@@ -21,11 +21,19 @@
 namespace lumox {
 namespace {
 
+// A read-only entry field: clicked to copy from, passed over by Tab.
 QLineEdit* ReadOnlyField(QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
     field->setMinimumWidth(44);
     return field;
+}
+
+// A narrow field shows the start of a long name, not its end.
+void ShowText(QLineEdit* field, const std::string& text) {
+    field->setText(QString::fromStdString(text));
+    field->setCursorPosition(0);
 }
 
 template <typename Value>
@@ -38,6 +46,7 @@ void Fill(QComboBox* box, const ChoiceList<Value>& list) {
 }  // namespace
 
 CEqView::CEqView(DocumentWindows& document) : document_(document), state_(document.Doc()) {
+    state_.OnFieldsChanged([this] { ShowFields(); });
     // The form is light grey; edits and lists keep their own colours.
     QPalette grey = GreyPalette(palette());
     grey.setColor(QPalette::Button, QColor(192, 192, 192));
@@ -76,6 +85,9 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
     lists->addWidget(transformList_, 1, 1);
     standardError_ = ReadOnlyField(this);
     rSquare_ = ReadOnlyField(this);
+    // The summary stays in the Tab order: its numbers are what a person copies.
+    standardError_->setFocusPolicy(Qt::StrongFocus);
+    rSquare_->setFocusPolicy(Qt::StrongFocus);
     lists->addWidget(new QLabel(QStringLiteral("Standard Error of Estimate:"), this), 2, 0);
     lists->addWidget(standardError_, 2, 1);
     lists->addWidget(new QLabel(QStringLiteral("Coef. of Determination - R^2:"), this), 3, 0);
@@ -151,15 +163,15 @@ void CEqView::OnUpdate() {
 void CEqView::ShowFields() {
     for (int entry = 0; entry < BuildEquationState::kEntries; ++entry) {
         const auto k = static_cast<size_t>(entry);
-        variables_[k]->setText(QString::fromStdString(state_.m_astrVariable[k]));
-        transforms_[k]->setText(QString::fromStdString(state_.m_astrTransform[k]));
+        ShowText(variables_[k], state_.m_astrVariable[k]);
+        ShowText(transforms_[k], state_.m_astrTransform[k]);
         radios_[k]->setEnabled(state_.IsEntryEnabled(entry));
     }
     if (QAbstractButton* selected = group_->button(state_.m_nSelectedEntry)) {
         selected->setChecked(true);
     }
-    standardError_->setText(QString::fromStdString(state_.m_strStandardError));
-    rSquare_->setText(QString::fromStdString(state_.m_strRSquare));
+    ShowText(standardError_, state_.m_strStandardError);
+    ShowText(rSquare_, state_.m_strRSquare);
     record_->setEnabled(state_.CanRecord());
 }
 

@@ -162,7 +162,16 @@ TEST_F(EqViewTest, AGapEmptiesTheEntriesBehindIt) {
     Click(Button(view, "Calculate"));
     ASSERT_FALSE(view->StandardErrorField()->text().isEmpty());
     Set(view, 2, "(None)");
+    // By the time the message shows, the entries and the summary are empty.
+    QStringList shown;
+    QString summary = QStringLiteral("not shown");
+    prompt.onShow = [&](const Message&) {
+        shown = Fields(view);
+        summary = view->StandardErrorField()->text();
+    };
     Click(Button(view, "Calculate"));
+    EXPECT_EQ(shown, QStringList({"C", "1", "", "", "", "", "", "", "", "", ""}));
+    EXPECT_TRUE(summary.isEmpty());
     EXPECT_EQ(prompt.messages,
               (std::vector<Message>{
                   {"The equation needs y, x0 and at least one more term!", Icon::Stop}}));
@@ -171,6 +180,22 @@ TEST_F(EqViewTest, AGapEmptiesTheEntriesBehindIt) {
     EXPECT_TRUE(view->StandardErrorField()->text().isEmpty());
     EXPECT_TRUE(view->RSquareField()->text().isEmpty());
     EXPECT_FALSE(view->RecordButton()->isEnabled());
+}
+
+TEST_F(EqViewTest, NarrowFieldsShowTheStartOfLongNamesAndTabPassesThemBy) {
+    ASSERT_NE(app->OpenDataFile(QStringLiteral(LUMOX_SOURCE_DIR "/examples/longley.dat")), nullptr);
+    Run(cmd::kRegressionWorkbench);
+    CEqView* view = View();
+    ASSERT_NE(view, nullptr);
+    Click(Button(view, "Default Data"));
+    for (int entry = 0; entry < BuildEquationState::kEntries; ++entry) {
+        for (const QLineEdit* field : {view->VariableField(entry), view->TransformField(entry)}) {
+            EXPECT_EQ(field->cursorPosition(), 0) << entry;
+            EXPECT_FALSE(field->focusPolicy() & Qt::TabFocus) << entry;
+        }
+    }
+    EXPECT_EQ(view->VariableField(3)->text(), "GNPDeflator");
+    EXPECT_TRUE(view->StandardErrorField()->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(EqViewTest, ClearEquationEmptiesEveryField) {
