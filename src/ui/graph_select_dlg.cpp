@@ -15,6 +15,7 @@
 #include "render/qt_surface.h"
 #include "ui/command_ids.h"
 #include "ui/help_window.h"
+#include "ui/variable_choice.h"
 
 namespace lumox {
 namespace {
@@ -32,8 +33,8 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
         list_->addItem(QtSurface::ToQString(entry));
     }
     list_->setCurrentRow(-1);
-    connect(list_, &QListWidget::currentRowChanged, this,
-            [this](int row) { selection_.Select(row); });
+    connect(list_, &QListWidget::itemSelectionChanged, this,
+            [this] { selection_.Select(HighlightedRow(*list_)); });
 
     auto* variables = new QVBoxLayout;
     variables->addWidget(new QLabel(QStringLiteral("Variables")));

@@ -70,7 +70,8 @@ SimpleRegressionDialog::SimpleRegressionDialog(CLumoxDoc& doc, UiDialogs& dialog
         models->addItem(QString::fromLatin1(model.name));
     auto* modelsLabel = new QLabel(QStringLiteral("&Equations"), this);
     modelsLabel->setBuddy(models);
-    connect(models, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(models, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = HighlightedRow(*models);
         if (row >= 0) OnModelSelected(row);
     });
 

@@ -18,6 +18,11 @@ QListWidget* MakeVariableList(const DataSet& data, QWidget* parent) {
     return list;
 }
 
+int HighlightedRow(const QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? -1 : list.row(selected.front());
+}
+
 VariableCheck::VariableCheck(QListWidget& list, QCheckBox& box, QLineEdit& name,
                              std::function<bool(int)> take, std::function<void()> release)
     : QObject(&box),
@@ -27,9 +32,8 @@ VariableCheck::VariableCheck(QListWidget& list, QCheckBox& box, QLineEdit& name,
       take_(std::move(take)),
       release_(std::move(release)) {
     name_.setReadOnly(true);
-    connect(&list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) highlighted_ = row;
-    });
+    connect(&list_, &QListWidget::itemSelectionChanged, this,
+            [this] { highlighted_ = HighlightedRow(list_); });
     connect(&box_, &QCheckBox::clicked, this, &VariableCheck::OnClicked);
 }
 

@@ -1,6 +1,8 @@
 // Descriptive Statistics, Histogram Variable Selection and Select Reports to Record,
 // driven through their widgets.
+#include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,7 +35,12 @@ TEST_F(StatisticsDialogs, DescriptiveStatisticsShowTheCheckedVariable) {
     EXPECT_EQ(dialog.variables->item(1)->text(), "Y");
     EXPECT_FALSE(dialog.recordButton->isEnabled());
 
-    // A click with nothing highlighted changes nothing.
+    // A click with nothing highlighted changes nothing, even after the list had the focus
+    // (which makes its first row current without highlighting it).
+    dialog.show();
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(dialog.variables, &focus);
+    ASSERT_EQ(dialog.variables->currentRow(), 0);
     dialog.take->click();
     EXPECT_FALSE(dialog.take->isChecked());
     EXPECT_EQ(dialog.name->text(), "");
