@@ -111,11 +111,11 @@ void CLumoxApp::OnOpenRecentFile(int index) {
     frame_->UpdateRecentFileMenu();
 }
 
-void CLumoxApp::Adopt(std::unique_ptr<DocumentWindows> document) {
+void CLumoxApp::Adopt(std::unique_ptr<DocumentWindows> document, bool maximise) {
     document_ = document.release();
     m_bCanOpen = false;
     connect(document_, &DocumentWindows::changed, frame_.get(), &CMainFrame::UpdateCommandUI);
-    if (document_->ShowView(ViewKind::Results) != nullptr) {
+    if (document_->ShowView(ViewKind::Results) != nullptr && maximise) {
         if (QMdiSubWindow* child = frame_->MdiArea().currentSubWindow()) child->showMaximized();
     }
     frame_->UpdateRecentFileMenu();
@@ -127,7 +127,7 @@ CLumoxDoc* CLumoxApp::OpenDataFile(const QString& path) {
     auto document = std::make_unique<DocumentWindows>(*this);
     if (!document->Doc().OnOpenDocument(ToNativePath(path))) return nullptr;
     recent_.Add(path);
-    Adopt(std::move(document));
+    Adopt(std::move(document), true);
     return &document_->Doc();
 }
 
@@ -135,7 +135,7 @@ CLumoxDoc* CLumoxApp::NewDataDocument() {
     if (!m_bCanOpen || !frame_) return nullptr;
     auto document = std::make_unique<DocumentWindows>(*this);
     document->Doc().OnNewDocument();
-    Adopt(std::move(document));
+    Adopt(std::move(document), false);
     // As if posted: the dialog opens after New Data has finished.
     QMetaObject::invokeMethod(
         this, [this] { router_.Execute(cmd::kInputData); }, Qt::QueuedConnection);

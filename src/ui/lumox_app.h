@@ -69,8 +69,9 @@ public:
     HelpWindow* Help() const;
 
 private:
-    // Makes document the open one and shows its Results window, maximised.
-    void Adopt(std::unique_ptr<DocumentWindows> document);
+    // Makes document the open one and shows its Results window, maximised when asked (an
+    // opened file; new data are typed in a window of their own size).
+    void Adopt(std::unique_ptr<DocumentWindows> document, bool maximise);
     void OnFileOpen();
     void OnOpenRecentFile(int index);
     // The targets of a command, in route order, for the window active now.

@@ -10,8 +10,11 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/command_ids.h"
 #include "ui/command_table.h"
@@ -57,7 +60,7 @@ CMainFrame::CMainFrame(CLumoxApp& app) : app_(app) {
         app_.Document()->ShowView(ViewKind::BuildEquation);
         app_.Document()->UpdateAllViews();
     });
-    OnCommand(cmd::kCascade, [this] { area_->cascadeSubWindows(); });
+    OnCommand(cmd::kCascade, [this] { Cascade(); });
     OnCommand(cmd::kTile, [this] { area_->tileSubWindows(); });
     OnCommand(cmd::kArrangeIcons, [this] { ArrangeIcons(); });
     OnCommand(cmd::kNextPane, [this] { area_->activateNextSubWindow(); });
@@ -295,9 +298,36 @@ void CMainFrame::UpdateWindowMenu() {
         entry->setChecked(active);
         entry->setStatusTip(QStringLiteral("Activate this window"));
         connect(entry, &QAction::triggered, this, [this, window] {
-            if (area_->subWindowList().contains(window)) area_->setActiveSubWindow(window);
+            if (!area_->subWindowList().contains(window)) return;
+            if (window->isMinimized()) window->showNormal();
+            area_->setActiveSubWindow(window);
         });
         windowEntries_.append(entry);
+    }
+}
+
+void CMainFrame::Cascade() {
+    // Each window a title bar lower and to the right of the one behind it, all as large as
+    // the area leaves them (the toolkit's own cascade shrinks them to their size hints).
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : area_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!window->isMinimized() && !window->isHidden()) windows.append(window);
+    }
+    if (windows.isEmpty()) return;
+    QStyleOptionTitleBar option;
+    option.initFrom(windows.front());
+    const int step = std::max(
+        windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, windows.front()),
+        fontMetrics().height() + 8);
+    const QSize room = area_->viewport()->size();
+    const auto shift = static_cast<int>(windows.size() - 1) * step;
+    const QSize size(std::max(room.width() - shift, room.width() * 2 / 3),
+                     std::max(room.height() - shift, room.height() * 2 / 3));
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        if (window->isMaximized()) window->showNormal();
+        const int offset = static_cast<int>(i) * step;
+        window->setGeometry(QRect(QPoint(offset, offset), size));
     }
 }
 

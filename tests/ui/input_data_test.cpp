@@ -3,6 +3,7 @@
 // read back from the file.
 #include <QApplication>
 #include <QFile>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
@@ -126,6 +127,9 @@ TEST_F(InputDataTest, NewDataIsTypedSavedAsTextAndReadBack) {
     EXPECT_EQ(Doc().GetData().At(2, 1), -30.0);
     EXPECT_EQ(Doc().DataPath(), path);
     EXPECT_EQ(Captions(), QStringList{"typed.dat - Results"});
+    // Unlike an opened file's, the Results window of new data is not maximised.
+    ASSERT_NE(Frame().MdiArea().currentSubWindow(), nullptr);
+    EXPECT_FALSE(Frame().MdiArea().currentSubWindow()->isMaximized());
     EXPECT_EQ(app->RecentFiles().Files().value(0), QString::fromStdString(path));
     EXPECT_EQ(dialogs.saveSuggestions, QStringList{""});
     EXPECT_TRUE(prompt.messages.empty());

@@ -205,6 +205,44 @@ TEST_F(ShellTest, OneDocumentAtATimeWithItsResultsWindowEmptyAndMaximised) {
     EXPECT_EQ(Frame().windowTitle(), "Lumox - Equation Fitting Tools - xy.dat");
 }
 
+TEST_F(ShellTest, CascadeKeepsWindowsLargeAndTheWindowMenuRestoresAMinimisedOne) {
+    ASSERT_NE(app->OpenDataFile(SmallData()), nullptr);
+    Run(cmd::kRegressionWorkbench);
+    QMdiArea& area = Frame().MdiArea();
+    ASSERT_EQ(area.subWindowList().size(), 2);
+    Run(cmd::kCascade);
+    ProcessEvents();
+    const QSize room = area.viewport()->size();
+    QList<QPoint> corners;
+    for (QMdiSubWindow* window : area.subWindowList(QMdiArea::StackingOrder)) {
+        EXPECT_FALSE(window->isMaximized());
+        EXPECT_GE(window->width(), room.width() * 2 / 3);
+        EXPECT_GE(window->height(), room.height() * 2 / 3);
+        corners.append(window->pos());
+    }
+    EXPECT_EQ(corners.value(0), QPoint(0, 0));
+    EXPECT_GT(corners.value(1).x(), 0);
+
+    QMdiSubWindow* results = area.subWindowList().front();
+    results->showMinimized();
+    ProcessEvents();
+    QMenu* window = nullptr;
+    for (QAction* action : Frame().menuBar()->actions()) {
+        if (action->text() == "&Window") window = action->menu();
+    }
+    ASSERT_NE(window, nullptr);
+    emit window->aboutToShow();
+    QAction* entry = nullptr;
+    for (QAction* action : window->actions()) {
+        if (action->text().endsWith("xy.dat - Results")) entry = action;
+    }
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    ProcessEvents();
+    EXPECT_FALSE(results->isMinimized());
+    EXPECT_EQ(area.activeSubWindow(), results);
+}
+
 TEST_F(ShellTest, AFileThatCannotBeReadOpensNothing) {
     dialogs.openNames = {DataFile("short.dat", "X Y\r\n1 2\r\n")};
     Run(cmd::kOpenData);
