@@ -60,8 +60,9 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
     group_ = new QButtonGroup(this);
     std::vector<QWidget*> columns;
     for (int entry = 0; entry < BuildEquationState::kEntries; ++entry) {
+        // Alt+y and Alt+0 .. Alt+9 reach the entries.
         const QString name =
-            entry == 0 ? QStringLiteral("y") : QStringLiteral("x%1").arg(entry - 1);
+            entry == 0 ? QStringLiteral("&y") : QStringLiteral("x&%1").arg(entry - 1);
         auto* radio = new QRadioButton(name, this);
         group_->addButton(radio, entry);
         radios_[static_cast<size_t>(entry)] = radio;
@@ -79,18 +80,23 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
     auto* lists = new QGridLayout;
     variableList_ = new QComboBox(this);
     transformList_ = new QComboBox(this);
-    lists->addWidget(new QLabel(QStringLiteral("Variable:"), this), 0, 0);
+    auto label = [this](const QString& text, QWidget* buddy) {
+        auto* shown = new QLabel(text, this);
+        shown->setBuddy(buddy);
+        return shown;
+    };
+    lists->addWidget(label(QStringLiteral("&Variable:"), variableList_), 0, 0);
     lists->addWidget(variableList_, 0, 1);
-    lists->addWidget(new QLabel(QStringLiteral("Transform:"), this), 1, 0);
+    lists->addWidget(label(QStringLiteral("&Transform:"), transformList_), 1, 0);
     lists->addWidget(transformList_, 1, 1);
     standardError_ = ReadOnlyField(this);
     rSquare_ = ReadOnlyField(this);
     // The summary stays in the Tab order: its numbers are what a person copies.
     standardError_->setFocusPolicy(Qt::StrongFocus);
     rSquare_->setFocusPolicy(Qt::StrongFocus);
-    lists->addWidget(new QLabel(QStringLiteral("Standard Error of Estimate:"), this), 2, 0);
+    lists->addWidget(label(QStringLiteral("Standard &Error of Estimate:"), standardError_), 2, 0);
     lists->addWidget(standardError_, 2, 1);
-    lists->addWidget(new QLabel(QStringLiteral("Coef. of Determination - R^2:"), this), 3, 0);
+    lists->addWidget(label(QStringLiteral("Coef. of &Determination - R^2:"), rSquare_), 3, 0);
     lists->addWidget(rSquare_, 3, 1);
     lists->setColumnStretch(1, 1);
     layout->addLayout(lists, 5, 0, 1, 7);
@@ -112,11 +118,11 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
         buttons->addWidget(button, row, column);
         return button;
     };
-    QPushButton* calculate = addButton(QStringLiteral("Calculate"), 0, 0);
-    record_ = addButton(QStringLiteral("Record"), 0, 1);
-    QPushButton* clear = addButton(QStringLiteral("Clear Equation"), 1, 0);
-    QPushButton* defaults = addButton(QStringLiteral("Default Data"), 1, 1);
-    QPushButton* close = addButton(QStringLiteral("Close"), 2, 1);
+    QPushButton* calculate = addButton(QStringLiteral("&Calculate"), 0, 0);
+    record_ = addButton(QStringLiteral("&Record"), 0, 1);
+    QPushButton* clear = addButton(QStringLiteral("Clear E&quation"), 1, 0);
+    QPushButton* defaults = addButton(QStringLiteral("Default D&ata"), 1, 1);
+    QPushButton* close = addButton(QStringLiteral("C&lose"), 2, 1);
     layout->addLayout(buttons, 5, 7, 1, 4, Qt::AlignTop);
     layout->setRowStretch(6, 1);
     connect(calculate, &QPushButton::clicked, this, &CEqView::OnCalculate);

@@ -67,7 +67,7 @@ protected:
     }
     static QPushButton* Button(const CEqView* view, const QString& text) {
         for (QPushButton* button : view->findChildren<QPushButton*>()) {
-            if (button->text() == text) return button;
+            if (QString(button->text()).remove(QLatin1Char('&')) == text) return button;
         }
         ADD_FAILURE() << "no button " << text.toStdString();
         return nullptr;

@@ -222,7 +222,7 @@ TEST_F(GraphWindowTest, HelpButtonExplainsTheDialog) {
 }
 
 TEST_F(GraphWindowTest, GraphOptionsStoreTheChoicesAndRedraw) {
-    Script<CGraphOptionsDlg>([](CGraphOptionsDlg& options) {
+    Script<CGraphOptionsDlg>([this](CGraphOptionsDlg& options) {
         EXPECT_EQ(options.XIntervals()->currentText(), "5");
         EXPECT_EQ(options.YIntervals()->currentText(), "4");
         EXPECT_EQ(options.PointSize()->currentText(), "Large");
@@ -230,7 +230,17 @@ TEST_F(GraphWindowTest, GraphOptionsStoreTheChoicesAndRedraw) {
         options.XIntervals()->setCurrentText("3");
         options.PointSize()->setCurrentText("Small");
         options.Grid()->setChecked(false);
-        options.Title()->setText(QString(40, QLatin1Char('t')));  // the edit keeps 30
+        // A title of 31 characters is refused with a message, the dialog kept open.
+        options.Title()->setText(QString(31, QLatin1Char('t')));
+        options.accept();
+        EXPECT_NE(options.result(), QDialog::Accepted);
+        ASSERT_EQ(prompt.messages.size(), 1u);
+        EXPECT_EQ(prompt.messages[0].text, "Enter no more than 30 characters.");
+        prompt.messages.clear();
+        // Its edit shows thirty characters whole.
+        const QFontMetrics metrics = options.Title()->fontMetrics();
+        EXPECT_GE(options.Title()->width(), metrics.horizontalAdvance(QString(30, 'n')));
+        options.Title()->setText(QString(30, QLatin1Char('t')));
         options.accept();
     });
     Run(cmd::kGraphOptions);
