@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScreen>
+#include <algorithm>
 
 #include "ui/command_ids.h"
 #include "ui/command_table.h"
@@ -159,6 +161,17 @@ QPrinter& CLumoxApp::Printer() {
 
 HelpWindow* CLumoxApp::Help() const { return help_.data(); }
 
+void CLumoxApp::PlaceBesideMainWindow(QWidget& window) const {
+    // To the right of the main window where the screen has room, else against the
+    // screen's right edge: over as little of the main window as may be.
+    const QScreen* screen = frame_->screen();
+    if (screen == nullptr) return;
+    const QRect room = screen->availableGeometry();
+    const QRect main = frame_->frameGeometry();
+    const int x = std::min(main.right() + 1, room.right() + 1 - window.width());
+    window.move(std::max(x, room.left()), std::clamp(main.top(), room.top(), room.bottom()));
+}
+
 void CLumoxApp::ShowHelp(int context) {
     // A modal dialog blocks every window but its own: while one is open the help window
     // belongs to it, so that it can be read and followed.
@@ -166,6 +179,7 @@ void CLumoxApp::ShowHelp(int context) {
     if (owner == nullptr) owner = frame_.get();
     if (!help_) {
         help_ = new HelpWindow(owner);
+        PlaceBesideMainWindow(*help_);
     } else if (help_->parentWidget() != owner) {
         help_->setParent(owner, help_->windowFlags());
     }

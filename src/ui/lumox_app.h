@@ -13,6 +13,7 @@
 
 class QPrinter;
 class QSettings;
+class QWidget;
 
 namespace lumox {
 
@@ -72,6 +73,8 @@ private:
     // Makes document the open one and shows its Results window, maximised when asked (an
     // opened file; new data are typed in a window of their own size).
     void Adopt(std::unique_ptr<DocumentWindows> document, bool maximise);
+    // Moves a window of its own (the help) beside the main window.
+    void PlaceBesideMainWindow(QWidget& window) const;
     void OnFileOpen();
     void OnOpenRecentFile(int index);
     // The targets of a command, in route order, for the window active now.

@@ -1,10 +1,13 @@
 #include "ui/ui_dialogs.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 #include "ui/about_dlg.h"
 
@@ -89,7 +92,12 @@ void QtDialogs::ExecPrintPreview(QWidget* owner, QPrinter& printer,
     QPrintPreviewDialog dialog(&printer, owner);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* target) { paint(*target); });
-    if (owner != nullptr) dialog.resize(owner->window()->size() * 9 / 10);
+    // Large enough to read a page: most of the screen, the page as wide as the window.
+    if (const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(room.width() * 3 / 4, room.height() * 9 / 10);
+    }
+    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) pages->fitToWidth();
     dialog.exec();
 }
 
