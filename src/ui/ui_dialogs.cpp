@@ -2,12 +2,15 @@
 
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
+#include <QTreeView>
+#include <algorithm>
 
 #include "ui/about_dlg.h"
 
@@ -30,6 +33,16 @@ void SetUp(QFileDialog& dialog, bool save) {
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // Size, type and date show whole; the name takes the rest of a wider window.
+    if (auto* files = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = files->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    const int character = dialog.fontMetrics().averageCharWidth();
+    dialog.resize(std::max(dialog.width(), 110 * character), dialog.height());
 }
 
 // The file chosen, or nothing when the dialog was cancelled.
