@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
@@ -52,7 +53,11 @@ CMainFrame::CMainFrame(CLumoxApp& app) : app_(app) {
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateFrame);
-    resize(760, 560);
+    // 760 x 560, or less on a screen that small (a large scale factor leaves few pixels).
+    QSize size(760, 560);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(size);
 
     OnCommand(cmd::kShowResultsWindow, [this] { app_.Document()->ShowView(ViewKind::Results); });
     OnCommand(cmd::kShowGraphWindow, [this] { app_.Document()->ShowGraphWindow(); });
