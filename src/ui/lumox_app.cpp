@@ -29,7 +29,8 @@ static void InitLumoxResources() { Q_INIT_RESOURCE(lumox); }
 namespace lumox {
 
 CLumoxApp::CLumoxApp(QSettings& settings, UiDialogs& dialogs)
-    : dialogs_(dialogs),
+    : settings_(settings),
+      dialogs_(dialogs),
       recent_(settings, cmd::kRecentFileCount),
       router_([this] { return Route(); }, [this](int id) { return RuleState(id, RouteNow()); }) {
     InitLumoxResources();

@@ -30,7 +30,8 @@ struct RouteState;
 class CLumoxApp : public QObject, public CommandTarget {
     Q_OBJECT
 public:
-    // settings holds the profile (the recent-file list); dialogs are the common dialogs.
+    // settings holds the profile (the recent-file list, the main window's place); dialogs
+    // are the common dialogs.
     CLumoxApp(QSettings& settings, UiDialogs& dialogs);
     ~CLumoxApp() override;
 
@@ -68,6 +69,7 @@ public:
     void ShowHelp(int context);
     // The help window, or null before help was first asked for.
     HelpWindow* Help() const;
+    QSettings& Settings() const { return settings_; }
 
 private:
     // Makes document the open one and shows its Results window, maximised when asked (an
@@ -82,6 +84,7 @@ private:
     // What the enable rules read on that route.
     RouteState RouteNow();
 
+    QSettings& settings_;
     UiDialogs& dialogs_;
     RecentFileList recent_;
     CommandRouter router_;

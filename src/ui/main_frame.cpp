@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
@@ -29,6 +30,9 @@ namespace lumox {
 namespace {
 
 const QString kFrameTitle = QStringLiteral("Lumox - Equation Fitting Tools");
+
+// The profile's entry of the main window's size and place.
+const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
 
 // In a menu's entries: a separator, and the recent-file entries.
 constexpr int kSeparator = 0;
@@ -91,6 +95,9 @@ bool CMainFrame::Create() {
     BuildStatusBar();
     if (toolBar_ == nullptr || statusBar() == nullptr) return false;
     qApp->installEventFilter(this);
+    // Where and how large the window was left last time.
+    const QByteArray geometry = app_.Settings().value(kGeometryKey).toByteArray();
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
     UpdateRecentFileMenu();
     UpdateFrame();
     UpdateIndicators();
@@ -448,6 +455,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         document->OnCloseDocument();
     }
     if (app_.Help() != nullptr) app_.Help()->close();
+    app_.Settings().setValue(kGeometryKey, saveGeometry());
     event->accept();
 }
 

@@ -243,6 +243,19 @@ TEST_F(ShellTest, CascadeKeepsWindowsLargeAndTheWindowMenuRestoresAMinimisedOne)
     EXPECT_EQ(area.activeSubWindow(), results);
 }
 
+TEST_F(ShellTest, TheMainWindowComesBackAsLargeAsItWasLeft) {
+    Frame().resize(700, 480);
+    ProcessEvents();
+    Run(cmd::kExit);
+    ProcessEvents();
+    app.reset();
+    ProcessEvents();
+    // The next start, on the same profile.
+    app = std::make_unique<CLumoxApp>(*settings, dialogs);
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_EQ(Frame().size(), QSize(700, 480));
+}
+
 TEST_F(ShellTest, AFileThatCannotBeReadOpensNothing) {
     dialogs.openNames = {DataFile("short.dat", "X Y\r\n1 2\r\n")};
     Run(cmd::kOpenData);
