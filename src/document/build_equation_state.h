@@ -41,8 +41,8 @@ public:
     void ChooseTransform(int item);
 
     // Calculate: compacts the equation (emptying the fields of the entries it cleared, then
-    // telling OnFieldsChanged), fits it as the document's fit and on success shows the standard error and R square.
-    // 0 on success, 1 after a message. Record stays off unless it succeeds.
+    // telling OnFieldsChanged), fits it as the document's fit and on success shows the standard
+    // error and R square. 0 on success, 1 after a message. Record stays off unless it succeeds.
     int Calculate();
     // Whether the document still holds the fit made by this window's last Calculate.
     bool CanRecord() const;

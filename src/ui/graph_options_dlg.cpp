@@ -29,9 +29,9 @@ CGraphOptionsDlg::CGraphOptionsDlg(CLumoxDoc& doc, QWidget* parent)
     SetHelpContext(this, help::kGraphOptionsDialog);
     // The edit takes a longer title, for the document to refuse with its message rather
     // than cut it without a word; it is wide enough to show as much as a title may hold.
-    title_->setMinimumWidth(
-        title_->fontMetrics().horizontalAdvance(QString(GraphOptions::kTitleLimit, QLatin1Char('n'))) +
-        2 * title_->fontMetrics().averageCharWidth());
+    title_->setMinimumWidth(title_->fontMetrics().horizontalAdvance(
+                                QString(GraphOptions::kTitleLimit, QLatin1Char('n'))) +
+                            2 * title_->fontMetrics().averageCharWidth());
     for (int n = GraphOptions::kMinIntervals; n <= GraphOptions::kMaxIntervals; ++n) {
         xIntervals_->addItem(QString::number(n));
         yIntervals_->addItem(QString::number(n));
@@ -64,9 +64,9 @@ CGraphOptionsDlg::CGraphOptionsDlg(CLumoxDoc& doc, QWidget* parent)
     // title bar's buttons.
     QFont caption = font();
     caption.setBold(true);
-    setMinimumWidth(std::max(sizeHint().width(),
-                             QFontMetrics(caption).horizontalAdvance(windowTitle()) +
-                                 8 * fontMetrics().height()));
+    setMinimumWidth(std::max(
+        sizeHint().width(),
+        QFontMetrics(caption).horizontalAdvance(windowTitle()) + 8 * fontMetrics().height()));
 }
 
 void CGraphOptionsDlg::accept() {

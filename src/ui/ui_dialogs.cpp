@@ -106,7 +106,8 @@ void QtDialogs::ExecPrintPreview(QWidget* owner, QPrinter& printer,
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* target) { paint(*target); });
     // Large enough to read a page: most of the screen, the page as wide as the window.
-    if (const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen =
+            owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen()) {
         const QRect room = screen->availableGeometry();
         dialog.resize(room.width() * 3 / 4, room.height() * 9 / 10);
     }
