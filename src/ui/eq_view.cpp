@@ -204,7 +204,7 @@ void CEqView::OnCalculate() {
 
 void CEqView::OnRecord() {
     if (!state_.CanRecord()) return;
-    RecordReportsDialog dialog(false, this);
+    RecordReportsDialog dialog(false, this, &document_.App().Settings());
     if (document_.App().Dialogs().ExecDialog(dialog) != QDialog::Accepted) return;
     Run([this, &dialog] { state_.Record(dialog.Reports(), dialog.Level()); });
     document_.NotifyChanged();

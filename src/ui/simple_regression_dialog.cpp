@@ -183,7 +183,7 @@ void SimpleRegressionDialog::OnBest(int model) {
 }
 
 void SimpleRegressionDialog::OnRecord() {
-    RecordReportsDialog select(true, this);
+    RecordReportsDialog select(true, this, profile);
     if (dialogs_.ExecDialog(select) != QDialog::Accepted) return;
     Guarded([this, &select] { doc_.RecordRegressionReports(select.Reports(), select.Level()); });
 }

@@ -249,8 +249,8 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
     Click(Button(view, "Calculate"));
     ASSERT_TRUE(view->RecordButton()->isEnabled());
 
-    // The dialog's boxes start checked for equation, anova and correlation; each case
-    // clicks the ones to change.
+    // The dialog's boxes start checked for equation, anova and correlation, then as the
+    // last Record left them; each case clicks the ones to change.
     struct Case {
         std::string reports;
         std::vector<QCheckBox * RecordReportsDialog::*> clicks;
@@ -265,7 +265,7 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
           ReportKind::Intervals}},
         {"equation,intervals",
          {&RecordReportsDialog::anova, &RecordReportsDialog::correlation,
-          &RecordReportsDialog::intervals},
+          &RecordReportsDialog::residuals},
          "99",
          {ReportKind::Equation, ReportKind::Intervals}},
     };

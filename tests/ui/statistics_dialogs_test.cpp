@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 
 #include "dialog_test_support.h"
@@ -189,6 +190,30 @@ TEST_F(StatisticsDialogs, HistogramPlotStoresTheSettingsOnTheDocument) {
 }
 
 // Select Reports to Record
+
+TEST_F(StatisticsDialogs, SelectReportsOpensWithTheChoicesLastRecorded) {
+    QSettings profile(QString::fromStdString(dir.File("profile.ini")), QSettings::IniFormat);
+    {
+        RecordReportsDialog dialog(false, nullptr, &profile);
+        EXPECT_EQ(dialog.levelEdit->text(), "95.00");  // nothing kept yet: the defaults
+        dialog.anova->click();
+        dialog.residuals->click();
+        dialog.levelEdit->setText("90");
+        dialog.recordButton->click();
+        ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    RecordReportsDialog again(false, nullptr, &profile);
+    EXPECT_TRUE(again.equation->isChecked());
+    EXPECT_FALSE(again.anova->isChecked());
+    EXPECT_TRUE(again.residuals->isChecked());
+    EXPECT_FALSE(again.intervals->isChecked());
+    EXPECT_EQ(again.levelEdit->text(), "90.00");
+    // A cancelled dialog keeps nothing.
+    again.residuals->click();
+    again.reject();
+    RecordReportsDialog third(false, nullptr, &profile);
+    EXPECT_TRUE(third.residuals->isChecked());
+}
 
 TEST_F(StatisticsDialogs, SelectReportsDefaultsAndFlags) {
     for (const bool simpleFit : {false, true}) {
