@@ -78,16 +78,13 @@ void BuildEquationState::EmptyEntries(int first) {
 
 int BuildEquationState::Calculate() {
     m_bFitted = false;
-    int gap = -1;
-    int result = 1;
-    try {
-        result = CalculateEquation(m_document, m_equation, &gap);
-    } catch (...) {
-        // The command was abandoned; the entries compaction cleared are gone all the same.
-        if (gap >= 0) EmptyEntries(gap);
-        throw;
+    // The entries behind a gap are emptied, and shown empty, before anything is said.
+    const int gap = m_equation.CompactModel();
+    if (gap >= 0) {
+        EmptyEntries(gap);
+        if (m_fieldsChanged) m_fieldsChanged();
     }
-    if (gap >= 0) EmptyEntries(gap);
+    const int result = CalculateEquation(m_document, m_equation);
     if (result != 0) return result;
     m_bFitted = true;
     m_nFitSerial = m_document.FitSerial();

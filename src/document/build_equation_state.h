@@ -2,6 +2,7 @@
 #define LUMOX_DOCUMENT_BUILD_EQUATION_STATE_H
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "document/recording.h"
@@ -20,6 +21,10 @@ public:
 
     explicit BuildEquationState(CLumoxDoc& document);
 
+    // Told when fields change in the middle of a step, before a message: the window shows
+    // them at once.
+    void OnFieldsChanged(std::function<void()> shown) { m_fieldsChanged = std::move(shown); }
+
     // The window is shown: Record off, entry y selected.
     void InitialUpdate();
     // Whether the radio button of entry (0 = y) is enabled: an equation never gets as many
@@ -35,9 +40,9 @@ public:
     // Item of the transform list chosen; -1 (no item) does nothing.
     void ChooseTransform(int item);
 
-    // Calculate: compacts the equation (emptying the fields of the entries it cleared),
-    // fits it as the document's fit and on success shows the standard error and R square.
-    // 0 on success, 1 after a message. Record stays off unless it succeeds.
+    // Calculate: compacts the equation (emptying the fields of the entries it cleared, then
+    // telling OnFieldsChanged), fits it as the document's fit and on success shows the standard
+    // error and R square. 0 on success, 1 after a message. Record stays off unless it succeeds.
     int Calculate();
     // Whether the document still holds the fit made by this window's last Calculate.
     bool CanRecord() const;
@@ -66,6 +71,7 @@ private:
     void EmptyEntries(int first);
 
     CLumoxDoc& m_document;
+    std::function<void()> m_fieldsChanged;
     EquationModel m_equation;
     bool m_bFitted = false;  // the last Calculate succeeded
     unsigned m_nFitSerial = 0;

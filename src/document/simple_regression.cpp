@@ -1,6 +1,7 @@
 #include "document/simple_regression.h"
 
 #include "document/lumox_doc.h"
+#include "platform/format.h"
 #include "platform/prompt.h"
 #include "platform/strings.h"
 
@@ -87,6 +88,13 @@ int SimpleRegression::Calculate() {
     EquationModel fitted;
     RegressionFit fit;
     const int result = Fit(m_nSelectedModel, fitted, fit);
+    // A search passes over this model in silence; chosen on its own it says why it fails.
+    if (result == 1 && m_nSelectedModel == kPowerExponential &&
+        m_document.Rows() < kPowerExponentialRows) {
+        ShowMessage(Format("The equation %s needs at least %u observations!",
+                           SimpleModels()[kPowerExponential].name, kPowerExponentialRows),
+                    Icon::Stop);
+    }
     if (result != 2) m_document.ResetFit();
     if (result == 0) {
         m_document.SetFit(fitted, std::move(fit), m_nSelectedModel);

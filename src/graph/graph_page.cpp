@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "data/data_set.h"
 #include "graph/chart_engine.h"
@@ -63,18 +65,34 @@ void DrawOverlay(Surface& surface, ChartEngine& engine, ChartData& overlay, Diag
 }
 
 // The fitted equation over the graph's X range: 101 grid points when there are fewer than
-// 100 observations, else the predicted values in observation order. False when nothing is
+// 100 observations, else the predicted values joined in order of X. False when nothing is
 // to be drawn (a transform failed, or the graph's X is not the fitted equation's variable).
 bool FittedCurve(const GraphPage& page, const ChartData& graph, Matrix& curve, ChartData& series,
                  Diagnostics& said) {
     const RegressionFit& fit = *page.fit;
     const int observations = static_cast<int>(fit.m_n);
     if (fit.m_n >= kCurveFromPredicted) {
-        if (!BuildDerivedSeries(*page.model, fit, DerivedSeries::PredictedY, curve, said)) {
+        Matrix predicted;
+        if (!BuildDerivedSeries(*page.model, fit, DerivedSeries::PredictedY, predicted, said)) {
             return false;
         }
-        series = Overlay(graph, std::min(graph.pointCount, observations), graph.xMatrix,
-                         graph.xColumn, &curve, 0, kBlue);
+        // Joined in data order, unsorted X would draw chords back and forth across the
+        // graph: the points are taken in order of X (ties keep their data order).
+        const int points =
+            std::min({graph.pointCount, observations, static_cast<int>(predicted.Rows())});
+        std::vector<std::pair<double, double>> joined(static_cast<size_t>(points));
+        for (int i = 0; i < points; ++i) {
+            joined[static_cast<size_t>(i)] = {graph.xMatrix->At(i, graph.xColumn),
+                                              predicted.At(i, 0)};
+        }
+        std::stable_sort(joined.begin(), joined.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        curve.Resize(static_cast<uint32_t>(points), 2);
+        for (int i = 0; i < points; ++i) {
+            curve.At(i, 0) = joined[static_cast<size_t>(i)].first;
+            curve.At(i, 1) = joined[static_cast<size_t>(i)].second;
+        }
+        series = Overlay(graph, points, &curve, 0, &curve, 1, kBlue);
         return true;
     }
     // The grid is put in the place of the equation's variable in an otherwise empty data set.

@@ -53,7 +53,7 @@ EquationModel SimpleModelEquation(int x, int y, int m) {
 int FitSimpleModel(const Matrix& data, uint32_t rows, int x, int y, int m, EquationModel& fitted,
                    RegressionFit& fit, Diagnostics& said) {
     fit.ResetFit();
-    if (m == kPowerExponential && rows < 4) return 1;
+    if (m == kPowerExponential && rows < kPowerExponentialRows) return 1;
     return FitEquation(data, SimpleModelEquation(x, y, m), fitted, fit, said);
 }
 

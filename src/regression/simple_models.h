@@ -29,6 +29,9 @@ enum SimpleModelForm {
     kSimpleModelCount
 };
 
+// The fewest observations kPowerExponential is fitted to; with fewer it fails.
+constexpr uint32_t kPowerExponentialRows = 4;
+
 // One form: its list text, its number of x terms and the transforms of y, x0, x1 and x2
 // that make it linear in its parameters.
 struct SimpleModel {

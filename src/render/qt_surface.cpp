@@ -16,12 +16,20 @@ QColor ToQColor(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
 
 }  // namespace
 
+void SetPenAndBrushAnew(QPainter& painter, const QPen& pen, const QBrush& brush) {
+    // A pen or brush equal to the one the painter believes set is not passed on: another
+    // one first makes it pass.
+    painter.setPen(pen.style() == Qt::NoPen ? QPen(Qt::black) : QPen(Qt::NoPen));
+    painter.setPen(pen);
+    painter.setBrush(brush.style() == Qt::NoBrush ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+    painter.setBrush(brush);
+}
+
 QtSurface::QtSurface(QPainter& painter, bool printer, int verticalResolution)
     : painter_(painter), printer_(printer), verticalResolution_(verticalResolution) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
-    painter_.setPen(QPen(Qt::black, 1));
-    painter_.setBrush(Qt::white);
+    SetPenAndBrushAnew(painter_, QPen(Qt::black, 1), QBrush(Qt::white));
 }
 
 QString QtSurface::ToQString(const std::string& text) {
@@ -35,6 +43,7 @@ Pen QtSurface::SelectPen(const Pen& pen) {
     const Pen previous = pen_;
     pen_ = pen;
     QPen qpen(ToQColor(pen.colour), std::max(pen.width, 1));
+    if (printer_) qpen.setWidthF(std::max(pen.width, 1) * PixelsPerInchX() / double{kPenDpi});
     qpen.setStyle(pen.style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
     painter_.setPen(qpen);
     return previous;

@@ -11,9 +11,20 @@
 
 namespace lumox {
 
+// The screen's pixels per inch that the charts' pen widths are given in: on paper a pen
+// is as wide as it is on the screen, width / 96 of an inch.
+constexpr int kPenDpi = 96;
+
+// Sets pen and brush on painter so that its paint engine is told of them. A printer's
+// engine keeps the pen and brush its last job ended with, while a new painter takes the
+// defaults as set and tells it nothing: a job's first text would come out in the colour
+// of the last job's last line.
+void SetPenAndBrushAnew(QPainter& painter, const QPen& pen, const QBrush& brush);
+
 // The drawing surface on a QPainter: the graph window, the printer and image files.
 // Chart y grows upward: chart (x, y) lands on device (x, page top - y), one chart unit per
-// device unit; any translation already set on the painter (scrolling) still applies.
+// device unit; any translation already set on the painter (scrolling) still applies. On a
+// printer pen widths are screen pixels (kPenDpi), not the printer's dots.
 class QtSurface : public Surface {
 public:
     // verticalResolution is the device height the font rule sees (the screen's height for

@@ -16,7 +16,7 @@ void WriteInputData(const DataSet& set, std::string& out) {
     const uint32_t rows = set.Rows();
     const uint32_t cols = set.Cols();
     // Every value is formatted once with "%.9g", row by row into one buffer: the widest
-    // text sizes its column, and the texts are what the listing writes.
+    // text sizes its column, and a text that would fill its field is written this way.
     std::string texts;
     texts.reserve(size_t{rows} * cols * 10);
     std::vector<size_t> ends(size_t{rows} * cols);
@@ -64,9 +64,16 @@ void WriteInputData(const DataSet& set, std::string& out) {
             const size_t end = ends[size_t{i} * cols + j];
             const size_t length = end - start;
             if (j + 1 < cols) {
-                // Nine significant digits, left-aligned in the column.
-                out.append(texts, start, length);
-                out.append(static_cast<size_t>(width[j]) - length, ' ');
+                // As many significant digits as the field is wide, left-aligned; where that
+                // text would leave no blank before the next column, the nine-digit text.
+                const size_t field = static_cast<size_t>(width[j]);
+                const size_t before = out.size();
+                AppendFormat(out, "%.*g", width[j], data.At(i, j));
+                if (out.size() - before >= field) {
+                    out.resize(before);
+                    out.append(texts, start, length);
+                }
+                out.append(field - (out.size() - before), ' ');
             } else {
                 // The last value carries as many digits as its nine-digit text is long.
                 const int precision = static_cast<int>(length);

@@ -129,7 +129,7 @@ const Command kCommands[] = {
     {.id = cmd::kPaste, .text = "&Paste\tCtrl+V", .prompt = "Insert the text of the Clipboard",
      .keys = {Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert}, .icon = "paste",
      .enabled = CanPaste},
-    {.id = cmd::kUndo, .text = "&Undo", .prompt = "Undo the last change in the Results window",
+    {.id = cmd::kUndo, .text = "&Undo\tCtrl+Z", .prompt = "Undo the last change in the Results window",
      .keys = {Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace}, .enabled = CanUndo},
 
     // View

@@ -21,11 +21,19 @@
 namespace lumox {
 namespace {
 
+// A read-only entry field: clicked to copy from, passed over by Tab.
 QLineEdit* ReadOnlyField(QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
     field->setMinimumWidth(44);
     return field;
+}
+
+// A narrow field shows the start of a long name, not its end.
+void ShowText(QLineEdit* field, const std::string& text) {
+    field->setText(QString::fromStdString(text));
+    field->setCursorPosition(0);
 }
 
 template <typename Value>
@@ -38,6 +46,7 @@ void Fill(QComboBox* box, const ChoiceList<Value>& list) {
 }  // namespace
 
 CEqView::CEqView(DocumentWindows& document) : document_(document), state_(document.Doc()) {
+    state_.OnFieldsChanged([this] { ShowFields(); });
     // The form is light grey; edits and lists keep their own colours.
     QPalette grey = GreyPalette(palette());
     grey.setColor(QPalette::Button, QColor(192, 192, 192));
@@ -51,8 +60,9 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
     group_ = new QButtonGroup(this);
     std::vector<QWidget*> columns;
     for (int entry = 0; entry < BuildEquationState::kEntries; ++entry) {
+        // Alt+y and Alt+0 .. Alt+9 reach the entries.
         const QString name =
-            entry == 0 ? QStringLiteral("y") : QStringLiteral("x%1").arg(entry - 1);
+            entry == 0 ? QStringLiteral("&y") : QStringLiteral("x&%1").arg(entry - 1);
         auto* radio = new QRadioButton(name, this);
         group_->addButton(radio, entry);
         radios_[static_cast<size_t>(entry)] = radio;
@@ -74,15 +84,23 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
     auto* lists = new QGridLayout;
     variableList_ = new QComboBox(this);
     transformList_ = new QComboBox(this);
-    lists->addWidget(new QLabel(QStringLiteral("Variable:"), this), 0, 0);
+    auto label = [this](const QString& text, QWidget* buddy) {
+        auto* shown = new QLabel(text, this);
+        shown->setBuddy(buddy);
+        return shown;
+    };
+    lists->addWidget(label(QStringLiteral("&Variable:"), variableList_), 0, 0);
     lists->addWidget(variableList_, 0, 1);
-    lists->addWidget(new QLabel(QStringLiteral("Transform:"), this), 1, 0);
+    lists->addWidget(label(QStringLiteral("&Transform:"), transformList_), 1, 0);
     lists->addWidget(transformList_, 1, 1);
     standardError_ = ReadOnlyField(this);
     rSquare_ = ReadOnlyField(this);
-    lists->addWidget(new QLabel(QStringLiteral("Standard Error of Estimate:"), this), 2, 0);
+    // The summary stays in the Tab order: its numbers are what a person copies.
+    standardError_->setFocusPolicy(Qt::StrongFocus);
+    rSquare_->setFocusPolicy(Qt::StrongFocus);
+    lists->addWidget(label(QStringLiteral("Standard &Error of Estimate:"), standardError_), 2, 0);
     lists->addWidget(standardError_, 2, 1);
-    lists->addWidget(new QLabel(QStringLiteral("Coef. of Determination - R^2:"), this), 3, 0);
+    lists->addWidget(label(QStringLiteral("Coef. of &Determination - R^2:"), rSquare_), 3, 0);
     lists->addWidget(rSquare_, 3, 1);
     lists->setColumnStretch(1, 1);
     // Screen readers name the lists and fields after the labels beside them.
@@ -109,11 +127,11 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
         buttons->addWidget(button, row, column);
         return button;
     };
-    QPushButton* calculate = addButton(QStringLiteral("Calculate"), 0, 0);
-    record_ = addButton(QStringLiteral("Record"), 0, 1);
-    QPushButton* clear = addButton(QStringLiteral("Clear Equation"), 1, 0);
-    QPushButton* defaults = addButton(QStringLiteral("Default Data"), 1, 1);
-    QPushButton* close = addButton(QStringLiteral("Close"), 2, 1);
+    QPushButton* calculate = addButton(QStringLiteral("&Calculate"), 0, 0);
+    record_ = addButton(QStringLiteral("&Record"), 0, 1);
+    QPushButton* clear = addButton(QStringLiteral("Clear E&quation"), 1, 0);
+    QPushButton* defaults = addButton(QStringLiteral("Default D&ata"), 1, 1);
+    QPushButton* close = addButton(QStringLiteral("C&lose"), 2, 1);
     layout->addLayout(buttons, 5, 7, 1, 4, Qt::AlignTop);
     layout->setRowStretch(6, 1);
     connect(calculate, &QPushButton::clicked, this, &CEqView::OnCalculate);
@@ -160,15 +178,15 @@ void CEqView::OnUpdate() {
 void CEqView::ShowFields() {
     for (int entry = 0; entry < BuildEquationState::kEntries; ++entry) {
         const auto k = static_cast<size_t>(entry);
-        variables_[k]->setText(QString::fromStdString(state_.m_astrVariable[k]));
-        transforms_[k]->setText(QString::fromStdString(state_.m_astrTransform[k]));
+        ShowText(variables_[k], state_.m_astrVariable[k]);
+        ShowText(transforms_[k], state_.m_astrTransform[k]);
         radios_[k]->setEnabled(state_.IsEntryEnabled(entry));
     }
     if (QAbstractButton* selected = group_->button(state_.m_nSelectedEntry)) {
         selected->setChecked(true);
     }
-    standardError_->setText(QString::fromStdString(state_.m_strStandardError));
-    rSquare_->setText(QString::fromStdString(state_.m_strRSquare));
+    ShowText(standardError_, state_.m_strStandardError);
+    ShowText(rSquare_, state_.m_strRSquare);
     record_->setEnabled(state_.CanRecord());
 }
 
@@ -195,7 +213,7 @@ void CEqView::OnCalculate() {
 
 void CEqView::OnRecord() {
     if (!state_.CanRecord()) return;
-    RecordReportsDialog dialog(false, this);
+    RecordReportsDialog dialog(false, this, &document_.App().Settings());
     if (document_.App().Dialogs().ExecDialog(dialog) != QDialog::Accepted) return;
     Run([this, &dialog] { state_.Record(dialog.Reports(), dialog.Level()); });
     document_.NotifyChanged();

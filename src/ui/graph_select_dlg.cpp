@@ -15,12 +15,21 @@
 #include "render/qt_surface.h"
 #include "ui/command_ids.h"
 #include "ui/help_window.h"
+#include "ui/variable_choice.h"
 
 namespace lumox {
 namespace {
 
 // For one or two graphs only the left column of graph frames shows.
 constexpr double kNarrowWidth = 0.655;
+
+// The texts of each graph's X, Y, Fitted Curve and Trend Line boxes, with their letters.
+constexpr const char* kGraphKeys[4][4] = {
+    {"&X", "&Y", "&Fitted Curve", "&Trend Line"},
+    {"X &2", "Y &3", "Fitted C&urve", "T&rend Line"},
+    {"X &4", "Y &5", "F&itted Curve", "Tre&nd Line"},
+    {"X &6", "Y &7", "Fitt&ed Curve", "Trend &Line"},
+};
 
 }  // namespace
 
@@ -33,11 +42,13 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
     }
     list_->setCurrentRow(-1);
     list_->setAccessibleName(QStringLiteral("Variables"));
-    connect(list_, &QListWidget::currentRowChanged, this,
-            [this](int row) { selection_.Select(row); });
+    connect(list_, &QListWidget::itemSelectionChanged, this,
+            [this] { selection_.Select(HighlightedRow(*list_)); });
 
     auto* variables = new QVBoxLayout;
-    variables->addWidget(new QLabel(QStringLiteral("Variables")));
+    auto* variablesLabel = new QLabel(QStringLiteral("&Variables"));
+    variablesLabel->setBuddy(list_);
+    variables->addWidget(variablesLabel);
     variables->addWidget(list_);
 
     // Graphs 1 and 2 fill the left column, 3 and 4 the right, as they lie on the page.
@@ -45,13 +56,14 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
     frames->addWidget(new QLabel(QStringLiteral("Graph Page Layout")), 0, 0, 1, 2);
     for (int k = 0; k < 4; ++k) {
         GraphControls& c = controls_[static_cast<size_t>(k)];
+        const auto& keys = kGraphKeys[static_cast<size_t>(k)];
         c.frame = new QGroupBox(QStringLiteral("Graph %1").arg(k + 1));
-        c.xBox = new QCheckBox(QStringLiteral("X"));
-        c.yBox = new QCheckBox(QStringLiteral("Y"));
+        c.xBox = new QCheckBox(QString::fromLatin1(keys[0]));
+        c.yBox = new QCheckBox(QString::fromLatin1(keys[1]));
         c.xEdit = new QLineEdit;
         c.yEdit = new QLineEdit;
-        c.fittedCurve = new QCheckBox(QStringLiteral("Fitted Curve"));
-        c.trendLine = new QCheckBox(QStringLiteral("Trend Line"));
+        c.fittedCurve = new QCheckBox(QString::fromLatin1(keys[2]));
+        c.trendLine = new QCheckBox(QString::fromLatin1(keys[3]));
         c.confidenceBand = new QCheckBox(QStringLiteral("Confidence Band"));
         c.predictionBand = new QCheckBox(QStringLiteral("Prediction Band"));
         c.xEdit->setAccessibleName(QStringLiteral("Graph %1 X").arg(k + 1));
@@ -96,10 +108,11 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
     frames->setRowStretch(3, 1);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* plot = buttons->addButton(QStringLiteral("Plot"), QDialogButtonBox::AcceptRole);
+    QPushButton* plot = buttons->addButton(QStringLiteral("&Plot"), QDialogButtonBox::AcceptRole);
     plot->setDefault(true);
-    buttons->addButton(QDialogButtonBox::Cancel);
+    buttons->addButton(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
     QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
+    help->setText(QStringLiteral("&Help"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CGraphSelectDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CGraphSelectDlg::reject);
     connect(help, &QPushButton::clicked, this,

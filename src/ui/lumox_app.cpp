@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScreen>
+#include <algorithm>
 
 #include "ui/command_ids.h"
 #include "ui/command_table.h"
@@ -27,7 +29,8 @@ static void InitLumoxResources() { Q_INIT_RESOURCE(lumox); }
 namespace lumox {
 
 CLumoxApp::CLumoxApp(QSettings& settings, UiDialogs& dialogs)
-    : dialogs_(dialogs),
+    : settings_(settings),
+      dialogs_(dialogs),
       recent_(settings, cmd::kRecentFileCount),
       router_([this] { return Route(); }, [this](int id) { return RuleState(id, RouteNow()); }) {
     InitLumoxResources();
@@ -110,11 +113,11 @@ void CLumoxApp::OnOpenRecentFile(int index) {
     frame_->UpdateRecentFileMenu();
 }
 
-void CLumoxApp::Adopt(std::unique_ptr<DocumentWindows> document) {
+void CLumoxApp::Adopt(std::unique_ptr<DocumentWindows> document, bool maximise) {
     document_ = document.release();
     m_bCanOpen = false;
     connect(document_, &DocumentWindows::changed, frame_.get(), &CMainFrame::UpdateCommandUI);
-    if (document_->ShowView(ViewKind::Results) != nullptr) {
+    if (document_->ShowView(ViewKind::Results) != nullptr && maximise) {
         if (QMdiSubWindow* child = frame_->MdiArea().currentSubWindow()) child->showMaximized();
     }
     frame_->UpdateRecentFileMenu();
@@ -128,7 +131,7 @@ CLumoxDoc* CLumoxApp::OpenDataPath(const std::string& path) {
     auto document = std::make_unique<DocumentWindows>(*this);
     if (!document->Doc().OnOpenDocument(path)) return nullptr;
     recent_.Add(path);
-    Adopt(std::move(document));
+    Adopt(std::move(document), true);
     return &document_->Doc();
 }
 
@@ -136,7 +139,7 @@ CLumoxDoc* CLumoxApp::NewDataDocument() {
     if (!m_bCanOpen || !frame_) return nullptr;
     auto document = std::make_unique<DocumentWindows>(*this);
     document->Doc().OnNewDocument();
-    Adopt(std::move(document));
+    Adopt(std::move(document), false);
     // As if posted: the dialog opens after New Data has finished.
     QMetaObject::invokeMethod(
         this, [this] { router_.Execute(cmd::kInputData); }, Qt::QueuedConnection);
@@ -160,6 +163,17 @@ QPrinter& CLumoxApp::Printer() {
 
 HelpWindow* CLumoxApp::Help() const { return help_.data(); }
 
+void CLumoxApp::PlaceBesideMainWindow(QWidget& window) const {
+    // To the right of the main window where the screen has room, else against the
+    // screen's right edge: over as little of the main window as may be.
+    const QScreen* screen = frame_->screen();
+    if (screen == nullptr) return;
+    const QRect room = screen->availableGeometry();
+    const QRect main = frame_->frameGeometry();
+    const int x = std::min(main.right() + 1, room.right() + 1 - window.width());
+    window.move(std::max(x, room.left()), std::clamp(main.top(), room.top(), room.bottom()));
+}
+
 void CLumoxApp::ShowHelp(int context) {
     // A modal dialog blocks every window but its own: while one is open the help window
     // belongs to it, so that it can be read and followed.
@@ -167,6 +181,7 @@ void CLumoxApp::ShowHelp(int context) {
     if (owner == nullptr) owner = frame_.get();
     if (!help_) {
         help_ = new HelpWindow(owner);
+        PlaceBesideMainWindow(*help_);
     } else if (help_->parentWidget() != owner) {
         help_->setParent(owner, help_->windowFlags());
     }

@@ -13,6 +13,7 @@
 
 class QPrinter;
 class QSettings;
+class QWidget;
 
 namespace lumox {
 
@@ -29,7 +30,8 @@ struct RouteState;
 class CLumoxApp : public QObject, public CommandTarget {
     Q_OBJECT
 public:
-    // settings holds the profile (the recent-file list); dialogs are the common dialogs.
+    // settings holds the profile (the recent-file list, the main window's place); dialogs
+    // are the common dialogs.
     CLumoxApp(QSettings& settings, UiDialogs& dialogs);
     ~CLumoxApp() override;
 
@@ -70,10 +72,14 @@ public:
     void ShowHelp(int context);
     // The help window, or null before help was first asked for.
     HelpWindow* Help() const;
+    QSettings& Settings() const { return settings_; }
 
 private:
-    // Makes document the open one and shows its Results window, maximised.
-    void Adopt(std::unique_ptr<DocumentWindows> document);
+    // Makes document the open one and shows its Results window, maximised when asked (an
+    // opened file; new data are typed in a window of their own size).
+    void Adopt(std::unique_ptr<DocumentWindows> document, bool maximise);
+    // Moves a window of its own (the help) beside the main window.
+    void PlaceBesideMainWindow(QWidget& window) const;
     void OnFileOpen();
     void OnOpenRecentFile(int index);
     // The targets of a command, in route order, for the window active now.
@@ -81,6 +87,7 @@ private:
     // What the enable rules read on that route.
     RouteState RouteNow();
 
+    QSettings& settings_;
     UiDialogs& dialogs_;
     RecentFileList recent_;
     CommandRouter router_;

@@ -4,8 +4,11 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <algorithm>
 
 #include "document/recording.h"
 #include "platform/prompt.h"
@@ -91,18 +94,32 @@ void CLumoxView::SetText(const std::string& text) {
 }
 
 void CLumoxView::AppendText(std::string bytes) {
+    const int start = document()->characterCount() - 1;
     if (!latin1_ &&
         !QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8()) {
         // The text turns Latin-1 as a whole, so that it stays one encoding.
         SetText(GetText() + bytes);
-        return;
+    } else {
+        // Like a replaced text, an appended one cannot be undone.
+        document()->setUndoRedoEnabled(false);
+        QTextCursor end(document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(Decode(bytes));
+        document()->setUndoRedoEnabled(true);
     }
-    // Like a replaced text, an appended one cannot be undone.
-    document()->setUndoRedoEnabled(false);
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(Decode(bytes));
-    document()->setUndoRedoEnabled(true);
+    ShowFrom(start);
+}
+
+void CLumoxView::ShowFrom(int position) {
+    // The caret goes to the first line of the new text that is not blank, and that line to
+    // the top of the window (or as high as the end of the text lets it).
+    QTextCursor cursor(document());
+    cursor.setPosition(std::clamp(position, 0, document()->characterCount() - 1));
+    if (!cursor.atBlockStart()) cursor.movePosition(QTextCursor::NextBlock);
+    while (cursor.block().text().isEmpty() && cursor.movePosition(QTextCursor::NextBlock)) {
+    }
+    setTextCursor(cursor);
+    verticalScrollBar()->setValue(cursor.blockNumber());
 }
 
 size_t CLumoxView::TextSize() const { return GetText().size(); }
@@ -112,7 +129,11 @@ size_t CLumoxView::Capacity() const { return kResultsCapacity; }
 bool CLumoxView::CanClearAll() const { return !document()->isEmpty(); }
 
 void CLumoxView::OnClearAll() {
-    setPlainText(QString());
+    // Removed as an edit, not replaced: Undo brings the text back, and with it the
+    // document's modified mark.
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
     document_.Doc().OnResultsCleared();
     document_.NotifyChanged();
 }

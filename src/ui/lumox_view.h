@@ -32,13 +32,14 @@ public:
     // Replaces the text; CR LF, LF and lone CR all break lines. Bytes that are not
     // UTF-8 make the whole text Latin-1, so that any file shows and every byte is kept.
     void SetText(const std::string& text) override;
-    // Adds bytes at the end without laying out the text before them again.
+    // Adds bytes at the end without laying out the text before them again, and shows them.
     void AppendText(std::string bytes) override;
     size_t TextSize() const override;
     size_t Capacity() const override;
 
     // Clear All is enabled when there is a character or more than one line.
     bool CanClearAll() const;
+    // Empties the text, leaving the document unmodified; Undo brings the text back.
     void OnClearAll();
     void OnFilePrint();
     void OnFilePrintPreview();
@@ -56,6 +57,9 @@ private:
     // False, after "Results window is full!", when inserting length characters in place
     // of the selection would pass kResultsEditCapacity.
     bool RoomFor(qsizetype length);
+
+    // Shows the text from position on: the text a recording added.
+    void ShowFrom(int position);
 
     // The characters of text as the text's encoding gives them, lines broken at LF.
     QString Decode(const std::string& bytes) const;

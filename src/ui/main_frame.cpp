@@ -9,9 +9,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ui/command_ids.h"
 #include "ui/command_table.h"
@@ -26,6 +31,9 @@ namespace lumox {
 namespace {
 
 const QString kFrameTitle = QStringLiteral("Lumox - Equation Fitting Tools");
+
+// The profile's entry of the main window's size and place.
+const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
 
 // In a menu's entries: a separator, and the recent-file entries.
 constexpr int kSeparator = 0;
@@ -42,7 +50,11 @@ CMainFrame::CMainFrame(CLumoxApp& app) : app_(app) {
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     connect(area_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateFrame);
-    resize(760, 560);
+    // 760 x 560, or less on a screen that small (a large scale factor leaves few pixels).
+    QSize size(760, 560);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(size);
 
     OnCommand(cmd::kShowResultsWindow, [this] { app_.Document()->ShowView(ViewKind::Results); });
     OnCommand(cmd::kShowGraphWindow, [this] { app_.Document()->ShowGraphWindow(); });
@@ -50,7 +62,7 @@ CMainFrame::CMainFrame(CLumoxApp& app) : app_(app) {
         app_.Document()->ShowView(ViewKind::BuildEquation);
         app_.Document()->UpdateAllViews();
     });
-    OnCommand(cmd::kCascade, [this] { area_->cascadeSubWindows(); });
+    OnCommand(cmd::kCascade, [this] { Cascade(); });
     OnCommand(cmd::kTile, [this] { area_->tileSubWindows(); });
     OnCommand(cmd::kArrangeIcons, [this] { ArrangeIcons(); });
     OnCommand(cmd::kNextPane, [this] { area_->activateNextSubWindow(); });
@@ -76,6 +88,9 @@ bool CMainFrame::Create() {
     BuildStatusBar();
     if (toolBar_ == nullptr || statusBar() == nullptr) return false;
     qApp->installEventFilter(this);
+    // Where and how large the window was left last time.
+    const QByteArray geometry = app_.Settings().value(kGeometryKey).toByteArray();
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
     UpdateRecentFileMenu();
     UpdateFrame();
     UpdateIndicators();
@@ -157,8 +172,8 @@ void CMainFrame::BuildMenus() {
                  kSeparator, cmd::kPrint, cmd::kPrintPreview, cmd::kPrintSetup, kSeparator,
                  kRecentFiles, kSeparator, cmd::kExit}),
         NewMenu(QStringLiteral("&Edit"),
-                {cmd::kClearAll, kSeparator, cmd::kInputData, cmd::kGraphOptions, kSeparator,
-                 cmd::kCut, cmd::kCopy, cmd::kPaste, kSeparator}),
+                {cmd::kUndo, kSeparator, cmd::kClearAll, kSeparator, cmd::kInputData,
+                 cmd::kGraphOptions, kSeparator, cmd::kCut, cmd::kCopy, cmd::kPaste, kSeparator}),
         view,
         NewMenu(QStringLiteral("&Statistics"),
                 {cmd::kRecordInputData, cmd::kDescriptiveStatistics, cmd::kRegressionWorkbench,
@@ -291,9 +306,36 @@ void CMainFrame::UpdateWindowMenu() {
         entry->setChecked(active);
         entry->setStatusTip(QStringLiteral("Activate this window"));
         connect(entry, &QAction::triggered, this, [this, window] {
-            if (area_->subWindowList().contains(window)) area_->setActiveSubWindow(window);
+            if (!area_->subWindowList().contains(window)) return;
+            if (window->isMinimized()) window->showNormal();
+            area_->setActiveSubWindow(window);
         });
         windowEntries_.append(entry);
+    }
+}
+
+void CMainFrame::Cascade() {
+    // Each window a title bar lower and to the right of the one behind it, all as large as
+    // the area leaves them (the toolkit's own cascade shrinks them to their size hints).
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : area_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!window->isMinimized() && !window->isHidden()) windows.append(window);
+    }
+    if (windows.isEmpty()) return;
+    QStyleOptionTitleBar option;
+    option.initFrom(windows.front());
+    const int step = std::max(
+        windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, windows.front()),
+        fontMetrics().height() + 8);
+    const QSize room = area_->viewport()->size();
+    const auto shift = static_cast<int>(windows.size() - 1) * step;
+    const QSize size(std::max(room.width() - shift, room.width() * 2 / 3),
+                     std::max(room.height() - shift, room.height() * 2 / 3));
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        if (window->isMaximized()) window->showNormal();
+        const int offset = static_cast<int>(i) * step;
+        window->setGeometry(QRect(QPoint(offset, offset), size));
     }
 }
 
@@ -409,6 +451,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         document->OnCloseDocument();
     }
     if (app_.Help() != nullptr) app_.Help()->close();
+    app_.Settings().setValue(kGeometryKey, saveGeometry());
     event->accept();
 }
 

@@ -67,6 +67,7 @@ private:
     void UpdateTitle();
     void UpdateWindowMenu();
     void UpdateIndicators();
+    void Cascade();
     void ArrangeIcons();
     void BeginContextHelp();
     void EndContextHelp();

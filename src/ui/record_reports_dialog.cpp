@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "platform/prompt.h"
 #include "ui/command_ids.h"
@@ -14,8 +16,18 @@
 
 namespace lumox {
 
-RecordReportsDialog::RecordReportsDialog(bool simpleFit, QWidget* parent)
-    : QDialog(parent), fields_(RecordReportsTable()) {
+namespace {
+
+// The profile's entries of the choices, in the order of the boxes, and of the level.
+constexpr const char* kChoiceKeys[] = {"RecordReports/equation", "RecordReports/anova",
+                                       "RecordReports/correlation", "RecordReports/residuals",
+                                       "RecordReports/intervals"};
+constexpr char kLevelKey[] = "RecordReports/level";
+
+}  // namespace
+
+RecordReportsDialog::RecordReportsDialog(bool simpleFit, QWidget* parent, QSettings* profile)
+    : QDialog(parent), profile_(profile), fields_(RecordReportsTable()) {
     setWindowTitle(QStringLiteral("Select Reports to Record"));
     SetHelpContext(this, help::kSelectReportsDialog);
 
@@ -32,6 +44,15 @@ RecordReportsDialog::RecordReportsDialog(bool simpleFit, QWidget* parent)
     intervals = box("Confidence/&Prediction Intervals ", "intervals", false);
     diagnostics = box("Fit &Diagnostics", "diagnostics", false);
     correlation->setHidden(simpleFit);
+    if (profile_ != nullptr) {
+        QCheckBox* const boxes[] = {equation, anova, correlation, residuals, intervals};
+        for (size_t k = 0; k < std::size(boxes); ++k) {
+            boxes[k]->setChecked(
+                profile_->value(QString::fromLatin1(kChoiceKeys[k]), boxes[k]->isChecked())
+                    .toBool());
+        }
+        level_ = profile_->value(QString::fromLatin1(kLevelKey), level_).toDouble();
+    }
 
     levelEdit = new QLineEdit(this);
     levelEdit->setObjectName(QStringLiteral("level"));
@@ -81,6 +102,11 @@ void RecordReportsDialog::OnRecord() {
     // A hidden box is not chosen, whatever its check state.
     for (const auto& [box, kind] : boxes) {
         if (!box->isHidden() && box->isChecked()) reports_.push_back(kind);
+    }
+    if (profile_ != nullptr) {
+        for (size_t k = 0; k < std::size(boxes); ++k)
+            profile_->setValue(QString::fromLatin1(kChoiceKeys[k]), boxes[k].first->isChecked());
+        profile_->setValue(QString::fromLatin1(kLevelKey), level_);
     }
     accept();
 }

@@ -9,17 +9,19 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QSettings;
 
 namespace lumox {
 
 // Select Reports to Record: which regression reports the next recording appends and the
 // confidence level of the interval report. After a simple (X,Y) fit the correlation matrix
 // is not offered. exec() returns Accepted on Record; Reports() and Level() then hold the
-// choices.
+// choices. With a profile the dialog opens with the choices last recorded and keeps those
+// of each Record.
 class RecordReportsDialog : public QDialog {
     Q_OBJECT
 public:
-    RecordReportsDialog(bool simpleFit, QWidget* parent = nullptr);
+    RecordReportsDialog(bool simpleFit, QWidget* parent = nullptr, QSettings* profile = nullptr);
 
     // Flags 1 to 5 as checked (the others 0); valid after Record.
     const ReportKinds& Reports() const { return reports_; }
@@ -37,6 +39,7 @@ public:
 private:
     void OnRecord();
 
+    QSettings* profile_;
     DialogFields fields_;
     ReportKinds reports_;
     double level_ = 95.0;

@@ -7,6 +7,7 @@
 
 #include "document/lumox_doc.h"
 #include "document/recording.h"
+#include "render/qt_surface.h"
 
 namespace lumox {
 
@@ -67,6 +68,7 @@ int PrintResultsText(QPrinter& printer, CLumoxDoc& doc, const QString& text) {
     QPainter painter;
     if (!painter.begin(&printer)) return 0;
     painter.setFont(ResultsFont());
+    SetPenAndBrushAnew(painter, QPen(Qt::black), QBrush(Qt::NoBrush));
     const QFontMetrics metrics = painter.fontMetrics();
     const int pageHeight = printer.paperRect(QPrinter::DevicePixel).toRect().height();
     const ResultsPageLayout layout =
@@ -83,8 +85,9 @@ int PrintResultsText(QPrinter& printer, CLumoxDoc& doc, const QString& text) {
         last = std::min(pageCount, printer.toPage() > 0 ? printer.toPage() : pageCount);
     }
 
+    // The rule is as wide as the graph page's: a screen pixel.
     QPen rule = painter.pen();
-    rule.setWidth(std::max(1, printer.logicalDpiY() / 150));
+    rule.setWidthF(std::max(1.0, printer.logicalDpiY() / double{kPenDpi}));
     int printed = 0;
     for (int page = first; page <= last; ++page) {
         if (printed > 0) printer.newPage();

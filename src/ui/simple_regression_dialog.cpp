@@ -71,7 +71,8 @@ SimpleRegressionDialog::SimpleRegressionDialog(CLumoxDoc& doc, UiDialogs& dialog
         models->addItem(QString::fromLatin1(model.name));
     auto* modelsLabel = new QLabel(QStringLiteral("&Equations"), this);
     modelsLabel->setBuddy(models);
-    connect(models, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(models, &QListWidget::itemSelectionChanged, this, [this] {
+        const int row = HighlightedRow(*models);
         if (row >= 0) OnModelSelected(row);
     });
 
@@ -189,7 +190,7 @@ void SimpleRegressionDialog::OnBest(int model) {
 }
 
 void SimpleRegressionDialog::OnRecord() {
-    RecordReportsDialog select(true, this);
+    RecordReportsDialog select(true, this, profile);
     if (dialogs_.ExecDialog(select) != QDialog::Accepted) return;
     Guarded([this, &select] { doc_.RecordRegressionReports(select.Reports(), select.Level()); });
 }

@@ -9,6 +9,7 @@ class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSettings;
 
 namespace lumox {
 
@@ -23,6 +24,9 @@ class SimpleRegressionDialog : public QDialog {
 public:
     // dialogs runs the Select Reports to Record dialog of Record.
     SimpleRegressionDialog(CLumoxDoc& doc, UiDialogs& dialogs, QWidget* parent = nullptr);
+
+    // Where Record keeps the report choices, or null.
+    QSettings* profile = nullptr;
 
     const SimpleRegression& State() const { return state_; }
 

@@ -31,6 +31,7 @@ void OnSimpleRegression(DocumentWindows& windows) {
     }
     SimpleRegressionDialog dialog(windows.Doc(), windows.App().Dialogs(),
                                   windows.App().MainFrame());
+    dialog.profile = &windows.App().Settings();
     Exec(windows, dialog);
 }
 
@@ -41,7 +42,8 @@ void OnPointEstimate(DocumentWindows& windows) {
 
 void OnRegressionReports(DocumentWindows& windows) {
     CLumoxDoc& doc = windows.Doc();
-    RecordReportsDialog dialog(doc.LastFitWasSimple(), windows.App().MainFrame());
+    RecordReportsDialog dialog(doc.LastFitWasSimple(), windows.App().MainFrame(),
+                               &windows.App().Settings());
     if (Exec(windows, dialog) != QDialog::Accepted) return;
     doc.RecordRegressionReports(dialog.Reports(), dialog.Level());
 }

@@ -3,12 +3,18 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
+#include <QTreeView>
+#include <algorithm>
 
 #include "ui/about_dlg.h"
 
@@ -78,6 +84,16 @@ void SetUp(QFileDialog& dialog, bool save) {
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // Size, type and date show whole; the name takes the rest of a wider window.
+    if (auto* files = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = files->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    const int character = dialog.fontMetrics().averageCharWidth();
+    dialog.resize(std::max(dialog.width(), 110 * character), dialog.height());
 }
 
 }  // namespace
@@ -134,7 +150,13 @@ void QtDialogs::ExecPrintPreview(QWidget* owner, QPrinter& printer,
     QPrintPreviewDialog dialog(&printer, owner);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* target) { paint(*target); });
-    if (owner != nullptr) dialog.resize(owner->window()->size() * 9 / 10);
+    // Large enough to read a page: most of the screen, the page as wide as the window.
+    if (const QScreen* screen =
+            owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(room.width() * 3 / 4, room.height() * 9 / 10);
+    }
+    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) pages->fitToWidth();
     dialog.exec();
 }
 

@@ -20,6 +20,11 @@ QListWidget* MakeVariableList(const DataSet& data, QWidget* parent) {
     return list;
 }
 
+int HighlightedRow(const QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? -1 : list.row(selected.front());
+}
+
 VariableCheck::VariableCheck(QListWidget& list, QCheckBox& box, QLineEdit& name,
                              std::function<bool(int)> take, std::function<void()> release)
     : QObject(&box),
@@ -33,9 +38,8 @@ VariableCheck::VariableCheck(QListWidget& list, QCheckBox& box, QLineEdit& name,
     const QString axis = box_.text().remove(QLatin1Char('&')).trimmed();
     name_.setAccessibleName(axis.isEmpty() ? QStringLiteral("Variable")
                                            : axis + QStringLiteral(" variable"));
-    connect(&list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) highlighted_ = row;
-    });
+    connect(&list_, &QListWidget::itemSelectionChanged, this,
+            [this] { highlighted_ = HighlightedRow(list_); });
     // Toggled, not clicked: a screen reader's toggle action changes the box without a click.
     connect(&box_, &QCheckBox::toggled, this, &VariableCheck::OnToggled);
 }

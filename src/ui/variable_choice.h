@@ -17,6 +17,11 @@ class DataSet;
 // order. A click only highlights an entry.
 QListWidget* MakeVariableList(const DataSet& data, QWidget* parent);
 
+// The row a person has highlighted, -1 for none. The current row alone does not count: a
+// list takes its first row as current when it gets the focus, with nothing shown
+// highlighted.
+int HighlightedRow(const QListWidget& list);
+
 // A check box beside a read-only edit that takes or releases the variable highlighted in
 // a list. The dialog, not the click, decides the check state: a click while nothing is
 // highlighted changes nothing, and a variable that cannot be taken leaves the box clear.

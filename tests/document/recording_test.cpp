@@ -61,6 +61,61 @@ TEST(WriteInputData, ColumnsAreAsWideAsTheirWidestValuePlusTwo) {
               "2            3          4\r\n");
 }
 
+// Columns A (the values under test) and B (1 in every row): the A fields of each row.
+struct DigitsCase {
+    std::vector<const char*> values;
+    std::vector<const char*> fields;
+};
+
+// Worked by hand (and with Python's "%.*g", which is C's): W = "%.9g" width + 2; a value
+// is written with W significant digits unless that text is W or more characters long,
+// then with nine.
+const DigitsCase kDigitsCases[] = {
+    // Integers of 10 to 15 digits: "%.9g" gives 1.23456789e+09 (14), so W = 16 and the
+    // integer shows whole; one of 16 digits would touch the next column.
+    {{"1234567890"}, {"1234567890      "}},
+    {{"12345678901"}, {"12345678901     "}},
+    {{"123456789012"}, {"123456789012    "}},
+    {{"1234567890123"}, {"1234567890123   "}},
+    {{"12345678901234"}, {"12345678901234  "}},
+    {{"123456789012345"}, {"123456789012345 "}},
+    {{"1234567890123456"}, {"1.23456789e+15  "}},
+    {{"-1234567890"}, {"-1234567890      "}},
+    // Rounded to nine digits it is 1e+10, five wide: W = 7 holds no more.
+    {{"9999999999"}, {"1e+10  "}},
+    // 10 to 17 significant digits in a field of 12: ten fit with a blank, more would touch.
+    {{"1.234567891"}, {"1.234567891 "}},
+    {{"12345.67891"}, {"12345.67891 "}},
+    {{"1.2345678912"}, {"1.23456789  "}},
+    {{"1.2345678912345"}, {"1.23456789  "}},
+    {{"1.2345678912345678"}, {"1.23456789  "}},
+    {{"0.000123456789012"}, {"0.000123456789  "}},
+    // In a field of 16 (widened by an integer) up to 14 digits show; the decimals of a
+    // short value are not padded with the binary's digits.
+    {{"1234567890", "1.2345678912"}, {"1234567890      ", "1.2345678912    "}},
+    {{"1234567890", "1.2345678912345"}, {"1234567890      ", "1.2345678912345 "}},
+    {{"1234567890", "1.23456789123456"}, {"1234567890      ", "1.23456789      "}},
+    {{"1234567890", "1.2345678912345678"}, {"1234567890      ", "1.23456789      "}},
+    {{"1234567890", "0.3", "123.1"}, {"1234567890      ", "0.3             ", "123.1           "}},
+};
+
+TEST(WriteInputData, ValuesCarryAsManyDigitsAsTheirFieldHoldsWithABlankBeforeTheNext) {
+    for (const DigitsCase& c : kDigitsCases) {
+        // A last row of 2 and 1 makes a data set of at least two observations.
+        const int width = static_cast<int>(std::string(c.fields[0]).size());
+        std::string file = "A B\r\n";
+        std::string expected =
+            "\r\n\r\nINPUT DATA\r\n\r\n" + Format("%-*s", width, "A") + "B  \r\n";
+        for (size_t i = 0; i < c.values.size(); ++i) {
+            file += std::string(c.values[i]) + " 1\r\n";
+            expected += std::string(c.fields[i]) + "1\r\n";
+        }
+        file += "2 1\r\n";
+        expected += Format("%-*s", width, "2") + "1\r\n";
+        EXPECT_EQ(InputData(file), expected) << c.values.back();
+    }
+}
+
 TEST(WriteInputData, WideDataSetsWrapAfterSeventyEightCharacters) {
     std::string file;
     for (int j = 0; j < 20; ++j) file += "V" + std::to_string(j) + " ";

@@ -191,9 +191,18 @@ TEST_F(SimpleModels, TiesGoToTheLowerModel) {
 TEST_F(SimpleModels, RefusalsAndTheThreeParameterModel) {
     Open("1 2\r\n2 3\r\n3 5\r\n");
     ScriptedPrompt prompt;
-    // Model 10 needs four observations: refused without a message.
+    // Model 10 needs four observations: passed over in silence by a search, refused with
+    // the reason when calculated.
     EXPECT_EQ(simple.FitSimpleModel(kPowerExponential), 1);
     EXPECT_TRUE(prompt.messages.empty());
+    simple.m_nSelectedModel = kPowerExponential;
+    EXPECT_EQ(simple.Calculate(), 1);
+    const Message tooFew{"The equation y = ax^(b)e^(cx) needs at least 4 observations!",
+                         Icon::Stop};
+    EXPECT_EQ(prompt.messages, std::vector<Message>{tooFew});
+    EXPECT_FALSE(doc.HasFit());
+    prompt.messages.clear();
+    simple.m_nSelectedModel = -1;
     // No model chosen.
     EXPECT_EQ(simple.Calculate(), -1);
     EXPECT_EQ(prompt.messages, std::vector<Message>{Msg(ids::kSelectEquation, Icon::Stop)});

@@ -504,5 +504,34 @@ TEST(GraphPage, BandsAreDashedLinesAboutTheFittedCurve) {
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+TEST(GraphPage, FittedCurveOfAHundredObservationsJoinsThemInOrderOfX) {
+    // X is 0 .. 119 shuffled (37 is prime to 120): joined in data order the blue line
+    // would run back and forth; joined in order of X its x never goes back.
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    std::vector<std::vector<double>> rows;
+    for (int i = 0; i < 120; ++i) {
+        const double x = (i * 37) % 120;
+        rows.push_back({x, 2.0 + 0.25 * x + (i % 5) - 2.0});
+    }
+    Load(doc, {"X", "Y"}, rows);
+    ASSERT_EQ(test::FitDocument(doc, LineModel(TransformKind::None)), 0);
+    doc.SetupGraphSlot(0, 0, 1, 1, 0);
+    RecordingSurface surface;
+    ChartEngine engine;
+    test::Spoken(
+        [&](Diagnostics& said) { DrawGraphPage(doc.GetGraphPage(), surface, engine, said); });
+    const auto blue = std::find(surface.calls.begin(), surface.calls.end(), "pen solid 1 0,0,255");
+    ASSERT_NE(blue, surface.calls.end());
+    std::vector<int> xs;
+    for (auto call = blue; call != surface.calls.end() && *call != "unclip"; ++call) {
+        int x, y;
+        if (sscanf(call->c_str(), "line %d %d", &x, &y) == 2) xs.push_back(x);
+    }
+    EXPECT_EQ(xs.size(), 120u);
+    EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end()));
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
 }  // namespace
 }  // namespace lumox

@@ -67,7 +67,7 @@ protected:
     }
     static QPushButton* Button(const CEqView* view, const QString& text) {
         for (QPushButton* button : view->findChildren<QPushButton*>()) {
-            if (button->text() == text) return button;
+            if (QString(button->text()).remove(QLatin1Char('&')) == text) return button;
         }
         ADD_FAILURE() << "no button " << text.toStdString();
         return nullptr;
@@ -162,7 +162,16 @@ TEST_F(EqViewTest, AGapEmptiesTheEntriesBehindIt) {
     Click(Button(view, "Calculate"));
     ASSERT_FALSE(view->StandardErrorField()->text().isEmpty());
     Set(view, 2, "(None)");
+    // By the time the message shows, the entries and the summary are empty.
+    QStringList shown;
+    QString summary = QStringLiteral("not shown");
+    prompt.onShow = [&](const Message&) {
+        shown = Fields(view);
+        summary = view->StandardErrorField()->text();
+    };
     Click(Button(view, "Calculate"));
+    EXPECT_EQ(shown, QStringList({"C", "1", "", "", "", "", "", "", "", "", ""}));
+    EXPECT_TRUE(summary.isEmpty());
     EXPECT_EQ(prompt.messages,
               (std::vector<Message>{
                   {"The equation needs y, x0 and at least one more term!", Icon::Stop}}));
@@ -171,6 +180,22 @@ TEST_F(EqViewTest, AGapEmptiesTheEntriesBehindIt) {
     EXPECT_TRUE(view->StandardErrorField()->text().isEmpty());
     EXPECT_TRUE(view->RSquareField()->text().isEmpty());
     EXPECT_FALSE(view->RecordButton()->isEnabled());
+}
+
+TEST_F(EqViewTest, NarrowFieldsShowTheStartOfLongNamesAndTabPassesThemBy) {
+    ASSERT_NE(app->OpenDataFile(QStringLiteral(LUMOX_SOURCE_DIR "/examples/longley.dat")), nullptr);
+    Run(cmd::kRegressionWorkbench);
+    CEqView* view = View();
+    ASSERT_NE(view, nullptr);
+    Click(Button(view, "Default Data"));
+    for (int entry = 0; entry < BuildEquationState::kEntries; ++entry) {
+        for (const QLineEdit* field : {view->VariableField(entry), view->TransformField(entry)}) {
+            EXPECT_EQ(field->cursorPosition(), 0) << entry;
+            EXPECT_FALSE(field->focusPolicy() & Qt::TabFocus) << entry;
+        }
+    }
+    EXPECT_EQ(view->VariableField(3)->text(), "GNPDeflator");
+    EXPECT_TRUE(view->StandardErrorField()->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(EqViewTest, ClearEquationEmptiesEveryField) {
@@ -224,8 +249,8 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
     Click(Button(view, "Calculate"));
     ASSERT_TRUE(view->RecordButton()->isEnabled());
 
-    // The dialog's boxes start checked for equation, anova and correlation; each case
-    // clicks the ones to change.
+    // The dialog's boxes start checked for equation, anova and correlation, then as the
+    // last Record left them; each case clicks the ones to change.
     struct Case {
         std::string reports;
         std::vector<QCheckBox * RecordReportsDialog::*> clicks;
@@ -240,7 +265,7 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
           ReportKind::Intervals}},
         {"equation,intervals",
          {&RecordReportsDialog::anova, &RecordReportsDialog::correlation,
-          &RecordReportsDialog::intervals},
+          &RecordReportsDialog::residuals},
          "99",
          {ReportKind::Equation, ReportKind::Intervals}},
     };

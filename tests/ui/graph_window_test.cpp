@@ -17,7 +17,9 @@
 #include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTest>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "document/simple_regression.h"
 #include "platform/strings.h"
@@ -31,6 +33,8 @@
 #include "ui/graph_select_dlg.h"
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
+#include "ui/results_printing.h"
+#include "recording_printer.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
@@ -231,7 +235,7 @@ TEST_F(GraphWindowTest, HelpButtonExplainsTheDialog) {
 }
 
 TEST_F(GraphWindowTest, GraphOptionsStoreTheChoicesAndRedraw) {
-    Script<CGraphOptionsDlg>([](CGraphOptionsDlg& options) {
+    Script<CGraphOptionsDlg>([this](CGraphOptionsDlg& options) {
         EXPECT_EQ(options.XIntervals()->currentText(), "5");
         EXPECT_EQ(options.YIntervals()->currentText(), "4");
         EXPECT_EQ(options.PointSize()->currentText(), "Large");
@@ -239,7 +243,17 @@ TEST_F(GraphWindowTest, GraphOptionsStoreTheChoicesAndRedraw) {
         options.XIntervals()->setCurrentText("3");
         options.PointSize()->setCurrentText("Small");
         options.Grid()->setChecked(false);
-        options.Title()->setText(QString(40, QLatin1Char('t')));  // the edit keeps 30
+        // A title of 31 characters is refused with a message, the dialog kept open.
+        options.Title()->setText(QString(31, QLatin1Char('t')));
+        options.accept();
+        EXPECT_NE(options.result(), QDialog::Accepted);
+        ASSERT_EQ(prompt.messages.size(), 1u);
+        EXPECT_EQ(prompt.messages[0].text, "Enter no more than 30 characters.");
+        prompt.messages.clear();
+        // Its edit shows thirty characters whole.
+        const QFontMetrics metrics = options.Title()->fontMetrics();
+        EXPECT_GE(options.Title()->width(), metrics.horizontalAdvance(QString(30, 'n')));
+        options.Title()->setText(QString(30, QLatin1Char('t')));
         options.accept();
     });
     Run(cmd::kGraphOptions);
@@ -330,6 +344,59 @@ TEST_F(GraphViewTest, PrintIsOnePageWithItsHeader) {
     EXPECT_TRUE(app->Printer().fullPage());
     Run(cmd::kPrintPreview);
     EXPECT_EQ(dialogs.previews, 1);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(GraphViewTest, PrintedPagesDrawInBlackWithPensAsWideAsOnScreen) {
+    // One graph whose red trend line is the last thing drawn. A printer's engine keeps
+    // the last pen of a job: the next job's header, its rule and the Results printed
+    // after must still be black.
+    doc->SetupScatterPage(1, {{1, 2, 0, 1}});
+    ASSERT_EQ(doc->Graph(0).trendLine, 1);
+    constexpr int kDpi = 1200;
+    RecordingPrinter printer(kDpi);
+    RecordingPaintEngine& recorded = printer.Recorded();
+    std::vector<size_t> jobEnds;
+    for (int job = 0; job < 2; ++job) {
+        ASSERT_TRUE(view->PrintPage(printer));
+        jobEnds.push_back(recorded.strokes.size());
+    }
+    // A pen of width w on the 96-pixel-per-inch screen is w / 96 inch wide on paper.
+    const qreal thin = kDpi / 96.0;
+    size_t red = 0;
+    qreal widest = 0;
+    for (size_t i = 0; i < recorded.strokes.size(); ++i) {
+        const auto& stroke = recorded.strokes[i];
+        const bool trend = stroke.colour == QColor(Qt::red);
+        red += trend ? 1 : 0;
+        if (trend) {
+            EXPECT_DOUBLE_EQ(stroke.width, thin) << i;
+        } else {
+            EXPECT_EQ(stroke.colour.name().toStdString(), "#000000") << i;
+        }
+        EXPECT_GE(stroke.width, thin) << i;
+        widest = std::max(widest, stroke.width);
+    }
+    EXPECT_EQ(red % 2, 0u);  // the same trend line in both jobs
+    EXPECT_GT(red, 0u);
+    EXPECT_DOUBLE_EQ(widest, 2 * thin);  // the axes
+    // The second job begins with the header's rule: black.
+    ASSERT_GT(recorded.strokes.size(), jobEnds[0]);
+    EXPECT_EQ(recorded.strokes[jobEnds[0]].colour.name().toStdString(), "#000000");
+
+    ASSERT_FALSE(recorded.texts.empty());
+    for (const auto& text : recorded.texts)
+        EXPECT_EQ(text.colour.name().toStdString(), "#000000") << text.text.toStdString();
+
+    recorded.strokes.clear();
+    recorded.texts.clear();
+    EXPECT_EQ(PrintResultsText(printer, *doc, QStringLiteral("one\ntwo\n")), 1);
+    ASSERT_FALSE(recorded.strokes.empty());
+    for (const auto& stroke : recorded.strokes)
+        EXPECT_EQ(stroke.colour.name().toStdString(), "#000000");
+    ASSERT_FALSE(recorded.texts.empty());
+    for (const auto& text : recorded.texts)
+        EXPECT_EQ(text.colour.name().toStdString(), "#000000") << text.text.toStdString();
     EXPECT_TRUE(prompt.messages.empty());
 }
 

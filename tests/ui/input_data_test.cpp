@@ -3,6 +3,7 @@
 // read back from the file.
 #include <QApplication>
 #include <QFile>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include "ui/main_frame.h"
 #include "ui/mdig_child_wnd.h"
 #include "ui/recent_file_list.h"
+#include "cli_run.h"
 #include "ui_fixture.h"
 
 namespace lumox::test {
@@ -125,6 +127,9 @@ TEST_F(InputDataTest, NewDataIsTypedSavedAsTextAndReadBack) {
     EXPECT_EQ(Doc().GetData().At(2, 1), -30.0);
     EXPECT_EQ(Doc().DataPath(), path);
     EXPECT_EQ(Captions(), QStringList{"typed.dat - Results"});
+    // Unlike an opened file's, the Results window of new data is not maximised.
+    ASSERT_NE(Frame().MdiArea().currentSubWindow(), nullptr);
+    EXPECT_FALSE(Frame().MdiArea().currentSubWindow()->isMaximized());
     EXPECT_EQ(app->RecentFiles().Files().value(0), QString::fromStdString(path));
     EXPECT_EQ(dialogs.saveSuggestions, QStringList{""});
     EXPECT_TRUE(prompt.messages.empty());
@@ -278,6 +283,23 @@ TEST_F(InputDataTest, TypedDataRoundTripsThroughTextAndDbase) {
     }
     ASSERT_NE(app->OpenDataFile(LUMOX_SOURCE_DIR "/examples/tab21.dat"), nullptr);
     EXPECT_EQ(RecordedListing(), expected);
+}
+
+// Long integers and values of many digits: the window's listing is lumox-cli's, byte for
+// byte, and shows an integer of up to fifteen digits whole.
+TEST_F(InputDataTest, LongNumbersAreListedAsLumoxCliListsThem) {
+    const QString path = DataFile("long.dat",
+                                  "Big Small Last\r\n"
+                                  "1234567890 1.2345678912 3\r\n"
+                                  "123456789012345 0.12345678901234567 1.23456789012\r\n"
+                                  "-98765432109 2.5 4\r\n");
+    ASSERT_NE(app->OpenDataFile(path), nullptr);
+    const std::string listing = RecordedListing();
+    const CliResult cli = RunCli({path.toStdString(), "--input-data"});
+    ASSERT_EQ(cli.status, 0) << cli.err;
+    EXPECT_EQ(listing, cli.out);
+    EXPECT_NE(listing.find("\r\n123456789012345 "), std::string::npos) << listing;
+    EXPECT_NE(listing.find("\r\n-98765432109 "), std::string::npos) << listing;
 }
 
 }  // namespace

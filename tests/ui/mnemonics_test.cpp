@@ -69,6 +69,16 @@ TEST_F(Mnemonics, NoTwoControlsOfADialogShareALetter) {
     dialogs.emplace_back(std::make_unique<CGraphOptionsDlg>(doc));
     dialogs.emplace_back(std::make_unique<CEditDataDialog>(lines, 2, 2));
     dialogs.emplace_back(std::make_unique<CAboutDlg>());
+    // The graph dialogs give every label, check box and button a letter of its own.
+    for (size_t k : {5u, 6u}) {
+        for (const QAbstractButton* button : dialogs[k]->findChildren<QAbstractButton*>())
+            EXPECT_FALSE(Mnemonic(button->text()).isNull()) << button->text().toStdString();
+        for (const QLabel* label : dialogs[k]->findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr) {
+                EXPECT_FALSE(Mnemonic(label->text()).isNull()) << label->text().toStdString();
+            }
+        }
+    }
     for (const auto& dialog : dialogs) {
         for (const auto& [letter, texts] : Claims(*dialog)) {
             EXPECT_EQ(texts.size(), 1)

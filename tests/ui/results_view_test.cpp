@@ -5,8 +5,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBlock>
+#include <algorithm>
 
 #include "reports/input_data.h"
 #include "ui/command_ids.h"
@@ -145,6 +148,39 @@ TEST_F(ResultsTest, TypingMarksTheDocumentModifiedAndClearAllUnmarksIt) {
     Run(cmd::kClose);  // no question: nothing to save
     EXPECT_EQ(app->Document(), nullptr);
     EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(ResultsTest, ARecordedReportIsShownFromItsTitle) {
+    std::string text;
+    for (int i = 1; i <= 300; ++i) text += "line " + std::to_string(i) + "\r\n";
+    view->SetText(text);
+    view->verticalScrollBar()->setValue(0);
+    Run(cmd::kRecordInputData);
+    ProcessEvents();
+    // Its title on the window's top line, as far as the end of the text lets it rise.
+    const QTextCursor caret = view->textCursor();
+    EXPECT_EQ(caret.block().text(), "INPUT DATA");
+    QScrollBar* bar = view->verticalScrollBar();
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_EQ(bar->value(), std::min(caret.blockNumber(), bar->maximum()));
+}
+
+TEST_F(ResultsTest, ClearAllIsUndoneByUndo) {
+    Run(cmd::kRecordInputData);
+    const std::string recorded = view->GetText();
+    ASSERT_FALSE(recorded.empty());
+    Run(cmd::kClearAll);
+    EXPECT_TRUE(view->GetText().empty());
+    EXPECT_FALSE(Doc().IsModified());
+    ASSERT_TRUE(Enabled(cmd::kUndo));
+    Run(cmd::kUndo);
+    EXPECT_EQ(view->GetText(), recorded);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(Enabled(cmd::kSaveResults));
+    // Ctrl+Z in the window does the same.
+    Run(cmd::kClearAll);
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(view->GetText(), recorded);
 }
 
 TEST_F(ResultsTest, EditingCommandsFollowTheSelectionAndClipboard) {

@@ -89,8 +89,8 @@ TEST_F(ShellTest, MenuThreeWithADocumentWindow) {
                            "Print Pre&view", "P&rint Setup...", "-",
                            "&1 " + QString::fromStdString(dir.File("xy.dat")), "-", "E&xit"}));
     EXPECT_EQ(menus.at("&Edit"),
-              QStringList({"Clear &All", "-", "Input &Data", "&Graph Options", "-", "Cu&t\tCtrl+X",
-                           "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-"}));
+              QStringList({"&Undo\tCtrl+Z", "-", "Clear &All", "-", "Input &Data", "&Graph Options",
+                           "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-"}));
     EXPECT_EQ(menus.at("&View"), kViewMenu);
     EXPECT_EQ(
         menus.at("&Statistics"),
@@ -209,6 +209,57 @@ TEST_F(ShellTest, OneDocumentAtATimeWithItsResultsWindowEmptyAndMaximised) {
     child->showNormal();
     ProcessEvents();
     EXPECT_EQ(Frame().windowTitle(), "Lumox - Equation Fitting Tools - xy.dat");
+}
+
+TEST_F(ShellTest, CascadeKeepsWindowsLargeAndTheWindowMenuRestoresAMinimisedOne) {
+    ASSERT_NE(app->OpenDataFile(SmallData()), nullptr);
+    Run(cmd::kRegressionWorkbench);
+    QMdiArea& area = Frame().MdiArea();
+    ASSERT_EQ(area.subWindowList().size(), 2);
+    Run(cmd::kCascade);
+    ProcessEvents();
+    const QSize room = area.viewport()->size();
+    QList<QPoint> corners;
+    for (QMdiSubWindow* window : area.subWindowList(QMdiArea::StackingOrder)) {
+        EXPECT_FALSE(window->isMaximized());
+        EXPECT_GE(window->width(), room.width() * 2 / 3);
+        EXPECT_GE(window->height(), room.height() * 2 / 3);
+        corners.append(window->pos());
+    }
+    EXPECT_EQ(corners.value(0), QPoint(0, 0));
+    EXPECT_GT(corners.value(1).x(), 0);
+
+    QMdiSubWindow* results = area.subWindowList().front();
+    results->showMinimized();
+    ProcessEvents();
+    QMenu* window = nullptr;
+    for (QAction* action : Frame().menuBar()->actions()) {
+        if (action->text() == "&Window") window = action->menu();
+    }
+    ASSERT_NE(window, nullptr);
+    emit window->aboutToShow();
+    QAction* entry = nullptr;
+    for (QAction* action : window->actions()) {
+        if (action->text().endsWith("xy.dat - Results")) entry = action;
+    }
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    ProcessEvents();
+    EXPECT_FALSE(results->isMinimized());
+    EXPECT_EQ(area.activeSubWindow(), results);
+}
+
+TEST_F(ShellTest, TheMainWindowComesBackAsLargeAsItWasLeft) {
+    Frame().resize(700, 480);
+    ProcessEvents();
+    Run(cmd::kExit);
+    ProcessEvents();
+    app.reset();
+    ProcessEvents();
+    // The next start, on the same profile.
+    app = std::make_unique<CLumoxApp>(*settings, dialogs);
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_EQ(Frame().size(), QSize(700, 480));
 }
 
 TEST_F(ShellTest, AFileThatCannotBeReadOpensNothing) {

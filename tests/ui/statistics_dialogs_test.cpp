@@ -1,9 +1,12 @@
 // Descriptive Statistics, Histogram Variable Selection and Select Reports to Record,
 // driven through their widgets.
+#include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 
 #include "dialog_test_support.h"
@@ -33,7 +36,12 @@ TEST_F(StatisticsDialogs, DescriptiveStatisticsShowTheCheckedVariable) {
     EXPECT_EQ(dialog.variables->item(1)->text(), "Y");
     EXPECT_FALSE(dialog.recordButton->isEnabled());
 
-    // A click with nothing highlighted changes nothing.
+    // A click with nothing highlighted changes nothing, even after the list had the focus
+    // (which makes its first row current without highlighting it).
+    dialog.show();
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(dialog.variables, &focus);
+    ASSERT_EQ(dialog.variables->currentRow(), 0);
     dialog.take->click();
     EXPECT_FALSE(dialog.take->isChecked());
     EXPECT_EQ(dialog.name->text(), "");
@@ -182,6 +190,30 @@ TEST_F(StatisticsDialogs, HistogramPlotStoresTheSettingsOnTheDocument) {
 }
 
 // Select Reports to Record
+
+TEST_F(StatisticsDialogs, SelectReportsOpensWithTheChoicesLastRecorded) {
+    QSettings profile(QString::fromStdString(dir.File("profile.ini")), QSettings::IniFormat);
+    {
+        RecordReportsDialog dialog(false, nullptr, &profile);
+        EXPECT_EQ(dialog.levelEdit->text(), "95.00");  // nothing kept yet: the defaults
+        dialog.anova->click();
+        dialog.residuals->click();
+        dialog.levelEdit->setText("90");
+        dialog.recordButton->click();
+        ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    RecordReportsDialog again(false, nullptr, &profile);
+    EXPECT_TRUE(again.equation->isChecked());
+    EXPECT_FALSE(again.anova->isChecked());
+    EXPECT_TRUE(again.residuals->isChecked());
+    EXPECT_FALSE(again.intervals->isChecked());
+    EXPECT_EQ(again.levelEdit->text(), "90.00");
+    // A cancelled dialog keeps nothing.
+    again.residuals->click();
+    again.reject();
+    RecordReportsDialog third(false, nullptr, &profile);
+    EXPECT_TRUE(third.residuals->isChecked());
+}
 
 TEST_F(StatisticsDialogs, SelectReportsDefaultsAndFlags) {
     for (const bool simpleFit : {false, true}) {
