@@ -23,12 +23,13 @@ namespace {
 // For one or two graphs only the left column of graph frames shows.
 constexpr double kNarrowWidth = 0.655;
 
-// The texts of each graph's X, Y, Fitted Curve and Trend Line boxes, with their letters.
-constexpr const char* kGraphKeys[4][4] = {
-    {"&X", "&Y", "&Fitted Curve", "&Trend Line"},
-    {"X &2", "Y &3", "Fitted C&urve", "T&rend Line"},
-    {"X &4", "Y &5", "F&itted Curve", "Tre&nd Line"},
-    {"X &6", "Y &7", "Fitt&ed Curve", "Trend &Line"},
+// The texts of each graph's X, Y, Fitted Curve, Trend Line and band boxes, with their
+// letters: no two of the dialog's controls share one.
+constexpr const char* kGraphKeys[4][6] = {
+    {"&X", "&Y", "&Fitted Curve", "&Trend Line", "C&onfidence Band", "Pre&diction Band"},
+    {"X &2", "Y &3", "Fitted C&urve", "T&rend Line", "Confidence &Band", "Prediction B&and"},
+    {"X &4", "Y &5", "F&itted Curve", "Tre&nd Line", "Confidence Band &8", "Prediction Band &9"},
+    {"X &6", "Y &7", "Fitt&ed Curve", "Trend &Line", "Confidence Band &0", "Prediction Band &1"},
 };
 
 }  // namespace
@@ -64,8 +65,8 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
         c.yEdit = new QLineEdit;
         c.fittedCurve = new QCheckBox(QString::fromLatin1(keys[2]));
         c.trendLine = new QCheckBox(QString::fromLatin1(keys[3]));
-        c.confidenceBand = new QCheckBox(QStringLiteral("Confidence Band"));
-        c.predictionBand = new QCheckBox(QStringLiteral("Prediction Band"));
+        c.confidenceBand = new QCheckBox(QString::fromLatin1(keys[4]));
+        c.predictionBand = new QCheckBox(QString::fromLatin1(keys[5]));
         c.xEdit->setAccessibleName(QStringLiteral("Graph %1 X").arg(k + 1));
         c.yEdit->setAccessibleName(QStringLiteral("Graph %1 Y").arg(k + 1));
         for (QLineEdit* edit : {c.xEdit, c.yEdit}) {

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 #include <iterator>
+#include <type_traits>
 
 #include "platform/prompt.h"
 #include "ui/command_ids.h"
@@ -21,7 +22,7 @@ namespace {
 // The profile's entries of the choices, in the order of the boxes, and of the level.
 constexpr const char* kChoiceKeys[] = {"RecordReports/equation", "RecordReports/anova",
                                        "RecordReports/correlation", "RecordReports/residuals",
-                                       "RecordReports/intervals"};
+                                       "RecordReports/intervals", "RecordReports/diagnostics"};
 constexpr char kLevelKey[] = "RecordReports/level";
 
 }  // namespace
@@ -45,7 +46,8 @@ RecordReportsDialog::RecordReportsDialog(bool simpleFit, QWidget* parent, QSetti
     diagnostics = box("Fit &Diagnostics", "diagnostics", false);
     correlation->setHidden(simpleFit);
     if (profile_ != nullptr) {
-        QCheckBox* const boxes[] = {equation, anova, correlation, residuals, intervals};
+        QCheckBox* const boxes[] = {equation, anova, correlation, residuals, intervals, diagnostics};
+        static_assert(std::extent_v<decltype(boxes)> == std::size(kChoiceKeys));
         for (size_t k = 0; k < std::size(boxes); ++k) {
             boxes[k]->setChecked(
                 profile_->value(QString::fromLatin1(kChoiceKeys[k]), boxes[k]->isChecked())
@@ -103,6 +105,7 @@ void RecordReportsDialog::OnRecord() {
     for (const auto& [box, kind] : boxes) {
         if (!box->isHidden() && box->isChecked()) reports_.push_back(kind);
     }
+    static_assert(std::extent_v<decltype(boxes)> == std::size(kChoiceKeys));
     if (profile_ != nullptr) {
         for (size_t k = 0; k < std::size(boxes); ++k)
             profile_->setValue(QString::fromLatin1(kChoiceKeys[k]), boxes[k].first->isChecked());

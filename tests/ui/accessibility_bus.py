@@ -67,7 +67,7 @@ def walk(node):
             yield from walk(child)
 
 
-def wait_for(what, find, timeout=20.0):
+def wait_for(what, find, timeout=60.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         found = find()
