@@ -16,6 +16,8 @@ foreach(program IN LISTS PROGRAMS)
 endforeach()
 
 file(COPY ${SOURCE}/src/ui/help DESTINATION ${DIST})
+# The program's icon, for its menu entry.
+configure_file(${SOURCE}/desktop/icons/org.lumox.Lumox.svg ${DIST}/lumox.svg COPYONLY)
 file(GLOB texts ${TEXTS}/*)
 file(COPY ${texts} DESTINATION ${DIST})
 file(GLOB examples ${SOURCE}/examples/*.dat)

@@ -56,6 +56,7 @@ std::string DesktopEntryText(const MenuEntry& entry) {
     } else {
         text += "Exec=xdg-open " + ExecArgument(entry.path) + "\n";
     }
+    if (!entry.icon.empty()) text += "Icon=" + StringValue(entry.icon) + "\n";
     return text + "Terminal=false\n";
 }
 

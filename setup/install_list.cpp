@@ -14,19 +14,20 @@ const std::vector<std::string>& DistributionFiles() {
         "pad_file.htm", "overview.txt", "lxtest.txt",         "benchmark.txt", "contents.html",
         "lxtest.dat",   "longley.dat",  "tab21.dat",          "tab411.dat",    "tab421.dat",
         "tab441.dat",   "pad_file.xml", "vendinfo.diz",       "vendor.txt",    "file_id.diz",
+        "lumox.svg",
     };
     return files;
 }
 
 const std::vector<MenuItem>& GroupItems() {
     static const std::vector<MenuItem> items = {
-        {"lumox", "lumox", "Lumox Equation Fitting", true},
-        {"help", "help/index.html", "Lumox Help", false},
-        {"readme", "readme.txt", "Documentation", false},
-        {"lxtest", "lxtest.txt", "Example Results", false},
-        {"overview", "overview.txt", "Lumox Overview", false},
-        {"padfile", "pad_file.htm", "Internet Information", false},
-        {"benchmark", "benchmark.txt", "Benchmark Results", false},
+        {"lumox", "lumox", "Lumox Equation Fitting", true, "lumox.svg"},
+        {"help", "help/index.html", "Lumox Help", false, "help-browser"},
+        {"readme", "readme.txt", "Documentation", false, "text-x-generic"},
+        {"lxtest", "lxtest.txt", "Example Results", false, "text-x-generic"},
+        {"overview", "overview.txt", "Lumox Overview", false, "text-x-generic"},
+        {"padfile", "pad_file.htm", "Internet Information", false, "text-html"},
+        {"benchmark", "benchmark.txt", "Benchmark Results", false, "text-x-generic"},
     };
     return items;
 }

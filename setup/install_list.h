@@ -11,13 +11,16 @@ namespace lumox::setup {
 // The distribution's files in the order they are copied; "help" is a folder.
 const std::vector<std::string>& DistributionFiles();
 
-// One item of the program group: its path below the target folder, its title, and whether
-// it is the program itself (started directly) or a document (opened with its viewer).
+// One item of the program group: its path below the target folder, its title, whether it
+// is the program itself (started directly) or a document (opened with its viewer), and its
+// icon: for the program a file below the target folder, for a document an icon name of
+// the desktop's theme.
 struct MenuItem {
     const char* id;
     const char* file;
     const char* title;
     bool program;
+    const char* icon;
 };
 const std::vector<MenuItem>& GroupItems();
 

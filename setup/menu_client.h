@@ -14,6 +14,7 @@ struct MenuEntry {
     std::string path;
     std::string title;
     bool program = false;
+    std::string icon;  // a file's path, or an icon name of the desktop's theme
 };
 
 // The desktop's application menu, as the program group step needs it. Each call answers

@@ -8,7 +8,8 @@ namespace lumox::setup {
 namespace {
 
 MenuEntry EntryFor(const MenuItem& item, const std::string& targetDir) {
-    return MenuEntry{item.id, targetDir + item.file, item.title, item.program};
+    return MenuEntry{item.id, targetDir + item.file, item.title, item.program,
+                     item.program ? targetDir + item.icon : std::string(item.icon)};
 }
 
 bool AddGroupAndItems(MenuClient& client, SetupPrompt& prompt, const std::string& targetDir) {

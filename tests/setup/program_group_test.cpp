@@ -96,15 +96,19 @@ TEST(DesktopEntry, ExecArgumentQuotesAndEscapes) {
 TEST(DesktopEntry, WholeEntryTexts) {
     EXPECT_EQ(DirectoryFileName(), "lumox-lumox.directory");
     EXPECT_EQ(DirectoryEntryText("Lumox"), "[Desktop Entry]\nType=Directory\nName=Lumox\n");
-    const MenuEntry program{"lumox", "/home/ann/My Tools/lumox", "Lumox Equation Fitting", true};
+    const MenuEntry program{"lumox", "/home/ann/My Tools/lumox", "Lumox Equation Fitting", true,
+                            "/home/ann/My Tools/lumox.svg"};
     EXPECT_EQ(DesktopFileName(program), "lumox-lumox.desktop");
     EXPECT_EQ(DesktopEntryText(program),
               "[Desktop Entry]\nType=Application\nName=Lumox Equation Fitting\n"
-              "Exec=\"/home/ann/My Tools/lumox\"\nPath=/home/ann/My Tools\nTerminal=false\n");
-    const MenuEntry document{"readme", "/home/ann/a\\b/readme.txt", "Documentation", false};
+              "Exec=\"/home/ann/My Tools/lumox\"\nPath=/home/ann/My Tools\n"
+              "Icon=/home/ann/My Tools/lumox.svg\nTerminal=false\n");
+    const MenuEntry document{"readme", "/home/ann/a\\b/readme.txt", "Documentation", false,
+                             "text-x-generic"};
     EXPECT_EQ(DesktopEntryText(document),
               "[Desktop Entry]\nType=Application\nName=Documentation\n"
-              "Exec=xdg-open \"/home/ann/a\\\\\\\\b/readme.txt\"\nTerminal=false\n");
+              "Exec=xdg-open \"/home/ann/a\\\\\\\\b/readme.txt\"\nIcon=text-x-generic\n"
+              "Terminal=false\n");
 }
 
 // Puts a stand-in xdg-desktop-menu first on PATH for one test. It logs its arguments, keeps
@@ -187,10 +191,12 @@ TEST_F(StandInTool, InstallsGroupAndItemsAndStopsAtAFailure) {
     EXPECT_EQ(ReadFile(dir_.File("got/lumox-lumox.directory")), DirectoryEntryText("Lumox"));
     EXPECT_EQ(
         ReadFile(dir_.File("got/lumox-lumox.desktop")),
-        DesktopEntryText({"lumox", "/home/ann/My $Tools/lumox", "Lumox Equation Fitting", true}));
+        DesktopEntryText({"lumox", "/home/ann/My $Tools/lumox", "Lumox Equation Fitting", true,
+                          "/home/ann/My $Tools/lumox.svg"}));
     EXPECT_EQ(ReadFile(dir_.File("got/lumox-padfile.desktop")),
               DesktopEntryText(
-                  {"padfile", "/home/ann/My $Tools/pad_file.htm", "Internet Information", false}));
+                  {"padfile", "/home/ann/My $Tools/pad_file.htm", "Internet Information", false,
+                   "text-html"}));
     EXPECT_TRUE(fs::is_directory(dir_.File("data/applications")));
     EXPECT_TRUE(fs::is_directory(dir_.File("config/menus")));
 }

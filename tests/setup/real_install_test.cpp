@@ -97,6 +97,10 @@ TEST(RealInstallation, FilesIdenticalToDistAndValidMenuEntries) {
         ASSERT_TRUE(fs::exists(entry)) << entry;
         EXPECT_EQ(Validate(entry), "") << entry;
     }
+    // The program's entry shows the program's own icon, installed with it.
+    EXPECT_NE(ReadFile(entries[1]).find("\nIcon=" + target + "/lumox.svg\n"), std::string::npos)
+        << ReadFile(entries[1]);
+    EXPECT_TRUE(fs::is_regular_file(target + "/lumox.svg"));
     // The submenu lists the seven entries in the order of the group.
     const std::string menuFile =
         ReadFile(home.File(".config/menus/applications-merged/user-lumox-lumox.menu"));
