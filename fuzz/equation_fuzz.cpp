@@ -1,11 +1,11 @@
-// lumox-cli's equation text on arbitrary bytes, over four variables: it either refuses
+// The equation text of lumox-cli and the Build Equation window on arbitrary bytes, over four variables: it either refuses
 // with a reason or gives a model with a possible count of entries.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-#include "cli/equation_text.h"
+#include "document/equation_text.h"
 #include "fuzz_support.h"
 #include "platform/abort.h"
 
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     std::string error;
     try {
         const std::optional<lumox::EquationModel> model =
-            lumox::cli::ParseEquation(text, find, error);
+            lumox::ParseEquation(text, find, error);
         if (model &&
             (model->m_nEntryCount < 1 || model->m_nEntryCount > lumox::EquationModel::kEntries)) {
             std::abort();

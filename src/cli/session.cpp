@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "cli/equation_text.h"
+#include "document/equation_text.h"
 #include "data/field_validation.h"
 #include "document/build_equation.h"
 #include "document/simple_regression.h"
@@ -124,17 +124,10 @@ bool Session::Compare(const std::string& xName, const std::string& yName) {
 }
 
 bool Session::Fit(const std::string& equation) {
-    std::string error;
-    std::optional<EquationModel> model = ParseEquation(
-        equation, [this](const std::string& name) { return FindVariable(name); }, error);
-    if (!model) {
-        if (!error.empty()) {
-            ShowMessage(
-                Format("Cannot read the equation \"%s\": %s.", equation.c_str(), error.c_str()),
-                Icon::Stop);
-        }
-        return false;
-    }
+    Diagnostics said;
+    std::optional<EquationModel> model = ReadEquationText(doc_.Data(), equation, said);
+    Speak(said);
+    if (!model) return false;
     if (!RegressionAllowed()) return false;
     if (CalculateEquation(doc_, *model) != 0) return false;
     doc_.RecordRegressionReports(reports_, level_);
@@ -345,40 +338,10 @@ bool Session::SetLevel(const std::string& text) {
 }
 
 int Session::FindVariable(const std::string& name) const {
-    // A column's own name comes first, so that a column named "#2" is not shadowed.
-    for (uint32_t j = 0; j < doc_.Cols(); ++j) {
-        if (doc_.GetColName(j) == name) return static_cast<int>(j);
-    }
-    if (name.size() > 1 && name[0] == '#') {
-        char* end = nullptr;
-        const long k = std::strtol(name.c_str() + 1, &end, 10);
-        if (*end == '\0' && k >= 1 && static_cast<uint32_t>(k) <= doc_.Cols()) {
-            return static_cast<int>(k - 1);
-        }
-    }
-    // A name longer than the stored one is found by its full spelling.
-    const std::vector<std::string>& full = doc_.Data().FullNames();
-    for (size_t j = 0; j < full.size(); ++j) {
-        if (full[j] == name) return static_cast<int>(j);
-    }
-    // And by the name the listings show, its first eight characters, when only one column
-    // shows that name.
-    constexpr size_t kListedLength = 8;
-    int listed = -1;
-    for (size_t j = 0; j < full.size() && name.size() == kListedLength; ++j) {
-        if (full[j].compare(0, kListedLength, name) != 0) continue;
-        if (listed >= 0) {
-            ShowMessage(Format("\"%s\" is the listed name of more than one variable: name it "
-                               "in full.",
-                               name.c_str()),
-                        Icon::Stop);
-            return -1;
-        }
-        listed = static_cast<int>(j);
-    }
-    if (listed >= 0) return listed;
-    ShowMessage(Format("No variable \"%s\" in the data file.", name.c_str()), Icon::Stop);
-    return -1;
+    std::string message;
+    const int column = lumox::FindVariable(doc_.Data(), name, message);
+    if (column < 0) ShowMessage(message, Icon::Stop);
+    return column;
 }
 
 }  // namespace lumox::cli

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "document/build_equation.h"
+#include "document/equation_text.h"
 #include "document/lumox_doc.h"
 #include "platform/format.h"
 #include "platform/prompt.h"
@@ -65,6 +66,33 @@ void BuildEquationState::ChooseTransform(int item) {
     const size_t entry = static_cast<size_t>(m_nSelectedEntry);
     m_astrTransform[entry] = FieldText(m_transformList, item);
     m_equation.m_aTerms[entry].transform = m_transformList[static_cast<size_t>(item)].value;
+}
+
+bool BuildEquationState::TypeEquation(const std::string& text) {
+    Diagnostics said;
+    const std::optional<EquationModel> typed = ReadEquationText(m_document.Data(), text, said);
+    Speak(said);
+    if (!typed) return false;
+    ClearEquation();
+    for (int entry = 0; entry < typed->m_nEntryCount; ++entry) {
+        const Term& term = typed->m_aTerms[static_cast<size_t>(entry)];
+        if (!SelectEntry(entry)) break;
+        const auto variable = std::find_if(m_variableList.begin(), m_variableList.end(),
+                                           [&term](const auto& item) { return item.value == term.factor; });
+        if (variable == m_variableList.end()) break;
+        ChooseVariable(static_cast<int>(variable - m_variableList.begin()));
+        if (term.transform == Transform()) continue;
+        const auto transform = std::find_if(m_transformList.begin(), m_transformList.end(),
+                                            [&term](const auto& item) { return item.value == term.transform; });
+        if (transform != m_transformList.end())
+            ChooseTransform(static_cast<int>(transform - m_transformList.begin()));
+    }
+    SelectEntry(std::min(typed->m_nEntryCount, kEntries - 1));
+    return true;
+}
+
+std::string BuildEquationState::EquationText() const {
+    return lumox::EquationText(m_equation, m_document.Data().FullNames());
 }
 
 void BuildEquationState::EmptyEntries(int first) {

@@ -48,6 +48,12 @@ public:
     bool CanRecord() const;
     // Record with the chosen flags and confidence level (percent).
     void Record(const ReportKinds& reports, double level);
+    // An equation typed as text: read as lumox-cli reads it (the same refusals, shown), then
+    // its entries chosen one by one, as if by the radio buttons and lists. False when the
+    // text was refused; the equation is then as it was.
+    bool TypeEquation(const std::string& text);
+    // The equation's entries as text that TypeEquation reads back.
+    std::string EquationText() const;
     // Clear Equation: every entry and field empty, Record off, y selected.
     void ClearEquation();
     // Default Data: the last usable column as y, the constant, the other columns as x

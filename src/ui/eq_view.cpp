@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
@@ -133,7 +134,16 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
     QPushButton* defaults = addButton(QStringLiteral("Default D&ata"), 1, 1);
     QPushButton* close = addButton(QStringLiteral("C&lose"), 2, 1);
     layout->addLayout(buttons, 5, 7, 1, 4, Qt::AlignTop);
-    layout->setRowStretch(6, 1);
+
+    // The equation as a line of text, as lumox-cli takes it: Enter chooses its entries.
+    typed_ = new QLineEdit(this);
+    typed_->setObjectName(QStringLiteral("equationText"));
+    auto* typedRow = new QHBoxLayout;
+    typedRow->addWidget(label(QStringLiteral("Type the equatio&n:"), typed_));
+    typedRow->addWidget(typed_, 1);
+    layout->addLayout(typedRow, 6, 0, 1, BuildEquationState::kEntries);
+    connect(typed_, &QLineEdit::returnPressed, this, &CEqView::OnTypedEquation);
+    layout->setRowStretch(7, 1);
     connect(calculate, &QPushButton::clicked, this, &CEqView::OnCalculate);
     connect(record_, &QPushButton::clicked, this, &CEqView::OnRecord);
     connect(clear, &QPushButton::clicked, this, &CEqView::OnClearEquation);
@@ -188,6 +198,14 @@ void CEqView::ShowFields() {
     ShowText(standardError_, state_.m_strStandardError);
     ShowText(rSquare_, state_.m_strRSquare);
     record_->setEnabled(state_.CanRecord());
+    typed_->setText(QString::fromStdString(state_.EquationText()));
+}
+
+void CEqView::OnTypedEquation() {
+    const std::string text = typed_->text().toStdString();
+    bool typed = false;
+    Run([this, &text, &typed] { typed = state_.TypeEquation(text); });
+    if (typed) ShowLists(-1);
 }
 
 void CEqView::ShowLists(int chosenVariable) {

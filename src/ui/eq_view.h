@@ -39,6 +39,7 @@ public:
     void OnRecord();
     void OnClearEquation();
     void OnDefaultData();
+    void OnTypedEquation();
 
     // The controls, for the window's tests.
     QRadioButton* EntryButton(int entry) const { return radios_[static_cast<size_t>(entry)]; }
@@ -48,6 +49,7 @@ public:
     QComboBox* TransformList() const { return transformList_; }
     QLineEdit* StandardErrorField() const { return standardError_; }
     QLineEdit* RSquareField() const { return rSquare_; }
+    QLineEdit* EquationTextField() const { return typed_; }
     QPushButton* RecordButton() const { return record_; }
 
 private:
@@ -71,6 +73,7 @@ private:
     QComboBox* transformList_ = nullptr;
     QLineEdit* standardError_ = nullptr;
     QLineEdit* rSquare_ = nullptr;
+    QLineEdit* typed_ = nullptr;  // the equation as text
     QPushButton* record_ = nullptr;
     bool filling_ = false;  // the lists are being refilled: their changes are not choices
 };

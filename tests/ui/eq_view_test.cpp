@@ -296,6 +296,44 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
     EXPECT_NE(expected.find("REGRESSION EQUATION"), std::string::npos);
 }
 
+// The equation typed as lumox-cli takes it fills the entries as choosing them one by one
+// does, and choosing them writes the same text back; a refused text says what lumox-cli says.
+TEST_F(EqViewTest, ATypedEquationFillsTheEntriesAsChoosingThemDoes) {
+    ASSERT_NE(app->OpenDataFile(QStringLiteral(LUMOX_SOURCE_DIR "/examples/tab411.dat")), nullptr);
+    Run(cmd::kRegressionWorkbench);
+    CEqView* view = View();
+    ASSERT_NE(view, nullptr);
+    Set(view, 0, "Yield");
+    Set(view, 1, "1");
+    Set(view, 2, "Temp");
+    Set(view, 3, "Pressure", "log(x)");
+    Set(view, 4, "Flow");
+    Set(view, 5, "X1X3");
+    const QString text = QStringLiteral("Yield = 1 + Temp + log(Pressure) + Flow + Temp*Flow");
+    EXPECT_EQ(view->EquationTextField()->text(), text);
+    const QStringList variables = Fields(view);
+    const QStringList transforms = Fields(view, true);
+
+    Click(Button(view, "Clear Equation"));
+    EXPECT_EQ(view->EquationTextField()->text(), "");
+    view->EquationTextField()->setText(text);
+    QTest::keyClick(view->EquationTextField(), Qt::Key_Return);
+    EXPECT_EQ(Fields(view), variables);
+    EXPECT_EQ(Fields(view, true), transforms);
+    EXPECT_EQ(view->EquationTextField()->text(), text);
+    Click(Button(view, "Calculate"));
+    EXPECT_TRUE(view->RecordButton()->isEnabled());
+
+    const std::string refused = "Yield = 1 + Temp + Wind";
+    view->EquationTextField()->setText(QString::fromStdString(refused));
+    QTest::keyClick(view->EquationTextField(), Qt::Key_Return);
+    EXPECT_EQ(Fields(view), variables);  // the equation stays as it was
+    const CliResult cli = RunCli({"tab411.dat", "--fit", refused});
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ("lumox: " + prompt.messages[0].text + "\n", cli.err);
+    EXPECT_EQ(prompt.messages[0].icon, Icon::Stop);
+}
+
 // The picture has ink over every entry column, none at the box's ends, and grows with the
 // window. The entry fields are a little narrower than their spacing and the outer ones
 // reach the box's ends, as in the window.

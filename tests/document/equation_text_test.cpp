@@ -1,10 +1,10 @@
-#include "cli/equation_text.h"
+#include "document/equation_text.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-namespace lumox::cli {
+namespace lumox {
 namespace {
 
 // Columns A..E are 0..4 and Y is 5.
@@ -65,5 +65,20 @@ TEST(ParseEquation, RefusesWhatTheWindowCannotBuild) {
     }
 }
 
+// The text written back from a model reads as the same model: what the Build Equation
+// window shows in its equation edit after entries are chosen one by one.
+TEST(EquationText, WritesWhatParseEquationReadsBack) {
+    const std::vector<std::string> names = {"A", "B", "C", "D", "E", "Y"};
+    for (const std::string text :
+         {"Y = 1 + A + A^2 + sqrt(B) + log(C) + 1/D + 1/D^2 + e^-E + E + A*E",
+          "log(Y) = 1 + A", "1/Y = 1 + 1/A", "sqrt(Y) = 1 + B^6 + C + D + C*D"}) {
+        std::string error;
+        const auto model = ParseEquation(text, Column, error);
+        ASSERT_TRUE(model) << text << ": " << error;
+        EXPECT_EQ(EquationText(*model, names), text);
+    }
+    EXPECT_EQ(EquationText(EquationModel(), names), "");
+}
+
 }  // namespace
-}  // namespace lumox::cli
+}  // namespace lumox

@@ -1,11 +1,12 @@
-#include "cli/equation_text.h"
-
-#include "cli/cli_options.h"
+#include "document/equation_text.h"
 
 #include <cstdlib>
 #include <vector>
 
-namespace lumox::cli {
+#include "data/data_set.h"
+#include "platform/format.h"
+
+namespace lumox {
 namespace {
 
 std::string Trim(const std::string& text) {
@@ -13,6 +14,18 @@ std::string Trim(const std::string& text) {
     if (first == std::string::npos) return "";
     const size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
+}
+
+// The fields of text between separators, empty ones included ("a++b" has three).
+std::vector<std::string> SplitAt(const std::string& text, char separator) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = text.find(separator, start);
+        fields.push_back(text.substr(start, end == std::string::npos ? end : end - start));
+        if (end == std::string::npos) return fields;
+        start = end + 1;
+    }
 }
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
@@ -139,4 +152,103 @@ std::optional<EquationModel> ParseEquation(const std::string& text,
     return model;
 }
 
-}  // namespace lumox::cli
+int FindVariable(const DataSet& data, const std::string& name, std::string& message) {
+    // A column's own name comes first, so that a column named "#2" is not shadowed.
+    const std::vector<std::string>& full = data.FullNames();
+    for (size_t j = 0; j < full.size(); ++j) {
+        if (data.GetColName(static_cast<uint32_t>(j)) == name) return static_cast<int>(j);
+    }
+    if (name.size() > 1 && name[0] == '#') {
+        char* end = nullptr;
+        const long k = std::strtol(name.c_str() + 1, &end, 10);
+        if (*end == '\0' && k >= 1 && static_cast<size_t>(k) <= full.size()) {
+            return static_cast<int>(k - 1);
+        }
+    }
+    // A name longer than the stored one is found by its full spelling.
+    for (size_t j = 0; j < full.size(); ++j) {
+        if (full[j] == name) return static_cast<int>(j);
+    }
+    // And by the name the listings show, its first eight characters, when only one column
+    // shows that name.
+    constexpr size_t kListedLength = 8;
+    int listed = -1;
+    for (size_t j = 0; j < full.size() && name.size() == kListedLength; ++j) {
+        if (full[j].compare(0, kListedLength, name) != 0) continue;
+        if (listed >= 0) {
+            message = Format("\"%s\" is the listed name of more than one variable: name it in "
+                             "full.",
+                             name.c_str());
+            return -1;
+        }
+        listed = static_cast<int>(j);
+    }
+    if (listed >= 0) return listed;
+    message = Format("No variable \"%s\" in the data file.", name.c_str());
+    return -1;
+}
+
+std::optional<EquationModel> ReadEquationText(const DataSet& data, const std::string& text,
+                                              Diagnostics& said) {
+    std::string error;
+    std::string missing;
+    const std::optional<EquationModel> model = ParseEquation(
+        text,
+        [&data, &missing](const std::string& name) { return FindVariable(data, name, missing); },
+        error);
+    if (model) return model;
+    if (!missing.empty()) {
+        said.Add(missing, Icon::Stop);
+    } else {
+        said.Add(Format("Cannot read the equation \"%s\": %s.", text.c_str(), error.c_str()),
+                 Icon::Stop);
+    }
+    return std::nullopt;
+}
+
+std::string EquationText(const EquationModel& model, const std::vector<std::string>& names) {
+    auto Name = [&names](const Term& term) -> std::string {
+        const size_t column = static_cast<size_t>(term.factor.column);
+        return column < names.size() ? names[column] : std::string();
+    };
+    auto Text = [&](int entry) -> std::string {
+        const Term& term = model.m_aTerms[static_cast<size_t>(entry)];
+        switch (term.factor.kind) {
+            case FactorKind::None:
+                return std::string();
+            case FactorKind::Constant:
+                return "1";
+            case FactorKind::CrossProduct:
+                return Name(model.m_aTerms[static_cast<size_t>(term.factor.first + 1)]) + "*" +
+                       Name(model.m_aTerms[static_cast<size_t>(term.factor.second + 1)]);
+            case FactorKind::Variable:
+                break;
+        }
+        const std::string name = Name(term);
+        switch (term.transform.kind) {
+            case TransformKind::None:
+                return name;
+            case TransformKind::Sqrt:
+                return "sqrt(" + name + ")";
+            case TransformKind::Log:
+                return "log(" + name + ")";
+            case TransformKind::Reciprocal:
+                return "1/" + name;
+            case TransformKind::ReciprocalSquare:
+                return "1/" + name + "^2";
+            case TransformKind::ExpNeg:
+                return "e^-" + name;
+            case TransformKind::Power:
+                return name + "^" + std::to_string(term.transform.exponent);
+        }
+        return name;
+    };
+    if (!model.m_aTerms[0].InUse()) return std::string();
+    std::string text = Text(0) + " =";
+    for (int entry = 1; entry < EquationModel::kEntries && model.m_aTerms[static_cast<size_t>(entry)].InUse(); ++entry) {
+        text += (entry > 1 ? " + " : " ") + Text(entry);
+    }
+    return text;
+}
+
+}  // namespace lumox
