@@ -133,7 +133,9 @@ void CGridCtrl::Relayout() {
 
 void CGridCtrl::SyncScrollBars() {
     syncing_ = true;
-    const QSize size = maximumViewportSize();
+    // The whole area inside the frame: the layout takes the scroll bars out itself, so the
+    // size must not depend on whether they are shown (maximumViewportSize() does).
+    const QSize size = contentsRect().size();
     layout_.SetClient(size.width(), size.height(),
                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
     setVerticalScrollBarPolicy(layout_.HasVerticalScroll() ? Qt::ScrollBarAlwaysOn

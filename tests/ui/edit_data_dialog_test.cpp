@@ -240,6 +240,18 @@ TEST_F(EditDataTest, TheEditorWidensForLongTextUpToTheGridsEdge) {
     EXPECT_EQ(lines[0], "TemperatureAndPressureAndMoreOfIt\ty");
 }
 
+// With both scroll bars shown the grid lays out the viewport it really has: a view one scroll
+// bar short left the last row cut mid-glyph above a blank strip.
+TEST_F(EditDataTest, TheLayoutFillsTheViewportBesideItsScrollBars) {
+    std::vector<std::string> given = {"a\tb\tc\td\te\tf\tg\th\ti\tj"};
+    for (int row = 1; row <= 40; ++row) given.push_back("1\t2\t3\t4\t5\t6\t7\t8\t9\t10");
+    Open(given, 41, 10);
+    ASSERT_TRUE(State().HasVerticalScroll());
+    ASSERT_TRUE(State().HasHorizontalScroll());
+    EXPECT_EQ(State().ViewHeight(), Grid().viewport()->height());
+    EXPECT_EQ(State().ViewWidth(), Grid().viewport()->width());
+}
+
 TEST_F(EditDataTest, DeleteEmptiesACellOrRemovesTheSelectedRow) {
     Open({"x\ty", "1\t2", "3\t4", "5\t6"}, 4, 2);
     Grid().GoToCell(2, 1);
