@@ -95,7 +95,7 @@ class Program:
         desktop = pyatspi.Registry.getDesktop(0)
         self.app = wait_for("the program on the accessibility bus", lambda: next(
             (app for app in desktop if app is not None and app.get_process_id() == process.pid),
-            None), timeout=40.0)
+            None), timeout=90.0)
 
     def command(self, name):
         """Chooses a menu entry. An entry that opens a modal dialog answers only when the
