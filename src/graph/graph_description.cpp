@@ -32,8 +32,7 @@ std::string DescribeScatter(const GraphPage& page, int slot) {
     text += ", scatter graph \"" + graph.title + "\": " + graph.yLabel + " against " +
             graph.xLabel + ", " + Points(graph.pointCount);
     if (graph.trendLine == 1) text += ", with the trend line";
-    const bool fitted = page.model != nullptr && page.fit != nullptr && page.data != nullptr &&
-                        !page.fit->m_fitted.IsEmpty();
+    const bool fitted = HasFit(page) && page.data != nullptr;
     if (graph.fittedCurve == 1 && fitted)
         text += ", with the fitted curve of " + ModelText(*page.model, page.data->ColNames());
     return text + ".";

@@ -32,10 +32,6 @@ constexpr int kCurvePoints = 101;
 constexpr Rgb kConfidenceBandColour{96, 96, 255};
 constexpr Rgb kPredictionBandColour{160, 160, 255};
 
-bool HasFit(const GraphPage& page) {
-    return page.model != nullptr && page.fit != nullptr && !page.fit->m_fitted.IsEmpty();
-}
-
 // The derived series of a graph column at or after the data's columns.
 DerivedSeries Derived(int column, int columns) {
     return static_cast<DerivedSeries>(column - columns);
@@ -426,6 +422,10 @@ Matrix TrendLine(const ChartData& series, const ChartEngine& engine) {
         line.At(end, 1) = y;
     }
     return line;
+}
+
+bool HasFit(const GraphPage& page) {
+    return page.model != nullptr && page.fit != nullptr && !page.fit->m_fitted.IsEmpty();
 }
 
 }  // namespace lumox

@@ -58,6 +58,9 @@ GraphPageLayout ComputeGraphPageLayout(int graphsPerPage, int u, int v, bool pri
 // said) leave it unfinished and the rest of the page is still drawn.
 void DrawGraphPage(const GraphPage& page, Surface& surface, ChartEngine& engine, Diagnostics& said);
 
+// Whether the page carries a fit to draw a fitted curve from.
+bool HasFit(const GraphPage& page);
+
 // Fills the histogram or ogive series of chart from a frequency table, which must outlive
 // the chart's drawing; the caller has set the title, Y intervals, grid and point size.
 void ApplyFrequencyTable(const FrequencyTable& table, ChartData& chart);
