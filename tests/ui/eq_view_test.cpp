@@ -65,6 +65,22 @@ protected:
         ASSERT_GE(t, 0) << transform.toStdString();
         view->TransformList()->setCurrentIndex(t);
     }
+    // Opens tab411.dat and chooses Yield = 1 + Temp + log(Pressure) + Flow + Temp*Flow entry
+    // by entry in the Build Equation window; null when the window did not open.
+    CEqView* ChooseTab411Equation() {
+        if (app->OpenDataFile(QStringLiteral(LUMOX_SOURCE_DIR "/examples/tab411.dat")) == nullptr)
+            return nullptr;
+        Run(cmd::kRegressionWorkbench);
+        CEqView* view = View();
+        if (view == nullptr) return nullptr;
+        Set(view, 0, "Yield");
+        Set(view, 1, "1");
+        Set(view, 2, "Temp");
+        Set(view, 3, "Pressure", "log(x)");
+        Set(view, 4, "Flow");
+        Set(view, 5, "X1X3");
+        return view;
+    }
     static QPushButton* Button(const CEqView* view, const QString& text) {
         for (QPushButton* button : view->findChildren<QPushButton*>()) {
             if (QString(button->text()).remove(QLatin1Char('&')) == text) return button;
@@ -236,16 +252,8 @@ TEST_F(EqViewTest, ClosingDiscardsTheFitAndReopeningStartsEmpty) {
 // Record appends exactly what lumox-cli records for the same equation, reports and level;
 // a cancelled choice records nothing.
 TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
-    ASSERT_NE(app->OpenDataFile(QStringLiteral(LUMOX_SOURCE_DIR "/examples/tab411.dat")), nullptr);
-    Run(cmd::kRegressionWorkbench);
-    CEqView* view = View();
+    CEqView* view = ChooseTab411Equation();
     ASSERT_NE(view, nullptr);
-    Set(view, 0, "Yield");
-    Set(view, 1, "1");
-    Set(view, 2, "Temp");
-    Set(view, 3, "Pressure", "log(x)");
-    Set(view, 4, "Flow");
-    Set(view, 5, "X1X3");
     Click(Button(view, "Calculate"));
     ASSERT_TRUE(view->RecordButton()->isEnabled());
 
@@ -299,16 +307,8 @@ TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
 // The equation typed as lumox-cli takes it fills the entries as choosing them one by one
 // does, and choosing them writes the same text back; a refused text says what lumox-cli says.
 TEST_F(EqViewTest, ATypedEquationFillsTheEntriesAsChoosingThemDoes) {
-    ASSERT_NE(app->OpenDataFile(QStringLiteral(LUMOX_SOURCE_DIR "/examples/tab411.dat")), nullptr);
-    Run(cmd::kRegressionWorkbench);
-    CEqView* view = View();
+    CEqView* view = ChooseTab411Equation();
     ASSERT_NE(view, nullptr);
-    Set(view, 0, "Yield");
-    Set(view, 1, "1");
-    Set(view, 2, "Temp");
-    Set(view, 3, "Pressure", "log(x)");
-    Set(view, 4, "Flow");
-    Set(view, 5, "X1X3");
     const QString text = QStringLiteral("Yield = 1 + Temp + log(Pressure) + Flow + Temp*Flow");
     EXPECT_EQ(view->EquationTextField()->text(), text);
     const QStringList variables = Fields(view);
