@@ -70,12 +70,27 @@ void BuildEquationState::ChooseTransform(int item) {
 
 bool BuildEquationState::TypeEquation(const std::string& text) {
     Diagnostics said;
-    const std::optional<EquationModel> typed = ReadEquationText(m_document.Data(), text, said);
+    const bool typed = ChooseEquation(text, said);
     Speak(said);
+    return typed;
+}
+
+bool BuildEquationState::RestoreEquation(const std::string& text) {
+    Diagnostics unsaid;
+    return ChooseEquation(text, unsaid);
+}
+
+bool BuildEquationState::ChooseEquation(const std::string& text, Diagnostics& said) {
+    const std::optional<EquationModel> typed = ReadEquationText(m_document.Data(), text, said);
     if (!typed) return false;
+    ChooseEntries(*typed);
+    return true;
+}
+
+void BuildEquationState::ChooseEntries(const EquationModel& typed) {
     ClearEquation();
-    for (int entry = 0; entry < typed->m_nEntryCount; ++entry) {
-        const Term& term = typed->m_aTerms[static_cast<size_t>(entry)];
+    for (int entry = 0; entry < typed.m_nEntryCount; ++entry) {
+        const Term& term = typed.m_aTerms[static_cast<size_t>(entry)];
         if (!SelectEntry(entry)) break;
         const auto variable = std::find_if(m_variableList.begin(), m_variableList.end(),
                                            [&term](const auto& item) { return item.value == term.factor; });
@@ -87,8 +102,7 @@ bool BuildEquationState::TypeEquation(const std::string& text) {
         if (transform != m_transformList.end())
             ChooseTransform(static_cast<int>(transform - m_transformList.begin()));
     }
-    SelectEntry(std::min(typed->m_nEntryCount, kEntries - 1));
-    return true;
+    SelectEntry(std::min(typed.m_nEntryCount, kEntries - 1));
 }
 
 std::string BuildEquationState::EquationText() const {

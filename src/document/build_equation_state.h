@@ -6,6 +6,7 @@
 #include <string>
 
 #include "document/recording.h"
+#include "platform/diagnostics.h"
 #include "regression/equation_model.h"
 
 namespace lumox {
@@ -52,6 +53,9 @@ public:
     // its entries chosen one by one, as if by the radio buttons and lists. False when the
     // text was refused; the equation is then as it was.
     bool TypeEquation(const std::string& text);
+    // An equation kept from an earlier run, chosen as TypeEquation chooses it; a text the
+    // data no longer fit (a variable gone) is passed over without a word. False then.
+    bool RestoreEquation(const std::string& text);
     // The equation's entries as text that TypeEquation reads back.
     std::string EquationText() const;
     // Clear Equation: every entry and field empty, Record off, y selected.
@@ -73,6 +77,11 @@ public:
     int m_nSelectedEntry = 0;  // the entry whose radio button is checked, which the lists change
 
 private:
+    // Reads the text as lumox-cli does and chooses its entries; false, with the reason in
+    // said, when it was refused.
+    bool ChooseEquation(const std::string& text, Diagnostics& said);
+    // Chooses the entries of an equation one by one, as the radio buttons and lists would.
+    void ChooseEntries(const EquationModel& typed);
     // Empties the fields of entries first .. x9.
     void EmptyEntries(int first);
 

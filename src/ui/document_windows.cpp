@@ -5,9 +5,11 @@
 #include <QMdiArea>
 #include <QProgressDialog>
 #include <memory>
+#include <utility>
 
 #include "ui/command_ids.h"
 #include "ui/edit_data_dialog.h"
+#include "ui/equation_memory.h"
 #include "ui/graph_commands.h"
 #include "ui/lumox_app.h"
 #include "ui/lumox_view.h"
@@ -158,6 +160,16 @@ void DocumentWindows::OnDataFileSaved(const std::string& path) {
     app_.RecentFiles().Add(path);
     app_.MainFrame()->UpdateRecentFileMenu();
     for (CMDIGChildWnd* frame : Frames()) frame->setWindowTitle(Caption(frame->View().Kind()));
+}
+
+std::string DocumentWindows::TakeKeptEquation() {
+    if (std::exchange(equationRecalled_, true)) return {};
+    return EquationMemory(app_.Settings()).Recall(doc_.DataPath());
+}
+
+void DocumentWindows::KeepEquation(const std::string& equation) {
+    equationRecalled_ = true;
+    EquationMemory(app_.Settings()).Keep(doc_.DataPath(), equation);
 }
 
 KeepWaiting DocumentWindows::PipeWaiter(const std::string& path, bool writing) {

@@ -57,6 +57,13 @@ public:
     // program waits for and lets the person stop waiting.
     KeepWaiting PipeWaiter(const std::string& path, bool writing) override;
 
+    // The Build Equation entries kept for this data file when its window last closed, in an
+    // earlier run or before the file was opened again; given once, to the document's first
+    // Build Equation window. Empty when none.
+    std::string TakeKeptEquation();
+    // The Build Equation window closes with this equation: kept for the data file.
+    void KeepEquation(const std::string& equation);
+
     // A view changed the document (its text, its modified flag).
     void NotifyChanged() { emit changed(); }
 
@@ -69,6 +76,7 @@ private:
     CLumoxDoc doc_;
     std::vector<QPointer<CMDIGChildWnd>> frames_;
     bool closing_ = false;
+    bool equationRecalled_ = false;
 };
 
 }  // namespace lumox

@@ -155,6 +155,7 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
 }
 
 CEqView::~CEqView() {
+    document_.KeepEquation(state_.EquationText());
     state_.Close();
     // The other windows redraw once this one is gone from the document's list.
     QMetaObject::invokeMethod(
@@ -176,6 +177,12 @@ void CEqView::Run(Step step) {
 void CEqView::OnInitialUpdate() {
     if (QWidget* frame = parentWidget()) frame->setWindowTitle(document_.Caption(Kind()));
     Run([this] { state_.InitialUpdate(); });
+    // The entries left for this data file come back as they were.
+    if (const std::string kept = document_.TakeKeptEquation(); !kept.empty()) {
+        Run([this, &kept] { state_.RestoreEquation(kept); });
+        state_.SelectEntry(0);
+        ShowFields();
+    }
     ShowLists(-1);
     radios_[0]->setFocus();
 }

@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QString>
 #include <QUrl>
+#include <filesystem>
 #include <string>
 
 namespace lumox {
@@ -15,6 +16,14 @@ inline std::string ToNativePath(const QString& path) {
 }
 inline QString FromNativePath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// The name a file is remembered by (recent files, kept settings): its absolute path,
+// however it was named when opened.
+inline std::string RememberedPath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
 }
 
 // The first local file of a drag, as the file system spells it. It is read from the URI

@@ -31,9 +31,7 @@ RecentFileList::RecentFileList(QSettings& settings, int size) : settings_(settin
 }
 
 void RecentFileList::Add(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    const std::string entry = error ? path : absolute.lexically_normal().string();
+    const std::string entry = RememberedPath(path);
     std::erase(paths_, entry);
     paths_.insert(paths_.begin(), entry);
     if (paths_.size() > static_cast<size_t>(size_)) paths_.resize(static_cast<size_t>(size_));

@@ -249,6 +249,34 @@ TEST_F(EqViewTest, ClosingDiscardsTheFitAndReopeningStartsEmpty) {
     EXPECT_EQ(app->Document(), nullptr);
 }
 
+// The entries left for a data file are kept in the profile and come back, with y selected,
+// the first time its window opens after the file is opened again (reopening the window
+// within one opening starts empty, as above); a file whose variables changed since starts
+// empty without a word.
+TEST_F(EqViewTest, EntriesLeftForAFileComeBackWhenItIsOpenedAgain) {
+    CEqView* view = Open(20);
+    ASSERT_NE(view, nullptr);
+    Click(Button(view, "Default Data"));
+    const QStringList chosen = Fields(view);
+    ASSERT_EQ(view->EquationTextField()->text(), "C = 1 + A + B");
+    Run(cmd::kClose);
+    settings->sync();
+    const QSettings nextRun(settings->fileName(), QSettings::IniFormat);
+    EXPECT_EQ(nextRun.value("Build Equation/Files/1/Equation").toString(), "C = 1 + A + B");
+
+    view = Open(20);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Fields(view), chosen);
+    EXPECT_TRUE(view->EntryButton(0)->isChecked());
+    Run(cmd::kClose);
+
+    ASSERT_NE(app->OpenDataFile(DataFile("abc.dat", "A B Z\r\n1 2 3\r\n4 5 7\r\n7 1 9\r\n")), nullptr);
+    Run(cmd::kRegressionWorkbench);
+    ASSERT_NE(View(), nullptr);
+    EXPECT_EQ(Fields(View()), kNoFields);
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
 // Record appends exactly what lumox-cli records for the same equation, reports and level;
 // a cancelled choice records nothing.
 TEST_F(EqViewTest, RecordAppendsWhatTheCommandLineRecords) {
