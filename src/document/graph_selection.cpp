@@ -60,17 +60,22 @@ void GraphSelection::SetFittedCurve(int graph, bool on) {
     if (!Valid(graph)) return;
     CLumoxDoc::GraphChoice& choice = choices_[static_cast<size_t>(graph)];
     choice.fittedCurve = on && CanFitCurve(graph) ? 1 : 0;
-    if (choice.fittedCurve == 0) {
+    if (!CanBand(graph)) {
         choice.confidenceBand = 0;
         choice.predictionBand = 0;
     }
+}
+
+bool GraphSelection::CanBand(int graph) const {
+    return Valid(graph) && doc_.CanAddBands(Chosen(graph, Axis::X), Chosen(graph, Axis::Y),
+                                            FittedCurve(graph));
 }
 
 void GraphSelection::SetBand(int graph, Band band, bool on) {
     if (!Valid(graph)) return;
     CLumoxDoc::GraphChoice& choice = choices_[static_cast<size_t>(graph)];
     (band == Band::Confidence ? choice.confidenceBand : choice.predictionBand) =
-        on && choice.fittedCurve == 1 ? 1 : 0;
+        on && CanBand(graph) ? 1 : 0;
 }
 
 bool GraphSelection::HasBand(int graph, Band band) const {

@@ -45,8 +45,10 @@ public:
     void SetTrendLine(int graph, bool on);
     bool FittedCurve(int graph) const;
     bool TrendLine(int graph) const;
-    // Confidence Band and Prediction Band: only with the fitted curve; unticking the curve
-    // unticks them.
+    // Confidence Band and Prediction Band: with the fitted curve, or for a fit of several
+    // variables (no curve) when X is one of its variables and Y its dependent variable;
+    // unticking the curve unticks them.
+    bool CanBand(int graph) const;
     enum class Band { Confidence, Prediction };
     void SetBand(int graph, Band band, bool on);
     bool HasBand(int graph, Band band) const;

@@ -272,6 +272,14 @@ bool CLumoxDoc::CanAddFittedCurve(int x, int y) const {
     return m_nYVariable >= 0 && x == m_equation.m_nSingleVariable && y == m_nYVariable;
 }
 
+bool CLumoxDoc::CanAddBands(int x, int y, bool fittedCurve) const {
+    if (fittedCurve) return CanAddFittedCurve(x, y);
+    if (m_nYVariable < 0 || y != m_nYVariable || m_equation.m_nSingleVariable) return false;
+    std::vector<int> variables;
+    m_equation.ListDistinctVariables(&variables);
+    return std::find(variables.begin(), variables.end(), x) != variables.end();
+}
+
 bool CLumoxDoc::PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const {
     if (m_nYVariable < -1 || !m_equation.m_bYTransformed) return false;
     const int columns = static_cast<int>(Cols());
@@ -292,8 +300,9 @@ void CLumoxDoc::SetupScatterPage(int graphsPerPage, const std::vector<GraphChoic
                                        : GraphChoice();
         SetupGraphSlot(slot, choice.x, choice.y, choice.fittedCurve, choice.trendLine);
         ChartData& graph = *m_apGraph[static_cast<size_t>(slot)];
-        graph.confidenceBand = choice.fittedCurve == 1 ? choice.confidenceBand : 0;
-        graph.predictionBand = choice.fittedCurve == 1 ? choice.predictionBand : 0;
+        const bool bands = CanAddBands(choice.x, choice.y, choice.fittedCurve == 1);
+        graph.confidenceBand = bands ? choice.confidenceBand : 0;
+        graph.predictionBand = bands ? choice.predictionBand : 0;
     }
     m_nGraphsPerPage = graphsPerPage;
 }

@@ -118,13 +118,18 @@ public:
         int y = -1;
         int fittedCurve = 0;
         int trendLine = 0;
-        // The bands about the fitted curve; drawn only with it.
+        // The bands about the fitted curve (see CanAddBands).
         int confidenceBand = 0;
         int predictionBand = 0;
     };
     // Whether the fitted curve can be added to a graph of x against y: x is the one
     // variable of the fitted equation and y its dependent variable.
     bool CanAddFittedCurve(int x, int y) const;
+    // Whether the confidence and prediction bands can be added to a graph of x against y:
+    // with the fitted curve; or, for a fit of several variables, which offers no curve,
+    // when x is one of its variables and y its dependent variable (the bands then hold the
+    // other variables at their means).
+    bool CanAddBands(int x, int y, bool fittedCurve) const;
     // Whether plotting these choices shows values brought back to the original scale of y
     // ("Predicted Y" or "Residuals" of an equation that transformed y).
     bool PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const;

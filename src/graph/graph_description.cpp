@@ -35,6 +35,15 @@ std::string DescribeScatter(const GraphPage& page, int slot) {
     const bool fitted = HasFit(page) && page.data != nullptr;
     if (graph.fittedCurve == 1 && fitted)
         text += ", with the fitted curve of " + ModelText(*page.model, page.data->ColNames());
+    const bool confidence = graph.confidenceBand == 1;
+    const bool prediction = graph.predictionBand == 1;
+    if (fitted && (confidence || prediction)) {
+        text += Format(", with the %s at %g%%",
+                       confidence && prediction ? "confidence and prediction bands"
+                       : confidence             ? "confidence band"
+                                                : "prediction band",
+                       page.bandLevel);
+    }
     return text + ".";
 }
 

@@ -229,8 +229,8 @@ void DrawScatterGraph(const GraphPage& page, Surface& surface, ChartEngine& engi
         if (FittedCurve(page, graph, curve, series, said)) {
             DrawOverlay(surface, engine, series, said);
         }
-        DrawBands(page, graph, surface, engine, said);
     }
+    if (HasFit(page)) DrawBands(page, graph, surface, engine, said);
 }
 
 void DrawHistogram(const GraphPage& page, Surface& surface, ChartEngine& engine,

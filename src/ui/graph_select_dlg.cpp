@@ -160,8 +160,8 @@ void CGraphSelectDlg::ShowGraph(int graph) {
     using Band = GraphSelection::Band;
     c.confidenceBand->setChecked(selection_.HasBand(graph, Band::Confidence));
     c.predictionBand->setChecked(selection_.HasBand(graph, Band::Prediction));
-    c.confidenceBand->setEnabled(selection_.FittedCurve(graph));
-    c.predictionBand->setEnabled(selection_.FittedCurve(graph));
+    c.confidenceBand->setEnabled(selection_.CanBand(graph));
+    c.predictionBand->setEnabled(selection_.CanBand(graph));
 }
 
 void CGraphSelectDlg::accept() {

@@ -90,6 +90,9 @@ TEST(Cli, ComparesTheTwelveModelsAndDiagnosesAFit) {
         {{"lxtest.dat", "--simple", "Time", "Growth", "0", "--scatter", "Time:Growth:bands"},
          "lumox: Cannot read the scatter graph \"Time:Growth:bands\": bands follow the fitted "
          "curve, as in X:Y:fit:bands.\n"},
+        {{"tab411.dat", "--fit", "Yield = 1 + Temp + Flow", "--scatter", "Pressure:Yield:bands"},
+         "lumox: Bands need a variable of the fitted equation as X and its dependent variable "
+         "as Y!\n"},
         {{"lxtest.dat", "--reports", "equation,diagnostic", "--simple", "Time", "Growth", "0"},
          "lumox: Unknown report \"diagnostic\" in --reports.\n"},
     };

@@ -143,6 +143,28 @@ TEST_F(GraphSelectionTest, BandsComeAndGoWithTheFittedCurve) {
     EXPECT_FALSE(selection.HasBand(0, Band::Prediction));
 }
 
+// A fit of several variables offers no curve; its bands stand alone for X one of its
+// variables and Y its dependent variable.
+TEST_F(GraphSelectionTest, AFitOfSeveralVariablesOffersItsBandsAlone) {
+    using test::Var;
+    ASSERT_EQ(test::FitDocument(doc, test::MakeModel({Var(2), test::kOne, Var(0),
+                                                      Var(1, TransformKind::Log)})),
+              0);
+    const struct {
+        int x, y;
+        bool bands;
+    } cases[] = {{0, 2, true}, {1, 2, true}, {2, 0, false}, {0, 1, false}};
+    for (const auto& c : cases) {
+        GraphSelection selection(doc, 1);
+        Choose(selection, 0, Axis::X, c.x);
+        Choose(selection, 0, Axis::Y, c.y);
+        EXPECT_FALSE(selection.CanFitCurve(0));
+        EXPECT_EQ(selection.CanBand(0), c.bands) << c.x << " " << c.y;
+        selection.SetBand(0, GraphSelection::Band::Prediction, true);
+        EXPECT_EQ(selection.Choices()[0].predictionBand, c.bands ? 1 : 0) << c.x << " " << c.y;
+    }
+}
+
 TEST_F(GraphSelectionTest, NoFittedCurveBeforeAFit) {
     GraphSelection selection(doc, 1);
     Choose(selection, 0, Axis::X, 1);

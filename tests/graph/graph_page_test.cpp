@@ -466,7 +466,7 @@ TEST(GraphPage, FittedCurveUsesAGridBelowAHundredObservations) {
 }
 
 // Each chosen band is two dashed bounds in its own lighter blue, 50 of the 100 grid
-// segments drawn; the bands come only with the fitted curve.
+// segments drawn; the bands of a one-variable fit come only with the fitted curve.
 TEST(GraphPage, BandsAreDashedLinesAboutTheFittedCurve) {
     ScriptedPrompt prompt;
     CLumoxDoc doc;
@@ -501,6 +501,15 @@ TEST(GraphPage, BandsAreDashedLinesAboutTheFittedCurve) {
     EXPECT_EQ(bounds({0, 1, 1, 0, 1, 0}), (std::vector<int>{2, 0}));
     EXPECT_EQ(bounds({0, 1, 1, 0, 1, 1}), (std::vector<int>{2, 2}));
     EXPECT_EQ(bounds({0, 1, 0, 0, 1, 1}), (std::vector<int>{0, 0}));
+    // A fit of several variables draws the bands alone, about its curve at the others' means.
+    for (auto& row : rows) row.insert(row.begin() + 1, double((int(row[0]) * 7) % 5));
+    Load(doc, {"X", "Z", "Y"}, rows);
+    ASSERT_EQ(test::FitDocument(doc, test::MakeModel({Term::Variable(2), Term::Constant(),
+                                                      Term::Variable(0), Term::Variable(1)})),
+              0);
+    EXPECT_EQ(bounds({0, 2, 0, 0, 1, 1}), (std::vector<int>{2, 2}));
+    EXPECT_EQ(bounds({1, 2, 0, 0, 0, 1}), (std::vector<int>{0, 2}));
+    EXPECT_EQ(bounds({2, 0, 0, 0, 1, 1}), (std::vector<int>{0, 0}));
     EXPECT_TRUE(prompt.messages.empty());
 }
 

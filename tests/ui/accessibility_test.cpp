@@ -190,10 +190,11 @@ TEST_F(AccessibleNames, TheGraphPageAndTheEquationPictureAreDescribedInWords) {
         DocumentView* view = app->Document()->FindView(ViewKind::Graph);
         return view ? view->Widget()->accessibleDescription().toStdString() : std::string();
     };
-    doc.SetupScatterPage(2, {{0, 1, 1, 1}, {1, 0, 0, 0}});
+    doc.SetupScatterPage(2, {{0, 1, 1, 1, 0, 1}, {1, 0, 0, 0}});
     EXPECT_EQ(description(),
               "Graph 1, scatter graph \"Data\": Score against Hours, 12 points, with the trend "
-              "line, with the fitted curve of Score = b0 + b1 Hours. Graph 2, scatter graph "
+              "line, with the fitted curve of Score = b0 + b1 Hours, with the prediction band at "
+              "95%. Graph 2, scatter graph "
               "\"Data\": Hours against Score, 12 points.");
     doc.SetupHistogram({true, 1, 6, HistogramKind::Relative});
     EXPECT_EQ(description(),
