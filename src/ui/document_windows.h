@@ -61,7 +61,7 @@ public:
     // earlier run or before the file was opened again; given once, to the document's first
     // Build Equation window. Empty when none.
     std::string TakeKeptEquation();
-    // The Build Equation window closes with this equation: kept for the data file.
+    // The Build Equation window shows this equation: kept for the data file.
     void KeepEquation(const std::string& equation);
 
     // A view changed the document (its text, its modified flag).

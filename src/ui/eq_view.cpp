@@ -155,7 +155,6 @@ CEqView::CEqView(DocumentWindows& document) : document_(document), state_(docume
 }
 
 CEqView::~CEqView() {
-    document_.KeepEquation(state_.EquationText());
     state_.Close();
     // The other windows redraw once this one is gone from the document's list.
     QMetaObject::invokeMethod(
@@ -172,13 +171,18 @@ void CEqView::Run(Step step) {
     // A step that did not complete leaves the window showing what is left.
     RunCommandStep(step);
     ShowFields();
+    // Kept after every step a person takes, so that a session that ends without closing
+    // the window keeps it too.
+    document_.KeepEquation(state_.EquationText());
 }
 
 void CEqView::OnInitialUpdate() {
     if (QWidget* frame = parentWidget()) frame->setWindowTitle(document_.Caption(Kind()));
+    // The entries left for this data file come back as they were; taken before the first
+    // step, which keeps what it leaves.
+    const std::string kept = document_.TakeKeptEquation();
     Run([this] { state_.InitialUpdate(); });
-    // The entries left for this data file come back as they were.
-    if (const std::string kept = document_.TakeKeptEquation(); !kept.empty()) {
+    if (!kept.empty()) {
         Run([this, &kept] { state_.RestoreEquation(kept); });
         state_.SelectEntry(0);
         ShowFields();
