@@ -22,6 +22,8 @@ const std::string& YName(const FitResults& results) {
     return results.names[static_cast<uint32_t>(results.model.YColumn())];
 }
 
+}  // namespace
+
 std::string CoefficientLabel(const FitResults& results, uint32_t j) {
     const EquationModel& model = results.model;
     const int entry = static_cast<int>(j) + 1;
@@ -30,8 +32,6 @@ std::string CoefficientLabel(const FitResults& results, uint32_t j) {
     if (results.simpleModel >= 0) return results.names[static_cast<uint32_t>(factor.column)];
     return model.TermName(entry, results.names);
 }
-
-}  // namespace
 
 void AppendNumber(std::string& out, const char* format, ...) {
     const size_t start = out.size();
@@ -44,13 +44,13 @@ void AppendNumber(std::string& out, const char* format, ...) {
     }
 }
 
-void WriteEquation(const FitResults& results, std::string& out) {
+void WriteEquation(const FitResults& results, std::string& out, bool wrap) {
     const EquationModel& model = results.model;
     const Matrix& b = results.fit.m_coefficients;
     std::string text;
     size_t lastBreak = 0;
     for (int i = 0; i < model.m_nEntryCount; ++i) {
-        if (text.size() > lastBreak + 57) {
+        if (wrap && text.size() > lastBreak + 57) {
             lastBreak = text.size();
             text += "\r\n           ";
         }
@@ -71,7 +71,8 @@ void WriteEquation(const FitResults& results, std::string& out) {
     out += "\r\n";
 }
 
-void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said) {
+void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said,
+                        bool wrap) {
     const auto model = static_cast<SimpleModelForm>(results.simpleModel);
     const Matrix& coefficients = results.fit.m_coefficients;
     const double a = coefficients.At(0, 0);
@@ -88,7 +89,7 @@ void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics
         model == kReciprocalPower || model == kPowerExponential) {
         if (std::fabs(a) >= kExpLimit) {
             said.Add(ids::kConstantTooLarge, Icon::Stop);
-            WriteEquation(results, out);
+            WriteEquation(results, out, wrap);
             return;
         }
         bigA = std::exp(a);
@@ -97,7 +98,7 @@ void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics
     if (model == kReciprocalPower) {
         if (absB > kExpLimit) {
             said.Add(ids::kModelConstantTooLarge, Icon::Stop);
-            WriteEquation(results, out);
+            WriteEquation(results, out, wrap);
             return;
         }
         bigB = std::exp(b);

@@ -43,11 +43,16 @@ void WriteIntervalReport(const FitResults& results, double level, std::string& o
 size_t ResidualReportBytes(const FitResults& results);
 size_t IntervalReportBytes(const FitResults& results);
 
-// The fitted equation in terms of the model's entries, wrapped after 57 characters.
-void WriteEquation(const FitResults& results, std::string& out);
+// The label of coefficient j in the coefficient table: INTERCEPT, a simple model's
+// variable, or the term's name.
+std::string CoefficientLabel(const FitResults& results, uint32_t j);
+// The fitted equation in terms of the model's entries, wrapped after 57 characters unless
+// wrap is false.
+void WriteEquation(const FitResults& results, std::string& out, bool wrap = true);
 // The equation in the form of the simple model; the linearized equation instead, with
 // message 32805 or 32806 in said, when a constant is too large for exp.
-void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said);
+void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said,
+                        bool wrap = true);
 
 }  // namespace lumox
 
