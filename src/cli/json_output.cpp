@@ -31,6 +31,17 @@ std::string Line(std::string text) {
     return text;
 }
 
+// A matrix as a list of its rows.
+Json Rows(const Matrix& matrix) {
+    Json rows = Json::array();
+    for (uint32_t i = 0; i < matrix.Rows(); ++i) {
+        Json row = Json::array();
+        for (uint32_t j = 0; j < matrix.Cols(); ++j) row.push_back(matrix.At(i, j));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 Json Observation(const FlaggedObservation& item) {
     return {{"observation", item.observation + 1}, {"value", item.value}};
 }
@@ -82,6 +93,13 @@ Json AnovaJson(const RegressionFit& fit) {
             {"residual",
              {{"df", fit.m_n - fit.m_p}, {"sum_of_squares", fit.m_sse}, {"mean_square", fit.m_mse}}},
             {"total", {{"df", fit.m_n - 1}, {"sum_of_squares", fit.m_sst}}}};
+}
+
+Json CorrelationJson(const FitResults& results) {
+    const TermCorrelations correlations = CorrelateTerms(results);
+    return {{"variables", correlations.names},
+            {"r", Rows(correlations.r)},
+            {"probability", Rows(correlations.probability)}};
 }
 
 Json ResidualsJson(const RegressionFit& fit) {
@@ -170,14 +188,7 @@ public:
     }
 
     void InputData() override {
-        const Matrix& data = doc_.GetData();
-        Json rows = Json::array();
-        for (uint32_t i = 0; i < data.Rows(); ++i) {
-            Json row = Json::array();
-            for (uint32_t j = 0; j < data.Cols(); ++j) row.push_back(data.At(i, j));
-            rows.push_back(std::move(row));
-        }
-        Current()["data"] = std::move(rows);
+        Current()["data"] = Rows(doc_.GetData());
     }
 
     void Descriptive(uint32_t column) override {
@@ -228,9 +239,11 @@ public:
                               {"form", SimpleModels()[static_cast<size_t>(results.simpleModel)].name}};
         }
         entry["observations"] = fit.m_n;
-        auto chosen = [&reports](ReportKind kind) { return Holds(reports, kind); };
+        const ReportKinds offered = doc_.OfferedRegressionReports(reports);
+        auto chosen = [&offered](ReportKind kind) { return Holds(offered, kind); };
         if (chosen(ReportKind::Equation)) entry["equation"] = EquationJson(results);
         if (chosen(ReportKind::Anova)) entry["anova"] = AnovaJson(fit);
+        if (chosen(ReportKind::Correlation)) entry["correlation"] = CorrelationJson(results);
         if (chosen(ReportKind::Residuals)) entry["residuals"] = ResidualsJson(fit);
         if (chosen(ReportKind::Intervals)) entry["intervals"] = IntervalsJson(fit, level);
         if (chosen(ReportKind::Diagnostics)) {

@@ -199,44 +199,60 @@ void WriteAnovaReport(const FitResults& results, std::string& out) {
     AppendFormat(out, "%-10s%7u%16.8g\r\n", "Total", fit.m_n - 1, fit.m_sst);
 }
 
-void WriteCorrelationReport(const FitResults& results, std::string& out) {
+TermCorrelations CorrelateTerms(const FitResults& results) {
     const RegressionFit& fit = results.fit;
-    const EquationModel& model = results.model;
     const uint32_t p = fit.m_p;
     const uint32_t n = fit.m_n;
-    int w = 10;
-    if (p == 8) w = 9;
-    if (p == 9) w = 8;
-    if (p == 10) w = 7;
-
+    TermCorrelations correlations;
     // y takes the place of the intercept column: variable 0 is y, variable j the term
     // of entry j + 1.
     Matrix columns(results.fit.m_X);
     columns.CopyColumn(results.fit.m_Y, 0, 0);
-    const Matrix r = CorrelationMatrix(columns);
-    auto name = [&](uint32_t j) {
-        return model.TermName(j == 0 ? 0 : static_cast<int>(j) + 1, results.names);
-    };
-
-    out += "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
-    out += std::string(static_cast<size_t>(w), ' ');
-    for (uint32_t j = 0; j < p; ++j) AppendFormat(out, "%*.*s", w, w - 1, name(j).c_str());
-    out += "\r\n";
+    correlations.r = CorrelationMatrix(columns);
+    correlations.probability = Matrix(p, p);
+    for (uint32_t j = 0; j < p; ++j) {
+        correlations.names.push_back(
+            results.model.TermName(j == 0 ? 0 : static_cast<int>(j) + 1, results.names));
+    }
     for (uint32_t a = 0; a < p; ++a) {
-        out += "\r\n" + Format("%-*.*s", w, w - 1, name(a).c_str());
-        for (uint32_t b = 0; b <= a; ++b) AppendNumber(out, "%*.4g", w, r.At(a, b));
-        out += "\r\n" + std::string(static_cast<size_t>(w), ' ');
-        for (uint32_t b = 0; b <= a; ++b) {
-            const double coefficient = r.At(a, b);
+        for (uint32_t b = 0; b < a; ++b) {
+            const double coefficient = correlations.r.At(a, b);
             double probability = 0.0;
             // Written so that an undefined (NaN) correlation goes to the t probability,
             // which stops the recording, rather than pass for a certain one.
-            if (a != b && n > 2 && !(coefficient >= 0.99999)) {
+            if (n > 2 && !(coefficient >= 0.99999)) {
                 const double df = static_cast<double>(n) - 2.0;
                 const double t =
                     coefficient / std::sqrt(std::fabs((1.0 - coefficient * coefficient) / df));
                 probability = StudentTProbability(t, df);
             }
+            correlations.probability.At(a, b) = probability;
+            correlations.probability.At(b, a) = probability;
+        }
+    }
+    return correlations;
+}
+
+void WriteCorrelationReport(const FitResults& results, std::string& out) {
+    const uint32_t p = results.fit.m_p;
+    int w = 10;
+    if (p == 8) w = 9;
+    if (p == 9) w = 8;
+    if (p == 10) w = 7;
+    const TermCorrelations correlations = CorrelateTerms(results);
+    const Matrix& r = correlations.r;
+    auto name = [&](uint32_t j) { return correlations.names[j].c_str(); };
+
+    out += "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
+    out += std::string(static_cast<size_t>(w), ' ');
+    for (uint32_t j = 0; j < p; ++j) AppendFormat(out, "%*.*s", w, w - 1, name(j));
+    out += "\r\n";
+    for (uint32_t a = 0; a < p; ++a) {
+        out += "\r\n" + Format("%-*.*s", w, w - 1, name(a));
+        for (uint32_t b = 0; b <= a; ++b) AppendNumber(out, "%*.4g", w, r.At(a, b));
+        out += "\r\n" + std::string(static_cast<size_t>(w), ' ');
+        for (uint32_t b = 0; b <= a; ++b) {
+            const double probability = correlations.probability.At(a, b);
             if (probability < kSmallProbability) {
                 AppendFormat(out, "%*s", w, "<.0001");
             } else {
