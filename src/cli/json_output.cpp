@@ -84,15 +84,16 @@ Json EquationJson(const FitResults& results) {
 }
 
 Json AnovaJson(const RegressionFit& fit) {
-    return {{"regression",
-             {{"df", fit.m_p - 1},
-              {"sum_of_squares", fit.m_ssr},
-              {"mean_square", fit.m_msr},
-              {"f", fit.m_f},
-              {"probability", fit.m_probF}}},
-            {"residual",
-             {{"df", fit.m_n - fit.m_p}, {"sum_of_squares", fit.m_sse}, {"mean_square", fit.m_mse}}},
-            {"total", {{"df", fit.m_n - 1}, {"sum_of_squares", fit.m_sst}}}};
+    return {
+        {"regression",
+         {{"df", fit.m_p - 1},
+          {"sum_of_squares", fit.m_ssr},
+          {"mean_square", fit.m_msr},
+          {"f", fit.m_f},
+          {"probability", fit.m_probF}}},
+        {"residual",
+         {{"df", fit.m_n - fit.m_p}, {"sum_of_squares", fit.m_sse}, {"mean_square", fit.m_mse}}},
+        {"total", {{"df", fit.m_n - 1}, {"sum_of_squares", fit.m_sst}}}};
 }
 
 Json CorrelationJson(const FitResults& results) {
@@ -187,9 +188,7 @@ public:
         root_["actions"].push_back({{"action", action.name}, {"arguments", action.args}});
     }
 
-    void InputData() override {
-        Current()["data"] = Rows(doc_.GetData());
-    }
+    void InputData() override { Current()["data"] = Rows(doc_.GetData()); }
 
     void Descriptive(uint32_t column) override {
         const DescriptiveStatistics s(doc_.GetData(), column);
@@ -235,8 +234,9 @@ public:
         Json& entry = Current();
         entry["dependent"] = results.names[static_cast<size_t>(results.model.YColumn())];
         if (doc_.LastFitWasSimple()) {
-            entry["model"] = {{"index", results.simpleModel},
-                              {"form", SimpleModels()[static_cast<size_t>(results.simpleModel)].name}};
+            entry["model"] = {
+                {"index", results.simpleModel},
+                {"form", SimpleModels()[static_cast<size_t>(results.simpleModel)].name}};
         }
         entry["observations"] = fit.m_n;
         const ReportKinds offered = doc_.OfferedRegressionReports(reports);

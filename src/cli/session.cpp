@@ -5,8 +5,8 @@
 
 #include "cli/json_output.h"
 #include "data/field_validation.h"
-#include "document/equation_text.h"
 #include "document/build_equation.h"
+#include "document/equation_text.h"
 #include "document/simple_regression.h"
 #include "platform/abort.h"
 #include "platform/format.h"

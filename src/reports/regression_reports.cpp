@@ -71,8 +71,7 @@ void WriteEquation(const FitResults& results, std::string& out, bool wrap) {
     out += "\r\n";
 }
 
-void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said,
-                        bool wrap) {
+void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said, bool wrap) {
     const auto model = static_cast<SimpleModelForm>(results.simpleModel);
     const Matrix& coefficients = results.fit.m_coefficients;
     const double a = coefficients.At(0, 0);
