@@ -22,7 +22,7 @@ using Json = nlohmann::ordered_json;
 
 Json Interval(double low, double high) { return Json::array({low, high}); }
 
-// An index of the document, -1 for none, as a number or null.
+// A model index, -1 for none, as a number or null.
 Json Index(int index) { return index < 0 ? Json(nullptr) : Json(index); }
 
 // The text of a report line without its line end.

@@ -28,8 +28,8 @@ void ExpectPrinted(const std::string& report, const std::vector<Printed>& values
     static const std::regex word("[^ \\r\\n\\[\\],=]+");
     static const std::regex number("[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][-+]?[0-9]+)?|SMALL");
     std::vector<std::string> words;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator();
-         ++it) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), word);
+         it != std::sregex_iterator(); ++it) {
         if (std::regex_match(it->str(), number)) words.push_back(it->str());
     }
     ASSERT_EQ(words.size(), values.size()) << report;
@@ -70,11 +70,30 @@ std::vector<Printed> InTextOrder(const Json& document, std::string& text) {
     for (const Json& a : document["actions"]) {
         if (a["action"] == "describe") {
             const Json &p = a["percentiles"], &ci = a["mean_confidence_intervals"];
-            add({a["observations"], a["minimum"], a["variance"], a["mean"], a["std_deviation"],
-                 a["median"], a["std_deviation_n"], a["maximum"], a["std_error_of_mean"],
-                 a["maximum"].get<double>() - a["minimum"].get<double>(), a["sum"], a["minimum"],
-                 p["10"], p["25"], p["50"], p["75"], p["90"], a["maximum"], ci["90"][0],
-                 ci["90"][1], ci["95"][0], ci["95"][1], ci["99"][0], ci["99"][1]});
+            add({a["observations"],
+                 a["minimum"],
+                 a["variance"],
+                 a["mean"],
+                 a["std_deviation"],
+                 a["median"],
+                 a["std_deviation_n"],
+                 a["maximum"],
+                 a["std_error_of_mean"],
+                 a["maximum"].get<double>() - a["minimum"].get<double>(),
+                 a["sum"],
+                 a["minimum"],
+                 p["10"],
+                 p["25"],
+                 p["50"],
+                 p["75"],
+                 p["90"],
+                 a["maximum"],
+                 ci["90"][0],
+                 ci["90"][1],
+                 ci["95"][0],
+                 ci["95"][1],
+                 ci["99"][0],
+                 ci["99"][1]});
         }
         if (a.contains("equation")) {
             const Json& eq = a["equation"];
@@ -146,18 +165,24 @@ std::pair<std::string, Json> RunBoth(const std::vector<std::string>& args) {
 }
 
 const std::vector<std::string> kLongley = {
-    "longley.dat", "--reports", "equation,anova,correlation,residuals,intervals,diagnostics",
-    "--level", "90", "--fit",
+    "longley.dat",
+    "--reports",
+    "equation,anova,correlation,residuals,intervals,diagnostics",
+    "--level",
+    "90",
+    "--fit",
     "Employed = 1 + GNPDeflator + GNP + Unemployed + ArmedForces + Population + Year",
-    "--estimate", "100,400000,3000,2500,120000,1960"};
+    "--estimate",
+    "100,400000,3000,2500,120000,1960"};
 // A transformed y, every report a simple fit offers, and a best-model search.
 const std::vector<std::string> kSimple = {
-    "lxtest.dat", "--reports", "equation,anova,residuals,intervals,diagnostics",
-    "--simple", "Time", "Growth", "best-r2", "--estimate", "5"};
+    "lxtest.dat", "--reports",  "equation,anova,residuals,intervals,diagnostics",
+    "--simple",   "Time",       "Growth",
+    "best-r2",    "--estimate", "5"};
 
 TEST(CliJson, EveryNumberRoundsToTheTextReport) {
-    for (const auto& args : {std::vector<std::string>{"tab441.dat", "--describe", "Length"},
-                             kSimple, kLongley}) {
+    for (const auto& args :
+         {std::vector<std::string>{"tab441.dat", "--describe", "Length"}, kSimple, kLongley}) {
         auto [text, json] = RunBoth(args);
         ExpectPrinted(text, InTextOrder(json, text));
     }
@@ -202,7 +227,7 @@ TEST(CliJson, FaultsWriteNoDocument) {
     TempDir dir;
     const std::string output = dir.File("r.json");
     for (const bool toFile : {false, true}) {
-        std::vector<std::string> args = {"--format", "json",   "tab21.dat", "--describe",
+        std::vector<std::string> args = {"--format", "json",       "tab21.dat", "--describe",
                                          "Hours",    "--describe", "Nope"};
         if (toFile) args.insert(args.end(), {"--output", output});
         const CliResult run = RunCli(args);
@@ -214,7 +239,8 @@ TEST(CliJson, FaultsWriteNoDocument) {
 
     // A name that is not UTF-8 is replaced in the document, never refused mid-write.
     const std::string latin = dir.Write("latin.dat", "Caf\xE9 Y\r\n1 2\r\n2 4\r\n3 5\r\n");
-    const CliResult run = RunCli({"--format", "json", "--output", output, latin, "--describe", "Y"});
+    const CliResult run =
+        RunCli({"--format", "json", "--output", output, latin, "--describe", "Y"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Json::parse(ReadFile(output))["data"]["variables"][0]["name"], "Caf\xEF\xBF\xBD");
 }
