@@ -24,7 +24,7 @@ void BM_FitNineTermsAllReports(benchmark::State& state) {
     for (auto _ : state) {
         lumox::cli::Session session(*options);
         if (!session.Run()) state.SkipWithError("the run failed");
-        bytes = session.ResultsText().size();
+        bytes = session.Output().size();
         benchmark::DoNotOptimize(bytes);
     }
     state.counters["report_bytes"] = static_cast<double>(bytes);

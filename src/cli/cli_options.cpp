@@ -57,6 +57,8 @@ const char* UsageText() {
            "\n"
            "Options:\n"
            "  --output FILE                write the Results text to FILE\n"
+           "  --format text|json           the Results text (the default) or one JSON\n"
+           "                               document of the results, numbers in full\n"
            "  --yes                        answer Yes to the program's questions\n"
            "  --title TEXT, --xintervals N, --yintervals N, --grid on|off,\n"
            "  --points small|large         Graph Options\n"
@@ -103,6 +105,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         } else if (arg == "--output") {
             if (!value(text)) return std::nullopt;
             options.output = text;
+        } else if (arg == "--format") {
+            if (!value(text)) return std::nullopt;
+            if (text != "text" && text != "json") {
+                error = "--format takes text or json";
+                return std::nullopt;
+            }
+            options.format = text == "json" ? OutputFormat::Json : OutputFormat::Text;
         } else if (arg == "--title") {
             if (!value(text)) return std::nullopt;
             if (!GraphOptions::TitleFits(text)) {
@@ -140,7 +149,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
                                           : " needs " + std::to_string(count) + " values");
                 return std::nullopt;
             }
-            Action action{kind, {}};
+            Action action{kind, {}, arg.substr(2)};
             for (size_t k = 0; k < count; ++k) action.args.push_back(args[++i]);
             options.actions.push_back(action);
         } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {

@@ -24,6 +24,8 @@ struct Action {
     };
     Kind kind;
     std::vector<std::string> args;
+    // The option as given, without its dashes ("fit"): the action's name in JSON output.
+    std::string name;
 };
 
 // Graph Options given on the command line; they apply to every graph of the run.
@@ -35,9 +37,13 @@ struct GraphArguments {
     std::optional<bool> largePoints;
 };
 
+// What the run writes: the Results text, or one JSON document of the results.
+enum class OutputFormat { Text, Json };
+
 struct Options {
     std::string dataFile;
     std::optional<std::string> output;
+    OutputFormat format = OutputFormat::Text;
     bool yes = false;
     bool help = false;
     bool version = false;

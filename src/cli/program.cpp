@@ -102,8 +102,9 @@ int RunProgram(int argc, char** argv, const Graphics* graphics) {
     if (graphics != nullptr) graphics->close();
 
     // What was recorded is written even when an action stopped the run, except over an
-    // existing file: a failed run never replaces what stands at --output.
-    const std::string& text = session.ResultsText();
+    // existing file: a failed run never replaces what stands at --output. A JSON document
+    // stands for the whole run, so a failed run writes none: no script takes part of the
+    // results for all of them.
     if (options->output) {
         struct stat existing {};
         if (!completed && ::stat(options->output->c_str(), &existing) == 0) {
@@ -112,6 +113,10 @@ int RunProgram(int argc, char** argv, const Graphics* graphics) {
                         Icon::Information);
             return 1;
         }
+    }
+    if (!completed && options->format == OutputFormat::Json) return 1;
+    const std::string& text = session.Output();
+    if (options->output) {
         std::string failure;
         if (!WriteFileAtomically(*options->output, text, &failure)) {
             ShowMessage("Could not save Results to file!\n" + failure, Icon::Stop);

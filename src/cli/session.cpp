@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "document/equation_text.h"
+#include "cli/json_output.h"
 #include "data/field_validation.h"
 #include "document/build_equation.h"
+#include "document/equation_text.h"
 #include "document/simple_regression.h"
 #include "platform/abort.h"
 #include "platform/format.h"
@@ -20,6 +21,11 @@ namespace lumox::cli {
 Session::Session(const Options& options, GraphImageWriter writeImage)
     : options_(options), writeImage_(writeImage) {
     doc_.SetHost(&host_);
+    if (options.format == OutputFormat::Json) {
+        sink_ = MakeJsonResults(doc_, options.dataFile);
+    } else {
+        sink_ = std::make_unique<TextResults>(doc_, host_.Results());
+    }
 }
 
 bool Session::Run() {
@@ -27,6 +33,7 @@ bool Session::Run() {
     if (!ApplyGraphOptions()) return false;
     for (const Action& action : options_.actions) {
         bool completed = false;
+        sink_->BeginAction(action);
         RunCommandStep([&] { completed = RunAction(action); });
         if (!completed) return false;
     }
@@ -67,14 +74,14 @@ bool Session::InputData() {
         ShowMessage(LoadString(ids::kNotEnoughData), Icon::Stop);
         return false;
     }
-    doc_.OnRecordInputData();
+    sink_->InputData();
     return true;
 }
 
 bool Session::Describe(const std::string& name) {
     const int column = FindVariable(name);
     if (column < 0) return false;
-    doc_.RecordDescriptiveStatistics(static_cast<uint32_t>(column));
+    sink_->Descriptive(static_cast<uint32_t>(column));
     return true;
 }
 
@@ -100,9 +107,10 @@ bool Session::Simple(const std::string& xName, const std::string& yName, const s
             ShowMessage("None of the twelve models could be fitted to these data!", Icon::Stop);
             return false;
         }
+        sink_->BestModel(simple);
     }
     if (simple.Calculate(index) != 0) return false;
-    doc_.RecordRegressionReports(reports_, level_);
+    sink_->Regression(reports_, level_);
     return true;
 }
 
@@ -120,7 +128,9 @@ bool Session::ChooseXAndY(const std::string& xName, const std::string& yName,
 
 bool Session::Compare(const std::string& xName, const std::string& yName) {
     SimpleRegression simple(doc_);
-    return ChooseXAndY(xName, yName, simple) && simple.Compare() == 0;
+    if (!ChooseXAndY(xName, yName, simple) || !simple.HasXAndY()) return false;
+    sink_->Comparison(simple.m_nX, simple.m_nY);
+    return true;
 }
 
 bool Session::Fit(const std::string& equation) {
@@ -130,7 +140,7 @@ bool Session::Fit(const std::string& equation) {
     if (!model) return false;
     if (!RegressionAllowed()) return false;
     if (CalculateEquation(doc_, *model) != 0) return false;
-    doc_.RecordRegressionReports(reports_, level_);
+    sink_->Regression(reports_, level_);
     return true;
 }
 
@@ -158,7 +168,7 @@ bool Session::Estimate(const std::string& values) {
     const int result = estimate.Calculate(numbers, level_, said);
     Speak(said);
     if (result != 0) return false;
-    doc_.RecordPointEstimate(estimate);
+    sink_->Estimate(estimate);
     return true;
 }
 
@@ -298,7 +308,9 @@ bool Session::Image(const std::string& path) {
     Diagnostics said;
     const bool written = writeImage_(doc_, path, said);
     Speak(said);
-    return written && !said.HasStop();
+    if (!written || said.HasStop()) return false;
+    sink_->ImageWritten(path);
+    return true;
 }
 
 bool Session::RegressionAllowed() {

@@ -4,12 +4,14 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/results_sink.h"
 #include "document/lumox_doc.h"
 
 namespace lumox {
@@ -62,8 +64,9 @@ public:
     // Opens the data file and runs every action; false when one could not complete
     // (its messages have been shown) and the run stopped there.
     bool Run();
-    // The Results text recorded so far.
-    const std::string& ResultsText() const { return host_.Results().Text(); }
+    // What the run writes, in the format of the options: the Results text recorded so
+    // far, or the JSON document of the results.
+    const std::string& Output() { return sink_->Output(); }
 
 private:
     bool RunAction(const Action& action);
@@ -96,6 +99,7 @@ private:
     GraphImageWriter writeImage_;
     BatchHost host_;
     CLumoxDoc doc_;
+    std::unique_ptr<ResultsSink> sink_;
     // The reports later fits record (flags 1..5 of the document) and their level.
     ReportKinds reports_{ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation};
     double level_ = 95.0;

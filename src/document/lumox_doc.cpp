@@ -455,15 +455,21 @@ void CLumoxDoc::RecordDescriptiveStatistics(uint32_t column) {
     RecordReports(*this, request);
 }
 
-void CLumoxDoc::RecordRegressionReports(const ReportKinds& reports, double level) {
-    m_dConfidenceLevel = level;
-    RecordRequest request;
+ReportKinds CLumoxDoc::OfferedRegressionReports(const ReportKinds& reports) const {
+    ReportKinds offered;
     for (const ReportKind kind :
          {ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation, ReportKind::Residuals,
           ReportKind::Intervals, ReportKind::Diagnostics}) {
-        const bool offered = kind != ReportKind::Correlation || !LastFitWasSimple();
-        if (offered && Holds(reports, kind)) request.reports.push_back(kind);
+        const bool offers = kind != ReportKind::Correlation || !LastFitWasSimple();
+        if (offers && Holds(reports, kind)) offered.push_back(kind);
     }
+    return offered;
+}
+
+void CLumoxDoc::RecordRegressionReports(const ReportKinds& reports, double level) {
+    m_dConfidenceLevel = level;
+    RecordRequest request;
+    request.reports = OfferedRegressionReports(reports);
     request.level = Holds(request.reports, ReportKind::Intervals) ? level : 0.0;
     RecordReports(*this, request);
 }

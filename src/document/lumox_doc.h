@@ -184,6 +184,9 @@ public:
     void OnRecordInputData();
     // Records the descriptive statistics of a column.
     void RecordDescriptiveStatistics(uint32_t column);
+    // The regression reports of reports that the last fit offers, in recording order:
+    // equation to fit diagnostics, no correlation matrix after a simple regression.
+    ReportKinds OfferedRegressionReports(const ReportKinds& reports) const;
     // Records the regression reports of the last fit chosen (equation to fit diagnostics;
     // others are ignored), the interval report at level percent; no correlation matrix after a
     // simple regression.

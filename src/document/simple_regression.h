@@ -50,6 +50,8 @@ public:
     int Compare();
     // Whether Record may run: the selected model is the calculated one.
     bool CanRecord() const;
+    // Whether X and Y are two different variables; message 32803 when not.
+    bool HasXAndY() const;
 
     CLumoxDoc& m_document;
     int m_nSelectedVariable = -1;
@@ -64,8 +66,6 @@ public:
     int m_nBestRSquareModel = -1;
 
 private:
-    // Whether X and Y are two different variables; message 32803 when not.
-    bool HasXAndY() const;
     // FitSimpleModel into the given model and fit.
     int Fit(int m, EquationModel& fitted, RegressionFit& fit);
 };

@@ -28,6 +28,8 @@ const std::string& YName(const FitResults& results) {
     return results.names[static_cast<uint32_t>(results.model.YColumn())];
 }
 
+}  // namespace
+
 std::string CoefficientLabel(const FitResults& results, uint32_t j) {
     const EquationModel& model = results.model;
     const int entry = static_cast<int>(j) + 1;
@@ -36,8 +38,6 @@ std::string CoefficientLabel(const FitResults& results, uint32_t j) {
     if (results.simpleModel >= 0) return results.names[static_cast<uint32_t>(factor.column)];
     return model.TermName(entry, results.names);
 }
-
-}  // namespace
 
 void AppendNumber(std::string& out, const char* format, ...) {
     const size_t start = out.size();
@@ -50,13 +50,13 @@ void AppendNumber(std::string& out, const char* format, ...) {
     }
 }
 
-void WriteEquation(const FitResults& results, std::string& out) {
+void WriteEquation(const FitResults& results, std::string& out, bool wrap) {
     const EquationModel& model = results.model;
     const Matrix& b = results.fit.m_coefficients;
     std::string text;
     size_t lastBreak = 0;
     for (int i = 0; i < model.m_nEntryCount; ++i) {
-        if (text.size() > lastBreak + 57) {
+        if (wrap && text.size() > lastBreak + 57) {
             lastBreak = text.size();
             text += "\r\n           ";
         }
@@ -77,7 +77,7 @@ void WriteEquation(const FitResults& results, std::string& out) {
     out += "\r\n";
 }
 
-void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said) {
+void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said, bool wrap) {
     const auto model = static_cast<SimpleModelForm>(results.simpleModel);
     const Matrix& coefficients = results.fit.m_coefficients;
     const double a = coefficients.At(0, 0);
@@ -94,7 +94,7 @@ void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics
         model == kReciprocalPower || model == kPowerExponential) {
         if (std::fabs(a) >= kExpLimit) {
             said.Add(ids::kConstantTooLarge, Icon::Stop);
-            WriteEquation(results, out);
+            WriteEquation(results, out, wrap);
             return;
         }
         bigA = std::exp(a);
@@ -103,7 +103,7 @@ void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics
     if (model == kReciprocalPower) {
         if (absB > kExpLimit) {
             said.Add(ids::kModelConstantTooLarge, Icon::Stop);
-            WriteEquation(results, out);
+            WriteEquation(results, out, wrap);
             return;
         }
         bigB = std::exp(b);
@@ -204,44 +204,60 @@ void WriteAnovaReport(const FitResults& results, std::string& out) {
     AppendFormat(out, "%-10s%7u%16.8g\r\n", "Total", fit.m_n - 1, fit.m_sst);
 }
 
-void WriteCorrelationReport(const FitResults& results, std::string& out) {
+TermCorrelations CorrelateTerms(const FitResults& results) {
     const RegressionFit& fit = results.fit;
-    const EquationModel& model = results.model;
     const uint32_t p = fit.m_p;
     const uint32_t n = fit.m_n;
-    int w = 10;
-    if (p == 8) w = 9;
-    if (p == 9) w = 8;
-    if (p == 10) w = 7;
-
+    TermCorrelations correlations;
     // y takes the place of the intercept column: variable 0 is y, variable j the term
     // of entry j + 1.
     Matrix columns(results.fit.m_X);
     columns.CopyColumn(results.fit.m_Y, 0, 0);
-    const Matrix r = CorrelationMatrix(columns);
-    auto name = [&](uint32_t j) {
-        return model.TermName(j == 0 ? 0 : static_cast<int>(j) + 1, results.names);
-    };
-
-    out += "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
-    out += std::string(static_cast<size_t>(w), ' ');
-    for (uint32_t j = 0; j < p; ++j) AppendFormat(out, "%*.*s", w, w - 1, name(j).c_str());
-    out += "\r\n";
+    correlations.r = CorrelationMatrix(columns);
+    correlations.probability = Matrix(p, p);
+    for (uint32_t j = 0; j < p; ++j) {
+        correlations.names.push_back(
+            results.model.TermName(j == 0 ? 0 : static_cast<int>(j) + 1, results.names));
+    }
     for (uint32_t a = 0; a < p; ++a) {
-        out += "\r\n" + Format("%-*.*s", w, w - 1, name(a).c_str());
-        for (uint32_t b = 0; b <= a; ++b) AppendNumber(out, "%*.4g", w, r.At(a, b));
-        out += "\r\n" + std::string(static_cast<size_t>(w), ' ');
-        for (uint32_t b = 0; b <= a; ++b) {
-            const double coefficient = r.At(a, b);
+        for (uint32_t b = 0; b < a; ++b) {
+            const double coefficient = correlations.r.At(a, b);
             double probability = 0.0;
             // Written so that an undefined (NaN) correlation goes to the t probability,
             // which stops the recording, rather than pass for a certain one.
-            if (a != b && n > 2 && !(coefficient >= 0.99999)) {
+            if (n > 2 && !(coefficient >= 0.99999)) {
                 const double df = static_cast<double>(n) - 2.0;
                 const double t =
                     coefficient / std::sqrt(std::fabs((1.0 - coefficient * coefficient) / df));
                 probability = StudentTProbability(t, df);
             }
+            correlations.probability.At(a, b) = probability;
+            correlations.probability.At(b, a) = probability;
+        }
+    }
+    return correlations;
+}
+
+void WriteCorrelationReport(const FitResults& results, std::string& out) {
+    const uint32_t p = results.fit.m_p;
+    int w = 10;
+    if (p == 8) w = 9;
+    if (p == 9) w = 8;
+    if (p == 10) w = 7;
+    const TermCorrelations correlations = CorrelateTerms(results);
+    const Matrix& r = correlations.r;
+    auto name = [&](uint32_t j) { return correlations.names[j].c_str(); };
+
+    out += "\r\n\r\nCORRELATION COEFFICIENTS / PROBABILITY\r\n\r\n";
+    out += std::string(static_cast<size_t>(w), ' ');
+    for (uint32_t j = 0; j < p; ++j) AppendFormat(out, "%*.*s", w, w - 1, name(j));
+    out += "\r\n";
+    for (uint32_t a = 0; a < p; ++a) {
+        out += "\r\n" + Format("%-*.*s", w, w - 1, name(a));
+        for (uint32_t b = 0; b <= a; ++b) AppendNumber(out, "%*.4g", w, r.At(a, b));
+        out += "\r\n" + std::string(static_cast<size_t>(w), ' ');
+        for (uint32_t b = 0; b <= a; ++b) {
+            const double probability = correlations.probability.At(a, b);
             if (probability < kSmallProbability) {
                 AppendFormat(out, "%*s", w, "<.0001");
             } else {

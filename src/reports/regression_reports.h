@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "numeric/matrix.h"
 #include "platform/diagnostics.h"
 
 namespace lumox {
@@ -32,6 +33,15 @@ void AppendNumber(std::string& out, const char* format, ...) __attribute__((form
 void WriteEquationReport(const FitResults& results, std::string& out, Diagnostics& said);
 // ANALYSIS OF VARIANCE.
 void WriteAnovaReport(const FitResults& results, std::string& out);
+// The correlations of y and the terms, y in place of the intercept (variable 0 is y,
+// variable j the term of entry j + 1), with the two-tailed probability of each under no
+// correlation (0 on the diagonal and for a correlation of 0.99999 or more).
+struct TermCorrelations {
+    std::vector<std::string> names;
+    Matrix r;            // p x p
+    Matrix probability;  // p x p
+};
+TermCorrelations CorrelateTerms(const FitResults& results);
 // CORRELATION COEFFICIENTS / PROBABILITY of y and the terms (lower triangle).
 void WriteCorrelationReport(const FitResults& results, std::string& out);
 // RESIDUAL LISTING.
@@ -43,11 +53,16 @@ void WriteIntervalReport(const FitResults& results, double level, std::string& o
 size_t ResidualReportBytes(const FitResults& results);
 size_t IntervalReportBytes(const FitResults& results);
 
-// The fitted equation in terms of the model's entries, wrapped after 57 characters.
-void WriteEquation(const FitResults& results, std::string& out);
+// The label of coefficient j in the coefficient table: INTERCEPT, a simple model's
+// variable, or the term's name.
+std::string CoefficientLabel(const FitResults& results, uint32_t j);
+// The fitted equation in terms of the model's entries, wrapped after 57 characters unless
+// wrap is false.
+void WriteEquation(const FitResults& results, std::string& out, bool wrap = true);
 // The equation in the form of the simple model; the linearized equation instead, with
 // message 32805 or 32806 in said, when a constant is too large for exp.
-void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said);
+void WriteModelEquation(const FitResults& results, std::string& out, Diagnostics& said,
+                        bool wrap = true);
 
 }  // namespace lumox
 

@@ -29,5 +29,7 @@ expect "lumox-cli longley.dat --reports equation,an" "equation,anova"
 expect "lumox-cli longley.dat --reports dia" "diagnostics"
 expect "lumox-cli longley.dat --gr" "--grid"
 expect "lumox-cli longley.dat --points " "small large"
+expect "lumox-cli longley.dat --format " "text json"
+expect "lumox-cli longley.dat --fo" "--format"
 expect "lumox-cli longley.d" "longley.dat"
 exit $failed
