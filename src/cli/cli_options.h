@@ -37,6 +37,7 @@ struct GraphArguments {
 
 struct Options {
     std::string dataFile;
+    std::optional<std::string> sheet;  // the sheet of a spreadsheet to read
     std::optional<std::string> output;
     bool yes = false;
     bool help = false;

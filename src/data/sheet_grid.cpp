@@ -49,6 +49,11 @@ bool SheetGrid::Add(SheetCell cell) {
     return true;
 }
 
+void AppendCellText(std::string& text, std::string_view more) {
+    const size_t room = text.size() > kMaxLineLength ? 0 : kMaxLineLength + 1 - text.size();
+    text.append(more.substr(0, room));
+}
+
 bool ReadSheetGrid(DataSet& set, SheetGrid grid, std::string_view sheet, Diagnostics& said) {
     set.ClearDataSet();
     auto Refuse = [&said](std::string message) {

@@ -46,6 +46,10 @@ private:
     std::vector<SheetCell> cells_;
 };
 
+// Adds more to a cell's text as a file reader finds it, up to one character past the
+// longest line a data file may hold: any cell that long is refused, whatever follows.
+void AppendCellText(std::string& text, std::string_view more);
+
 // Reads the grid as a data set, the names in row 0 (kept as spelled, blanks around them
 // dropped) and one observation in each later row that holds anything. Trailing empty
 // columns are ignored. Missing values (an empty cell, NA or #N/A) leave their row out,

@@ -30,4 +30,6 @@ expect "lumox-cli longley.dat --reports dia" "diagnostics"
 expect "lumox-cli longley.dat --gr" "--grid"
 expect "lumox-cli longley.dat --points " "small large"
 expect "lumox-cli longley.d" "longley.dat"
+expect "lumox-cli book.xlsx --sh" "--sheet"
+expect "lumox-cli book.xlsx --sheet " ""
 exit $failed
