@@ -70,7 +70,8 @@ public:
             ++paragraphDepth_;
         } else if (paragraphDepth_ > 0 && Is(name, kText, "s")) {
             const uint64_t count = Repeat(Attribute(attributes, kText, "c"));
-            AppendCellText(cellText_, std::string(std::min<uint64_t>(count, kMaxLineLength + 1), ' '));
+            AppendCellText(cellText_,
+                           std::string(std::min<uint64_t>(count, kMaxLineLength + 1), ' '));
         } else if (paragraphDepth_ > 0 && Is(name, kText, "tab")) {
             AppendCellText(cellText_, "\t");
         } else if (paragraphDepth_ > 0 && Is(name, kText, "line-break")) {

@@ -92,8 +92,8 @@ bool ReadSheetGrid(DataSet& set, SheetGrid grid, std::string_view sheet, Diagnos
         const std::string& name = cells[next++].text;
         const CellFault fault = CheckName(name);
         if (fault == CellFault::TooLong) {
-            return Refuse(Format("%s is longer than %zu characters!",
-                                 CellName(sheet, j, 0).c_str(), kMaxTokenLength));
+            return Refuse(Format("%s is longer than %zu characters!", CellName(sheet, j, 0).c_str(),
+                                 kMaxTokenLength));
         }
         if (fault == CellFault::ControlChar) {
             return Refuse(CellName(sheet, j, 0) + " holds a control character!");
@@ -109,9 +109,11 @@ bool ReadSheetGrid(DataSet& set, SheetGrid grid, std::string_view sheet, Diagnos
         next = RowEnd(first);
         const size_t r = cells[first].row;
         if (cells[next - 1].column >= columns) {
-            const auto beyond = std::find_if(cells.begin() + first, cells.begin() + next,
-                                             [columns](const SheetCell& c) { return c.column >= columns; });
-            return Refuse(CellName(sheet, beyond->column, r) + " lies beyond the last named column!");
+            const auto beyond =
+                std::find_if(cells.begin() + first, cells.begin() + next,
+                             [columns](const SheetCell& c) { return c.column >= columns; });
+            return Refuse(CellName(sheet, beyond->column, r) +
+                          " lies beyond the last named column!");
         }
         const size_t start = values.size();
         bool missing = false;
@@ -154,9 +156,9 @@ bool ReadSheetGrid(DataSet& set, SheetGrid grid, std::string_view sheet, Diagnos
         said.Add(ids::kNotEnoughData, Icon::Stop);
         return false;
     }
-    set.Assign(std::move(headerLine), std::move(names),
-               Matrix(static_cast<uint32_t>(rows), static_cast<uint32_t>(columns),
-                      std::move(values)));
+    set.Assign(
+        std::move(headerLine), std::move(names),
+        Matrix(static_cast<uint32_t>(rows), static_cast<uint32_t>(columns), std::move(values)));
     return true;
 }
 

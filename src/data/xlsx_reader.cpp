@@ -270,7 +270,8 @@ PartRead ReadXlsxBook(const ZipArchive& zip, XlsxBook& book, std::string& reason
     if (read != PartRead::Read) return read;
     std::string workbook = "xl/workbook.xml";
     for (const Relationship& relationship : package) {
-        if (IsKind(relationship, "/officeDocument")) workbook = ResolveTarget("", relationship.target);
+        if (IsKind(relationship, "/officeDocument"))
+            workbook = ResolveTarget("", relationship.target);
     }
     WorkbookReader sheets;
     read = ParseXmlPart(zip, workbook, kMaxDataFileBytes, sheets, reason);
@@ -297,8 +298,8 @@ PartRead ReadXlsxBook(const ZipArchive& zip, XlsxBook& book, std::string& reason
     return PartRead::Read;
 }
 
-PartRead ReadXlsxSheet(const ZipArchive& zip, const XlsxBook& book, size_t index,
-                       SheetGrid& grid, std::string& reason) {
+PartRead ReadXlsxSheet(const ZipArchive& zip, const XlsxBook& book, size_t index, SheetGrid& grid,
+                       std::string& reason) {
     const std::string& part = book.sheets.at(index).part;
     WorksheetReader cells(grid);
     PartRead read = ParseXmlPart(zip, part, kMaxDataFileBytes, cells, reason);

@@ -29,8 +29,8 @@ PartRead ReadXlsxBook(const ZipArchive& zip, XlsxBook& book, std::string& reason
 // Reads the cells of the book's worksheet at index into grid: numbers as stored (a
 // formula's as last computed), shared, inline and formula strings as text, TRUE and FALSE
 // for booleans, an error as its code (#N/A). Stopped when the grid is full.
-PartRead ReadXlsxSheet(const ZipArchive& zip, const XlsxBook& book, size_t index,
-                       SheetGrid& grid, std::string& reason);
+PartRead ReadXlsxSheet(const ZipArchive& zip, const XlsxBook& book, size_t index, SheetGrid& grid,
+                       std::string& reason);
 
 }  // namespace lumox
 

@@ -16,8 +16,8 @@ class SheetFiles : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         folder_ = new TempDir;
-        const std::string command = std::string(LUMOX_SYSTEM_PYTHON) + " " LUMOX_CLI_TESTS
-                                    "/make_sheets.py " + folder_->Path();
+        const std::string command = std::string(LUMOX_SYSTEM_PYTHON) +
+                                    " " LUMOX_CLI_TESTS "/make_sheets.py " + folder_->Path();
         const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
         char line[256];
         while (pipe && std::fgets(line, sizeof line, pipe.get()) != nullptr) missing_ += line;
