@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "data/sheet_file.h"
 #include "document/graph_options.h"
 
 namespace lumox::cli {
@@ -34,8 +35,9 @@ std::vector<std::string> SplitAt(const std::string& text, char separator) {
 const char* UsageText() {
     return "Usage: lumox-cli [OPTIONS] DATAFILE [ACTION ...]\n"
            "\n"
-           "Opens DATAFILE (text, or dBase by the .dbf extension), runs the actions in order\n"
-           "and writes the Results text (CR LF line ends) to standard output.\n"
+           "Opens DATAFILE (text; by its extension dBase .dbf, comma-separated .csv or a\n"
+           "spreadsheet .xlsx or .ods), runs the actions in order and writes the Results\n"
+           "text (CR LF line ends) to standard output.\n"
            "\n"
            "Actions:\n"
            "  --input-data                 record the INPUT DATA listing\n"
@@ -59,6 +61,8 @@ const char* UsageText() {
            "  --output FILE                write the Results text to FILE\n"
            "  --format text|json           the Results text (the default) or one JSON\n"
            "                               document of the results, numbers in full\n"
+           "  --sheet NAME                 read the sheet NAME of an .xlsx or .ods DATAFILE\n"
+           "                               (the first sheet without it)\n"
            "  --yes                        answer Yes to the program's questions\n"
            "  --title TEXT, --xintervals N, --yintervals N, --grid on|off,\n"
            "  --points small|large         Graph Options\n"
@@ -112,6 +116,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
                 return std::nullopt;
             }
             options.format = text == "json" ? OutputFormat::Json : OutputFormat::Text;
+        } else if (arg == "--sheet") {
+            if (!value(text)) return std::nullopt;
+            options.sheet = text;
         } else if (arg == "--title") {
             if (!value(text)) return std::nullopt;
             if (!GraphOptions::TitleFits(text)) {
@@ -164,6 +171,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     }
     if (options.dataFile.empty() && !options.help && !options.version) {
         error = "no data file given";
+        return std::nullopt;
+    }
+    if (options.sheet && !options.dataFile.empty() && !SheetFileKindOf(options.dataFile)) {
+        error = "--sheet is for a spreadsheet (.xlsx or .ods); " + options.dataFile + " is none";
         return std::nullopt;
     }
     // The reports chosen apply to the fits after them: after the last one they would

@@ -42,6 +42,7 @@ enum class OutputFormat { Text, Json };
 
 struct Options {
     std::string dataFile;
+    std::optional<std::string> sheet;  // the sheet of a spreadsheet to read
     std::optional<std::string> output;
     OutputFormat format = OutputFormat::Text;
     bool yes = false;

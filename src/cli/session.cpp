@@ -29,7 +29,7 @@ Session::Session(const Options& options, GraphImageWriter writeImage)
 }
 
 bool Session::Run() {
-    if (!doc_.OnOpenDocument(options_.dataFile)) return false;
+    if (!doc_.OnOpenDocument(options_.dataFile, options_.sheet.value_or(""))) return false;
     if (!ApplyGraphOptions()) return false;
     for (const Action& action : options_.actions) {
         bool completed = false;

@@ -51,6 +51,12 @@ public:
     // Runs the Edit Data dialog; true on OK, with the request filled in. A host without
     // the dialog cancels.
     virtual bool EditData(EditDataRequest& /*request*/) { return false; }
+    // Which of a spreadsheet's sheets (names, two or more, in the book's order) to read;
+    // no value when the person would rather not open the file. A host without a person
+    // to ask reads the first.
+    virtual std::optional<std::string> ChooseSheet(const std::vector<std::string>& names) {
+        return names.front();
+    }
     // Closes the document and its windows once the running command has finished.
     virtual void CloseDocument() {}
     // Data were saved under path: it enters the recent-file list, and the captions follow

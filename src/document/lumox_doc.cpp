@@ -90,6 +90,7 @@ void CLumoxDoc::SetFileKind(const std::string& path) {
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     m_bDbase = extension == ".DBF" ? 1 : 0;
     m_bCsv = extension == ".CSV";
+    m_sheetKind = SheetFileKindOf(path);
 }
 
 void CLumoxDoc::DeleteContents() {
@@ -108,7 +109,7 @@ void CLumoxDoc::AdoptDataSet(DataSet data) {
     ResetFit();
 }
 
-bool CLumoxDoc::OnOpenDocument(const std::string& path) {
+bool CLumoxDoc::OnOpenDocument(const std::string& path, const std::string& sheet) {
     SetFileKind(path);
     DeleteContents();
     std::ifstream disk;
@@ -156,6 +157,9 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
                 Diagnostics said;
                 read = ReadDbaseFile(m_data, file, said);
                 Speak(said);
+            } else if (m_sheetKind) {
+                read = ReadSpreadsheet(ReadWholeStream(file), fs::path(path).filename().string(),
+                                       sheet);
             } else if (m_bCsv) {
                 Diagnostics said;
                 read = ReadCsvData(m_data, ReadWholeStream(file),
@@ -185,9 +189,37 @@ bool CLumoxDoc::OnOpenDocument(const std::string& path) {
     return true;
 }
 
+bool CLumoxDoc::ReadSpreadsheet(std::string bytes, const std::string& title,
+                                const std::string& sheet) {
+    Diagnostics said;
+    SpreadsheetBook book;
+    std::optional<size_t> index;
+    if (book.Open(std::move(bytes), *m_sheetKind, title, said)) {
+        const std::vector<std::string>& names = book.SheetNames();
+        if (!sheet.empty()) {
+            index = book.FindSheet(sheet, said);
+        } else if (names.size() == 1 || m_pHost == nullptr) {
+            index = 0;
+        } else if (const std::optional<std::string> chosen = m_pHost->ChooseSheet(names)) {
+            index = book.FindSheet(*chosen, said);
+        }
+    }
+    const bool read = index && book.ReadSheet(*index, m_data, said);
+    if (read) m_strSheet = book.SheetNames()[*index];
+    Speak(said);
+    return read;
+}
+
 bool CLumoxDoc::WriteDataLines(const std::string& path, const std::vector<std::string>& lines,
                                size_t count) {
     SetFileKind(path);
+    if (m_sheetKind) {
+        ShowMessage(Format("Could not save data to %s: data are saved as text, .csv or .dbf "
+                           "files, never as a spreadsheet!",
+                           path.c_str()),
+                    Icon::Stop);
+        return false;
+    }
     std::string failure;
     Diagnostics said;
     const bool written = WriteFileAtomically(
@@ -508,8 +540,11 @@ void CLumoxDoc::OnNewDocument() {
 
 bool CLumoxDoc::SaveDataAs(const std::vector<std::string>& lines, size_t count) {
     if (m_pHost) m_pHost->GetResultsView();
+    // A spreadsheet's data are offered a .csv file of the same name.
+    const std::string suggested =
+        m_sheetKind ? fs::path(m_strDataPath).replace_extension(".csv").string() : m_strDataPath;
     const std::optional<std::string> chosen =
-        m_pHost ? m_pHost->AskSaveFileName(m_strDataPath) : std::nullopt;
+        m_pHost ? m_pHost->AskSaveFileName(suggested) : std::nullopt;
     if (chosen && WriteDataLines(*chosen, lines, count)) {
         std::error_code error;
         const fs::path absolute = fs::absolute(*chosen, error);
@@ -532,9 +567,9 @@ void CLumoxDoc::OnInputData() {
     const std::string path = GetPathName();
     EditDataRequest request;
     request.lines = &lines;
-    if (m_bCsv) {
-        // Comma-separated values are not written back in their own form: the grid gets
-        // the data set, and the edits are saved under a name the person chooses.
+    if (IsSheetData()) {
+        // A spreadsheet's sheet is not written back in its own form: the grid gets the
+        // data set, and the edits are saved under a name the person chooses.
         lines = DataSetLines(m_data);
     } else if (!path.empty()) {
         Diagnostics said;
@@ -555,7 +590,7 @@ void CLumoxDoc::OnInputData() {
 
     const size_t count = static_cast<size_t>(request.lineCount);  // names included
     bool saved = false;
-    if (!path.empty() && !m_bCsv &&
+    if (!path.empty() && !IsSheetData() &&
         AskYesNo("Revised data can be saved to a\nnew file or to the current file.\n\n"
                  "Save data to the current file?") == Answer::Yes) {
         // A file that cannot be written over is saved under a new name instead.
@@ -569,7 +604,7 @@ void CLumoxDoc::OnInputData() {
     const bool resultsModified = IsModified();
     const int resultsEverModified = m_bResultsEverModified;
     DeleteContents();
-    if (!reopen.empty()) OnOpenDocument(reopen);
+    if (!reopen.empty()) OnOpenDocument(reopen, m_strSheet);
     m_bModified = resultsModified;
     m_bResultsEverModified = resultsEverModified;
     UpdateAllViews();

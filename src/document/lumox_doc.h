@@ -4,10 +4,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/data_set.h"
+#include "data/sheet_file.h"
 #include "document/document_host.h"
 #include "document/graph_options.h"
 #include "document/recording.h"
@@ -48,9 +50,11 @@ public:
     bool IsDbase() const { return m_bDbase != 0; }
     // The data file's path as last opened or saved; empty for a data set never saved.
     const std::string& DataPath() const { return m_strDataPath; }
-    // Deletes the contents and reads the data file by its kind. False when the file could
-    // not be read (its message shown); the document then holds an empty data set.
-    bool OnOpenDocument(const std::string& path);
+    // Deletes the contents and reads the data file by its kind. Of a spreadsheet, the
+    // sheet named is read; with none named, the host chooses among several (the first
+    // when it has no person to ask). False when the file could not be read (its message
+    // shown) or no sheet was chosen; the document then holds an empty data set.
+    bool OnOpenDocument(const std::string& path, const std::string& sheet = {});
     // Resets everything to its default: no data, no fit, default graph settings.
     void DeleteContents();
     // Takes a data set read elsewhere (a reader's, or one made in memory) in place of the
@@ -221,8 +225,14 @@ public:
 
 private:
     static ChartData DefaultGraphTemplate();
-    // Sets m_bDbase and m_bCsv from the path's extension (".DBF", ".CSV" in any letter case).
+    // Sets m_bDbase, m_bCsv and m_sheetKind from the path's extension (".DBF", ".CSV",
+    // ".XLSX", ".ODS" in any letter case).
     void SetFileKind(const std::string& path);
+    // Reads the sheet named (or chosen) of the spreadsheet's bytes; title names the file.
+    bool ReadSpreadsheet(std::string bytes, const std::string& title, const std::string& sheet);
+    // Whether the data set was read from a sheet of some spreadsheet program's file, which
+    // the program does not write back.
+    bool IsSheetData() const { return m_bCsv || m_sheetKind.has_value(); }
     // Tells the host's views that what they show changed.
     void UpdateAllViews();
     // Writes the Results text, asking for the name first when askName; on success the
@@ -245,6 +255,8 @@ private:
     std::string m_strReportHeader;
     int m_bDbase = 0;
     bool m_bCsv = false;  // comma-separated values: read as a spreadsheet writes them
+    std::optional<SheetFileKind> m_sheetKind;  // an .xlsx or .ods book
+    std::string m_strSheet;                    // the sheet of the book that was read
     int m_bResultsEverModified = 0;
     int m_nGraphsPerPage = 1;
     std::string m_strGraphTitle;

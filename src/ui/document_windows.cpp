@@ -151,6 +151,14 @@ bool DocumentWindows::EditData(EditDataRequest& request) {
     return true;
 }
 
+std::optional<std::string> DocumentWindows::ChooseSheet(const std::vector<std::string>& names) {
+    QStringList items;
+    for (const std::string& name : names) items.append(QString::fromStdString(name));
+    const std::optional<QString> chosen = app_.Dialogs().GetSheetName(app_.MainFrame(), items);
+    if (!chosen) return std::nullopt;
+    return chosen->toStdString();
+}
+
 void DocumentWindows::CloseDocument() {
     QMetaObject::invokeMethod(
         this, [this] { OnFileClose(); }, Qt::QueuedConnection);

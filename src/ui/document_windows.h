@@ -51,6 +51,7 @@ public:
     void ShowGraphWindow() override;
     void UpdateAllViews() override;
     bool EditData(EditDataRequest& request) override;
+    std::optional<std::string> ChooseSheet(const std::vector<std::string>& names) override;
     void CloseDocument() override;
     void OnDataFileSaved(const std::string& path) override;
     // Keeps the windows alive while a FIFO waits; after a moment a dialog tells what the

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -27,7 +28,7 @@ QStringList OpenDataFilters() {
     return {QStringLiteral("Data Files (.dat) (*.dat)"),
             QStringLiteral("Data Files (.txt) (*.txt)"),
             QStringLiteral("dBase Files (.dbf) (*.dbf)"), QStringLiteral("All Files (*.*) (*)"),
-            QStringLiteral("Spreadsheets and CSV (.csv) (*.csv)")};
+            QStringLiteral("Spreadsheets and CSV (.xlsx, .ods, .csv) (*.xlsx *.ods *.csv)")};
 }
 
 namespace {
@@ -112,6 +113,16 @@ std::optional<QString> QtDialogs::GetSaveFileName(QWidget* owner, const QString&
     dialog.setNameFilters({QStringLiteral("All Files (*.*) (*)")});
     if (!suggested.isEmpty()) dialog.selectFile(suggested);
     return dialog.Chosen();
+}
+
+std::optional<QString> QtDialogs::GetSheetName(QWidget* owner, const QStringList& names) {
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(
+        owner, QStringLiteral("Open Sheet"),
+        QStringLiteral("This spreadsheet holds several sheets.\nRead the data from sheet:"), names,
+        0, false, &chosen);
+    if (!chosen) return std::nullopt;
+    return name;
 }
 
 std::optional<QString> QtDialogs::GetSaveGraphName(QWidget* owner, const QString& suggested) {

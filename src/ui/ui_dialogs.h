@@ -2,6 +2,7 @@
 #define LUMOX_UI_UI_DIALOGS_H
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -24,6 +25,9 @@ public:
     virtual std::optional<QString> GetSaveGraphName(QWidget* owner, const QString& suggested) {
         return GetSaveFileName(owner, suggested);
     }
+    // Which sheet of a spreadsheet to open, from names (the first preselected); no value
+    // when cancelled.
+    virtual std::optional<QString> GetSheetName(QWidget* owner, const QStringList& names) = 0;
     // The print dialog; true when the person chose to print.
     virtual bool ExecPrintDialog(QWidget* owner, QPrinter& printer, bool hasSelection) = 0;
     // Print Setup: printer and paper; true on OK.
@@ -43,6 +47,7 @@ public:
     std::optional<QString> GetOpenFileName(QWidget* owner) override;
     std::optional<QString> GetSaveFileName(QWidget* owner, const QString& suggested) override;
     std::optional<QString> GetSaveGraphName(QWidget* owner, const QString& suggested) override;
+    std::optional<QString> GetSheetName(QWidget* owner, const QStringList& names) override;
     bool ExecPrintDialog(QWidget* owner, QPrinter& printer, bool hasSelection) override;
     bool ExecPrintSetup(QWidget* owner, QPrinter& printer) override;
     void ExecPrintPreview(QWidget* owner, QPrinter& printer,

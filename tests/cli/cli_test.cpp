@@ -246,6 +246,8 @@ TEST(Cli, UsageErrorsExitWithTwo) {
         {{"tab21.dat", "--xintervals", "11"}, "--xintervals takes a whole number from 2 to 10"},
         {{"tab21.dat", "--points", "huge"}, "--points takes small or large"},
         {{"tab21.dat", "--title", std::string(31, 't')}, "--title takes at most 30 characters"},
+        {{"tab21.dat", "--sheet", "Sheet1"},
+         "--sheet is for a spreadsheet (.xlsx or .ods); tab21.dat is none"},
         {{"tab21.dat", "--simple", "Hours", "Score", "0", "--reports", "anova"},
          "--reports has no effect after the last --fit or --simple; put it before them"},
         // Characters are counted, not bytes: 29 letters and two accented ones are 31.

@@ -32,4 +32,6 @@ expect "lumox-cli longley.dat --points " "small large"
 expect "lumox-cli longley.dat --format " "text json"
 expect "lumox-cli longley.dat --fo" "--format"
 expect "lumox-cli longley.d" "longley.dat"
+expect "lumox-cli book.xlsx --sh" "--sheet"
+expect "lumox-cli book.xlsx --sheet " ""
 exit $failed

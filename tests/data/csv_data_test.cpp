@@ -2,32 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "data/data_set.h"
-#include "data/text_data.h"
-#include "reports/input_data.h"
+#include "support/data_listing.h"
 #include "support/scripted_prompt.h"
 
 namespace lumox {
 namespace {
 
+using test::Listing;
 using test::Message;
-
-// The INPUT DATA listing of a data set: what every report and graph sees of it.
-std::string Listing(const DataSet& set) {
-    std::string out;
-    WriteInputData(set, out);
-    return out;
-}
-
-DataSet ReadText(const std::string& text) {
-    DataSet set;
-    std::istringstream in(text);
-    Diagnostics said;
-    EXPECT_EQ(ReadTextDataFile(set, in, NumericNames::Accepted, said), ReadStatus::Read);
-    return set;
-}
+using test::ReadText;
 
 // CSV files as spreadsheets write them hold the same data as this text file.
 TEST(CsvData, SpreadsheetCsvReadsAsTheSameDataAsATextFile) {

@@ -102,7 +102,7 @@ TEST(FileDialogs, OpenShowsItsTitleAndFourFiltersAndReturnsTheChosenFile) {
     EXPECT_EQ(seen.title, "Open");
     EXPECT_EQ(seen.filters, QStringList({"Data Files (.dat)", "Data Files (.txt)",
                                          "dBase Files (.dbf)", "All Files (*.*)",
-                                         "Spreadsheets and CSV (.csv)"}));
+                                         "Spreadsheets and CSV (.xlsx, .ods, .csv)"}));
     EXPECT_EQ(seen.filter, "Data Files (.dat)");
     EXPECT_EQ(seen.mode, QFileDialog::ExistingFile);
     EXPECT_TRUE(seen.qtDialog);

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -96,6 +97,15 @@ protected:
     }
 
     CLumoxDoc& Doc() const { return app->Document()->Doc(); }
+    // A book of four sheets written by another program's library (make_sheets.py); empty
+    // when the library is missing.
+    QString Book() const {
+        const std::string command = std::string(LUMOX_SYSTEM_PYTHON) + " " LUMOX_CLI_TESTS
+                                    "/make_sheets.py " + dir.Path() + " > /dev/null";
+        if (std::system(command.c_str()) != 0) return {};
+        const QString path = QString::fromStdString(dir.File("openpyxl.xlsx"));
+        return QFile::exists(path) ? path : QString();
+    }
     std::string RecordedListing() {
         Run(cmd::kRecordInputData);
         return Results() ? Results()->GetText() : std::string();
@@ -200,6 +210,41 @@ TEST_F(InputDataTest, NoSavesUnderANewNameAsDbaseByItsExtension) {
     EXPECT_EQ(given, (std::vector<std::string>{"X\tY", "1\t2", "3\t4", "7.25\t6"}));
     EXPECT_EQ(Doc().GetData().At(0, 1), 9.0);
     EXPECT_EQ(ReadFile(table)[0], '\x03');
+}
+
+TEST_F(InputDataTest, ASheetIsChosenAndItsEditsAreSavedAsCsvNeverAsASpreadsheet) {
+    const QString book = Book();
+    if (book.isEmpty()) GTEST_SKIP() << "python3-openpyxl is missing";
+    const QStringList sheets = {"Doses", "Gaps", "Text", "Wide"};
+    dialogs.sheetNames = {std::nullopt, QStringLiteral("Gaps")};
+    EXPECT_EQ(app->OpenDataFile(book), nullptr);  // cancelled: not opened, nothing said
+    EXPECT_TRUE(prompt.messages.empty());
+    ASSERT_NE(app->OpenDataFile(book), nullptr);
+    EXPECT_EQ(dialogs.sheetsOffered, std::vector<QStringList>({sheets, sheets}));
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"3 rows with missing values left out: 3, 5, 7"});
+    EXPECT_EQ(Doc().ColNames(), std::vector<std::string>({"x", "y"}));
+
+    // No question about the current file; a spreadsheet's name is refused, and the
+    // same sheet is read again without asking.
+    prompt.messages.clear();
+    const std::string csv = dir.File("openpyxl.csv");
+    EditWith(Changing(1, 1, "100"));
+    dialogs.saveNames = {book};
+    Run(cmd::kInputData);
+    EXPECT_EQ(prompt.Texts(),
+              std::vector<std::string>({"Could not save data to " + book.toStdString() +
+                                            ": data are saved as text, .csv or .dbf files, "
+                                            "never as a spreadsheet!",
+                                        "3 rows with missing values left out: 3, 5, 7"}));
+    EXPECT_EQ(Doc().GetData().At(0, 0), 1.0);
+    EXPECT_EQ(Doc().Rows(), 3u);
+    EditWith(Changing(1, 1, "100"));
+    dialogs.saveNames = {QString::fromStdString(csv)};
+    Run(cmd::kInputData);
+    EXPECT_EQ(ReadFile(csv), "x,y\r\n100,2\r\n3,4\r\n6,8\r\n");
+    EXPECT_EQ(Doc().DataPath(), csv);
+    EXPECT_EQ(dialogs.saveSuggestions, QStringList({QString::fromStdString(csv), QString::fromStdString(csv)}));
+    EXPECT_EQ(dialogs.sheetsOffered.size(), 2u);
 }
 
 TEST_F(InputDataTest, DecliningBothSavesRereadsTheOldFile) {

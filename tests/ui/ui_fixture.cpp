@@ -27,6 +27,17 @@ std::optional<QString> FakeDialogs::GetOpenFileName(QWidget*) {
     return name;
 }
 
+std::optional<QString> FakeDialogs::GetSheetName(QWidget*, const QStringList& names) {
+    sheetsOffered.push_back(names);
+    if (sheetNames.empty()) {
+        ADD_FAILURE() << "unexpected sheet choice";
+        return std::nullopt;
+    }
+    const std::optional<QString> name = sheetNames.front();
+    sheetNames.pop_front();
+    return name;
+}
+
 std::optional<QString> FakeDialogs::GetSaveFileName(QWidget*, const QString& suggested) {
     saveSuggestions.append(suggested);
     if (saveNames.empty()) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "graph_test_application.h"
 #include "support/scripted_prompt.h"
@@ -31,6 +32,8 @@ class FakeDialogs : public UiDialogs {
 public:
     std::optional<QString> GetOpenFileName(QWidget* owner) override;
     std::optional<QString> GetSaveFileName(QWidget* owner, const QString& suggested) override;
+    // Records the names offered and answers from sheetNames.
+    std::optional<QString> GetSheetName(QWidget* owner, const QStringList& names) override;
     // Sends the pages to pdfPath (which must be set) and answers "print".
     bool ExecPrintDialog(QWidget* owner, QPrinter& printer, bool hasSelection) override;
     bool ExecPrintSetup(QWidget* owner, QPrinter& printer) override;
@@ -44,6 +47,8 @@ public:
     std::deque<std::optional<QString>> openNames;
     std::deque<std::optional<QString>> saveNames;
     QStringList saveSuggestions;
+    std::deque<std::optional<QString>> sheetNames;
+    std::vector<QStringList> sheetsOffered;
     QString pdfPath;
     int openAsked = 0;
     int printAsked = 0;
