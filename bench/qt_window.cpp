@@ -59,6 +59,9 @@ class ScriptedDialogs final : public UiDialogs {
 public:
     std::optional<QString> GetOpenFileName(QWidget*) override { return dataPath; }
     std::optional<QString> GetSaveFileName(QWidget*, const QString&) override { return savePath; }
+    std::optional<QString> GetSheetName(QWidget*, const QStringList& names) override {
+        return names.front();
+    }
     bool ExecPrintDialog(QWidget*, QPrinter&, bool) override { return false; }
     bool ExecPrintSetup(QWidget*, QPrinter&) override { return false; }
     void ExecPrintPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
