@@ -7,7 +7,6 @@
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
 #include "platform/format.h"
-#include "platform/parallel_parts.h"
 #include "platform/strings.h"
 
 namespace lumox {
@@ -84,54 +83,6 @@ bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<
     return true;
 }
 
-// Observation lines below this many bytes are read on one thread.
-constexpr size_t kMinBytesPerPart = 64 * 1024;
-
-// The text cut into consecutive parts of whole lines, one per processor core for a long
-// text: each part but the last ends with its last line's end (CR LF kept together).
-std::vector<std::string_view> CutAtLineEnds(std::string_view text) {
-    const size_t parts = PartCount(text.size(), kMinBytesPerPart);
-    std::vector<std::string_view> cut;
-    size_t start = 0;
-    for (size_t k = 1; k < parts; ++k) {
-        size_t end = text.find_first_of("\r\n", std::max(start, k * text.size() / parts));
-        if (end == std::string_view::npos) break;
-        end += text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
-        cut.push_back(text.substr(start, end - start));
-        start = end;
-    }
-    cut.push_back(text.substr(start));
-    return cut;
-}
-
-// One part of the observation lines, read apart from the others: its rows, its values
-// (up to the matrix's limit) and its first faulty line. The fault's message is made once
-// the rows before the part are known.
-struct LinesPart {
-    uint32_t rows = 0;
-    std::vector<double> values;
-    bool faulty = false;
-    std::string_view faultyLine;
-
-    void Read(std::string_view lines, uint32_t columns, std::vector<double>* kept,
-              const DataTextSource& source) {
-        TextLineReader reader(lines);
-        std::string_view line;
-        Diagnostics unused;
-        while (reader.ReadLine(line) != 0) {
-            ++rows;
-            // Past the matrix's limit the values are no longer kept; the rest is still
-            // checked so that the first fault is the one reported.
-            if (kept != nullptr && kept->size() >= Matrix::kMaxElements) kept = nullptr;
-            if (!ReadRow(line, rows, columns, kept, source, unused)) {
-                faulty = true;
-                faultyLine = line;
-                return;
-            }
-        }
-    }
-};
-
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The file's text without a UTF-8 byte order mark, which would otherwise become part of
@@ -154,7 +105,7 @@ ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, Nume
                         const DataTextSource& source, TextShape& shape, Diagnostics& said) {
     TextLineReader reader(text);
     std::string_view line;
-    const uint64_t afterHeader = reader.ReadLine(line);
+    reader.ReadLine(line);
     // A header of separators only names nothing: it is as blank as an empty one.
     if (TokenSplitter(line).CountTokens() == 0) {
         Refuse(source, "first row is blank!", said);
@@ -166,32 +117,13 @@ ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, Nume
     }
     const uint32_t columns = TokenSplitter(line).CountTokens();
 
-    // The observation lines are read in parts at the same time, the first part's values
-    // straight into values, the others' into their own; the first fault in line order is
-    // the one reported, with its row number.
-    const std::vector<std::string_view> bodies = CutAtLineEnds(text.substr(afterHeader));
-    std::vector<LinesPart> parts(bodies.size());
-    RunParts(parts.size(), [&](size_t k) {
-        std::vector<double>* kept = k == 0 ? values : &parts[k].values;
-        if (values != nullptr && k > 0) {
-            kept->reserve(std::min<size_t>(bodies[k].size() / 2, Matrix::kMaxElements));
-        }
-        parts[k].Read(bodies[k], columns, values == nullptr ? nullptr : kept, source);
-    });
     uint32_t rows = 0;
-    for (const LinesPart& part : parts) {
-        if (part.faulty) {
-            ReadRow(part.faultyLine, rows + part.rows, columns, nullptr, source, said);
-            return ReadStatus::Refused;
-        }
-        rows += part.rows;
-        if (values != nullptr && &part != &parts[0]) {
-            const size_t room =
-                Matrix::kMaxElements - std::min(values->size(), Matrix::kMaxElements);
-            values->insert(values->end(), part.values.begin(),
-                           part.values.begin() + static_cast<std::ptrdiff_t>(
-                                                     std::min(room, part.values.size())));
-        }
+    while (reader.ReadLine(line) != 0) {
+        ++rows;
+        // Past the matrix's limit the values are no longer kept; the rest is still checked
+        // so that the first fault is the one reported.
+        if (values != nullptr && values->size() >= Matrix::kMaxElements) values = nullptr;
+        if (!ReadRow(line, rows, columns, values, source, said)) return ReadStatus::Refused;
     }
     if (rows < 2) {
         said.Add(ids::kNotEnoughData, source.icon);

@@ -6,7 +6,7 @@
 #include "numeric/probability.h"
 #include "platform/format.h"
 #include "platform/strings.h"
-#include "platform/parallel_parts.h"
+#include "platform/text_parts.h"
 #include "regression/equation_model.h"
 #include "regression/regression_fit.h"
 #include "regression/simple_models.h"

@@ -112,57 +112,6 @@ TEST(ReadTextDataFile, ReportsTheFirstFaultWithItsRowAndColumn) {
     }
 }
 
-// A long file is read in parts at the same time: the values, and the first fault with its
-// row number, are those of one reading from the top, wherever a part's cut falls (names of
-// several lengths move it across every kind of line end).
-TEST(ReadTextDataFile, ALongFileReadsAsOneWhereverItIsCut) {
-    const char* const kLineEnds[] = {"\r\n", "\n", "\r"};
-    auto file = [&](size_t nameLength, uint32_t faultRow, const std::string& fault) {
-        std::string text = std::string(nameLength, 'Y') + " A B C D E F G H I\r\n";
-        for (uint32_t row = 1; row <= 6553; ++row) {
-            if (row == faultRow) {
-                text += fault;
-            } else {
-                for (uint32_t column = 0; column < 10; ++column)
-                    text += (column > 0 ? " " : "") + std::to_string(row * 10 + column);
-            }
-            text += kLineEnds[row % 3];
-        }
-        return text;
-    };
-    for (size_t nameLength = 1; nameLength <= 4; ++nameLength) {
-        std::istringstream text(file(nameLength, 0, ""));
-        DataSet doc;
-        Diagnostics said;
-        ASSERT_EQ(ReadTextDataFile(doc, text, NumericNames::Ask, said), ReadStatus::Read);
-        ASSERT_EQ(doc.Rows(), 6553u);
-        ASSERT_EQ(doc.Cols(), 10u);
-        for (uint32_t row = 0; row < 6553; ++row) {
-            for (uint32_t column = 0; column < 10; ++column) {
-                ASSERT_EQ(doc.GetData().At(row, column), (row + 1) * 10.0 + column) << row;
-            }
-        }
-    }
-    const std::vector<std::pair<uint32_t, std::string>> faults = {
-        {1, "Data File: value in column 3, row 1 is not a number!"},
-        {3276, "Data File: value in column 3, row 3276 is not a number!"},
-        {3278, "Data File: value in column 3, row 3278 is not a number!"},
-        {6553, "Data File: value in column 3, row 6553 is not a number!"},
-    };
-    for (const auto& [row, message] : faults) {
-        std::istringstream text(file(1, row, "1 2 1.2.3 4 5 6 7 8 9 10"));
-        DataSet doc;
-        Diagnostics said;
-        EXPECT_EQ(ReadTextDataFile(doc, text, NumericNames::Ask, said), ReadStatus::Refused);
-        EXPECT_EQ(said.Items(), (std::vector<Message>{{message, Icon::Stop}})) << row;
-    }
-    std::istringstream blank(file(1, 5000, ""));
-    DataSet doc;
-    Diagnostics said;
-    EXPECT_EQ(ReadTextDataFile(doc, blank, NumericNames::Ask, said), ReadStatus::Refused);
-    EXPECT_EQ(said.Items(), (std::vector<Message>{{"Data File: row 5000 is blank!", Icon::Stop}}));
-}
-
 TEST(ReadTextDataFile, AcceptsLimitsAndLineEndsOfEveryKind) {
     const std::vector<std::pair<std::string, std::string>> files = {
         {"comma separated", "X,Y\r\n1,2\r\n3,4"},

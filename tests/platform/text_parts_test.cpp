@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/format.h"
-#include "platform/parallel_parts.h"
+#include "platform/text_parts.h"
 
 namespace lumox {
 namespace {
