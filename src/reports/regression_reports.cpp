@@ -6,7 +6,6 @@
 #include "numeric/probability.h"
 #include "platform/format.h"
 #include "platform/strings.h"
-#include "platform/text_parts.h"
 #include "regression/equation_model.h"
 #include "regression/regression_fit.h"
 #include "regression/simple_models.h"
@@ -15,11 +14,6 @@ namespace lumox {
 namespace {
 
 constexpr double kSmallProbability = 0.0001;
-
-// Each observation's residual line is 78 bytes, and its two interval lines 148, unless a
-// number needs more than its field.
-constexpr size_t kResidualLineBytes = 78;
-constexpr size_t kIntervalLineBytes = 148;
 
 // exp of a larger magnitude overflows (or underflows) a double.
 constexpr double kExpLimit = 709.0;
@@ -268,12 +262,12 @@ void WriteCorrelationReport(const FitResults& results, std::string& out) {
     out += "\r\n";
 }
 
-size_t ResidualReportBytes(const FitResults& results) {
-    return 256 + size_t{results.fit.m_n} * kResidualLineBytes;
-}
+// Each observation's line is 78 bytes unless a number needs more than its field.
+size_t ResidualReportBytes(const FitResults& results) { return 256 + size_t{results.fit.m_n} * 78; }
 
+// Each observation's two lines are 148 bytes unless a number needs more than its field.
 size_t IntervalReportBytes(const FitResults& results) {
-    return 256 + size_t{results.fit.m_n} * kIntervalLineBytes;
+    return 256 + size_t{results.fit.m_n} * 148;
 }
 
 void WriteResidualReport(const FitResults& results, std::string& out) {
@@ -283,19 +277,16 @@ void WriteResidualReport(const FitResults& results, std::string& out) {
     out += "                          Predicted      Std. Dev.                     Std.\r\n";
     AppendFormat(out, "Obsv  %13s         Value      of Predicted        Residual   Resid.\r\n\r\n",
                  YName(results).c_str());
-    const auto lines = [&fit](size_t begin, size_t end, std::string& text) {
-        for (auto i = static_cast<uint32_t>(begin); i < end; ++i) {
-            const double h = fit.Leverage(i);
-            AppendFormat(text, "%-5d", static_cast<int>(i + 1));
-            AppendNumber(text, "%14.8g", fit.m_Y.At(i, 0));
-            AppendNumber(text, "%16.8g", fit.m_fitted.At(i, 0));
-            AppendNumber(text, "%16.8g", fit.PredictionSd(h));
-            AppendNumber(text, "%16.8g", fit.Residual(i));
-            AppendNumber(text, "%9.3g", fit.StandardizedResidual(i));
-            text += "\r\n";
-        }
-    };
-    ComposeInParts(fit.m_n, kResidualLineBytes, lines, out);
+    for (uint32_t i = 0; i < fit.m_n; ++i) {
+        const double h = fit.Leverage(i);
+        AppendFormat(out, "%-5d", static_cast<int>(i + 1));
+        AppendNumber(out, "%14.8g", results.fit.m_Y.At(i, 0));
+        AppendNumber(out, "%16.8g", fit.m_fitted.At(i, 0));
+        AppendNumber(out, "%16.8g", fit.PredictionSd(h));
+        AppendNumber(out, "%16.8g", fit.Residual(i));
+        AppendNumber(out, "%9.3g", fit.StandardizedResidual(i));
+        out += "\r\n";
+    }
 }
 
 void WriteIntervalReport(const FitResults& results, double level, std::string& out) {
@@ -307,22 +298,17 @@ void WriteIntervalReport(const FitResults& results, double level, std::string& o
     AppendFormat(out, "Obsv  %13s         Value                   Lower         Upper\r\n\r\n",
                  YName(results).c_str());
     const double t = fit.CriticalT(level);
-    const auto lines = [&fit, t](size_t begin, size_t end, std::string& text) {
-        for (auto i = static_cast<uint32_t>(begin); i < end; ++i) {
-            const double h = fit.Leverage(i);
-            const double predicted = fit.m_fitted.At(i, 0);
-            double half = fit.ConfidenceHalfWidth(t, h);
-            AppendFormat(text, "%-5d", static_cast<int>(i + 1));
-            AppendNumber(text, "%14.8g", fit.m_Y.At(i, 0));
-            AppendNumber(text, "%16.8g", predicted);
-            AppendFormat(text, "    CI = [%12.6g, %12.6g]\r\n", predicted - half,
-                         predicted + half);
-            half = fit.PredictionHalfWidth(t, h);
-            AppendFormat(text, "%45s%12.6g, %12.6g]\r\n", "PI = [", predicted - half,
-                         predicted + half);
-        }
-    };
-    ComposeInParts(fit.m_n, kIntervalLineBytes, lines, out);
+    for (uint32_t i = 0; i < fit.m_n; ++i) {
+        const double h = fit.Leverage(i);
+        const double predicted = fit.m_fitted.At(i, 0);
+        double half = fit.ConfidenceHalfWidth(t, h);
+        AppendFormat(out, "%-5d", static_cast<int>(i + 1));
+        AppendNumber(out, "%14.8g", results.fit.m_Y.At(i, 0));
+        AppendNumber(out, "%16.8g", predicted);
+        AppendFormat(out, "    CI = [%12.6g, %12.6g]\r\n", predicted - half, predicted + half);
+        half = fit.PredictionHalfWidth(t, h);
+        AppendFormat(out, "%45s%12.6g, %12.6g]\r\n", "PI = [", predicted - half, predicted + half);
+    }
 }
 
 }  // namespace lumox
