@@ -107,7 +107,9 @@ desktop)
     icon=$(value Icon)
     [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] ||
         fail "Icon $icon has no scalable icon"
-    for type in application/x-dbf text/plain; do
+    for type in application/x-dbf text/plain text/csv \
+        application/vnd.openxmlformats-officedocument.spreadsheetml.sheet \
+        application/vnd.oasis.opendocument.spreadsheet; do
         value MimeType | tr ';' '\n' | grep -qx "$type" || fail "MimeType lacks $type"
     done
     for category in Science Math Education; do
