@@ -218,10 +218,14 @@ public:
         Json models = Json::array();
         for (int m = 0; m < kSimpleModelCount; ++m) {
             const auto k = static_cast<size_t>(m);
+            // A form the data could not be fitted to has no values, not zeros.
+            const bool fitted = search.m_abSearched[k];
             models.push_back({{"model", m},
                               {"form", SimpleModels()[k].name},
-                              {"r_square", search.m_adRSquare[k]},
-                              {"standard_error", search.m_adStandardError[k]}});
+                              {"fitted", fitted},
+                              {"r_square", fitted ? Json(search.m_adRSquare[k]) : Json()},
+                              {"standard_error",
+                               fitted ? Json(search.m_adStandardError[k]) : Json()}});
         }
         Current()["search"] = {{"best_r_square", Index(search.m_nBestRSquareModel)},
                                {"best_standard_error", Index(search.m_nBestStandardErrorModel)},

@@ -44,6 +44,7 @@ void SimpleRegression::ClearModelResults() {
     m_nBestRSquareModel = -1;
     m_adRSquare.fill(0.0);
     m_adStandardError.fill(0.0);
+    m_abSearched.fill(false);
 }
 
 void SimpleRegression::FindBestModels() {
@@ -56,6 +57,7 @@ void SimpleRegression::FindBestModels() {
         const int result = FitSimpleModel(m);
         if (result == 2) break;
         if (result != 0) continue;
+        m_abSearched[static_cast<size_t>(m)] = true;
         if (m_adRSquare[m] > bestRSquare) {
             m_nBestRSquareModel = m;
             bestRSquare = m_adRSquare[m];

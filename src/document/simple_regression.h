@@ -60,6 +60,7 @@ public:
     int m_nY = -1;
     std::array<double, kSimpleModelCount> m_adRSquare{};
     std::array<double, kSimpleModelCount> m_adStandardError{};
+    std::array<bool, kSimpleModelCount> m_abSearched{};  // fitted by the last best-model search
     int m_nSelectedModel = -1;
     int m_nCalculatedModel = -1;
     int m_nBestStandardErrorModel = -1;

@@ -215,6 +215,14 @@ TEST(CliJson, ShapeAndNames) {
     EXPECT_FALSE(fit.contains("correlation"));  // not offered after a simple regression
     EXPECT_EQ(fit["diagnostics"]["dependent"], "log(Growth)");
     EXPECT_EQ(simple["actions"][2]["y_transformed"], true);
+
+    // e^-GNP cannot be taken of Longley's GNP: that form has no values, not zeros.
+    const Json longleyBest = RunBoth({"longley.dat", "--simple", "GNP", "Employed", "best-se"}).second;
+    const Json& search = longleyBest["actions"][0]["search"];
+    EXPECT_EQ(search["models"][11],
+              Json::parse(R"j({"model":11,"form":"y = 1 / (a + be^(-x))","fitted":false,)j"
+                          R"j("r_square":null,"standard_error":null})j"));
+    EXPECT_EQ(search["models"][0]["fitted"], true);
 }
 
 TEST(CliJson, FaultsWriteNoDocument) {
