@@ -311,9 +311,10 @@ public:
             variables.push_back(
                 {{"name", doc_.GetColName(j)}, {"full_name", doc_.Data().FullNames()[j]}});
         }
-        root_["data"] = {{"file", dataFile_},
-                         {"observations", doc_.Rows()},
-                         {"variables", std::move(variables)}};
+        root_["data"] = {{"file", dataFile_}};
+        if (!doc_.SheetName().empty()) root_["data"]["sheet"] = doc_.SheetName();
+        root_["data"]["observations"] = doc_.Rows();
+        root_["data"]["variables"] = std::move(variables);
         // Names are the data file's bytes: any that are not UTF-8 are replaced, not refused.
         text_ = root_.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
         return text_;

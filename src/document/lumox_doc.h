@@ -50,6 +50,9 @@ public:
     bool IsDbase() const { return m_bDbase != 0; }
     // The data file's path as last opened or saved; empty for a data set never saved.
     const std::string& DataPath() const { return m_strDataPath; }
+    // The sheet of the .xlsx or .ods book the data set was read from; empty for any
+    // other file.
+    const std::string& SheetName() const { return m_strSheet; }
     // Deletes the contents and reads the data file by its kind. Of a spreadsheet, the
     // sheet named is read; with none named, the host chooses among several (the first
     // when it has no person to ask). False when the file could not be read (its message

@@ -87,6 +87,9 @@ TEST_F(SheetFiles, SheetsWithGapsTextOrStrayValuesAndUnknownSheets) {
         EXPECT_EQ(run.out, c.out) << c.sheet;
         EXPECT_EQ(run.err, c.err) << c.sheet;
     }
+    // A script reading the JSON learns which sheet it holds.
+    const CliResult json = RunCli({book, "--sheet", "Gaps", "--format", "json", "--input-data"});
+    EXPECT_NE(json.out.find("\"sheet\": \"Gaps\""), std::string::npos) << json.out;
 }
 
 }  // namespace
