@@ -40,15 +40,8 @@ def outer(program, data):
         skip("the accessibility bus is missing (package at-spi2-core)")
     if importlib.util.find_spec("pyatspi") is None:
         skip("the AT-SPI client is missing (package python3-pyatspi)")
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as pipe:
-        display = pipe.readline().strip()
+    xvfb, display = start_xvfb()
     try:
-        if not display:
-            raise Failure("Xvfb did not start")
         with tempfile.TemporaryDirectory() as home:
             env = dict(os.environ, DISPLAY=":" + display, HOME=home, XDG_CONFIG_HOME=home,
                        XDG_RUNTIME_DIR=home, LUMOX_ACCESSIBILITY_SESSION="1")
@@ -57,6 +50,33 @@ def outer(program, data):
     finally:
         xvfb.kill()
         xvfb.wait()
+
+
+def start_xvfb():
+    """An Xvfb that a client can reach, and its display number. A display Xvfb reports may
+    still refuse clients (a stale socket of that number left by another server), so each
+    is tried before use, and another one started when it does not answer; the one that
+    did not answer keeps its number until then, so that the next takes another."""
+    unreachable = []
+    for attempt in range(3):
+        read, write = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                                 "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as pipe:
+            display = pipe.readline().strip()
+        reached = display and subprocess.run(
+            ["xdotool", "getdisplaygeometry"], env=dict(os.environ, DISPLAY=":" + display),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+        if reached:
+            break
+        unreachable.append(xvfb)
+    for server in unreachable:
+        server.kill()
+        server.wait()
+    if not reached:
+        raise Failure("Xvfb did not start, or no client could reach it")
+    return xvfb, display
 
 
 def walk(node):
