@@ -78,14 +78,16 @@ CGraphSelectDlg::CGraphSelectDlg(const CLumoxDoc& doc, int graphs, QWidget* pare
         grid->addWidget(c.xEdit, 0, 1);
         grid->addWidget(c.yBox, 1, 0);
         grid->addWidget(c.yEdit, 1, 1);
-        grid->addWidget(c.fittedCurve, 2, 0, 1, 2);
-        // The bands belong to the curve: set in under it.
+        // The two overlays share a row, so that four graphs fit a screen of 450 logical
+        // pixels (1280 x 900 at twice the size); the bands belong to the curve, set in
+        // under it.
+        grid->addWidget(c.fittedCurve, 2, 0);
+        grid->addWidget(c.trendLine, 2, 1);
         auto* bands = new QVBoxLayout;
         bands->setContentsMargins(16, 0, 0, 0);
         bands->addWidget(c.confidenceBand);
         bands->addWidget(c.predictionBand);
         grid->addLayout(bands, 3, 0, 1, 2);
-        grid->addWidget(c.trendLine, 4, 0, 1, 2);
         frames->addWidget(c.frame, 1 + k % 2, k / 2);
         // Toggled, not clicked: a screen reader's toggle action changes a box without a click.
         connect(c.xBox, &QCheckBox::toggled, this,
