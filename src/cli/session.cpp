@@ -226,13 +226,12 @@ bool Session::AddScatter(const std::string& text) {
             choice.fittedCurve = 1;
         } else if (parts[k] == "bands") {
             if (!doc_.CanAddBands(choice.x, choice.y, choice.fittedCurve == 1)) {
-                // A fit of several variables draws its bands without a curve.
-                const bool several = doc_.HasFit() && !doc_.Equation().m_nSingleVariable;
-                ShowMessage(several ? "Bands need a variable of the fitted equation as X and its "
-                                      "dependent variable as Y!"
-                                    : Format("Cannot read the scatter graph \"%s\": bands follow "
-                                             "the fitted curve, as in X:Y:fit:bands.",
-                                             text.c_str()),
+                ShowMessage(doc_.OffersBandsAlone()
+                                ? "Bands need a variable of the fitted equation as X and its "
+                                  "dependent variable as Y!"
+                                : Format("Cannot read the scatter graph \"%s\": bands follow "
+                                         "the fitted curve, as in X:Y:fit:bands.",
+                                         text.c_str()),
                             Icon::Stop);
                 return false;
             }

@@ -43,40 +43,38 @@ CellFault CheckValue(std::string_view text, double& value) {
     return CellFault::None;
 }
 
-std::string CellFaultText(std::string_view source, CellFault fault, uint32_t row,
-                          uint32_t column) {
-    const std::string prefix(source);
-    const char* what = "";
+std::string CellFaultWords(CellFault fault) {
     switch (fault) {
         case CellFault::None:
-            return std::string();
+            break;
         case CellFault::TooLong:
-            return row == 0 ? Format("%s: name in column %u of the first row is longer than %zu "
-                                     "characters!",
-                                     prefix.c_str(), column, kMaxTokenLength)
-                            : Format("%s: value in column %u, row %u is longer than %zu "
-                                     "characters!",
-                                     prefix.c_str(), column, row, kMaxTokenLength);
+            return Format("is longer than %zu characters", kMaxTokenLength);
         case CellFault::Separator:
-            what = "holds a blank, TAB or comma";
-            break;
+            return "holds a blank, TAB or comma";
         case CellFault::ControlChar:
-            what = "holds a control character";
-            break;
+            return "holds a control character";
         case CellFault::NonNumericChar:
-            return Format("%s: found non-numeric character in column %u, row %u!", prefix.c_str(),
-                          column, row);
         case CellFault::NotNumber:
-            what = "is not a number";
-            break;
+            return "is not a number";
         case CellFault::TooLarge:
-            what = "is too large";
-            break;
+            return "is too large";
     }
+    return std::string();
+}
+
+std::string CellFaultText(std::string_view source, CellFault fault, uint32_t row, uint32_t column) {
+    const std::string prefix(source);
+    if (fault == CellFault::None) return std::string();
+    // A data file's stray character keeps the reader's older wording.
+    if (fault == CellFault::NonNumericChar) {
+        return Format("%s: found non-numeric character in column %u, row %u!", prefix.c_str(),
+                      column, row);
+    }
+    const std::string what = CellFaultWords(fault);
     return row == 0 ? Format("%s: name in column %u of the first row %s!", prefix.c_str(), column,
-                             what)
+                             what.c_str())
                     : Format("%s: value in column %u, row %u %s!", prefix.c_str(), column, row,
-                             what);
+                             what.c_str());
 }
 
 std::string CellLine(std::string_view line) {

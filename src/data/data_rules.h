@@ -33,6 +33,9 @@ CellFault CheckName(std::string_view name);
 // value is set when the text is a number.
 CellFault CheckValue(std::string_view text, double& value);
 
+// What a faulty cell is, worded after the cell's name: "is too large", "is not a number"
+// (for a stray character too), "is longer than 79 characters".
+std::string CellFaultWords(CellFault fault);
 // The message for a fault in a cell, after "source: ". Row 0 is the names row; values
 // count their rows from 1, as the grid numbers them.
 std::string CellFaultText(std::string_view source, CellFault fault, uint32_t row,

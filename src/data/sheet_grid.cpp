@@ -90,13 +90,11 @@ bool ReadSheetGrid(DataSet& set, SheetGrid grid, std::string_view sheet, Diagnos
             return Refuse(CellName(sheet, j, 0) + " holds no name!");
         }
         const std::string& name = cells[next++].text;
+        // A sheet's names keep their blanks; only a name too long or holding a control
+        // character is refused.
         const CellFault fault = CheckName(name);
-        if (fault == CellFault::TooLong) {
-            return Refuse(Format("%s is longer than %zu characters!", CellName(sheet, j, 0).c_str(),
-                                 kMaxTokenLength));
-        }
-        if (fault == CellFault::ControlChar) {
-            return Refuse(CellName(sheet, j, 0) + " holds a control character!");
+        if (fault == CellFault::TooLong || fault == CellFault::ControlChar) {
+            return Refuse(CellName(sheet, j, 0) + " " + CellFaultWords(fault) + "!");
         }
         names.push_back(name);
         headerLine += (j ? "\t" : "") + name;
@@ -130,16 +128,8 @@ bool ReadSheetGrid(DataSet& set, SheetGrid grid, std::string_view sheet, Diagnos
                 std::replace(cell.begin(), cell.end(), ',', '.');
             }
             double value = 0.0;
-            switch (CheckValue(cell, value)) {
-                case CellFault::None:
-                    break;
-                case CellFault::TooLarge:
-                    return Refuse(CellName(sheet, j, r) + " is too large!");
-                case CellFault::TooLong:
-                    return Refuse(Format("%s is longer than %zu characters!",
-                                         CellName(sheet, j, r).c_str(), kMaxTokenLength));
-                default:
-                    return Refuse(CellName(sheet, j, r) + " is not a number!");
+            if (const CellFault fault = CheckValue(cell, value); fault != CellFault::None) {
+                return Refuse(CellName(sheet, j, r) + " " + CellFaultWords(fault) + "!");
             }
             values.push_back(value);
         }

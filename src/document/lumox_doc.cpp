@@ -306,7 +306,7 @@ bool CLumoxDoc::CanAddFittedCurve(int x, int y) const {
 
 bool CLumoxDoc::CanAddBands(int x, int y, bool fittedCurve) const {
     if (fittedCurve) return CanAddFittedCurve(x, y);
-    if (m_nYVariable < 0 || y != m_nYVariable || m_equation.m_nSingleVariable) return false;
+    if (!OffersBandsAlone() || y != m_nYVariable) return false;
     std::vector<int> variables;
     m_equation.ListDistinctVariables(&variables);
     return std::find(variables.begin(), variables.end(), x) != variables.end();

@@ -137,6 +137,8 @@ public:
     // when x is one of its variables and y its dependent variable (the bands then hold the
     // other variables at their means).
     bool CanAddBands(int x, int y, bool fittedCurve) const;
+    // Whether the last fit is one of several variables, whose bands stand without a curve.
+    bool OffersBandsAlone() const { return m_nYVariable >= 0 && !m_equation.m_nSingleVariable; }
     // Whether plotting these choices shows values brought back to the original scale of y
     // ("Predicted Y" or "Residuals" of an equation that transformed y).
     bool PlotsOriginalScale(const std::vector<GraphChoice>& graphs) const;
@@ -203,9 +205,8 @@ public:
     void RecordModelComparison(int x, int y);
     // Records the report of a point estimate's last Calculate.
     void RecordPointEstimate(const PointEstimate& estimate);
-    // The confidence level of the last recording of regression reports (95 until then): the
-    // level of the bands on the graphs.
-    double ConfidenceLevel() const { return m_dConfidenceLevel; }
+    // The confidence level of the bands on the graphs: that of the last recording of
+    // regression reports (95 until then).
     void SetConfidenceLevel(double level) { m_dConfidenceLevel = level; }
     // The reports of the last recording.
     const ReportKinds& RecordedReports() const { return m_abRecord; }
