@@ -19,6 +19,10 @@ import tempfile
 import time
 
 SKIPPED = 77
+DISPLAY_LOST = 75
+# An unusual size tells our server from another that answers on the same display number
+# (an abstract socket of another network namespace's server, say).
+SCREEN = (1031, 767)
 LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
 
 
@@ -40,34 +44,44 @@ def outer(program, data):
         skip("the accessibility bus is missing (package at-spi2-core)")
     if importlib.util.find_spec("pyatspi") is None:
         skip("the AT-SPI client is missing (package python3-pyatspi)")
-    xvfb, display = start_xvfb()
-    try:
-        with tempfile.TemporaryDirectory() as home:
-            env = dict(os.environ, DISPLAY=":" + display, HOME=home, XDG_CONFIG_HOME=home,
-                       XDG_RUNTIME_DIR=home, LUMOX_ACCESSIBILITY_SESSION="1")
-            return subprocess.run(["dbus-run-session", "--", sys.executable, __file__, program,
-                                   data], env=env, timeout=240).returncode
-    finally:
-        xvfb.kill()
-        xvfb.wait()
+    # A program that cannot reach the display exits at once; the display, not the program, is
+    # at fault then, so the checks are run again on a fresh server.
+    for attempt in range(3):
+        xvfb, display = start_xvfb()
+        try:
+            with tempfile.TemporaryDirectory() as home:
+                env = dict(os.environ, DISPLAY=":" + display, HOME=home, XDG_CONFIG_HOME=home,
+                           XDG_RUNTIME_DIR=home, LUMOX_ACCESSIBILITY_SESSION="1")
+                code = subprocess.run(["dbus-run-session", "--", sys.executable, __file__,
+                                       program, data], env=env, timeout=240).returncode
+        finally:
+            xvfb.kill()
+            xvfb.wait()
+        if code != DISPLAY_LOST:
+            return code
+        print(f"the display :{display} was lost; trying another")
+    raise Failure("the program could not reach a display three times")
 
 
 def start_xvfb():
     """An Xvfb that a client can reach, and its display number. A display Xvfb reports may
-    still refuse clients (a stale socket of that number left by another server), so each
-    is tried before use, and another one started when it does not answer; the one that
-    did not answer keeps its number until then, so that the next takes another."""
+    still refuse clients, or be answered by another server (a stale or foreign socket of
+    that number), so each is tried before use, and another one started when the answer is
+    not its own; the one that failed keeps its number until then, so that the next takes
+    another. It never resets, so a client that connects while the last one leaves is not
+    refused."""
     unreachable = []
     for attempt in range(3):
         read, write = os.pipe()
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                                 "-nolisten", "tcp"], pass_fds=(write,), stderr=subprocess.DEVNULL)
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
+                                 "%dx%dx24" % SCREEN, "-nolisten", "tcp", "-noreset"],
+                                pass_fds=(write,), stderr=subprocess.DEVNULL)
         os.close(write)
         with os.fdopen(read) as pipe:
             display = pipe.readline().strip()
         reached = display and subprocess.run(
             ["xdotool", "getdisplaygeometry"], env=dict(os.environ, DISPLAY=":" + display),
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+            capture_output=True, text=True).stdout.split() == [str(n) for n in SCREEN]
         if reached:
             break
         unreachable.append(xvfb)
@@ -113,9 +127,13 @@ class Program:
         self.pyatspi = pyatspi
         self.process = process
         desktop = pyatspi.Registry.getDesktop(0)
-        self.app = wait_for("the program on the accessibility bus", lambda: next(
-            (app for app in desktop if app is not None and app.get_process_id() == process.pid),
-            None), timeout=90.0)
+
+        def on_bus():
+            if process.poll() is not None:
+                raise Failure(f"the program exited ({process.returncode}) before it was found")
+            return next((app for app in desktop
+                         if app is not None and app.get_process_id() == process.pid), None)
+        self.app = wait_for("the program on the accessibility bus", on_bus, timeout=90.0)
 
     def command(self, name):
         """Chooses a menu entry. An entry that opens a modal dialog answers only when the
@@ -251,7 +269,12 @@ def inner(program, data):
     process = subprocess.Popen([program, data], env=env)
     failures = []
     try:
-        lumox = Program(pyatspi, process)
+        try:
+            lumox = Program(pyatspi, process)
+        except Failure:
+            if process.poll() not in (None, 0):
+                return DISPLAY_LOST
+            raise
         names, rows = read_data_file(data)
         frame = wait_for("the main window", lambda: first(
             lumox.app, lambda node: node.getRole() == pyatspi.ROLE_FRAME))
