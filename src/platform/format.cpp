@@ -83,16 +83,84 @@ int IntegerDigits(double magnitude) {
     return static_cast<int>(result.ptr - digits);
 }
 
-// %g of a normal value (or zero) from its shortest round-trip digits, for a precision of
-// at most 15. When those digits are no more than the precision, the value lies within half
-// a unit of their last place, so rounding it gives them. When there are more, rounding
-// them at the precision rounds the value the same way, unless they end exactly on the
-// halfway 5: a rounding boundary (a number of precision + 1 digits) strictly between the
-// value and its shortest digits would itself read back as the value, and be as short or
-// shorter, and the shortest digits are the closest such. Returns the end of the text, or
-// nullptr when the shortcut does not apply.
-char* ShortestGeneral(char* first, double magnitude, int precision) {
-    if (precision > 15 || (magnitude != 0.0 && magnitude < DBL_MIN)) return nullptr;
+// A finite value rounded to a number of significant digits: digits[0..count) with
+// trailing zeros dropped, and the decimal exponent of the first digit.
+struct Rounded {
+    char digits[24];
+    int count = 0;
+    int exponent = 0;
+};
+
+// The exact powers of ten among the doubles.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kLargestExactPower = 22;
+
+// The value times 10^scale, |scale| at most 22, rounded to an integer as printf rounds the
+// exact binary value (halfway to even), when that integer is below 2^52. The scaled value
+// is one correctly rounded product or quotient, within half an ulp of the exact one, so the
+// nearest integer to it is the answer unless it lies that close to a halfway point; only
+// then is the exact value compared with the halfway point, by the sign of one fused
+// multiply-add (a single rounding keeps the sign of the exact difference).
+double RoundScaled(double value, int scale) {
+    const double power = kPowersOfTen[std::abs(scale)];
+    const double scaled = scale >= 0 ? value * power : value / power;
+    double nearest = std::nearbyint(scaled);
+    const double distance = std::fabs(scaled - nearest);  // exact: the two are close
+    if (std::fabs(distance - 0.5) > scaled * 0x1p-51) return nearest;
+    // The sign of value * 10^scale - point, exactly.
+    const auto above = [&](double point) {
+        return scale >= 0 ? std::fma(value, power, -point) : std::fma(-point, power, value);
+    };
+    const double halfway = std::floor(scaled) + 0.5;
+    const double side = above(halfway);
+    if (side == 0.0) return std::fmod(halfway - 0.5, 2.0) == 0.0 ? halfway - 0.5 : halfway + 0.5;
+    return side > 0.0 ? halfway + 0.5 : halfway - 0.5;
+}
+
+// The value (positive, normal) rounded to precision significant digits, 1 to 14, by exact
+// decimal scaling; false when the scale needed is not an exact double (the value lies
+// beyond about 10^-22 to 10^22 of the digits' range).
+bool RoundSignificant(double magnitude, int precision, Rounded& rounded) {
+    uint64_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int binaryExponent = static_cast<int>(bits >> 52) - 1023;
+    // floor(binaryExponent * log10(2)): the decimal exponent, or one less.
+    int exponent = (binaryExponent * 78913) >> 18;
+    const double limit = kPowersOfTen[precision];
+    double integer = 0.0;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int scale = precision - 1 - exponent;
+        if (std::abs(scale) > kLargestExactPower) return false;
+        integer = RoundScaled(magnitude, scale);
+        if (integer < limit) break;
+        ++exponent;  // one digit too many, or rounding carried into the next power of ten
+    }
+    if (integer >= limit) {  // the carry: 99.96 to three digits is 100.
+        integer /= 10.0;
+        ++exponent;
+    }
+    char text[24];
+    const auto result = std::to_chars(text, text + sizeof text, static_cast<uint64_t>(integer));
+    int count = static_cast<int>(result.ptr - text);
+    while (count > 1 && text[count - 1] == '0') --count;
+    std::memcpy(rounded.digits, text, static_cast<size_t>(count));
+    rounded.count = count;
+    rounded.exponent = exponent;
+    return true;
+}
+
+// The value (positive, normal, or zero) rounded to precision significant digits, at most 15,
+// from its shortest round-trip digits. When those digits are no more than the precision, the
+// value lies within half a unit of their last place, so rounding it gives them. When there
+// are more, rounding them at the precision rounds the value the same way, unless they end
+// exactly on the halfway 5: a rounding boundary (a number of precision + 1 digits) strictly
+// between the value and its shortest digits would itself read back as the value, and be as
+// short or shorter, and the shortest digits are the closest such. False when the shortcut
+// does not apply.
+bool RoundShortest(double magnitude, int precision, Rounded& rounded) {
+    if (precision > 15 || (magnitude != 0.0 && magnitude < DBL_MIN)) return false;
     char shortest[32];
     const char* const end = std::to_chars(shortest, shortest + sizeof shortest, magnitude,
                                           std::chars_format::scientific)
@@ -104,7 +172,7 @@ char* ShortestGeneral(char* first, double magnitude, int precision) {
     int exponent = 0;
     for (const char* c = e + 2; c != end; ++c) exponent = exponent * 10 + (*c - '0');
     if (e[1] == '-') exponent = -exponent;
-    char digits[24];
+    char* const digits = rounded.digits;
     digits[0] = shortest[0];
     int count = 1;
     if (e - shortest > 2) {
@@ -114,7 +182,7 @@ char* ShortestGeneral(char* first, double magnitude, int precision) {
     }
     if (count > precision) {
         const char next = digits[precision];
-        if (next == '5' && count == precision + 1) return nullptr;
+        if (next == '5' && count == precision + 1) return false;
         count = precision;
         if (next >= '5') {
             int k = count - 1;
@@ -128,6 +196,22 @@ char* ShortestGeneral(char* first, double magnitude, int precision) {
         }
         while (count > 1 && digits[count - 1] == '0') --count;
     }
+    rounded.count = count;
+    rounded.exponent = exponent;
+    return true;
+}
+
+// %g without '#' of a finite magnitude, for a precision of at most 15: the digits rounded
+// exactly, laid out in the fixed or the exponent form. Returns the end of the text, or
+// nullptr when neither exact rounding applies.
+char* FastGeneral(char* first, double magnitude, int precision) {
+    Rounded rounded;
+    const bool scaled = precision <= 14 && magnitude >= DBL_MIN &&
+                        RoundSignificant(magnitude, precision, rounded);
+    if (!scaled && !RoundShortest(magnitude, precision, rounded)) return nullptr;
+    const char* const digits = rounded.digits;
+    const int count = rounded.count;
+    const int exponent = rounded.exponent;
     char* out = first;
     if (exponent < -4 || exponent >= precision) {
         *out++ = digits[0];
@@ -198,7 +282,7 @@ void AppendDouble(std::string& out, const Directive& directive, double value) {
         default:  // 'g'
             if (precision == 0) precision = 1;
             if (!directive.alt) {
-                last = ShortestGeneral(first, magnitude, precision);
+                last = FastGeneral(first, magnitude, precision);
                 if (last == nullptr) {
                     last = std::to_chars(first, scratch.end(), magnitude,
                                          std::chars_format::general, precision)

@@ -119,6 +119,25 @@ std::vector<double> SpecialValues() {
         values.push_back(std::ldexp(2 * k + 1, -k));
         values.push_back(std::ldexp(1.0, k * 25 - 500));
     }
+    // Decimals that end in a 5 just after each rounding position, at every scale a report's
+    // numbers take: the nearest double lies a hair above or below the halfway point, or
+    // on it, and the rounding must follow the exact binary value. Powers of ten and their
+    // neighbours test the choice of the exponent.
+    for (int exponent = -26; exponent <= 30; ++exponent) {
+        for (int digits = 1; digits <= 15; ++digits) {
+            char text[40];
+            std::snprintf(text, sizeof text, "%.*s5e%d", digits + 1, "1.2345678901234567",
+                          exponent);
+            values.push_back(std::strtod(text, nullptr));
+            std::snprintf(text, sizeof text, "9.%.*s5e%d", digits - 1, "99999999999999999",
+                          exponent);
+            values.push_back(std::strtod(text, nullptr));
+        }
+        const double power = std::pow(10.0, exponent);
+        values.push_back(power);
+        values.push_back(std::nextafter(power, 0.0));
+        values.push_back(std::nextafter(power, INFINITY));
+    }
     return values;
 }
 
