@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <system_error>
 
@@ -83,6 +84,46 @@ double Convert(std::string_view number, const DecimalPrefix& prefix, bool& overf
     return value;
 }
 
+// The exact powers of ten among the doubles.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A plain decimal (sign, digits, point, digits; no exponent) of at most 15 significant
+// digits whose point stands at most 22 places from its end: its digits as an integer and
+// the power of ten are both exact doubles, so one product or quotient, correctly rounded,
+// is the correctly rounded value, as from_chars would give. False for any other form, which
+// from_chars reads.
+bool ReadShortDecimal(std::string_view token, double& value) {
+    const bool negative = token[0] == '-';
+    size_t i = negative || token[0] == '+' ? 1 : 0;
+    const size_t first = i;
+    uint64_t digits = 0;
+    for (; i < token.size() && IsDigit(token[i]); ++i) {
+        digits = digits * 10 + static_cast<uint64_t>(token[i] - '0');
+    }
+    size_t places = 0;
+    const bool point = i < token.size() && token[i] == '.';
+    if (point) {
+        const size_t fraction = ++i;
+        for (; i < token.size() && IsDigit(token[i]); ++i) {
+            digits = digits * 10 + static_cast<uint64_t>(token[i] - '0');
+        }
+        places = i - fraction;
+    }
+    // Up to 19 digits cannot overflow; then the integer is below 10^15 exactly when at most
+    // 15 of them follow the leading zeros.
+    const size_t count = i - first - (point ? 1 : 0);
+    if (i != token.size() || count == 0 || count > 19 || digits >= 1000000000000000 ||
+        places > 22) {
+        return false;
+    }
+    const double number = static_cast<double>(digits);
+    value = places > 0 ? number / kPowersOfTen[places] : number;
+    if (negative) value = -value;
+    return true;
+}
+
 }  // namespace
 
 double AtoF(std::string_view text) {
@@ -105,6 +146,7 @@ NumberToken ReadNumberToken(std::string_view token, double& value) {
     if (start == token.size() || !(IsDigit(token[start]) || token[start] == '.')) {
         return NumberToken::NotNumber;
     }
+    if (ReadShortDecimal(token, value)) return NumberToken::Number;
     const size_t skip = token[0] == '+' ? 1 : 0;  // from_chars takes no plus sign
     const char* const end = token.data() + token.size();
     double number = 0.0;

@@ -180,12 +180,27 @@ TEST(NumberText, AWholeTokenIsOneNumberOrNone) {
 }
 
 // The conversion is the C library's, bit for bit: random decimals of every length and
-// exponent, and the shortest and the 17-digit texts of random doubles.
+// exponent, plain decimals of up to 18 digits with the point anywhere (about the 15 digits
+// and 22 places that exact arithmetic reads), and the shortest and the 17-digit texts of
+// random doubles.
 TEST(NumberText, ConvertsExactlyAsTheCLibrary) {
     std::mt19937_64 random(20261207);
     char text[64];
     for (int i = 0; i < 200000; ++i) {
-        switch (i % 3) {
+        switch (i % 4) {
+            case 3: {
+                std::string digits(1 + random() % 18, '0');
+                for (char& c : digits) c = static_cast<char>('0' + random() % 10);
+                const size_t point = random() % (digits.size() + 3);
+                if (point <= digits.size()) {
+                    digits.insert(point, ".");
+                } else if (point == digits.size() + 1) {
+                    digits.insert(0, "0.0000000");
+                }
+                const char* sign = random() % 3 == 0 ? "-" : random() % 5 == 0 ? "+" : "";
+                std::snprintf(text, sizeof text, "%s%s", sign, digits.c_str());
+                break;
+            }
             case 0:
                 std::snprintf(text, sizeof text, "%llu.%llue%d",
                               static_cast<unsigned long long>(random() % 1000000000),
