@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins nlohmann-json3-dev
   fonts-liberation fontconfig
-  libzip-dev libexpat1-dev
+  zlib1g-dev libexpat1-dev libzip-dev
   xvfb xauth poppler-utils
   python3-openpyxl python3-xlsxwriter python3-odf
   dbus at-spi2-core python3-pyatspi xdotool

@@ -5,8 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
-
-typedef struct zip zip_t;
+#include <vector>
 
 namespace lumox {
 
@@ -19,15 +18,11 @@ enum class PartRead {
     Stopped,   // its reader asked to stop
 };
 
-// A zip archive held in memory, as office files pack their parts; read-only.
+// A zip archive held in memory, as office files pack their parts; read-only. Parts stored
+// or deflated, with the 64-bit sizes of large archives; each part's checksum is verified.
 class ZipArchive {
 public:
-    ZipArchive() = default;
-    ZipArchive(const ZipArchive&) = delete;
-    ZipArchive& operator=(const ZipArchive&) = delete;
-    ~ZipArchive();
-
-    // Takes the file's bytes; false when they are not a zip archive.
+    // Takes the file's bytes; false when they are not a zip archive (no readable directory).
     bool Open(std::string bytes);
     bool Has(std::string_view part) const;
     // Unpacks the part (its name's letter case ignored, as office files name parts) and
@@ -37,8 +32,22 @@ public:
                   const std::function<bool(std::string_view)>& take) const;
 
 private:
+    // One part, as the archive's central directory lists it.
+    struct Entry {
+        std::string name;
+        uint16_t flags = 0;
+        uint16_t method = 0;
+        uint32_t crc = 0;
+        uint64_t packedSize = 0;
+        uint64_t size = 0;
+        uint64_t headerOffset = 0;
+    };
+    const Entry* Find(std::string_view part) const;
+    PartRead Unpack(const Entry& entry, std::string_view packed, uint64_t maxBytes,
+                    const std::function<bool(std::string_view)>& take) const;
+
     std::string bytes_;
-    zip_t* zip_ = nullptr;
+    std::vector<Entry> entries_;
 };
 
 }  // namespace lumox

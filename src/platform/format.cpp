@@ -206,8 +206,8 @@ bool RoundShortest(double magnitude, int precision, Rounded& rounded) {
 // nullptr when neither exact rounding applies.
 char* FastGeneral(char* first, double magnitude, int precision) {
     Rounded rounded;
-    const bool scaled = precision <= 14 && magnitude >= DBL_MIN &&
-                        RoundSignificant(magnitude, precision, rounded);
+    const bool scaled =
+        precision <= 14 && magnitude >= DBL_MIN && RoundSignificant(magnitude, precision, rounded);
     if (!scaled && !RoundShortest(magnitude, precision, rounded)) return nullptr;
     const char* const digits = rounded.digits;
     const int count = rounded.count;

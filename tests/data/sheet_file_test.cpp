@@ -19,8 +19,8 @@ using test::Message;
 using test::ReadText;
 using Parts = std::map<std::string, std::string>;
 
-// The parts packed as a zip archive.
-std::string Pack(const Parts& parts) {
+// The parts packed as a zip archive, deflated or stored.
+std::string Pack(const Parts& parts, bool stored = false) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
@@ -28,7 +28,9 @@ std::string Pack(const Parts& parts) {
     zip_t* zip = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
     for (const auto& [name, text] : parts) {
         zip_source_t* part = zip_source_buffer(zip, text.data(), text.size(), 0);
-        zip_file_add(zip, name.c_str(), part, ZIP_FL_OVERWRITE);
+        const zip_int64_t index = zip_file_add(zip, name.c_str(), part, ZIP_FL_OVERWRITE);
+        if (stored)
+            zip_set_file_compression(zip, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
     }
     zip_close(zip);
     zip_source_open(buffer);
@@ -184,6 +186,98 @@ TEST(SheetFile, ReadsBooksAsTheirSheetsShowThem) {
             EXPECT_EQ(Listing(set), Listing(ReadText(c.text))) << c.name;
         }
         EXPECT_EQ(said.Items(), c.said) << c.name;
+    }
+}
+
+// Little-endian fields written into bytes at an offset, as zip records hold them.
+void Put(std::string& bytes, size_t at, uint64_t value, int size) {
+    for (int k = 0; k < size; ++k) {
+        bytes[at + static_cast<size_t>(k)] = static_cast<char>(value >> (8 * k));
+    }
+}
+uint64_t Get(const std::string& bytes, size_t at, int size) {
+    uint64_t value = 0;
+    for (int k = size; k-- > 0;) {
+        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<size_t>(k)]);
+    }
+    return value;
+}
+std::string Field(uint64_t value, int size) {
+    std::string bytes(static_cast<size_t>(size), '\0');
+    Put(bytes, 0, value, size);
+    return bytes;
+}
+
+// A one-part archive rewritten with the 64-bit records of large archives: its directory
+// entry's sizes and offset in an extra field, its counts and place in a 64-bit end record.
+std::string Zip64(const std::string& packed) {
+    const size_t end = packed.size() - 22;
+    const size_t directory = packed.find("PK\x01\x02");
+    const size_t nameLength = static_cast<unsigned char>(packed[directory + 28]);
+    std::string entry = packed.substr(directory, 46 + nameLength);
+    for (const size_t at : {20u, 24u, 42u}) Put(entry, at, 0xFFFFFFFF, 4);
+    Put(entry, 30, 28, 2);
+    entry += Field(1, 2) + Field(24, 2) + Field(Get(packed, directory + 24, 4), 8) +
+             Field(Get(packed, directory + 20, 4), 8) + Field(Get(packed, directory + 42, 4), 8);
+    std::string bytes = packed.substr(0, directory) + entry;
+    const size_t end64 = bytes.size();
+    bytes += Field(0x06064b50, 4) + Field(44, 8) + Field(45, 2) + Field(45, 2) + Field(0, 8) +
+             Field(1, 8) + Field(1, 8) + Field(entry.size(), 8) + Field(directory, 8);
+    bytes += Field(0x07064b50, 4) + Field(0, 4) + Field(end64, 8) + Field(1, 4);
+    std::string record = packed.substr(end, 22);
+    Put(record, 8, 0xFFFF, 2);
+    Put(record, 10, 0xFFFF, 2);
+    Put(record, 12, 0xFFFFFFFF, 4);
+    Put(record, 16, 0xFFFFFFFF, 4);
+    return bytes + record;
+}
+
+// What a reader gets of an archive's part "a.xml": stored or deflated, with the sizes of a
+// writer that streams (only in the directory), in 64-bit records, and damaged.
+TEST(SheetFile, PartsAreUnpackedWholeOrRefused) {
+    const std::string text = "<a>" + std::string(5000, 'x') + "</a>";
+    const std::string deflated = Pack({{"a.xml", text}});
+    const std::string stored = Pack({{"a.xml", text}}, true);
+    const auto changed = [](std::string bytes, size_t at, char byte) {
+        bytes[at] = byte;
+        return bytes;
+    };
+    std::string streamed = deflated;
+    for (const size_t at : {14u, 18u, 22u}) Put(streamed, at, 0, 4);  // local crc and sizes
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool opens;
+        PartRead read;
+    } cases[] = {
+        {"deflated", deflated, true, PartRead::Read},
+        {"stored", stored, true, PartRead::Read},
+        {"sizes only in the directory", streamed, true, PartRead::Read},
+        {"64-bit records", Zip64(deflated), true, PartRead::Read},
+        {"64-bit records, stored", Zip64(stored), true, PartRead::Read},
+        {"a stored byte changed", changed(stored, 40, 'y'), true, PartRead::Damaged},
+        {"a packed byte changed", changed(deflated, 42, '\x7f'), true, PartRead::Damaged},
+        {"packed with an unknown method",
+         changed(changed(deflated, 8, 99), deflated.find("PK\x01\x02") + 10, 99), true,
+         PartRead::Damaged},
+        {"cut short", deflated.substr(0, deflated.size() - 30), false, PartRead::Missing},
+        {"no directory", deflated.substr(0, deflated.find("PK\x01\x02")), false, PartRead::Missing},
+        {"empty", "", false, PartRead::Missing},
+    };
+    for (const auto& c : cases) {
+        ZipArchive zip;
+        EXPECT_EQ(zip.Open(c.bytes), c.opens) << c.name;
+        std::string got;
+        EXPECT_EQ(zip.Read("a.xml", 1 << 20,
+                           [&got](std::string_view bytes) {
+                               got += bytes;
+                               return true;
+                           }),
+                  c.read)
+            << c.name;
+        if (c.read == PartRead::Read) {
+            EXPECT_EQ(got, text) << c.name;
+        }
     }
 }
 
