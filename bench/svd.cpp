@@ -26,7 +26,7 @@ lumox::Matrix DesignMatrix(uint32_t rows, uint32_t cols) {
 void DecomposeDesign(benchmark::State& state) {
     const auto rows = static_cast<uint32_t>(state.range(0));
     const auto cols = static_cast<uint32_t>(state.range(1));
-    const lumox::Matrix design = DesignMatrix(rows, cols);
+    const lumox::Matrix design = lumox::Transpose(DesignMatrix(rows, cols));
     lumox::Matrix w(cols, 1);
     lumox::Matrix v(cols, cols);
     for (auto _ : state) {

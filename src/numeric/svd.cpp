@@ -2,12 +2,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace lumox {
 
 namespace {
 
 constexpr int kMaxIterations = 30;
+
+// Applies the plane rotation (c, s) to rows j and i of m.
+void RotateRows(Matrix& m, uint32_t j, uint32_t i, double c, double s) {
+    double* const first = m.Data() + size_t{j} * m.Cols();
+    double* const second = m.Data() + size_t{i} * m.Cols();
+    for (uint32_t r = 0; r < m.Cols(); ++r) {
+        const double x = first[r];
+        const double z = second[r];
+        first[r] = x * c + z * s;
+        second[r] = z * c - x * s;
+    }
+}
 
 // Applies the plane rotation (c, s) to columns j and i of m.
 void RotateColumns(Matrix& m, uint32_t j, uint32_t i, double c, double s) {
@@ -35,10 +48,14 @@ double Pythag(double a, double b) {
 
 double Sign(double a, double b) { return b >= 0.0 ? std::fabs(a) : -std::fabs(a); }
 
-int SingularValueDecomposition(Matrix& a, Matrix& w, Matrix& v) {
-    const uint32_t m = a.Rows();
-    const uint32_t n = a.Cols();
+int SingularValueDecomposition(Matrix& columns, Matrix& w, Matrix& v) {
+    // A(r, c) is element (r, c) of the matrix decomposed, m x n, held by columns: every
+    // pass down a column runs through adjacent memory.
+    const uint32_t m = columns.Cols();
+    const uint32_t n = columns.Rows();
+    const auto A = [&columns](uint32_t r, uint32_t c) -> double& { return columns.At(c, r); };
     if (m < n) return 1;
+    std::vector<double> rowSums(m);
     w.Fill(0.0);
     v.Fill(0.0);
     Matrix work(n, 1);
@@ -55,46 +72,54 @@ int SingularValueDecomposition(Matrix& a, Matrix& w, Matrix& v) {
         g = 0.0;
         double s = 0.0;
         scale = 0.0;
-        for (uint32_t k = i; k < m; ++k) scale += std::fabs(a.At(k, i));
+        for (uint32_t k = i; k < m; ++k) scale += std::fabs(A(k, i));
         if (scale != 0.0) {
             for (uint32_t k = i; k < m; ++k) {
-                a.At(k, i) /= scale;
-                s += a.At(k, i) * a.At(k, i);
+                A(k, i) /= scale;
+                s += A(k, i) * A(k, i);
             }
-            double f = a.At(i, i);
+            double f = A(i, i);
             g = -Sign(std::sqrt(s), f);
             const double h = f * g - s;
-            a.At(i, i) = f - g;
+            A(i, i) = f - g;
             for (uint32_t j = l; j < n; ++j) {
                 s = 0.0;
-                for (uint32_t k = i; k < m; ++k) s += a.At(k, i) * a.At(k, j);
+                for (uint32_t k = i; k < m; ++k) s += A(k, i) * A(k, j);
                 f = s / h;
-                for (uint32_t k = i; k < m; ++k) a.At(k, j) += f * a.At(k, i);
+                for (uint32_t k = i; k < m; ++k) A(k, j) += f * A(k, i);
             }
-            for (uint32_t k = i; k < m; ++k) a.At(k, i) *= scale;
+            for (uint32_t k = i; k < m; ++k) A(k, i) *= scale;
         }
         w.At(i, 0) = scale * g;
         g = 0.0;
         s = 0.0;
         scale = 0.0;
         if (i != n - 1) {
-            for (uint32_t k = l; k < n; ++k) scale += std::fabs(a.At(i, k));
+            for (uint32_t k = l; k < n; ++k) scale += std::fabs(A(i, k));
             if (scale != 0.0) {
                 for (uint32_t k = l; k < n; ++k) {
-                    a.At(i, k) /= scale;
-                    s += a.At(i, k) * a.At(i, k);
+                    A(i, k) /= scale;
+                    s += A(i, k) * A(i, k);
                 }
-                const double f = a.At(i, l);
+                const double f = A(i, l);
                 g = -Sign(std::sqrt(s), f);
                 const double h = f * g - s;
-                a.At(i, l) = f - g;
-                for (uint32_t k = l; k < n; ++k) rv1[k] = a.At(i, k) / h;
-                for (uint32_t j = l; j < m; ++j) {
-                    s = 0.0;
-                    for (uint32_t k = l; k < n; ++k) s += a.At(j, k) * a.At(i, k);
-                    for (uint32_t k = l; k < n; ++k) a.At(j, k) += s * rv1[k];
+                A(i, l) = f - g;
+                for (uint32_t k = l; k < n; ++k) rv1[k] = A(i, k) / h;
+                // Each row j below i takes s = the sum over k of A(j, k) A(i, k), in the
+                // order of k, then A(j, k) += s rv1[k]; done a column at a time for all
+                // rows together, which gives each row the same sums.
+                std::fill(rowSums.begin() + l, rowSums.end(), 0.0);
+                for (uint32_t k = l; k < n; ++k) {
+                    const double aik = A(i, k);
+                    const double* const column = columns.Data() + size_t{k} * m;
+                    for (uint32_t j = l; j < m; ++j) rowSums[j] += column[j] * aik;
                 }
-                for (uint32_t k = l; k < n; ++k) a.At(i, k) *= scale;
+                for (uint32_t k = l; k < n; ++k) {
+                    double* const column = columns.Data() + size_t{k} * m;
+                    for (uint32_t j = l; j < m; ++j) column[j] += rowSums[j] * rv1[k];
+                }
+                for (uint32_t k = l; k < n; ++k) A(i, k) *= scale;
             }
         }
         anorm = std::max(anorm, std::fabs(w.At(i, 0)) + std::fabs(rv1[i]));
@@ -105,10 +130,10 @@ int SingularValueDecomposition(Matrix& a, Matrix& w, Matrix& v) {
     for (uint32_t i = n; i-- > 0;) {
         if (i < n - 1) {
             if (g != 0.0) {
-                for (uint32_t j = l; j < n; ++j) v.At(j, i) = (a.At(i, j) / a.At(i, l)) / g;
+                for (uint32_t j = l; j < n; ++j) v.At(j, i) = (A(i, j) / A(i, l)) / g;
                 for (uint32_t j = l; j < n; ++j) {
                     double s = 0.0;
-                    for (uint32_t k = l; k < n; ++k) s += a.At(i, k) * v.At(k, j);
+                    for (uint32_t k = l; k < n; ++k) s += A(i, k) * v.At(k, j);
                     for (uint32_t k = l; k < n; ++k) v.At(k, j) += s * v.At(k, i);
                 }
             }
@@ -123,20 +148,20 @@ int SingularValueDecomposition(Matrix& a, Matrix& w, Matrix& v) {
     for (uint32_t i = n; i-- > 0;) {
         l = i + 1;
         g = w.At(i, 0);
-        for (uint32_t j = l; j < n; ++j) a.At(i, j) = 0.0;
+        for (uint32_t j = l; j < n; ++j) A(i, j) = 0.0;
         if (g != 0.0) {
             g = 1.0 / g;
             for (uint32_t j = l; j < n; ++j) {
                 double s = 0.0;
-                for (uint32_t k = l; k < m; ++k) s += a.At(k, i) * a.At(k, j);
-                const double f = (s / a.At(i, i)) * g;
-                for (uint32_t k = i; k < m; ++k) a.At(k, j) += f * a.At(k, i);
+                for (uint32_t k = l; k < m; ++k) s += A(k, i) * A(k, j);
+                const double f = (s / A(i, i)) * g;
+                for (uint32_t k = i; k < m; ++k) A(k, j) += f * A(k, i);
             }
-            for (uint32_t j = i; j < m; ++j) a.At(j, i) *= g;
+            for (uint32_t j = i; j < m; ++j) A(j, i) *= g;
         } else {
-            for (uint32_t j = i; j < m; ++j) a.At(j, i) = 0.0;
+            for (uint32_t j = i; j < m; ++j) A(j, i) = 0.0;
         }
-        a.At(i, i) += 1.0;
+        A(i, i) += 1.0;
     }
 
     // Diagonalisation of the bidiagonal form by implicit-shift QR.
@@ -167,7 +192,7 @@ int SingularValueDecomposition(Matrix& a, Matrix& w, Matrix& v) {
                     h = 1.0 / h;
                     c = g * h;
                     s = -f * h;
-                    RotateColumns(a, nm, i, c, s);
+                    RotateRows(columns, nm, i, c, s);
                 }
             }
             double z = w.At(k, 0);
@@ -217,7 +242,7 @@ int SingularValueDecomposition(Matrix& a, Matrix& w, Matrix& v) {
                 }
                 f = c * g + s * y;
                 x = c * y - s * g;
-                RotateColumns(a, j, i, c, s);
+                RotateRows(columns, j, i, c, s);
             }
             rv1[l] = 0.0;
             rv1[k] = f;

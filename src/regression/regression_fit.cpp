@@ -39,7 +39,7 @@ double ColumnLength(const Matrix& x, uint32_t j) {
 // The decomposition of X with its columns divided by their lengths: X D = U diag(w) V'
 // with D = diag(1 / length), singular values below the threshold already zeroed.
 struct ScaledSvd {
-    Matrix u;
+    Matrix columns;  // U by columns (p x n)
     Matrix w;
     Matrix v;
     std::vector<double> length;
@@ -48,15 +48,16 @@ struct ScaledSvd {
     // units of the data: b = X+ f - (X'X)+ g, each inverse restricted to the kept
     // singular values.
     std::vector<double> Solve(const std::vector<double>& f, const std::vector<double>& g) const {
-        const uint32_t n = u.Rows();
-        const uint32_t p = u.Cols();
+        const uint32_t n = columns.Cols();
+        const uint32_t p = columns.Rows();
         // z = diag(1/w) U' f - diag(1/w^2) V' D g, in the scaled coordinates.
         std::vector<double> z(p, 0.0);
         for (uint32_t k = 0; k < p; ++k) {
             const double wk = w.At(k, 0);
             if (wk == 0.0) continue;
             double uf = 0.0;
-            for (uint32_t i = 0; i < n; ++i) uf += u.At(i, k) * f[i];
+            const double* const uk = columns.Data() + size_t{k} * n;
+            for (uint32_t i = 0; i < n; ++i) uf += uk[i] * f[i];
             double vg = 0.0;
             for (uint32_t j = 0; j < p; ++j) vg += v.At(j, k) * g[j] / length[j];
             z[k] = (uf - vg / wk) / wk;
@@ -186,16 +187,17 @@ int RegressionFit::FitRegression(Diagnostics& said) {
     // lose every digit); a column of zeros keeps the scale 1.
     ScaledSvd svd;
     svd.length.resize(m_p);
-    svd.u = x;
+    svd.columns.Resize(m_p, m_n);
     for (uint32_t j = 0; j < m_p; ++j) {
         svd.length[j] = ColumnLength(x, j);
         if (svd.length[j] == 0.0) svd.length[j] = 1.0;
-        for (uint32_t i = 0; i < m_n; ++i) svd.u.At(i, j) /= svd.length[j];
+        double* const column = svd.columns.Data() + size_t{j} * m_n;
+        for (uint32_t i = 0; i < m_n; ++i) column[i] = x.At(i, j) / svd.length[j];
     }
 
     svd.w.Resize(m_p, 1);
     svd.v.Resize(m_p, m_p);
-    if (SingularValueDecomposition(svd.u, svd.w, svd.v) != 0) {
+    if (SingularValueDecomposition(svd.columns, svd.w, svd.v) != 0) {
         said.Add(ids::kSvdFailed, Icon::Stop);
         return 1;
     }

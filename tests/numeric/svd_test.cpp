@@ -18,10 +18,12 @@ Matrix FromRows(uint32_t rows, uint32_t cols, std::initializer_list<double> valu
 
 // Decomposes a copy of a; w and v start as NaN so that anything not written shows.
 struct Decomposition {
-    explicit Decomposition(const Matrix& a) : u(a), w(a.Cols(), 1), v(a.Cols(), a.Cols()) {
+    explicit Decomposition(const Matrix& a) : w(a.Cols(), 1), v(a.Cols(), a.Cols()) {
         w.Fill(std::numeric_limits<double>::quiet_NaN());
         v.Fill(std::numeric_limits<double>::quiet_NaN());
-        result = SingularValueDecomposition(u, w, v);
+        Matrix columns = Transpose(a);
+        result = SingularValueDecomposition(columns, w, v);
+        u = Transpose(columns);
     }
     Matrix u, w, v;
     int result;
