@@ -577,6 +577,14 @@ void AppendFormatV(std::string& out, const char* format, va_list args) {
     }
 }
 
+void AppendGeneral(std::string& out, double value, int width, int precision) {
+    Directive directive;
+    directive.width = width;
+    directive.precision = precision < 0 ? -1 : precision;
+    directive.conversion = 'g';
+    AppendDouble(out, directive, value);
+}
+
 void AppendFormat(std::string& out, const char* format, ...) {
     va_list args;
     va_start(args, format);

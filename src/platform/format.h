@@ -17,6 +17,10 @@ std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2))
 // Appends the formatted text to out; the way to build a report without copies.
 void AppendFormat(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
+// AppendFormat(out, "%*.*g", width, precision, value) for a width of at least 0, without a
+// format to read: for listings that write thousands of numbers.
+void AppendGeneral(std::string& out, double value, int width, int precision);
+
 // The same with the arguments already in a va_list (which is consumed).
 void AppendFormatV(std::string& out, const char* format, va_list args)
     __attribute__((format(printf, 2, 0)));

@@ -22,6 +22,20 @@ const std::string& YName(const FitResults& results) {
     return results.names[static_cast<uint32_t>(results.model.YColumn())];
 }
 
+// A number that filled its field and follows another with no blank is set apart by one.
+void SetApart(std::string& out, size_t start) {
+    if (out.size() > start && out[start] != ' ' && start > 0 && out[start - 1] != ' ') {
+        out.insert(start, 1, ' ');
+    }
+}
+
+// AppendNumber(out, "%W.Pg", value), the form of the per-observation listings.
+void AppendGeneralNumber(std::string& out, int width, int precision, double value) {
+    const size_t start = out.size();
+    AppendGeneral(out, value, width, precision);
+    SetApart(out, start);
+}
+
 }  // namespace
 
 std::string CoefficientLabel(const FitResults& results, uint32_t j) {
@@ -39,9 +53,7 @@ void AppendNumber(std::string& out, const char* format, ...) {
     va_start(args, format);
     AppendFormatV(out, format, args);
     va_end(args);
-    if (out.size() > start && out[start] != ' ' && start > 0 && out[start - 1] != ' ') {
-        out.insert(start, 1, ' ');
-    }
+    SetApart(out, start);
 }
 
 void WriteEquation(const FitResults& results, std::string& out, bool wrap) {
@@ -280,11 +292,11 @@ void WriteResidualReport(const FitResults& results, std::string& out) {
     for (uint32_t i = 0; i < fit.m_n; ++i) {
         const double h = fit.Leverage(i);
         AppendFormat(out, "%-5d", static_cast<int>(i + 1));
-        AppendNumber(out, "%14.8g", results.fit.m_Y.At(i, 0));
-        AppendNumber(out, "%16.8g", fit.m_fitted.At(i, 0));
-        AppendNumber(out, "%16.8g", fit.PredictionSd(h));
-        AppendNumber(out, "%16.8g", fit.Residual(i));
-        AppendNumber(out, "%9.3g", fit.StandardizedResidual(i));
+        AppendGeneralNumber(out, 14, 8, results.fit.m_Y.At(i, 0));
+        AppendGeneralNumber(out, 16, 8, fit.m_fitted.At(i, 0));
+        AppendGeneralNumber(out, 16, 8, fit.PredictionSd(h));
+        AppendGeneralNumber(out, 16, 8, fit.Residual(i));
+        AppendGeneralNumber(out, 9, 3, fit.StandardizedResidual(i));
         out += "\r\n";
     }
 }
@@ -303,11 +315,20 @@ void WriteIntervalReport(const FitResults& results, double level, std::string& o
         const double predicted = fit.m_fitted.At(i, 0);
         double half = fit.ConfidenceHalfWidth(t, h);
         AppendFormat(out, "%-5d", static_cast<int>(i + 1));
-        AppendNumber(out, "%14.8g", results.fit.m_Y.At(i, 0));
-        AppendNumber(out, "%16.8g", predicted);
-        AppendFormat(out, "    CI = [%12.6g, %12.6g]\r\n", predicted - half, predicted + half);
+        AppendGeneralNumber(out, 14, 8, results.fit.m_Y.At(i, 0));
+        AppendGeneralNumber(out, 16, 8, predicted);
+        out += "    CI = [";
+        AppendGeneral(out, predicted - half, 12, 6);
+        out += ", ";
+        AppendGeneral(out, predicted + half, 12, 6);
+        out += "]\r\n";
         half = fit.PredictionHalfWidth(t, h);
-        AppendFormat(out, "%45s%12.6g, %12.6g]\r\n", "PI = [", predicted - half, predicted + half);
+        out.append(39, ' ');
+        out += "PI = [";
+        AppendGeneral(out, predicted - half, 12, 6);
+        out += ", ";
+        AppendGeneral(out, predicted + half, 12, 6);
+        out += "]\r\n";
     }
 }
 
