@@ -106,7 +106,8 @@ constexpr int kLargestExactPower = 22;
 double RoundScaled(double value, int scale) {
     const double power = kPowersOfTen[std::abs(scale)];
     const double scaled = scale >= 0 ? value * power : value / power;
-    double nearest = std::nearbyint(scaled);
+    // The nearest integer, halfway to even: adding 2^52 leaves no bit below the units.
+    const double nearest = (scaled + 0x1p52) - 0x1p52;
     const double distance = std::fabs(scaled - nearest);  // exact: the two are close
     if (std::fabs(distance - 0.5) > scaled * 0x1p-51) return nearest;
     // The sign of value * 10^scale - point, exactly.
@@ -145,7 +146,7 @@ bool RoundSignificant(double magnitude, int precision, Rounded& rounded) {
     const auto result = std::to_chars(text, text + sizeof text, static_cast<uint64_t>(integer));
     int count = static_cast<int>(result.ptr - text);
     while (count > 1 && text[count - 1] == '0') --count;
-    std::memcpy(rounded.digits, text, static_cast<size_t>(count));
+    std::memcpy(rounded.digits, text, sizeof rounded.digits);
     rounded.count = count;
     rounded.exponent = exponent;
     return true;
