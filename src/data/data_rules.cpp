@@ -1,5 +1,7 @@
 #include "data/data_rules.h"
 
+#include <algorithm>
+
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
 #include "platform/format.h"
@@ -29,12 +31,12 @@ CellFault CheckName(std::string_view name) {
 
 CellFault CheckValue(std::string_view text, double& value) {
     if (text.size() > kMaxTokenLength) return CellFault::TooLong;
-    for (const char c : text) {
-        if (!IsValueChar(c)) return CellFault::NonNumericChar;
-    }
+    // A number holds only the characters of numbers, so they are looked at only to say
+    // why a text is not one.
     switch (ReadNumberToken(text, value)) {
         case NumberToken::NotNumber:
-            return CellFault::NotNumber;
+            return std::all_of(text.begin(), text.end(), IsValueChar) ? CellFault::NotNumber
+                                                                      : CellFault::NonNumericChar;
         case NumberToken::TooLarge:
             return CellFault::TooLarge;
         case NumberToken::Number:
