@@ -1,5 +1,8 @@
 #include "numeric/scanner.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace lumox {
 
 std::string ReadWholeStream(std::istream& file) {
@@ -24,9 +27,25 @@ uint64_t TextLineReader::ReadLine(std::string_view& line) {
         line = {};
         return 0;
     }
-    // The line runs to the first CR or LF; CR LF counts as one line end.
-    size_t end = start;
-    while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+    // The line runs to the first CR or LF; CR LF counts as one line end. The two are looked
+    // for in growing windows, so that a file of one kind of line end is not searched to its
+    // end for the other kind at every line.
+    size_t end = text_.size();
+    for (size_t from = start, window = 256; from < text_.size(); from += window, window *= 2) {
+        const char* const first = text_.data() + from;
+        const size_t span = std::min(window, text_.size() - from);
+        const void* const lf = std::memchr(first, '\n', span);
+        const size_t beforeLf =
+            lf ? static_cast<size_t>(static_cast<const char*>(lf) - first) : span;
+        if (const void* const cr = std::memchr(first, '\r', beforeLf)) {
+            end = from + static_cast<size_t>(static_cast<const char*>(cr) - first);
+            break;
+        }
+        if (lf != nullptr) {
+            end = from + beforeLf;
+            break;
+        }
+    }
     line = text_.substr(start, end - start);
     position_ = end;
     if (end < text_.size()) {

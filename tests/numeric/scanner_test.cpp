@@ -46,6 +46,11 @@ TEST(LineReaders, EndLinesAtCrLfLfOrLoneCrAndNeverDropACharacter) {
         {"", {}},
         {"\r\n", {""}},
         {std::string("x\0y\r\nz", 6), {std::string("x\0y", 3), "z"}},
+        // Line ends found across the reader's search windows, near and far.
+        {std::string(255, 'a') + "\r\n" + std::string(256, 'b') + "\r" + std::string(700, 'c'),
+         {std::string(255, 'a'), std::string(256, 'b'), std::string(700, 'c')}},
+        {std::string(3000, 'd') + "\n" + std::string(257, 'e') + "\n\r",
+         {std::string(3000, 'd'), std::string(257, 'e'), ""}},
     };
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(TextLines(text), expected) << "text reader on " << text;
