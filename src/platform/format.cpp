@@ -202,14 +202,9 @@ bool RoundShortest(double magnitude, int precision, Rounded& rounded) {
     return true;
 }
 
-// %g without '#' of a finite magnitude, for a precision of at most 15: the digits rounded
-// exactly, laid out in the fixed or the exponent form. Returns the end of the text, or
-// nullptr when neither exact rounding applies.
-char* FastGeneral(char* first, double magnitude, int precision) {
-    Rounded rounded;
-    const bool scaled =
-        precision <= 14 && magnitude >= DBL_MIN && RoundSignificant(magnitude, precision, rounded);
-    if (!scaled && !RoundShortest(magnitude, precision, rounded)) return nullptr;
+// %g's text of rounded digits (without '#'): the exponent form, or the fixed one when the
+// exponent lies from -4 to below the precision. Returns the end of the text.
+char* LayOutGeneral(char* first, const Rounded& rounded, int precision) {
     const char* const digits = rounded.digits;
     const int count = rounded.count;
     const int exponent = rounded.exponent;
@@ -240,6 +235,17 @@ char* FastGeneral(char* first, double magnitude, int precision) {
     out = std::copy(digits, digits + whole, out);
     *out++ = '.';
     return std::copy(digits + whole, digits + count, out);
+}
+
+// %g without '#' of a finite magnitude, for a precision of at most 15: the digits rounded
+// exactly, laid out. Returns the end of the text, or nullptr when neither exact rounding
+// applies.
+char* FastGeneral(char* first, double magnitude, int precision) {
+    Rounded rounded;
+    const bool scaled =
+        precision <= 14 && magnitude >= DBL_MIN && RoundSignificant(magnitude, precision, rounded);
+    if (!scaled && !RoundShortest(magnitude, precision, rounded)) return nullptr;
+    return LayOutGeneral(first, rounded, precision);
 }
 
 void AppendDouble(std::string& out, const Directive& directive, double value) {
@@ -579,11 +585,53 @@ void AppendFormatV(std::string& out, const char* format, va_list args) {
 }
 
 void AppendGeneral(std::string& out, double value, int width, int precision) {
+    // A normal number in a field of the usual width is laid out on the stack, blanks,
+    // sign and digits, and appended in one copy; anything else takes the general path.
+    constexpr int kFieldWidth = 32;
+    constexpr size_t kLongestText = 32;  // sign, 14 digits, point, zeros or exponent
+    const int digits = precision < 0 ? 6 : std::max(precision, 1);
+    const double magnitude = std::fabs(value);
+    Rounded rounded;
+    if (width <= kFieldWidth && digits <= 14 && magnitude >= DBL_MIN && magnitude <= DBL_MAX &&
+        RoundSignificant(magnitude, digits, rounded)) {
+        char text[kLongestText + 8];
+        text[0] = '-';
+        const char* const end = LayOutGeneral(text + 1, rounded, digits);
+        const char* const begin = std::signbit(value) ? text : text + 1;
+        const auto length = static_cast<size_t>(end - begin);
+        const size_t fill = static_cast<size_t>(width) > length ? width - length : 0;
+        char field[kFieldWidth + kLongestText];
+        std::memset(field, ' ', kFieldWidth);
+        std::memcpy(field + fill, begin, kLongestText);
+        out.append(field, fill + length);
+        return;
+    }
     Directive directive;
     directive.width = width;
     directive.precision = precision < 0 ? -1 : precision;
     directive.conversion = 'g';
     AppendDouble(out, directive, value);
+}
+
+void AppendDecimal(std::string& out, long long value, int width) {
+    constexpr int kFieldWidth = 32;
+    if (width < -kFieldWidth || width > kFieldWidth) {
+        AppendFormat(out, "%*lld", width, value);
+        return;
+    }
+    char digits[24];
+    const auto length =
+        static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+    const size_t size = std::max(static_cast<size_t>(std::abs(width)), length);
+    char field[kFieldWidth + sizeof digits];
+    if (width < 0) {
+        std::memcpy(field, digits, sizeof digits);
+        std::memset(field + length, ' ', kFieldWidth);
+    } else {
+        std::memset(field, ' ', kFieldWidth);
+        std::memcpy(field + size - length, digits, sizeof digits);
+    }
+    out.append(field, size);
 }
 
 void AppendFormat(std::string& out, const char* format, ...) {

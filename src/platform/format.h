@@ -20,6 +20,8 @@ void AppendFormat(std::string& out, const char* format, ...) __attribute__((form
 // AppendFormat(out, "%*.*g", width, precision, value) for a width of at least 0, without a
 // format to read: for listings that write thousands of numbers.
 void AppendGeneral(std::string& out, double value, int width, int precision);
+// AppendFormat(out, "%*lld", width, value), a negative width left-justifying, the same way.
+void AppendDecimal(std::string& out, long long value, int width);
 
 // The same with the arguments already in a va_list (which is consumed).
 void AppendFormatV(std::string& out, const char* format, va_list args)

@@ -291,7 +291,7 @@ void WriteResidualReport(const FitResults& results, std::string& out) {
                  YName(results).c_str());
     for (uint32_t i = 0; i < fit.m_n; ++i) {
         const double h = fit.Leverage(i);
-        AppendFormat(out, "%-5d", static_cast<int>(i + 1));
+        AppendDecimal(out, i + 1, -5);
         AppendGeneralNumber(out, 14, 8, results.fit.m_Y.At(i, 0));
         AppendGeneralNumber(out, 16, 8, fit.m_fitted.At(i, 0));
         AppendGeneralNumber(out, 16, 8, fit.PredictionSd(h));
@@ -314,7 +314,7 @@ void WriteIntervalReport(const FitResults& results, double level, std::string& o
         const double h = fit.Leverage(i);
         const double predicted = fit.m_fitted.At(i, 0);
         double half = fit.ConfidenceHalfWidth(t, h);
-        AppendFormat(out, "%-5d", static_cast<int>(i + 1));
+        AppendDecimal(out, i + 1, -5);
         AppendGeneralNumber(out, 14, 8, results.fit.m_Y.At(i, 0));
         AppendGeneralNumber(out, 16, 8, predicted);
         out += "    CI = [";

@@ -192,6 +192,14 @@ std::string Mismatch(double value, uint64_t round) {
     if (Format("%*.4f", width, value) != Printf("%*.4f", width, value)) return "%*.4f";
     if (Format("%-*.9g", -width, value) != Printf("%-*.9g", -width, value)) return "%-*.9g";
     if (Format("%.*e", width - 5, value) != Printf("%.*e", width - 5, value)) return "%.*e";
+    // The listings' direct %*.*g, every precision from 0 to 16.
+    const int precision = static_cast<int>(round % 17);
+    std::string general = "x";
+    AppendGeneral(general, value, width, precision);
+    if (general != "x" + Printf("%*.*g", width, precision, value)) {
+        return "AppendGeneral " + std::to_string(width) + "." + std::to_string(precision) + ": [" +
+               general + "]";
+    }
     return "";
 }
 
@@ -265,6 +273,17 @@ TEST(Format, MatchesPrintfForIntegersTextAndLiterals) {
 #undef ROW
     for (size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(rows[i].actual, rows[i].expected) << "row " << i;
+}
+
+TEST(Format, AppendsDecimalsAsPrintfPadsThem) {
+    for (const long long value :
+         {0LL, 7LL, -7LL, 12345LL, 123456LL, -99999LL, LLONG_MAX, LLONG_MIN}) {
+        for (const int width : {0, 1, 5, -5, 6, -6, 20, -20, 32, -32, 33, -40}) {
+            std::string out = "x";
+            AppendDecimal(out, value, width);
+            EXPECT_EQ(out, "x" + Printf("%*lld", width, value)) << value << " " << width;
+        }
+    }
 }
 
 TEST(Format, AppendsAndGrowsToAnyLength) {
