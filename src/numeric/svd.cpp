@@ -32,6 +32,42 @@ void RotateColumns(Matrix& m, uint32_t j, uint32_t i, double c, double s) {
     }
 }
 
+// dots[j - first] = the sum over k from `from` to the end of column i's element k times
+// column j's, for every column j from first on; each sum is taken in the order of k, as one
+// loop per column would take it, but four columns go together so that their independent
+// sums overlap instead of waiting on one another.
+void ColumnDots(const Matrix& columns, uint32_t i, uint32_t from, uint32_t first,
+                std::vector<double>& dots) {
+    const uint32_t m = columns.Cols();
+    const uint32_t n = columns.Rows();
+    const double* const ci = columns.Data() + size_t{i} * m;
+    const auto column = [&columns, m](uint32_t j) { return columns.Data() + size_t{j} * m; };
+    uint32_t j = first;
+    for (; j + 4 <= n; j += 4) {
+        const double* const c0 = column(j);
+        const double* const c1 = column(j + 1);
+        const double* const c2 = column(j + 2);
+        const double* const c3 = column(j + 3);
+        double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+        for (uint32_t k = from; k < m; ++k) {
+            s0 += ci[k] * c0[k];
+            s1 += ci[k] * c1[k];
+            s2 += ci[k] * c2[k];
+            s3 += ci[k] * c3[k];
+        }
+        dots[j - first] = s0;
+        dots[j + 1 - first] = s1;
+        dots[j + 2 - first] = s2;
+        dots[j + 3 - first] = s3;
+    }
+    for (; j < n; ++j) {
+        const double* const cj = column(j);
+        double sum = 0.0;
+        for (uint32_t k = from; k < m; ++k) sum += ci[k] * cj[k];
+        dots[j - first] = sum;
+    }
+}
+
 }  // namespace
 
 double Pythag(double a, double b) {
@@ -56,6 +92,7 @@ int SingularValueDecomposition(Matrix& columns, Matrix& w, Matrix& v) {
     const auto A = [&columns](uint32_t r, uint32_t c) -> double& { return columns.At(c, r); };
     if (m < n) return 1;
     std::vector<double> rowSums(m);
+    std::vector<double> dots(n);
     w.Fill(0.0);
     v.Fill(0.0);
     Matrix work(n, 1);
@@ -82,10 +119,10 @@ int SingularValueDecomposition(Matrix& columns, Matrix& w, Matrix& v) {
             g = -Sign(std::sqrt(s), f);
             const double h = f * g - s;
             A(i, i) = f - g;
+            // Column j's update changes no other column's sum: all are taken first.
+            ColumnDots(columns, i, i, l, dots);
             for (uint32_t j = l; j < n; ++j) {
-                s = 0.0;
-                for (uint32_t k = i; k < m; ++k) s += A(k, i) * A(k, j);
-                f = s / h;
+                f = dots[j - l] / h;
                 for (uint32_t k = i; k < m; ++k) A(k, j) += f * A(k, i);
             }
             for (uint32_t k = i; k < m; ++k) A(k, i) *= scale;
@@ -151,10 +188,9 @@ int SingularValueDecomposition(Matrix& columns, Matrix& w, Matrix& v) {
         for (uint32_t j = l; j < n; ++j) A(i, j) = 0.0;
         if (g != 0.0) {
             g = 1.0 / g;
+            ColumnDots(columns, i, l, l, dots);
             for (uint32_t j = l; j < n; ++j) {
-                double s = 0.0;
-                for (uint32_t k = l; k < m; ++k) s += A(k, i) * A(k, j);
-                const double f = (s / A(i, i)) * g;
+                const double f = (dots[j - l] / A(i, i)) * g;
                 for (uint32_t k = i; k < m; ++k) A(k, j) += f * A(k, i);
             }
             for (uint32_t j = i; j < m; ++j) A(j, i) *= g;
