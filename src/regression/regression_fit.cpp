@@ -1,5 +1,7 @@
 #include "regression/regression_fit.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -85,6 +87,26 @@ DoubleDouble RowTimes(const Matrix& x, uint32_t i, const std::vector<DoubleDoubl
     return sum;
 }
 
+// RowTimes of rows i and i + 1: the same operations for each row, done side by side so
+// that the two chains of dependent additions overlap.
+std::array<DoubleDouble, 2> RowPairTimes(const Matrix& x, uint32_t i,
+                                         const std::vector<DoubleDouble>& b) {
+    const uint32_t p = x.Cols();
+    const double* const first = x.Data() + size_t{i} * p;
+    const double* const second = first + p;
+    std::array<DoubleDouble, 2> sums;
+    double low[2] = {0.0, 0.0};
+    for (uint32_t j = 0; j < p; ++j) {
+        sums[0].AddProduct(first[j], b[j].hi);
+        low[0] += first[j] * b[j].lo;
+        sums[1].AddProduct(second[j], b[j].hi);
+        low[1] += second[j] * b[j].lo;
+    }
+    sums[0].Add(low[0], 0.0);
+    sums[1].Add(low[1], 0.0);
+    return sums;
+}
+
 // Least squares of y on x through the decomposition, then refined on the augmented system
 // with both residuals (y - r - X b and -X' r) and the coefficients themselves carried in
 // double-double: the refinement brings back the digits that the decomposition's rounding
@@ -106,7 +128,7 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
         largest = std::fmax(largest, std::fabs(first[j]) * svd.length[j]);
     }
     double largestY = 0.0;
-    for (uint32_t i = 0; i < n; ++i) largestY = std::fmax(largestY, std::fabs(y.At(i, 0)));
+    for (uint32_t i = 0; i < n; ++i) largestY = std::max(largestY, std::fabs(y.At(i, 0)));
     // The residual is only a starting point here; the passes make it exact.
     std::vector<double> r(n);
     for (uint32_t i = 0; i < n; ++i) {
@@ -122,15 +144,22 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
     double lastStep = std::numeric_limits<double>::infinity();
     for (int pass = 0; pass < kMaxRefinements; ++pass) {
         std::vector<DoubleDouble> gradient(p);
-        for (uint32_t i = 0; i < n; ++i) {
-            DoubleDouble sum = RowTimes(x, i, coefficients);
+        const auto take = [&](uint32_t i, DoubleDouble sum) {
             fitted.At(i, 0) = sum.Value();
             sum.Add(r[i], 0.0);
             DoubleDouble residual{y.At(i, 0), 0.0};
             residual.Add(-sum.hi, -sum.lo);
             f[i] = residual.Value();
             for (uint32_t j = 0; j < p; ++j) gradient[j].AddProduct(-x.At(i, j), r[i]);
+        };
+        // The rows' products go two at a time; the gradient still takes them in order.
+        uint32_t i = 0;
+        for (; i + 1 < n; i += 2) {
+            const std::array<DoubleDouble, 2> sums = RowPairTimes(x, i, coefficients);
+            take(i, sums[0]);
+            take(i + 1, sums[1]);
         }
+        if (i < n) take(i, RowTimes(x, i, coefficients));
         fresh = true;
         for (uint32_t j = 0; j < p; ++j) g[j] = gradient[j].Value();
         const std::vector<double> step = svd.Solve(f, g);
@@ -153,7 +182,7 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
         for (uint32_t i = 0; i < n; ++i) {
             moved[i] = 0.0;
             for (uint32_t j = 0; j < p; ++j) moved[i] += x.At(i, j) * step[j];
-            largestMove = std::fmax(largestMove, std::fabs(moved[i]));
+            largestMove = std::max(largestMove, std::fabs(moved[i]));
         }
         if (settled && largestMove <= kSettled * largestY) break;
         for (uint32_t j = 0; j < p; ++j) coefficients[j].Add(step[j], 0.0);
