@@ -142,11 +142,23 @@ bool RoundSignificant(double magnitude, int precision, Rounded& rounded) {
         integer /= 10.0;
         ++exponent;
     }
-    char text[24];
-    const auto result = std::to_chars(text, text + sizeof text, static_cast<uint64_t>(integer));
-    int count = static_cast<int>(result.ptr - text);
-    while (count > 1 && text[count - 1] == '0') --count;
-    std::memcpy(rounded.digits, text, sizeof rounded.digits);
+    // Exactly precision digits, written two at a time from the last.
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    auto whole = static_cast<uint64_t>(integer);
+    int place = precision;
+    for (; place >= 2; place -= 2) {
+        const uint64_t rest = whole / 100;
+        const auto pair = static_cast<size_t>(whole - rest * 100) * 2;
+        rounded.digits[place - 2] = kPairs[pair];
+        rounded.digits[place - 1] = kPairs[pair + 1];
+        whole = rest;
+    }
+    if (place == 1) rounded.digits[0] = static_cast<char>('0' + whole);
+    int count = precision;
+    while (count > 1 && rounded.digits[count - 1] == '0') --count;
     rounded.count = count;
     rounded.exponent = exponent;
     return true;

@@ -28,7 +28,7 @@ constexpr double kSettled = 0x1p-64;
 // cannot overflow or underflow; 0 for a column of zeros.
 double ColumnLength(const Matrix& x, uint32_t j) {
     double largest = 0.0;
-    for (uint32_t i = 0; i < x.Rows(); ++i) largest = std::fmax(largest, std::fabs(x.At(i, j)));
+    for (uint32_t i = 0; i < x.Rows(); ++i) largest = std::max(largest, std::fabs(x.At(i, j)));
     if (largest == 0.0) return 0.0;
     double sum = 0.0;
     for (uint32_t i = 0; i < x.Rows(); ++i) {
