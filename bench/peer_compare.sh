@@ -11,9 +11,9 @@
 # --before times a second lumox-cli (say, a build of an earlier commit) in the same turns
 # and checks that it writes the same bytes.
 #
-# Each run is timed with the shell's own clock (bash's time keyword forks and runs the
-# program; no other process starts inside the measured span), the programs taking turns
-# so that a busy spell of the machine falls on all of them. Printed: the best and median
+# Each run is timed as one process, its spawn, run and wait (bench_turns, built with the
+# benchmarks; without it the shell's own clock), the programs taking turns so that a busy
+# spell of the machine falls on all of them. Printed: the best and median
 # wall times, and the best and median processor times (user + system), in milliseconds.
 set -eu
 
@@ -229,24 +229,39 @@ else
     echo "note: Python with statsmodels is not installed (Debian: python3-statsmodels); skipped" >&2
 fi
 
-# Runs program k once and adds its wall and processor milliseconds to its list. Only
+# The programs take turns, each run timed as the spawn, run and wait of one process by
+# bench_turns (built beside lumox-cli), with no shell inside the measured span. Only
 # lumox-cli's output is its report; the peers' messages are kept in the log.
-TIMEFORMAT='%3R %3U %3S'
-measure() {
-    local k=$1 out times
-    out=/dev/null
-    [[ ${names[k]} == lumox-cli* ]] && out=${outputs[k]}
-    times=$( { time eval "${commands[k]}" > "$out" 2>> "$work/log"; } 2>&1 )
-    set -- $times
-    awk -v r="$1" -v u="$2" -v s="$3" 'BEGIN { printf "%.1f %.1f\n", r * 1000, (u + s) * 1000 }' \
-        >> "$work/times.$k"
-}
-
-i=0
-while [ "$i" -lt "$runs" ]; do
-    for k in "${!names[@]}"; do measure "$k"; done
-    i=$((i + 1))
-done
+turns=${LUMOX_TURNS:-$(dirname "$cli")/../../bench/bench_turns}
+if [ -x "$turns" ]; then
+    args=()
+    for k in "${!names[@]}"; do
+        out=/dev/null
+        [[ ${names[k]} == lumox-cli* ]] && out=${outputs[k]}
+        eval "set -- ${commands[k]}"
+        args+=(-- "$out" "$@")
+    done
+    "$turns" "$runs" "$work/log" "${args[@]}" > "$work/turns"
+    while read -r k wall cpu; do echo "$wall $cpu" >> "$work/times.$k"; done < "$work/turns"
+else
+    # Without it, the shell's own clock, whose span also holds the shell's fork.
+    echo "note: no bench_turns at $turns; timed with the shell's clock" >&2
+    TIMEFORMAT='%3R %3U %3S'
+    measure() {
+        local k=$1 out times
+        out=/dev/null
+        [[ ${names[k]} == lumox-cli* ]] && out=${outputs[k]}
+        times=$( { time eval "${commands[k]}" > "$out" 2>> "$work/log"; } 2>&1 )
+        set -- $times
+        awk -v r="$1" -v u="$2" -v s="$3" 'BEGIN { printf "%.1f %.1f\n", r * 1000, (u + s) * 1000 }' \
+            >> "$work/times.$k"
+    }
+    i=0
+    while [ "$i" -lt "$runs" ]; do
+        for k in "${!names[@]}"; do measure "$k"; done
+        i=$((i + 1))
+    done
+fi
 if [ -s "$work/log" ] && grep -qiv "^gretl\|^copyright\|^this is free\|^current session" "$work/log"; then
     echo "messages of the runs:" >&2
     cat "$work/log" >&2
