@@ -74,9 +74,21 @@ struct ScaledSvd {
     }
 };
 
+// The refinement's exact products are fused multiply-adds. Where the processor has them,
+// a clone of the refinement makes each one instruction instead of a library call (around
+// which every register would be saved); contraction stays off, so every result is the same.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define LUMOX_FMA_CLONES __attribute__((target_clones("fma", "default")))
+#define LUMOX_ALWAYS_INLINE __attribute__((always_inline))
+#else
+#define LUMOX_FMA_CLONES
+#define LUMOX_ALWAYS_INLINE
+#endif
+
 // X b for the row i of x: the products with the high parts exact, those with the low
 // parts (already below the high parts' rounding) in plain double.
-DoubleDouble RowTimes(const Matrix& x, uint32_t i, const std::vector<DoubleDouble>& b) {
+LUMOX_ALWAYS_INLINE inline DoubleDouble RowTimes(const Matrix& x, uint32_t i,
+                                                 const std::vector<DoubleDouble>& b) {
     DoubleDouble sum;
     double low = 0.0;
     for (uint32_t j = 0; j < x.Cols(); ++j) {
@@ -89,8 +101,8 @@ DoubleDouble RowTimes(const Matrix& x, uint32_t i, const std::vector<DoubleDoubl
 
 // RowTimes of rows i and i + 1: the same operations for each row, done side by side so
 // that the two chains of dependent additions overlap.
-std::array<DoubleDouble, 2> RowPairTimes(const Matrix& x, uint32_t i,
-                                         const std::vector<DoubleDouble>& b) {
+LUMOX_ALWAYS_INLINE inline std::array<DoubleDouble, 2> RowPairTimes(
+    const Matrix& x, uint32_t i, const std::vector<DoubleDouble>& b) {
     const uint32_t p = x.Cols();
     const double* const first = x.Data() + size_t{i} * p;
     const double* const second = first + p;
@@ -113,8 +125,8 @@ std::array<DoubleDouble, 2> RowPairTimes(const Matrix& x, uint32_t i,
 // costs an ill-conditioned or offset X, so that an exact fit comes out exact, and the
 // fitted values do not inherit the rounding of a large intercept. A step that fails to
 // halve the last one ends it, so a hopeless system keeps what it has.
-void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Matrix& b,
-                     Matrix& fitted) {
+LUMOX_FMA_CLONES void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd,
+                                      Matrix& b, Matrix& fitted) {
     const uint32_t n = x.Rows();
     const uint32_t p = x.Cols();
     std::vector<double> f(n);
@@ -144,7 +156,7 @@ void RefinedSolution(const Matrix& x, const Matrix& y, const ScaledSvd& svd, Mat
     double lastStep = std::numeric_limits<double>::infinity();
     for (int pass = 0; pass < kMaxRefinements; ++pass) {
         std::vector<DoubleDouble> gradient(p);
-        const auto take = [&](uint32_t i, DoubleDouble sum) {
+        const auto take = [&](uint32_t i, DoubleDouble sum) LUMOX_ALWAYS_INLINE {
             fitted.At(i, 0) = sum.Value();
             sum.Add(r[i], 0.0);
             DoubleDouble residual{y.At(i, 0), 0.0};
