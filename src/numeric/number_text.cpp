@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <system_error>
 
+#include "platform/powers_of_ten.h"
+
 namespace lumox {
 namespace {
 
@@ -84,11 +86,6 @@ double Convert(std::string_view number, const DecimalPrefix& prefix, bool& overf
     return value;
 }
 
-// The exact powers of ten among the doubles.
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 // A plain decimal (sign, digits, point, digits; no exponent) of at most 15 significant
 // digits whose point stands at most 22 places from its end: its digits as an integer and
 // the power of ten are both exact doubles, so one product or quotient, correctly rounded,
@@ -115,11 +112,11 @@ bool ReadShortDecimal(std::string_view token, double& value) {
     // 15 of them follow the leading zeros.
     const size_t count = i - first - (point ? 1 : 0);
     if (i != token.size() || count == 0 || count > 19 || digits >= 1000000000000000 ||
-        places > 22) {
+        places > kLargestExactPowerOfTen) {
         return false;
     }
     const double number = static_cast<double>(digits);
-    value = places > 0 ? number / kPowersOfTen[places] : number;
+    value = places > 0 ? number / kExactPowersOfTen[places] : number;
     if (negative) value = -value;
     return true;
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "platform/powers_of_ten.h"
+
 namespace lumox {
 namespace {
 
@@ -91,12 +93,6 @@ struct Rounded {
     int exponent = 0;
 };
 
-// The exact powers of ten among the doubles.
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr int kLargestExactPower = 22;
-
 // The value times 10^scale, |scale| at most 22, rounded to an integer as printf rounds the
 // exact binary value (halfway to even), when that integer is below 2^52. The scaled value
 // is one correctly rounded product or quotient, within half an ulp of the exact one, so the
@@ -104,7 +100,7 @@ constexpr int kLargestExactPower = 22;
 // then is the exact value compared with the halfway point, by the sign of one fused
 // multiply-add (a single rounding keeps the sign of the exact difference).
 double RoundScaled(double value, int scale) {
-    const double power = kPowersOfTen[std::abs(scale)];
+    const double power = kExactPowersOfTen[std::abs(scale)];
     const double scaled = scale >= 0 ? value * power : value / power;
     // The nearest integer, halfway to even: adding 2^52 leaves no bit below the units.
     const double nearest = (scaled + 0x1p52) - 0x1p52;
@@ -129,11 +125,11 @@ bool RoundSignificant(double magnitude, int precision, Rounded& rounded) {
     const int binaryExponent = static_cast<int>(bits >> 52) - 1023;
     // floor(binaryExponent * log10(2)): the decimal exponent, or one less.
     int exponent = (binaryExponent * 78913) >> 18;
-    const double limit = kPowersOfTen[precision];
+    const double limit = kExactPowersOfTen[precision];
     double integer = 0.0;
     for (int attempt = 0; attempt < 2; ++attempt) {
         const int scale = precision - 1 - exponent;
-        if (std::abs(scale) > kLargestExactPower) return false;
+        if (std::abs(scale) > kLargestExactPowerOfTen) return false;
         integer = RoundScaled(magnitude, scale);
         if (integer < limit) break;
         ++exponent;  // one digit too many, or rounding carried into the next power of ten
@@ -260,7 +256,38 @@ char* FastGeneral(char* first, double magnitude, int precision) {
     return LayOutGeneral(first, rounded, precision);
 }
 
+// %W.Pg of a normal number in a field of the usual width, no flags: laid out on the stack,
+// blanks, sign and digits, and appended in one copy, the form of report listings. False
+// when it does not apply.
+bool AppendPlainGeneral(std::string& out, double value, int width, int precision) {
+    constexpr int kFieldWidth = 32;
+    constexpr size_t kLongestText = 32;  // sign, 14 digits, point, zeros or exponent
+    const int digits = precision < 0 ? 6 : std::max(precision, 1);
+    const double magnitude = std::fabs(value);
+    Rounded rounded;
+    if (width > kFieldWidth || digits > 14 || !(magnitude >= DBL_MIN && magnitude <= DBL_MAX) ||
+        !RoundSignificant(magnitude, digits, rounded)) {
+        return false;
+    }
+    char text[kLongestText + 8];
+    text[0] = '-';
+    const char* const end = LayOutGeneral(text + 1, rounded, digits);
+    const char* const begin = std::signbit(value) ? text : text + 1;
+    const auto length = static_cast<size_t>(end - begin);
+    const size_t fill = static_cast<size_t>(width) > length ? width - length : 0;
+    char field[kFieldWidth + kLongestText];
+    std::memset(field, ' ', kFieldWidth);
+    std::memcpy(field + fill, begin, kLongestText);
+    out.append(field, fill + length);
+    return true;
+}
+
 void AppendDouble(std::string& out, const Directive& directive, double value) {
+    if (directive.conversion == 'g' && !directive.left && !directive.plus && !directive.space &&
+        !directive.alt && !directive.zero &&
+        AppendPlainGeneral(out, value, directive.width, directive.precision)) {
+        return;
+    }
     const char lower = static_cast<char>(directive.conversion | 0x20);
     const bool upper = directive.conversion != lower;
     char sign[1] = {'\0'};
@@ -393,11 +420,16 @@ void AppendInteger(std::string& out, const Directive& directive, Unsigned magnit
         prefix[prefixLength++] = 'x';
     }
 
+    // A precision turns the '0' flag off.
+    const bool zeroFill = directive.zero && directive.precision < 0;
+    const std::string_view sign(prefix, prefixLength);
+    if (zeros == 0) {
+        Pad(out, directive, sign, std::string_view(digits, count), zeroFill);
+        return;
+    }
     std::string body(zeros, '0');
     body.append(digits, count);
-    // A precision turns the '0' flag off.
-    Pad(out, directive, std::string_view(prefix, prefixLength), body,
-        directive.zero && directive.precision < 0);
+    Pad(out, directive, sign, body, zeroFill);
 }
 
 template <typename Signed>
@@ -597,27 +629,6 @@ void AppendFormatV(std::string& out, const char* format, va_list args) {
 }
 
 void AppendGeneral(std::string& out, double value, int width, int precision) {
-    // A normal number in a field of the usual width is laid out on the stack, blanks,
-    // sign and digits, and appended in one copy; anything else takes the general path.
-    constexpr int kFieldWidth = 32;
-    constexpr size_t kLongestText = 32;  // sign, 14 digits, point, zeros or exponent
-    const int digits = precision < 0 ? 6 : std::max(precision, 1);
-    const double magnitude = std::fabs(value);
-    Rounded rounded;
-    if (width <= kFieldWidth && digits <= 14 && magnitude >= DBL_MIN && magnitude <= DBL_MAX &&
-        RoundSignificant(magnitude, digits, rounded)) {
-        char text[kLongestText + 8];
-        text[0] = '-';
-        const char* const end = LayOutGeneral(text + 1, rounded, digits);
-        const char* const begin = std::signbit(value) ? text : text + 1;
-        const auto length = static_cast<size_t>(end - begin);
-        const size_t fill = static_cast<size_t>(width) > length ? width - length : 0;
-        char field[kFieldWidth + kLongestText];
-        std::memset(field, ' ', kFieldWidth);
-        std::memcpy(field + fill, begin, kLongestText);
-        out.append(field, fill + length);
-        return;
-    }
     Directive directive;
     directive.width = width;
     directive.precision = precision < 0 ? -1 : precision;
@@ -626,24 +637,11 @@ void AppendGeneral(std::string& out, double value, int width, int precision) {
 }
 
 void AppendDecimal(std::string& out, long long value, int width) {
-    constexpr int kFieldWidth = 32;
-    if (width < -kFieldWidth || width > kFieldWidth) {
-        AppendFormat(out, "%*lld", width, value);
-        return;
-    }
-    char digits[24];
-    const auto length =
-        static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
-    const size_t size = std::max(static_cast<size_t>(std::abs(width)), length);
-    char field[kFieldWidth + sizeof digits];
-    if (width < 0) {
-        std::memcpy(field, digits, sizeof digits);
-        std::memset(field + length, ' ', kFieldWidth);
-    } else {
-        std::memset(field, ' ', kFieldWidth);
-        std::memcpy(field + size - length, digits, sizeof digits);
-    }
-    out.append(field, size);
+    Directive directive;
+    directive.left = width < 0;
+    directive.width = width < 0 ? -width : width;
+    directive.conversion = 'd';
+    AppendSigned(out, directive, value);
 }
 
 void AppendFormat(std::string& out, const char* format, ...) {
