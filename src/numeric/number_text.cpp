@@ -92,26 +92,29 @@ double Convert(std::string_view number, const DecimalPrefix& prefix, bool& overf
 // is the correctly rounded value, as from_chars would give. False for any other form, which
 // from_chars reads.
 bool ReadShortDecimal(std::string_view token, double& value) {
-    const bool negative = token[0] == '-';
-    size_t i = negative || token[0] == '+' ? 1 : 0;
-    const size_t first = i;
+    const char* p = token.data();
+    const char* const end = p + token.size();
+    const bool negative = *p == '-';
+    if (negative || *p == '+') ++p;
+    // One pass: digits gathered into an integer, the point noted.
+    const char* const first = p;
+    const char* point = nullptr;
     uint64_t digits = 0;
-    for (; i < token.size() && IsDigit(token[i]); ++i) {
-        digits = digits * 10 + static_cast<uint64_t>(token[i] - '0');
-    }
-    size_t places = 0;
-    const bool point = i < token.size() && token[i] == '.';
-    if (point) {
-        const size_t fraction = ++i;
-        for (; i < token.size() && IsDigit(token[i]); ++i) {
-            digits = digits * 10 + static_cast<uint64_t>(token[i] - '0');
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned>(*p - '0');
+        if (digit < 10) {
+            digits = digits * 10 + digit;
+        } else if (*p == '.' && point == nullptr) {
+            point = p;
+        } else {
+            return false;
         }
-        places = i - fraction;
     }
+    const auto places = static_cast<size_t>(point != nullptr ? end - point - 1 : 0);
+    const auto count = static_cast<size_t>(end - first) - (point != nullptr ? 1 : 0);
     // Up to 19 digits cannot overflow; then the integer is below 10^15 exactly when at most
     // 15 of them follow the leading zeros.
-    const size_t count = i - first - (point ? 1 : 0);
-    if (i != token.size() || count == 0 || count > 19 || digits >= 1000000000000000 ||
+    if (count == 0 || count > 19 || digits >= 1000000000000000 ||
         places > kLargestExactPowerOfTen) {
         return false;
     }

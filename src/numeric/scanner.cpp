@@ -84,12 +84,17 @@ bool TokenSplitter::NextToken(std::string_view& token) {
         token = {};
         return false;
     }
-    while (position_ < line_.size() && IsSeparator(line_[position_])) ++position_;
-    const size_t start = position_;
-    while (position_ < line_.size() && !IsSeparator(line_[position_])) ++position_;
-    token = line_.substr(start, position_ - start);
+    // Walked in locals: a store to the member between character reads would be repeated
+    // at each character, since a char may alias it.
+    const char* const text = line_.data();
+    const size_t size = line_.size();
+    size_t at = position_;
+    while (at < size && IsSeparator(text[at])) ++at;
+    const size_t start = at;
+    while (at < size && !IsSeparator(text[at])) ++at;
+    token = std::string_view(text + start, at - start);
     // The separator that ends a token is passed over with it.
-    if (position_ < line_.size()) ++position_;
+    position_ = at < size ? at + 1 : at;
     return !token.empty();
 }
 
