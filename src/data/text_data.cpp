@@ -6,6 +6,7 @@
 #include "data/data_set.h"
 #include "numeric/number_text.h"
 #include "numeric/scanner.h"
+#include "platform/block_pipeline.h"
 #include "platform/format.h"
 #include "platform/strings.h"
 
@@ -51,9 +52,9 @@ bool HeaderWithinLimits(std::string_view header, const DataTextSource& source, D
     return true;
 }
 
-// Checks one observation line and appends its values to values (when not null); false
-// with the message in said.
-bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<double>* values,
+// Checks one observation line and puts its values at values (when not null); false with
+// the message in said.
+bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, double* values,
              const DataTextSource& source, Diagnostics& said) {
     if (line.size() > kMaxLineLength) {
         Refuse(source, Format("row %u is longer than %zu characters!", row, kMaxLineLength), said);
@@ -74,7 +75,7 @@ bool ReadRow(std::string_view line, uint32_t row, uint32_t columns, std::vector<
             said.Add(CellFaultText(source.name, fault, row, column), source.icon);
             return false;
         }
-        if (values != nullptr && column <= columns) values->push_back(value);
+        if (values != nullptr && column <= columns) values[column - 1] = value;
     }
     if (column != columns) {
         Refuse(source, Format("number of columns different in row %u\n", row), said);
@@ -99,13 +100,42 @@ struct TextShape {
     uint32_t columns = 0;
 };
 
+// Observation text is checked in blocks of about this many bytes, side by side on two
+// cores when there are several.
+constexpr size_t kBlockBytes = 16 * 1024;
+
+// Where the first line that starts at or after at begins (text's end when none does).
+size_t LineStartFrom(std::string_view text, size_t at) {
+    if (at == 0 || at >= text.size()) return std::min(at, text.size());
+    const char before = text[at - 1];
+    if (before == '\n' || (before == '\r' && text[at] != '\n')) return at;
+    at = text.find_first_of("\r\n", at);
+    if (at == std::string_view::npos) return text.size();
+    if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+    return at + 1;
+}
+
+// Checks the observation lines of lines, the first of them row firstRow, putting each
+// row's values after the last's from values on (when not null); false with the first fault
+// in said. rows counts the rows that passed.
+bool ScanRows(std::string_view lines, uint32_t firstRow, uint32_t columns, double* values,
+              const DataTextSource& source, uint32_t& rows, Diagnostics& said) {
+    TextLineReader reader(lines);
+    std::string_view line;
+    for (rows = 0; reader.ReadLine(line) != 0; ++rows) {
+        if (!ReadRow(line, firstRow + rows, columns, values, source, said)) return false;
+        if (values != nullptr) values += columns;
+    }
+    return true;
+}
+
 // Checks the whole text, adding the first fault to said, and collects the values row by
 // row (when values is not null); Read with the counts in shape.
 ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, NumericNames names,
                         const DataTextSource& source, TextShape& shape, Diagnostics& said) {
     TextLineReader reader(text);
     std::string_view line;
-    reader.ReadLine(line);
+    const uint64_t bodyStart = reader.ReadLine(line);
     // A header of separators only names nothing: it is as blank as an empty one.
     if (TokenSplitter(line).CountTokens() == 0) {
         Refuse(source, "first row is blank!", said);
@@ -117,14 +147,55 @@ ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, Nume
     }
     const uint32_t columns = TokenSplitter(line).CountTokens();
 
+    // Each block of whole lines is checked, and its values gathered, on its own. Its rows'
+    // numbers are known only once the blocks before it are counted, so a block with a fault
+    // is checked again then, to say which row.
+    const std::string_view body = text.substr(bodyStart);
+    const size_t blocks = std::max<size_t>(1, (body.size() + kBlockBytes - 1) / kBlockBytes);
+    const auto lines = [&body](size_t block) {
+        const size_t start = LineStartFrom(body, block * kBlockBytes);
+        return body.substr(start, LineStartFrom(body, (block + 1) * kBlockBytes) - start);
+    };
+    struct alignas(kCacheLineBytes) Scratch {
+        std::vector<double> values;  // rows * columns of them hold the block's values
+        uint32_t rows = 0;
+        bool passed = true;
+    };
+    Scratch scratch[kPipelineSlots];
+    const bool keep = values != nullptr;
     uint32_t rows = 0;
-    while (reader.ReadLine(line) != 0) {
-        ++rows;
-        // Past the matrix's limit the values are no longer kept; the rest is still checked
-        // so that the first fault is the one reported.
-        if (values != nullptr && values->size() >= Matrix::kMaxElements) values = nullptr;
-        if (!ReadRow(line, rows, columns, values, source, said)) return ReadStatus::Refused;
-    }
+    bool faulted = false;
+    RunBlockPipeline(
+        blocks,
+        [&](size_t block, int slot) {
+            Scratch& mine = scratch[slot];
+            const std::string_view part = lines(block);
+            // Every value takes a character and a separator or line end, but the last.
+            const size_t room = part.size() / 2 + 1;
+            if (keep && mine.values.size() < room) mine.values.resize(room);
+            Diagnostics unsaid;
+            mine.passed = ScanRows(part, 1, columns, keep ? mine.values.data() : nullptr, source,
+                                   mine.rows, unsaid);
+        },
+        [&](size_t block, int slot) {
+            const Scratch& mine = scratch[slot];
+            if (!mine.passed) {
+                uint32_t passed = 0;
+                ScanRows(lines(block), rows + 1, columns, nullptr, source, passed, said);
+                faulted = true;
+                return false;
+            }
+            rows += mine.rows;
+            // Past the matrix's limit the values are no longer kept; the rest is still
+            // checked so that the first fault is the one reported.
+            const size_t count = size_t{mine.rows} * columns;
+            if (values != nullptr && values->size() + count > Matrix::kMaxElements) values = nullptr;
+            if (values != nullptr) {
+                values->insert(values->end(), mine.values.begin(), mine.values.begin() + count);
+            }
+            return true;
+        });
+    if (faulted) return ReadStatus::Refused;
     if (rows < 2) {
         said.Add(ids::kNotEnoughData, source.icon);
         return ReadStatus::Refused;

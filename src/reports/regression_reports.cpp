@@ -1,9 +1,11 @@
 #include "reports/regression_reports.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 
 #include "numeric/probability.h"
+#include "platform/block_pipeline.h"
 #include "platform/format.h"
 #include "platform/strings.h"
 #include "regression/equation_model.h"
@@ -14,6 +16,11 @@ namespace lumox {
 namespace {
 
 constexpr double kSmallProbability = 0.0001;
+
+// Each observation's line of the residual listing is 78 bytes unless a number needs more
+// than its field; its two lines of the interval listing are 148.
+constexpr size_t kResidualLineBytes = 78;
+constexpr size_t kIntervalLineBytes = 148;
 
 // exp of a larger magnitude overflows (or underflows) a double.
 constexpr double kExpLimit = 709.0;
@@ -34,6 +41,67 @@ void AppendGeneralNumber(std::string& out, int width, int precision, double valu
     const size_t start = out.size();
     AppendGeneral(out, value, width, precision);
     SetApart(out, start);
+}
+
+// Observation i's line of the residual listing.
+void AppendResidualLine(const RegressionFit& fit, uint32_t i, std::string& out) {
+    AppendDecimal(out, i + 1, -5);
+    AppendGeneralNumber(out, 14, 8, fit.m_Y.At(i, 0));
+    AppendGeneralNumber(out, 16, 8, fit.m_fitted.At(i, 0));
+    AppendGeneralNumber(out, 16, 8, fit.PredictionSd(fit.Leverage(i)));
+    AppendGeneralNumber(out, 16, 8, fit.Residual(i));
+    AppendGeneralNumber(out, 9, 3, fit.StandardizedResidual(i));
+    out += "\r\n";
+}
+
+// Observation i's two lines of the interval listing, at critical value t.
+void AppendIntervalLines(const RegressionFit& fit, double t, uint32_t i, std::string& out) {
+    const double h = fit.Leverage(i);
+    const double predicted = fit.m_fitted.At(i, 0);
+    double half = fit.ConfidenceHalfWidth(t, h);
+    AppendDecimal(out, i + 1, -5);
+    AppendGeneralNumber(out, 14, 8, fit.m_Y.At(i, 0));
+    AppendGeneralNumber(out, 16, 8, predicted);
+    out += "    CI = [";
+    AppendGeneral(out, predicted - half, 12, 6);
+    out += ", ";
+    AppendGeneral(out, predicted + half, 12, 6);
+    out += "]\r\n";
+    half = fit.PredictionHalfWidth(t, h);
+    out.append(39, ' ');
+    out += "PI = [";
+    AppendGeneral(out, predicted - half, 12, 6);
+    out += ", ";
+    AppendGeneral(out, predicted + half, 12, 6);
+    out += "]\r\n";
+}
+
+// Observations of a listing composed as one block.
+constexpr uint32_t kBlockLines = 256;
+
+// Appends the lines of observations 0 to n - 1, each about lineBytes long, written by
+// append(i, text). Each observation's lines stand alone, so a long listing is composed in
+// blocks, side by side on two cores, and the blocks appended in order: the same text.
+template <typename Append>
+void AppendObservationLines(uint32_t n, size_t lineBytes, std::string& out, const Append& append) {
+    struct alignas(kCacheLineBytes) Scratch {
+        std::string text;
+    };
+    Scratch scratch[kPipelineSlots];
+    RunBlockPipeline(
+        (n + kBlockLines - 1) / kBlockLines,
+        [&](size_t block, int slot) {
+            std::string& text = scratch[slot].text;
+            text.clear();
+            text.reserve(kBlockLines * lineBytes * 9 / 8);
+            const auto first = static_cast<uint32_t>(block) * kBlockLines;
+            const uint32_t last = std::min(n, first + kBlockLines);
+            for (uint32_t i = first; i < last; ++i) append(i, text);
+        },
+        [&](size_t, int slot) {
+            out += scratch[slot].text;
+            return true;
+        });
 }
 
 }  // namespace
@@ -274,12 +342,12 @@ void WriteCorrelationReport(const FitResults& results, std::string& out) {
     out += "\r\n";
 }
 
-// Each observation's line is 78 bytes unless a number needs more than its field.
-size_t ResidualReportBytes(const FitResults& results) { return 256 + size_t{results.fit.m_n} * 78; }
+size_t ResidualReportBytes(const FitResults& results) {
+    return 256 + size_t{results.fit.m_n} * kResidualLineBytes;
+}
 
-// Each observation's two lines are 148 bytes unless a number needs more than its field.
 size_t IntervalReportBytes(const FitResults& results) {
-    return 256 + size_t{results.fit.m_n} * 148;
+    return 256 + size_t{results.fit.m_n} * kIntervalLineBytes;
 }
 
 void WriteResidualReport(const FitResults& results, std::string& out) {
@@ -289,16 +357,9 @@ void WriteResidualReport(const FitResults& results, std::string& out) {
     out += "                          Predicted      Std. Dev.                     Std.\r\n";
     AppendFormat(out, "Obsv  %13s         Value      of Predicted        Residual   Resid.\r\n\r\n",
                  YName(results).c_str());
-    for (uint32_t i = 0; i < fit.m_n; ++i) {
-        const double h = fit.Leverage(i);
-        AppendDecimal(out, i + 1, -5);
-        AppendGeneralNumber(out, 14, 8, results.fit.m_Y.At(i, 0));
-        AppendGeneralNumber(out, 16, 8, fit.m_fitted.At(i, 0));
-        AppendGeneralNumber(out, 16, 8, fit.PredictionSd(h));
-        AppendGeneralNumber(out, 16, 8, fit.Residual(i));
-        AppendGeneralNumber(out, 9, 3, fit.StandardizedResidual(i));
-        out += "\r\n";
-    }
+    AppendObservationLines(fit.m_n, kResidualLineBytes, out, [&fit](uint32_t i, std::string& text) {
+        AppendResidualLine(fit, i, text);
+    });
 }
 
 void WriteIntervalReport(const FitResults& results, double level, std::string& out) {
@@ -310,26 +371,9 @@ void WriteIntervalReport(const FitResults& results, double level, std::string& o
     AppendFormat(out, "Obsv  %13s         Value                   Lower         Upper\r\n\r\n",
                  YName(results).c_str());
     const double t = fit.CriticalT(level);
-    for (uint32_t i = 0; i < fit.m_n; ++i) {
-        const double h = fit.Leverage(i);
-        const double predicted = fit.m_fitted.At(i, 0);
-        double half = fit.ConfidenceHalfWidth(t, h);
-        AppendDecimal(out, i + 1, -5);
-        AppendGeneralNumber(out, 14, 8, results.fit.m_Y.At(i, 0));
-        AppendGeneralNumber(out, 16, 8, predicted);
-        out += "    CI = [";
-        AppendGeneral(out, predicted - half, 12, 6);
-        out += ", ";
-        AppendGeneral(out, predicted + half, 12, 6);
-        out += "]\r\n";
-        half = fit.PredictionHalfWidth(t, h);
-        out.append(39, ' ');
-        out += "PI = [";
-        AppendGeneral(out, predicted - half, 12, 6);
-        out += ", ";
-        AppendGeneral(out, predicted + half, 12, 6);
-        out += "]\r\n";
-    }
+    AppendObservationLines(fit.m_n, kIntervalLineBytes, out, [&fit, t](uint32_t i, std::string& text) {
+        AppendIntervalLines(fit, t, i, text);
+    });
 }
 
 }  // namespace lumox

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <random>
@@ -137,6 +138,45 @@ TEST(ReadTextDataFile, AcceptsLimitsAndLineEndsOfEveryKind) {
     Diagnostics said;
     EXPECT_EQ(ReadTextDataFile(doc, file, NumericNames::Ask, said), ReadStatus::Read);
     EXPECT_EQ(doc.Rows(), 21845u);
+}
+
+// A long text is checked in blocks, side by side: it must read as one whole, whatever line
+// ends fall on the blocks' edges, and a fault must be told with its own row, the first
+// fault first.
+TEST(ReadTextDataFile, ALongTextReadsAsOneWholeAndTellsItsFirstFault) {
+    constexpr int kRows = 12000;
+    const std::vector<std::pair<std::string, std::vector<std::string>>> endings = {
+        {"CR LF", {"\r\n"}}, {"LF", {"\n"}}, {"lone CR", {"\r"}}, {"mixed", {"\r\n", "\n", "\r"}}};
+    // Rows with a fault (0 for none): the first, one deep inside, the last, and two at once.
+    const std::vector<std::vector<int>> faultRows = {{}, {1}, {7777}, {kRows}, {5000, 9000}};
+    for (const auto& [name, ends] : endings) {
+        for (const std::vector<int>& faults : faultRows) {
+            std::string text = "Index Half";
+            for (int row = 1; row <= kRows; ++row) {
+                text += ends[static_cast<size_t>(row) % ends.size()];
+                const bool faulty = std::find(faults.begin(), faults.end(), row) != faults.end();
+                text += std::to_string(row) + (faulty ? " 1.2.3" : " " + std::to_string(row) + ".5");
+            }
+            DataSet doc;
+            Diagnostics said;
+            std::istringstream file(text);
+            const ReadStatus status = ReadTextDataFile(doc, file, NumericNames::Ask, said);
+            const std::string label = name + " with " + std::to_string(faults.size()) + " faults";
+            if (!faults.empty()) {
+                EXPECT_EQ(status, ReadStatus::Refused) << label;
+                const std::string message = "Data File: value in column 2, row " +
+                                            std::to_string(faults[0]) + " is not a number!";
+                EXPECT_EQ(said.Items(), (std::vector<Message>{{message, Icon::Stop}})) << label;
+                continue;
+            }
+            ASSERT_EQ(status, ReadStatus::Read) << label;
+            ASSERT_EQ(doc.Rows(), static_cast<uint32_t>(kRows)) << label;
+            for (uint32_t row = 0; row < kRows; ++row) {
+                ASSERT_EQ(doc.GetData().At(row, 0), row + 1.0) << label;
+                ASSERT_EQ(doc.GetData().At(row, 1), row + 1.5) << label;
+            }
+        }
+    }
 }
 
 // Arbitrary bytes give a data set or a message, never a crash (the sanitizer build runs

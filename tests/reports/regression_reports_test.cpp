@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdarg>
+#include <cstdio>
 #include <sstream>
 
 #include "document/lumox_doc.h"
@@ -195,6 +197,63 @@ TEST(RegressionReports, MultipleRegressionReportsWholeText) {
     RecordReports(doc, RecordRequest{{ReportKind::Equation, ReportKind::Anova, ReportKind::Correlation, ReportKind::Residuals, ReportKind::Intervals}, 95.0, {}});
     EXPECT_EQ(host.results.text, std::string("old text") + kMultipleReports);
     EXPECT_TRUE(prompt.messages.empty());
+}
+
+// The C library's printf, to check the program's own formatting against.
+std::string Printf(const char* format, ...) {
+    char line[256];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    return line;
+}
+
+// A listing of thousands of observations is composed in blocks on two cores: it must be the
+// same text as printf gives line by line, every observation once and in order.
+TEST(RegressionReports, LongListingsAreEveryLineOnceInOrder) {
+    TempDir dir;
+    ScriptedPrompt prompt;
+    CLumoxDoc doc;
+    std::string file = "X Y\r\n";
+    constexpr uint32_t kRows = 3001;
+    for (uint32_t i = 1; i <= kRows; ++i) {
+        // Residuals near 3 or -3: no number fills its field, so none is set apart.
+        file += std::to_string(i) + " " + std::to_string(2 * i + (i % 2 == 0 ? 3 : 0)) + "\r\n";
+    }
+    ASSERT_TRUE(LoadData(doc, dir, file));
+    ASSERT_EQ(test::FitDocument(doc, MakeModel({Var(1), kOne, Var(0)})), 0);
+    const FitResults results = doc.GetFitResults();
+    const RegressionFit& fit = results.fit;
+    std::string residuals;
+    std::string intervals;
+    WriteResidualReport(results, residuals);
+    WriteIntervalReport(results, 95.0, intervals);
+    std::string expectedResiduals;
+    std::string expectedIntervals;
+    const double t = fit.CriticalT(95.0);
+    for (uint32_t i = 0; i < kRows; ++i) {
+        const double h = fit.Leverage(i);
+        const double y = fit.m_Y.At(i, 0);
+        const double predicted = fit.m_fitted.At(i, 0);
+        expectedResiduals += Printf("%-5u%14.8g%16.8g%16.8g%16.8g%9.3g\r\n", i + 1, y, predicted,
+                                    fit.PredictionSd(h), fit.Residual(i),
+                                    fit.StandardizedResidual(i));
+        const double ci = fit.ConfidenceHalfWidth(t, h);
+        const double pi = fit.PredictionHalfWidth(t, h);
+        expectedIntervals += Printf(
+            "%-5u%14.8g%16.8g    CI = [%12.6g, %12.6g]\r\n%39sPI = [%12.6g, %12.6g]\r\n", i + 1,
+            y, predicted, predicted - ci, predicted + ci, "", predicted - pi, predicted + pi);
+    }
+    // Each listing is its heading, ending in a blank line, and then the lines.
+    ASSERT_GT(residuals.size(), expectedResiduals.size());
+    ASSERT_GT(intervals.size(), expectedIntervals.size());
+    const size_t residualsHead = residuals.size() - expectedResiduals.size();
+    const size_t intervalsHead = intervals.size() - expectedIntervals.size();
+    EXPECT_TRUE(residuals.substr(0, residualsHead).ends_with("Resid.\r\n\r\n"));
+    EXPECT_TRUE(intervals.substr(0, intervalsHead).ends_with("Upper\r\n\r\n"));
+    EXPECT_EQ(residuals.substr(residualsHead), expectedResiduals);
+    EXPECT_EQ(intervals.substr(intervalsHead), expectedIntervals);
 }
 
 TEST(RegressionReports, SimpleModelReportsWholeText) {
