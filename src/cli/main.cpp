@@ -21,23 +21,30 @@ void* heapFiller = nullptr;
 // 2 MB pages instead of a thousand small ones (each costs microseconds in a virtual
 // machine). Where the system gives no huge pages this changes nothing.
 void PrepareHeap() {
-    constexpr size_t kHugePage = size_t{2} << 20;
+    constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 64 << 20);
     mallopt(M_TOP_PAD, 16 << 20);
-    const auto before = reinterpret_cast<uintptr_t>(sbrk(0));
+    // A block a page larger than the heap's free top makes malloc grow the heap, which
+    // writes just one thing: the new top's header, right after the block. That page is
+    // faulted in small, and a 2 MB stretch holding a small page never gets a huge one,
+    // so the huge pages start after it.
+    const size_t grow = mallinfo2().keepcost + 4096;
     // Held in a volatile, so that the compiler keeps the pair that grows the heap.
-    void* volatile block = malloc(1 << 20);
+    void* volatile block = malloc(grow);
+    const auto start = reinterpret_cast<uintptr_t>(block);
     free(block);
-    const auto after = reinterpret_cast<uintptr_t>(sbrk(0));
-    const uintptr_t first = (before + kHugePage - 1) & ~(kHugePage - 1);
-    const uintptr_t last = after & ~(kHugePage - 1);
-    if (last <= first) return;
+    const uintptr_t written = start + grow + 64;
+    const auto end = reinterpret_cast<uintptr_t>(sbrk(0));
+    const uintptr_t first = (written + kHugePage - 1) & ~(kHugePage - 1);
+    const uintptr_t last = end & ~(kHugePage - 1);
+    if (start == 0 || last <= first) return;
     madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-    // The heap's free top starts below the first huge page: a block that reaches it is
-    // kept, never touched, so that the run's blocks begin on huge pages.
+    // The heap's free top, from the block's place on, starts below the first huge page: a
+    // block that reaches it is kept, never touched, so that the run's blocks begin on huge
+    // pages.
     constexpr uintptr_t kSlack = 4096;
-    if (first - before > kSlack) heapFiller = malloc(first - before - kSlack);
+    if (first - start > kSlack) heapFiller = malloc(first - start - kSlack);
 }
 
 }  // namespace
