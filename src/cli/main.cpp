@@ -11,8 +11,9 @@
 
 namespace {
 
-// Kept for the whole run; see PrepareHeap.
-void* heapFiller = nullptr;
+// Kept for the whole run; see PrepareHeap. Volatile, because a block that is never read
+// may otherwise be left unallocated by the compiler.
+void* volatile heapFiller = nullptr;
 
 // A run is short and its large blocks (the file's text, the data and term matrices, the
 // reports) follow one another: kept in the heap, a freed block serves the next one, where

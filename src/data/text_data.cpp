@@ -163,6 +163,13 @@ ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, Nume
     };
     Scratch scratch[kPipelineSlots];
     const bool keep = values != nullptr;
+    // Every value takes a character and a separator or line end, but the last. The room is
+    // made here, so that the helper thread allocates nothing; only a block with a line
+    // longer than usual needs more.
+    const auto room = [](std::string_view part) { return part.size() / 2 + 1; };
+    for (size_t slot = 0; keep && slot < std::min<size_t>(blocks, kPipelineSlots); ++slot) {
+        scratch[slot].values.resize(room(body.substr(0, kBlockBytes + kMaxLineLength)));
+    }
     uint32_t rows = 0;
     bool faulted = false;
     RunBlockPipeline(
@@ -170,9 +177,7 @@ ReadStatus ScanTextData(std::string_view text, std::vector<double>* values, Nume
         [&](size_t block, int slot) {
             Scratch& mine = scratch[slot];
             const std::string_view part = lines(block);
-            // Every value takes a character and a separator or line end, but the last.
-            const size_t room = part.size() / 2 + 1;
-            if (keep && mine.values.size() < room) mine.values.resize(room);
+            if (keep && mine.values.size() < room(part)) mine.values.resize(room(part));
             Diagnostics unsaid;
             mine.passed = ScanRows(part, 1, columns, keep ? mine.values.data() : nullptr, source,
                                    mine.rows, unsaid);

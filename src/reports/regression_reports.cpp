@@ -88,12 +88,17 @@ void AppendObservationLines(uint32_t n, size_t lineBytes, std::string& out, cons
         std::string text;
     };
     Scratch scratch[kPipelineSlots];
+    const size_t blocks = (n + kBlockLines - 1) / kBlockLines;
+    // Room for lines an eighth longer than usual, made here so that the helper thread
+    // allocates nothing.
+    for (size_t slot = 0; slot < std::min<size_t>(blocks, kPipelineSlots); ++slot) {
+        scratch[slot].text.reserve(kBlockLines * lineBytes * 9 / 8);
+    }
     RunBlockPipeline(
-        (n + kBlockLines - 1) / kBlockLines,
+        blocks,
         [&](size_t block, int slot) {
             std::string& text = scratch[slot].text;
             text.clear();
-            text.reserve(kBlockLines * lineBytes * 9 / 8);
             const auto first = static_cast<uint32_t>(block) * kBlockLines;
             const uint32_t last = std::min(n, first + kBlockLines);
             for (uint32_t i = first; i < last; ++i) append(i, text);
