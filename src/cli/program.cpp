@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/heap.h"
 #include "platform/atomic_file.h"
 #include "platform/prompt.h"
 #include "platform/version.h"
@@ -97,6 +98,11 @@ int RunProgram(int argc, char** argv, const Graphics* graphics) {
     StderrPrompt prompt(options->yes);
     ScopedPrompt installed(prompt);
     if (graphics == nullptr && DrawsPictures(*options)) return RunGraphicsProgram(argv);
+    if (graphics == nullptr) {
+        std::error_code unknown;
+        const uintmax_t bytes = std::filesystem::file_size(options->dataFile, unknown);
+        PrepareHeap(unknown ? 0 : bytes);
+    }
     Session session(*options, graphics != nullptr ? graphics->write : nullptr);
     const bool completed = session.Run();
     if (graphics != nullptr) graphics->close();

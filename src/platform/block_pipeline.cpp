@@ -6,6 +6,7 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <utility>
 
 namespace lumox {
 namespace {
@@ -113,10 +114,15 @@ struct Helper {
     std::atomic<unsigned> finished{0};
     pthread_t thread{};
     bool started = false;
+    std::function<void()> first;  // run before any pipeline's blocks
 };
 
 void* Help(void* argument) {
     auto& helper = *static_cast<Helper*>(argument);
+    if (helper.first) {
+        helper.first();
+        helper.first = nullptr;
+    }
     for (;;) {
         helper.job.wait(nullptr);
         Pipeline* const pipeline = helper.job.exchange(nullptr);
@@ -150,6 +156,18 @@ Helper theHelper;
 std::once_flag helperStart;
 
 }  // namespace
+
+bool StartHelperWith(std::function<void()> first) {
+    cpu_set_t cores;
+    if (!OtherCores(cores)) return false;
+    bool starting = false;
+    std::call_once(helperStart, [&] {
+        theHelper.first = std::move(first);
+        theHelper.started = StartHelper(theHelper, cores);
+        starting = theHelper.started;
+    });
+    return starting;
+}
 
 void RunBlockPipeline(size_t count, const MakeBlock& make, const CommitBlock& commit) {
     Pipeline pipeline;

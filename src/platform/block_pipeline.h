@@ -29,6 +29,11 @@ using CommitBlock = std::function<bool(size_t block, int slot)>;
 // another thread) runs on its caller's thread alone.
 void RunBlockPipeline(size_t count, const MakeBlock& make, const CommitBlock& commit);
 
+// Starts the helper thread now, on another core, and has it run first before it takes any
+// pipeline's blocks: work that nobody waits for, such as touching memory ahead of its use.
+// False, with first not run, when there is no other core or the helper is already there.
+bool StartHelperWith(std::function<void()> first);
+
 }  // namespace lumox
 
 #endif
