@@ -88,7 +88,8 @@ int IntegerDigits(double magnitude) {
 // A finite value rounded to a number of significant digits: digits[0..count) with
 // trailing zeros dropped, and the decimal exponent of the first digit.
 struct Rounded {
-    char digits[24];
+    // At most 17 digits; the room past them lets CopyDigits copy a fixed span.
+    char digits[48];
     int count = 0;
     int exponent = 0;
 };
@@ -212,6 +213,16 @@ bool RoundShortest(double magnitude, int precision, Rounded& rounded) {
 
 // %g's text of rounded digits (without '#'): the exponent form, or the fixed one when the
 // exponent lies from -4 to below the precision. Returns the end of the text.
+// The most digits CopyDigits copies, and the room its target needs past its start.
+constexpr int kDigitSpan = 24;
+
+// Copies count digits, at most kDigitSpan, to out; returns the end. It copies a fixed span,
+// a few moves where a copy of exactly count bytes is a library call.
+char* CopyDigits(char* out, const char* digits, int count) {
+    std::memcpy(out, digits, kDigitSpan);
+    return out + count;
+}
+
 char* LayOutGeneral(char* first, const Rounded& rounded, int precision) {
     const char* const digits = rounded.digits;
     const int count = rounded.count;
@@ -221,7 +232,7 @@ char* LayOutGeneral(char* first, const Rounded& rounded, int precision) {
         *out++ = digits[0];
         if (count > 1) {
             *out++ = '.';
-            out = std::copy(digits + 1, digits + count, out);
+            out = CopyDigits(out, digits + 1, count - 1);
         }
         *out++ = 'e';
         *out++ = exponent < 0 ? '-' : '+';
@@ -233,16 +244,16 @@ char* LayOutGeneral(char* first, const Rounded& rounded, int precision) {
         *out++ = '0';
         *out++ = '.';
         out = std::fill_n(out, -exponent - 1, '0');
-        return std::copy(digits, digits + count, out);
+        return CopyDigits(out, digits, count);
     }
     const int whole = exponent + 1;
     if (count <= whole) {
-        out = std::copy(digits, digits + count, out);
+        out = CopyDigits(out, digits, count);
         return std::fill_n(out, whole - count, '0');
     }
-    out = std::copy(digits, digits + whole, out);
+    out = CopyDigits(out, digits, whole);
     *out++ = '.';
-    return std::copy(digits + whole, digits + count, out);
+    return CopyDigits(out, digits + whole, count - whole);
 }
 
 // %g without '#' of a finite magnitude, for a precision of at most 15: the digits rounded
@@ -269,7 +280,7 @@ bool AppendPlainGeneral(std::string& out, double value, int width, int precision
         !RoundSignificant(magnitude, digits, rounded)) {
         return false;
     }
-    char text[kLongestText + 8];
+    char text[kLongestText + kDigitSpan];
     text[0] = '-';
     const char* const end = LayOutGeneral(text + 1, rounded, digits);
     const char* const begin = std::signbit(value) ? text : text + 1;
