@@ -205,4 +205,10 @@ void RunBlockPipeline(size_t count, const MakeBlock& make, const CommitBlock& co
     if (pipeline.failure) std::rethrow_exception(pipeline.failure);
 }
 
+void RunSideBySide(const std::function<void()>& first, const std::function<void()>& second) {
+    RunBlockPipeline(
+        2, [&](size_t block, int) { block == 0 ? first() : second(); },
+        [](size_t, int) { return true; });
+}
+
 }  // namespace lumox

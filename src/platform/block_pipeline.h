@@ -29,6 +29,10 @@ using CommitBlock = std::function<bool(size_t block, int slot)>;
 // another thread) runs on its caller's thread alone.
 void RunBlockPipeline(size_t count, const MakeBlock& make, const CommitBlock& commit);
 
+// Runs first and second, which must not write what the other reads or writes, side by
+// side when the helper is free: RunBlockPipeline of two blocks.
+void RunSideBySide(const std::function<void()>& first, const std::function<void()>& second);
+
 // Starts the helper thread now, on another core, and has it run first before it takes any
 // pipeline's blocks: work that nobody waits for, such as touching memory ahead of its use.
 // False, with first not run, when there is no other core or the helper is already there.

@@ -9,6 +9,7 @@
 #include "numeric/double_double.h"
 #include "numeric/probability.h"
 #include "numeric/svd.h"
+#include "platform/block_pipeline.h"
 #include "platform/strings.h"
 #include "regression/equation_model.h"
 
@@ -261,18 +262,23 @@ int RegressionFit::FitRegression(Diagnostics& said) {
 
     m_coefficients.Resize(m_p, 1);
     m_fitted.Resize(m_n, 1);
-    RefinedSolution(x, y, svd, m_coefficients, m_fitted);
     m_covariance.Resize(m_p, m_p);
-    SvdCovariance(svd.v, svd.w, m_covariance);
-    // Back to the units of the data: C = D C' D with D = diag(1 / length).
-    for (uint32_t i = 0; i < m_p; ++i) {
-        for (uint32_t j = 0; j < m_p; ++j) {
-            m_covariance.At(i, j) /= svd.length[i] * svd.length[j];
-        }
-    }
-
     m_leverage.resize(m_n);
-    for (uint32_t i = 0; i < m_n; ++i) m_leverage[i] = Leverage(m_X.Data() + size_t{i} * m_p);
+    // The refinement, and the covariance with the leverages, each need only the
+    // decomposition: they go side by side when a second core is free.
+    RunSideBySide([&] { RefinedSolution(x, y, svd, m_coefficients, m_fitted); },
+                  [&] {
+                      SvdCovariance(svd.v, svd.w, m_covariance);
+                      // Back to the units of the data: C = D C' D with D = diag(1 / length).
+                      for (uint32_t i = 0; i < m_p; ++i) {
+                          for (uint32_t j = 0; j < m_p; ++j) {
+                              m_covariance.At(i, j) /= svd.length[i] * svd.length[j];
+                          }
+                      }
+                      for (uint32_t i = 0; i < m_n; ++i) {
+                          m_leverage[i] = Leverage(m_X.Data() + size_t{i} * m_p);
+                      }
+                  });
     m_bAlternateResiduals = CheckLeverage(said);
     return ComputeAnova(said) != 0 ? 1 : 0;
 }
