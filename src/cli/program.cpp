@@ -17,6 +17,7 @@
 #include "cli/cli_options.h"
 #include "cli/heap.h"
 #include "platform/atomic_file.h"
+#include "platform/block_pipeline.h"
 #include "platform/prompt.h"
 #include "platform/version.h"
 
@@ -106,6 +107,8 @@ int RunProgram(int argc, char** argv, const Graphics* graphics) {
     Session session(*options, graphics != nullptr ? graphics->write : nullptr);
     const bool completed = session.Run();
     if (graphics != nullptr) graphics->close();
+    // No more computing: the helper thread ends while the results are written.
+    ReleaseHelper();
 
     // What was recorded is written even when an action stopped the run, except over an
     // existing file: a failed run never replaces what stands at --output. A JSON document

@@ -114,8 +114,12 @@ struct Helper {
     std::atomic<unsigned> finished{0};
     pthread_t thread{};
     bool started = false;
+    std::atomic<bool> released{false};
     std::function<void()> first;  // run before any pipeline's blocks
 };
+
+// The job that ends the helper.
+Pipeline* const kQuit = reinterpret_cast<Pipeline*>(alignof(Pipeline));
 
 void* Help(void* argument) {
     auto& helper = *static_cast<Helper*>(argument);
@@ -126,6 +130,7 @@ void* Help(void* argument) {
     for (;;) {
         helper.job.wait(nullptr);
         Pipeline* const pipeline = helper.job.exchange(nullptr);
+        if (pipeline == kQuit) return nullptr;
         if (pipeline == nullptr) continue;
         Work(*pipeline);
         helper.finished.fetch_add(1);
@@ -177,7 +182,8 @@ void RunBlockPipeline(size_t count, const MakeBlock& make, const CommitBlock& co
     bool offered = false;
     unsigned finished = 0;
     cpu_set_t cores;
-    if (count > 1 && OtherCores(cores) && !theHelper.busy.exchange(true)) {
+    if (count > 1 && !theHelper.released.load() && OtherCores(cores) &&
+        !theHelper.busy.exchange(true)) {
         std::call_once(helperStart, [&cores] { theHelper.started = StartHelper(theHelper, cores); });
         // The helper is kept off this thread's core: left free to go anywhere, a woken
         // thread is often put on its waker's core, where the two would take turns. (A new
@@ -203,6 +209,12 @@ void RunBlockPipeline(size_t count, const MakeBlock& make, const CommitBlock& co
         theHelper.busy.store(false);
     }
     if (pipeline.failure) std::rethrow_exception(pipeline.failure);
+}
+
+void ReleaseHelper() {
+    if (theHelper.released.exchange(true) || !theHelper.started) return;
+    theHelper.job.store(kQuit);
+    theHelper.job.notify_one();
 }
 
 void RunSideBySide(const std::function<void()>& first, const std::function<void()>& second) {

@@ -33,6 +33,11 @@ void RunBlockPipeline(size_t count, const MakeBlock& make, const CommitBlock& co
 // side when the helper is free: RunBlockPipeline of two blocks.
 void RunSideBySide(const std::function<void()>& first, const std::function<void()>& second);
 
+// Ends the helper thread, without waiting for it, once no more pipelines are to come:
+// left for the process's exit, the helper would have to be woken on its core then, and the
+// exit would wait for it. Later pipelines run on their caller's thread alone.
+void ReleaseHelper();
+
 // Starts the helper thread now, on another core, and has it run first before it takes any
 // pipeline's blocks: work that nobody waits for, such as touching memory ahead of its use.
 // False, with first not run, when there is no other core or the helper is already there.

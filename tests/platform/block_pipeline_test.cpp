@@ -80,5 +80,15 @@ TEST(BlockPipeline, AFailingBlockIsThrownToTheCallerAndCommitsNothingAfterIt) {
     }
 }
 
+// Once the helper is released, pipelines still run whole, on their caller's thread.
+TEST(BlockPipeline, RunsWholeAfterTheHelperIsReleased) {
+    ReleaseHelper();
+    ReleaseHelper();
+    Recorded recorded;
+    RunPipeline(100, recorded);
+    ASSERT_EQ(recorded.committed.size(), 100u);
+    for (size_t k = 0; k < 100; ++k) ASSERT_EQ(recorded.committed[k], k);
+}
+
 }  // namespace
 }  // namespace lumox
