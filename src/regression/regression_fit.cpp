@@ -78,7 +78,9 @@ struct ScaledSvd {
 // The refinement's exact products are fused multiply-adds. Where the processor has them,
 // a clone of the refinement makes each one instruction instead of a library call (around
 // which every register would be saved); contraction stays off, so every result is the same.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// (Not under ThreadSanitizer, whose runtime is not up yet when the clone is chosen.)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
+    !defined(__SANITIZE_THREAD__)
 #define LUMOX_FMA_CLONES __attribute__((target_clones("fma", "default")))
 #define LUMOX_ALWAYS_INLINE __attribute__((always_inline))
 #else
