@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace lumox {
@@ -78,6 +80,21 @@ TEST(BlockPipeline, AFailingBlockIsThrownToTheCallerAndCommitsNothingAfterIt) {
         RunPipeline(100, next);
         ASSERT_EQ(next.committed.size(), 100u);
     }
+}
+
+// A first task given to the helper runs on it, once; pipelines then run whole.
+TEST(BlockPipeline, TheHelpersFirstTaskRunsBeforeItsBlocks) {
+    std::atomic<int> runs{0};
+    const bool started = StartHelperWith([&runs] { ++runs; });
+    EXPECT_FALSE(StartHelperWith([&runs] { ++runs; }));  // the helper is already there
+    for (int wait = 0; started && runs == 0 && wait < 5000; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(runs, started ? 1 : 0);
+    Recorded recorded;
+    RunPipeline(100, recorded);
+    ASSERT_EQ(recorded.committed.size(), 100u);
+    for (size_t k = 0; k < 100; ++k) ASSERT_EQ(recorded.committed[k], k);
 }
 
 // Once the helper is released, pipelines still run whole, on their caller's thread.
