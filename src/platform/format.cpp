@@ -211,8 +211,6 @@ bool RoundShortest(double magnitude, int precision, Rounded& rounded) {
     return true;
 }
 
-// %g's text of rounded digits (without '#'): the exponent form, or the fixed one when the
-// exponent lies from -4 to below the precision. Returns the end of the text.
 // The most digits CopyDigits copies, and the room its target needs past its start.
 constexpr int kDigitSpan = 24;
 
@@ -223,6 +221,8 @@ char* CopyDigits(char* out, const char* digits, int count) {
     return out + count;
 }
 
+// %g's text of rounded digits (without '#'): the exponent form, or the fixed one when the
+// exponent lies from -4 to below the precision. Returns the end of the text.
 char* LayOutGeneral(char* first, const Rounded& rounded, int precision) {
     const char* const digits = rounded.digits;
     const int count = rounded.count;
