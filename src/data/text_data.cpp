@@ -104,17 +104,6 @@ struct TextShape {
 // cores when there are several.
 constexpr size_t kBlockBytes = 16 * 1024;
 
-// Where the first line that starts at or after at begins (text's end when none does).
-size_t LineStartFrom(std::string_view text, size_t at) {
-    if (at == 0 || at >= text.size()) return std::min(at, text.size());
-    const char before = text[at - 1];
-    if (before == '\n' || (before == '\r' && text[at] != '\n')) return at;
-    at = text.find_first_of("\r\n", at);
-    if (at == std::string_view::npos) return text.size();
-    if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
-    return at + 1;
-}
-
 // Checks the observation lines of lines, the first of them row firstRow, putting each
 // row's values after the last's from values on (when not null); false with the first fault
 // in said. rows counts the rows that passed.

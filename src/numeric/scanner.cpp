@@ -55,6 +55,17 @@ uint64_t TextLineReader::ReadLine(std::string_view& line) {
     return position_;
 }
 
+size_t LineStartFrom(std::string_view text, size_t at) {
+    if (at == 0 || at >= text.size()) return std::min(at, text.size());
+    // A line starts after a line end, but not between the CR and LF of one.
+    const char before = text[at - 1];
+    if (before == '\n' || (before == '\r' && text[at] != '\n')) return at;
+    // Otherwise the rest of the line that holds it (nothing, inside a CR LF) is passed over.
+    TextLineReader rest(text.substr(at));
+    std::string_view line;
+    return at + rest.ReadLine(line);
+}
+
 uint64_t TextLineReader::ReadLine(std::string& line) {
     std::string_view view;
     const uint64_t position = ReadLine(view);

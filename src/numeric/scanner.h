@@ -31,6 +31,10 @@ private:
     uint64_t position_ = 0;
 };
 
+// Where the first line that starts at or after byte at of text begins, by the line ends
+// above (text's end when none does): for cutting a text into blocks of whole lines.
+size_t LineStartFrom(std::string_view text, size_t at);
+
 // Reads lines from an open file, which it reads in one block when made. Dropping the
 // reader seeks the file back to its start, so the next reader of the same stream begins
 // at byte 0.

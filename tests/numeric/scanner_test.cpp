@@ -254,5 +254,15 @@ TEST(NumberText, ConvertsExactlyAsTheCLibrary) {
     }
 }
 
+// A text cut at any byte is cut at the next line start: never between a CR and its LF.
+TEST(LineStartFrom, FindsTheNextLineStartByEveryLineEnd) {
+    const std::string_view text = "ab\r\ncd\ref\ngh";  // lines start at 0, 4, 7 and 10
+    const size_t expected[] = {0, 4, 4, 4, 4, 7, 7, 7, 10, 10, 10, 12, 12, 12};
+    for (size_t at = 0; at < std::size(expected); ++at) {
+        EXPECT_EQ(LineStartFrom(text, at), expected[at]) << "at " << at;
+    }
+    EXPECT_EQ(LineStartFrom("", 0), 0u);
+}
+
 }  // namespace
 }  // namespace lumox
