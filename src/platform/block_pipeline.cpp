@@ -3,6 +3,7 @@
 #include <pthread.h>
 #include <sched.h>
 
+#include <algorithm>
 #include <atomic>
 #include <exception>
 #include <mutex>
@@ -14,6 +15,7 @@ namespace {
 constexpr size_t kNoBlock = ~size_t{0};
 
 struct Pipeline {
+    Pipeline() { std::fill(std::begin(held), std::end(held), kNoBlock); }
     const MakeBlock* make = nullptr;
     const CommitBlock* commit = nullptr;
     size_t count = 0;
@@ -21,7 +23,7 @@ struct Pipeline {
     std::atomic<bool> stopped{false};
     // The slots and which block each holds made (kNoBlock when free), under lock.
     std::mutex lock;
-    size_t held[kPipelineSlots] = {kNoBlock, kNoBlock, kNoBlock, kNoBlock};
+    size_t held[kPipelineSlots];
     bool taken[kPipelineSlots] = {};
     size_t committed = 0;  // the blocks before this one are committed
     // Counts slot releases, to wake a thread that waits for a free slot.
